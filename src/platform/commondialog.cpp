@@ -1,0 +1,116 @@
+#include "platform/commondialog.h"
+
+#include "platform/colorconv.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+class WidgetBackend : public CommonDialog::Backend
+{
+public:
+    CommonDialog::Answer run(CommonDialog::Kind kind, const CommonDialog &d) override
+    {
+        CommonDialog::Answer answer;
+        if (kind == CommonDialog::Kind::Color) {
+            QColorDialog dlg(toQColor(d.Color), d.owner());
+            if (!d.DialogTitle.isEmpty())
+                dlg.setWindowTitle(d.DialogTitle);
+            if (dlg.exec() == QDialog::Accepted) {
+                answer.ok = true;
+                answer.color = fromQColor(dlg.selectedColor());
+            }
+            return answer;
+        }
+
+        QFileDialog dlg(d.owner());
+        if (!d.DialogTitle.isEmpty())
+            dlg.setWindowTitle(d.DialogTitle);
+        const QStringList filters = CommonDialog::qtFilters(d.Filter);
+        if (!filters.isEmpty()) {
+            dlg.setNameFilters(filters);
+            const int index = d.FilterIndex >= 1 && d.FilterIndex <= filters.size() ? d.FilterIndex - 1 : 0;
+            dlg.selectNameFilter(filters.at(index));
+        }
+        QString dir = d.InitDir;
+        const QFileInfo proposed(d.FileName);
+        if (!d.FileName.isEmpty() && proposed.isAbsolute())
+            dir = proposed.absolutePath();
+        if (!dir.isEmpty())
+            dlg.setDirectory(dir);
+        if (!d.FileName.isEmpty())
+            dlg.selectFile(proposed.fileName());
+        if (!d.DefaultExt.isEmpty())
+            dlg.setDefaultSuffix(d.DefaultExt);
+        if (kind == CommonDialog::Kind::Save) {
+            dlg.setAcceptMode(QFileDialog::AcceptSave);
+            dlg.setFileMode(QFileDialog::AnyFile);
+            if (!(d.Flags & CommonDialog::OverwritePrompt))
+                dlg.setOption(QFileDialog::DontConfirmOverwrite);
+        } else {
+            dlg.setAcceptMode(QFileDialog::AcceptOpen);
+            dlg.setFileMode((d.Flags & CommonDialog::FileMustExist) ? QFileDialog::ExistingFile
+                                                                     : QFileDialog::AnyFile);
+        }
+        if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) {
+            answer.ok = true;
+            answer.path = dlg.selectedFiles().constFirst();
+        }
+        return answer;
+    }
+};
+
+WidgetBackend g_widgetBackend;
+CommonDialog::Backend *g_backend = &g_widgetBackend;
+
+} // namespace
+
+CommonDialog::CommonDialog(QWidget *owner)
+    : m_owner(owner)
+{
+}
+
+void CommonDialog::setBackend(Backend *backend)
+{
+    g_backend = backend ? backend : &g_widgetBackend;
+}
+
+QStringList CommonDialog::qtFilters(const QString &filter)
+{
+    QStringList parts = filter.split(u'|');
+    if (!parts.isEmpty() && parts.constLast().isEmpty())
+        parts.removeLast();
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString desc = parts.at(i).trimmed();
+        QString pattern = parts.at(i + 1).trimmed();
+        pattern.replace(u';', u' ');
+        const QString group = QStringLiteral("(") + pattern + QStringLiteral(")");
+        result << (desc.endsWith(group) ? desc : desc + u' ' + group);
+    }
+    return result;
+}
+
+bool CommonDialog::ShowColor() { return show(Kind::Color); }
+bool CommonDialog::ShowOpen() { return show(Kind::Open); }
+bool CommonDialog::ShowSave() { return show(Kind::Save); }
+
+bool CommonDialog::show(Kind kind)
+{
+    const Answer answer = g_backend->run(kind, *this);
+    if (!answer.ok)
+        return false;
+    if (kind == Kind::Color) {
+        Color = answer.color;
+        return true;
+    }
+    // The file-must-exist rule belongs to opening: a save dialog that carries the bit must
+    // still be able to name a new file.
+    if (kind == Kind::Open && (Flags & FileMustExist) && !QFileInfo(answer.path).isFile())
+        return false;
+    FileName = answer.path;
+    FileTitle = QFileInfo(answer.path).fileName();
+    return true;
+}

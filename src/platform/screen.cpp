@@ -1,0 +1,133 @@
+#include "platform/screen.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+QRect physicalGeometry(const QScreen *s)
+{
+    const QRect g = s->geometry();
+    const qreal dpr = s->devicePixelRatio();
+    return QRect(g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr)));
+}
+
+const QScreen *screenAtLogical(QPoint p)
+{
+    if (QScreen *s = QGuiApplication::screenAt(p))
+        return s;
+    return QGuiApplication::primaryScreen();
+}
+
+const QScreen *screenAtPhysical(QPoint p)
+{
+    for (const QScreen *s : QGuiApplication::screens()) {
+        if (physicalGeometry(s).contains(p))
+            return s;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QRect Screen::virtualGeometry()
+{
+    QRect r;
+    for (const QScreen *s : QGuiApplication::screens())
+        r = r.united(s->geometry());
+    return r;
+}
+
+QRect Screen::virtualGeometryPhysical()
+{
+    QRect r;
+    for (const QScreen *s : QGuiApplication::screens())
+        r = r.united(physicalGeometry(s));
+    return r;
+}
+
+QPoint Screen::cursorPos()
+{
+    return QCursor::pos();
+}
+
+QPoint Screen::toPhysical(QPoint logical)
+{
+    const QScreen *s = screenAtLogical(logical);
+    if (!s)
+        return logical;
+    const QPoint origin = s->geometry().topLeft();
+    const qreal dpr = s->devicePixelRatio();
+    return origin + QPoint(qFloor((logical.x() - origin.x()) * dpr), qFloor((logical.y() - origin.y()) * dpr));
+}
+
+QPoint Screen::toLogical(QPoint physical)
+{
+    const QScreen *s = screenAtPhysical(physical);
+    if (!s)
+        return physical;
+    const QPoint origin = s->geometry().topLeft();
+    const qreal dpr = s->devicePixelRatio();
+    return origin + QPoint(qFloor((physical.x() - origin.x()) / dpr), qFloor((physical.y() - origin.y()) / dpr));
+}
+
+QImage Screen::grabDesktop()
+{
+    return grab(virtualGeometryPhysical());
+}
+
+QImage Screen::grab(const QRect &physical)
+{
+    if (physical.isEmpty())
+        return QImage();
+    QImage out(physical.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter painter(&out);
+    for (QScreen *s : QGuiApplication::screens()) {
+        const QRect phys = physicalGeometry(s);
+        const QRect part = phys.intersected(physical);
+        if (part.isEmpty())
+            continue;
+        const qreal dpr = s->devicePixelRatio();
+        // grabWindow takes logical coordinates relative to the screen.
+        const QPoint rel = part.topLeft() - phys.topLeft();
+        const int lx = qFloor(rel.x() / dpr), ly = qFloor(rel.y() / dpr);
+        const int lw = qCeil((rel.x() + part.width()) / dpr) - lx;
+        const int lh = qCeil((rel.y() + part.height()) / dpr) - ly;
+        QImage shot = s->grabWindow(0, lx, ly, lw, lh).toImage();
+        if (shot.isNull())
+            continue;
+        shot.setDevicePixelRatio(1.0);
+        // The grab starts at the physical pixel of the logical corner.
+        const QPoint shotOrigin(qRound(lx * dpr), qRound(ly * dpr));
+        const QRect src(rel - shotOrigin, part.size());
+        painter.drawImage(part.topLeft() - physical.topLeft(), shot, src);
+    }
+    painter.end();
+    return out;
+}
+
+int32_t Screen::pixel(QPoint physical)
+{
+    const QImage one = grab(QRect(physical, QSize(1, 1)));
+    if (one.isNull() || !screenAtPhysical(physical))
+        return -1;
+    const QRgb c = one.pixel(0, 0);
+    return int32_t(qRed(c)) | (int32_t(qGreen(c)) << 8) | (int32_t(qBlue(c)) << 16);
+}
+
+void Screen::setCapture(QWidget *widget)
+{
+    if (widget)
+        widget->grabMouse();
+}
+
+void Screen::releaseCapture(QWidget *widget)
+{
+    if (widget)
+        widget->releaseMouse();
+}

@@ -1,0 +1,15 @@
+#include "shell/controls.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+void centreWindow(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect avail = screen->geometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(avail.left() + (avail.width() - outer.width()) / 2,
+                 avail.top() + (avail.height() - outer.height()) / 3);
+}

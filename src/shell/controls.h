@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QString>
+#include <QWidget>
+
+// Builds a named control of a window's layout table at its place in twips.
+template<class T>
+T *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *control = new T(parent);
+    control->setObjectName(name);
+    twips::place(control, left, top, width, height);
+    return control;
+}
+
+// Places a window: horizontally centred, its top at one third of the free height.
+void centreWindow(QWidget *window);

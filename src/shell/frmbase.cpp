@@ -1,0 +1,353 @@
+#include "shell/frmbase.h"
+
+#include "platform/clipboard.h"
+#include "platform/label.h"
+#include "platform/shell.h"
+#include "platform/twips.h"
+#include "shell/appstate.h"
+#include "shell/buttonicons.h"
+#include "shell/controls.h"
+#include "shell/frmmodale2.h"
+#include "shell/language.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// Client size as designed; the unfolded height is the lower limit line less the frame that
+// the designed outer heights include.
+constexpr int kClientWidth = 4425;
+constexpr int kClientHeightFolded = 1740;
+constexpr int kFrameHeight = FrmBase::LinLimite1 - kClientHeightFolded;
+constexpr int kClientHeightOpen = FrmBase::LinLimite2 - kFrameHeight;
+
+const CaptionRow kCaptions[] = {
+    {"CmdCapture", " Screenshot", "Capture d'écran", "Captura de pantalla"},
+    {"CmdColoPic", "Color picker", "Pipette à couleurs", "Pipeta de colores"},
+    {"CmdGradient1", "  Gradient", "  Dégradé", " Degradado"},
+    {"CmdGradient2", "  Spherical\r\n  gradient", "  Dégradé\r\n  sphérique", "  Degradado\r\n  esférico"},
+    {"CmdIco", " BMP to ICO", "BMP vers ICO", "BMP hacia ICO"},
+    {"CmdOption", "Options", "Options", "Opciones"},
+    {"CmdQuitte", "Close", "Quitter", "Parar"},
+    {"CmdCache", "Hide", "Cacher", "Esconder"},
+    {"ChkPP", "Automatically copy to the clipboard.", "Copie automatique dans le PP.",
+     "Copia automática en el portapapeles."},
+    {"Lbl1", "Save pictures to the directory:", "Enregistrer les images dans le répertoire:",
+     "Guardar las imágenes en el repertorio"},
+    {"Lbl2", "Language", "Langue", "Idioma"},
+    {"Lbl3", "Screenshot:", "Capture d'écran:", "Captura de pantalla"},
+    {"Fra1", "Application at start up", "Application au démarrage", "Programa de inicio"},
+    {"Opt(0)", "None", "Aucune", "Ninguna"},
+    {"Opt(1)", "Screenshot", "Capture d'écran", "Captura de pantalla"},
+    {"Opt(2)", "Color picker", "Pipette à couleurs", "Pipeta de colores"},
+    {"Opt(3)", "BMP to ICO", "BMP vers ICO", "BMP hacia ICO"},
+    {"Opt(4)", "Color gradient", "Dégradé de couleurs", "Degradado de color"},
+    {"Opt(5)", "Spherical gradient", "Gradient sphérique", "Degradado esférico"},
+};
+
+QPushButton *bigButton(QWidget *parent, const char *name, int left, int top, const char *text,
+                       buttonicons::Kind kind)
+{
+    auto *b = makeControl<QPushButton>(parent, QString::fromLatin1(name), left, top, 2115, 495);
+    b->setIcon(buttonicons::icon(kind));
+    b->setIconSize(QSize(twips::toPixelsX(300), twips::toPixelsY(300)));
+    setCaption(b, QString::fromUtf8(text));
+    b->setStyleSheet(QStringLiteral("text-align: left; padding-left: 8px;"));
+    return b;
+}
+
+} // namespace
+
+FrmBase::FrmBase(AppState &state, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("FrmBase"));
+    buildControls();
+    Form_Load();
+}
+
+QString FrmBase::webPageUrl()
+{
+    return QStringLiteral("https://www.tintavo.org/tintavo/index.html");
+}
+
+void FrmBase::buildControls()
+{
+    setWindowTitle(m_state.AppTitle);
+    setWindowIcon(buttonicons::programIcon());
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    CmdCapture = bigButton(this, "CmdCapture", 60, 60, " Screenshot", buttonicons::Kind::Capture);
+    CmdColoPic = bigButton(this, "CmdColoPic", 60, 600, "Color picker", buttonicons::Kind::Picker);
+    CmdIco = bigButton(this, "CmdIco", 60, 1140, " BMP to ICO", buttonicons::Kind::Icon);
+    CmdGradient1 = bigButton(this, "CmdGradient1", 2220, 60, "  Gradient", buttonicons::Kind::Gradient);
+    CmdGradient2 = bigButton(this, "CmdGradient2", 2220, 600, "Spherical gradient", buttonicons::Kind::Sphere);
+    CmdOption = makeControl<QPushButton>(this, QStringLiteral("CmdOption"), 2220, 1140, 1035, 495);
+    CmdOption->setText(QStringLiteral("Options"));
+    CmdQuitte = makeControl<QPushButton>(this, QStringLiteral("CmdQuitte"), 3300, 1140, 1035, 495);
+    CmdQuitte->setText(QStringLiteral("Close"));
+
+    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1950, 4035, 255);
+    Lbl1->setText(QStringLiteral("Save pictures to the directory:"));
+    CmdRepSave = makeControl<QPushButton>(this, QStringLiteral("CmdRepSave"), 180, 2220, 495, 315);
+    CmdRepSave->setIcon(buttonicons::icon(buttonicons::Kind::Folder));
+    LblChemin = makeControl<Label>(this, QStringLiteral("LblChemin"), 660, 2220, 3675, 315);
+    LblChemin->setSunken(true);
+    LblChemin->setTextInteractionFlags(Qt::NoTextInteraction);
+    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2640, 4095, 255);
+    Lbl3->setText(QStringLiteral("Screenshot:"));
+    ChkPP = makeControl<QCheckBox>(this, QStringLiteral("ChkPP"), 180, 2910, 4035, 255);
+    ChkPP->setText(QStringLiteral("Automatically copy to the clipboard."));
+
+    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 120, 3300, 2775, 1935);
+    Fra1->setTitle(QStringLiteral("Application at start up"));
+    const char *optCaptions[] = {"None", "Screenshot", "Color picker", "BMP to ICO", "Color gradient",
+                                 "Spherical gradient"};
+    for (int i = 0; i < 6; ++i) {
+        Opt[i] = makeControl<QRadioButton>(Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255);
+        Opt[i]->setText(QString::fromLatin1(optCaptions[i]));
+    }
+
+    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 3000, 3300, 1095, 255);
+    Lbl2->setText(QStringLiteral("Language"));
+    CboLangue = makeControl<QComboBox>(this, QStringLiteral("CboLangue"), 3000, 3600, 1275, 360);
+    CboLangue->setEditable(true);
+    CboLangue->setInsertPolicy(QComboBox::NoInsert);
+    CboLangue->addItems({QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish")});
+    CboLangue->setEditText(QStringLiteral("English"));
+    CmdCache = makeControl<QPushButton>(this, QStringLiteral("CmdCache"), 3180, 4740, 1095, 435);
+    CmdCache->setText(QStringLiteral("Hide"));
+    Lbl5 = makeControl<Label>(this, QStringLiteral("Lbl5"), 2040, 5400, 2415, 255);
+    Lbl5->setText(QStringLiteral("Connection to the website"));
+    Lbl5->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    Lbl5->setCursor(Qt::PointingHandCursor);
+    Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 7200, 360, 675, 375);
+    Foc->setText(QStringLiteral("FOC"));
+
+    TimVisible.setObjectName(QStringLiteral("TimVisible"));
+
+    connect(CmdCapture, &QPushButton::clicked, this, &FrmBase::CmdCapture_Click);
+    connect(CmdColoPic, &QPushButton::clicked, this, &FrmBase::CmdColoPic_Click);
+    connect(CmdIco, &QPushButton::clicked, this, &FrmBase::CmdIco_Click);
+    connect(CmdGradient1, &QPushButton::clicked, this, &FrmBase::CmdGradient1_Click);
+    connect(CmdGradient2, &QPushButton::clicked, this, &FrmBase::CmdGradient2_Click);
+    connect(CmdOption, &QPushButton::clicked, this, &FrmBase::CmdOption_Click);
+    connect(CmdQuitte, &QPushButton::clicked, this, &FrmBase::CmdQuitte_Click);
+    connect(CmdCache, &QPushButton::clicked, this, &FrmBase::CmdCache_Click);
+    connect(CmdRepSave, &QPushButton::clicked, this, &FrmBase::CmdRepSave_Click);
+    connect(ChkPP, &QCheckBox::toggled, this, &FrmBase::ChkPP_Click);
+    for (int i = 0; i < 6; ++i)
+        connect(Opt[i], &QRadioButton::clicked, this, [this, i] { Opt_Click(i); });
+    connect(CboLangue, &QComboBox::activated, this, &FrmBase::CboLangue_Click);
+    connect(Lbl5, &Label::clicked, this, &FrmBase::Lbl5_Click);
+    connect(LblChemin, &Label::clicked, this, &FrmBase::LblChemin_Click);
+    connect(&TimVisible, &IntervalTimer::timeout, this, &FrmBase::TimVisible_Timer);
+}
+
+void FrmBase::Form_Load()
+{
+    // 1. Designed place, panel folded.
+    setFolded(true);
+    move(twips::toPixelsX(1740), twips::toPixelsY(1800));
+
+    // 2. Captions of the language.
+    applyLanguage();
+
+    // 3. The last two settings.
+    m_state.loadLauncherSettings();
+
+    // 4. Start-up tool.
+    static const QStringList codes = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                      QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
+    const int code = codes.indexOf(m_state.AppliDemarre);
+    if (code >= 0) {
+        Opt[code]->setChecked(true);
+        Opt_Click(code);
+        if (code > 0)
+            openTool(static_cast<Tool>(code));
+    } else {
+        // An unknown stored code opens nothing; the launcher is shown as for "None" so the
+        // user is never left with an invisible program.
+        show();
+    }
+
+    // 5. Clipboard option; a change runs its handler, which stores it.
+    ChkPP->setChecked(m_state.PressePapierFlag == 1);
+
+    // 6. Every start leaves the clipboard empty.
+    Clipboard::clear();
+
+    // 7.
+    LblChemin->setText(m_state.Chemin);
+}
+
+void FrmBase::applyLanguage()
+{
+    const Language lang = languageFromId(m_state.Langue);
+    applyCaptions(this, kCaptions, lang);
+    switch (lang) {
+    case Language::English: CboLangue->setEditText(QStringLiteral("English")); break;
+    case Language::French: CboLangue->setEditText(QStringLiteral("Français")); break;
+    case Language::Spanish: CboLangue->setEditText(QStringLiteral("Spanish")); break;
+    case Language::Other: break;
+    }
+}
+
+QWidget *FrmBase::toolWindow(Tool tool) const
+{
+    const auto it = m_tools.find(tool);
+    return it == m_tools.end() ? nullptr : it->second.data();
+}
+
+QWidget *FrmBase::showTool(Tool tool)
+{
+    QWidget *w = toolWindow(tool);
+    if (!w) {
+        w = createTool(tool, m_state, *this);
+        m_tools[tool] = w;
+    }
+    if (w) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+    return w;
+}
+
+void FrmBase::openTool(Tool tool)
+{
+    showTool(tool);
+    m_state.ToolWindowState = 0;
+    TimVisible.setInterval(500);
+}
+
+void FrmBase::CmdCapture_Click() { openTool(Tool::Capture); }
+void FrmBase::CmdColoPic_Click() { openTool(Tool::ColorPicker); }
+void FrmBase::CmdIco_Click() { openTool(Tool::ToIco); }
+void FrmBase::CmdGradient1_Click() { openTool(Tool::Gradient); }
+void FrmBase::CmdGradient2_Click() { openTool(Tool::Spherical); }
+
+void FrmBase::setFolded(bool folded)
+{
+    const QSize size(twips::toPixelsX(kClientWidth),
+                     twips::toPixelsY(folded ? kClientHeightFolded : kClientHeightOpen));
+    setFixedSize(size);
+}
+
+void FrmBase::focusSink()
+{
+    Foc->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmBase::CmdOption_Click()
+{
+    setFolded(false);
+    CmdOption->setEnabled(false);
+    focusSink();
+}
+
+void FrmBase::CmdCache_Click()
+{
+    setFolded(true);
+    CmdOption->setEnabled(true);
+    focusSink();
+}
+
+void FrmBase::CmdQuitte_Click()
+{
+    // Ends at once: no window's closing handling runs and nothing is written.
+    QCoreApplication::exit(0);
+}
+
+void FrmBase::CmdRepSave_Click()
+{
+    focusSink();
+    FrmModale2 dialog(m_state, *this);
+    dialog.exec();
+}
+
+void FrmBase::ChkPP_Click()
+{
+    if (ChkPP->isChecked()) {
+        m_state.writeSetting(QStringLiteral("PressePapier"), QStringLiteral("Oui"));
+        m_state.PressePapier = QStringLiteral("Oui");
+        m_state.PressePapierFlag = 1;
+    } else {
+        m_state.writeSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
+        m_state.PressePapier = QStringLiteral("Non");
+        m_state.PressePapierFlag = 0;
+    }
+}
+
+void FrmBase::Opt_Click(int Index)
+{
+    if (Index >= 0 && Index <= 5) {
+        m_state.AppliDemarre = QString::number(Index);
+        if (Index == 0)
+            show();
+    }
+    m_state.writeSetting(QStringLiteral("AppliDemarre"), QString::number(Index));
+    if (isVisible())
+        focusSink();
+}
+
+void FrmBase::CboLangue_Click()
+{
+    const QString text = CboLangue->currentText();
+    if (text == QLatin1String("English")) {
+        m_state.Langue = QStringLiteral("Anglais");
+        applyCaptions(this, kCaptions, Language::English);
+    } else if (text == QLatin1String("French")) {
+        m_state.Langue = QStringLiteral("Francais");
+        applyCaptions(this, kCaptions, Language::French);
+    } else if (text == QLatin1String("Spanish")) {
+        m_state.Langue = QStringLiteral("Spanish");
+        CboLangue->setEditText(QStringLiteral("Spanish"));
+        applyCaptions(this, kCaptions, Language::Spanish);
+    }
+    m_state.writeSetting(QStringLiteral("Langue"), m_state.Langue);
+}
+
+void FrmBase::Lbl5_Click()
+{
+    focusSink();
+    if (isSignalConnected(QMetaMethod::fromSignal(&FrmBase::webPageRequested)))
+        emit webPageRequested(webPageUrl());
+    else
+        shell::openUrl(webPageUrl());
+}
+
+void FrmBase::LblChemin_Click()
+{
+    m_state.Chemin = LblChemin->text();
+}
+
+void FrmBase::TimVisible_Timer()
+{
+    TimVisible.setInterval(0);
+    if (m_state.ToolWindowState == 100)
+        show();
+    else
+        hide();
+}
+
+void FrmBase::closeEvent(QCloseEvent *event)
+{
+    // The launcher is the program: closing it ends every window.
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,75 @@
+#include "shell/frmmodale2.h"
+
+#include "platform/dirlistbox.h"
+#include "platform/label.h"
+#include "shell/appstate.h"
+#include "shell/controls.h"
+#include "shell/frmbase.h"
+#include "shell/language.h"
+
+#include <QPushButton>
+
+namespace {
+const CaptionRow kCaptions[] = {
+    {"CmdAnnule", "Cancel", "Annuler", "Cancelar"},
+    {"CmdOK", "Validate", "Valider", "Validar"},
+};
+}
+
+FrmModale2::FrmModale2(AppState &state, FrmBase &launcher)
+    : QDialog(&launcher, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , m_state(state)
+    , m_launcher(launcher)
+{
+    setObjectName(QStringLiteral("FrmModale2"));
+    setWindowTitle(QStringLiteral("Save pictures to directory"));
+    setModal(true);
+    twips::setClientSize(this, 4680, 4770);
+    setFixedSize(size());
+
+    Dir1 = makeControl<DirListBox>(this, QStringLiteral("Dir1"), 0, 0, 4635, 3450);
+    LblChemin = makeControl<Label>(this, QStringLiteral("LblChemin"), 30, 3480, 4605, 315);
+    LblChemin->setSunken(true);
+    CmdAnnule = makeControl<QPushButton>(this, QStringLiteral("CmdAnnule"), 1260, 4080, 1155, 375);
+    CmdAnnule->setText(QStringLiteral("Cancel"));
+    CmdAnnule->setAutoDefault(false);
+    CmdOK = makeControl<QPushButton>(this, QStringLiteral("CmdOK"), 2640, 4080, 1155, 375);
+    CmdOK->setText(QStringLiteral("Validate"));
+    CmdOK->setAutoDefault(false);
+
+    connect(Dir1, &DirListBox::changed, this, &FrmModale2::Dir1_Change);
+    connect(CmdOK, &QPushButton::clicked, this, &FrmModale2::CmdOK_Click);
+    connect(CmdAnnule, &QPushButton::clicked, this, &FrmModale2::CmdAnnule_Click);
+
+    Form_Load();
+}
+
+void FrmModale2::Form_Load()
+{
+    centreWindow(this);
+    Dir1->setPath(m_launcher.LblChemin->text());
+    CmdOK->setEnabled(false);
+    const Language lang = languageFromId(m_state.Langue);
+    if (lang == Language::French || lang == Language::Spanish)
+        applyCaptions(this, kCaptions, lang);
+}
+
+void FrmModale2::Dir1_Change()
+{
+    LblChemin->setText(Dir1->path());
+    CmdOK->setEnabled(true);
+}
+
+void FrmModale2::CmdOK_Click()
+{
+    const QString dir = LblChemin->text();
+    m_launcher.LblChemin->setText(dir);
+    m_state.Chemin = dir;
+    m_state.writeSetting(QStringLiteral("Chemin"), dir);
+    accept();
+}
+
+void FrmModale2::CmdAnnule_Click()
+{
+    reject();
+}

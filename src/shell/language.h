@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+
+class QObject;
+class QWidget;
+
+// The three languages of every window, named by the stored identifier.
+enum class Language { English, French, Spanish, Other };
+
+Language languageFromId(const QString &identifier); // "Anglais", "Francais", "Spanish"
+
+// One row of a window's caption table. A null entry keeps the caption as it stands.
+// "\n" inside a caption stands for the program's two-line separator.
+struct CaptionRow {
+    const char *control; // object name; the window itself is "Form"
+    const char *english;
+    const char *french;
+    const char *spanish;
+};
+
+// Sets the captions of one column. English is only applied when `includeEnglish` is set:
+// most windows are designed in English and leave it alone.
+void applyCaptions(QWidget *window, const CaptionRow *rows, std::size_t count, Language language,
+                   bool includeEnglish = true);
+
+template<std::size_t N>
+void applyCaptions(QWidget *window, const CaptionRow (&rows)[N], Language language, bool includeEnglish = true)
+{
+    applyCaptions(window, rows, N, language, includeEnglish);
+}
+
+// The caption of a table row in a language (English for Other).
+QString captionOf(const CaptionRow &row, Language language);
+
+// Caption of any control kind: buttons, labels, frames, menus and actions, windows.
+void setCaption(QObject *control, const QString &text);
+QString caption(const QObject *control);

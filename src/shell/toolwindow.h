@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+struct AppState;
+class FrmBase;
+
+// What every tool window shares about opening and closing: it is destroyed when it closes,
+// and closing it asks the launcher to come back (ToolWindowState = 100, then the launcher's
+// TimVisible with 100 ms).
+class ToolWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    ToolWindow(AppState &state, FrmBase &launcher, QWidget *parent = nullptr);
+
+protected:
+    // Return false to keep the window open.
+    virtual bool Form_QueryUnload() { return true; }
+    // Runs when the window closes; the default brings the launcher back.
+    virtual void Form_Unload();
+
+    void returnToLauncher();
+
+    void closeEvent(QCloseEvent *event) override;
+
+    AppState &m_state;
+    FrmBase &m_launcher;
+};
