@@ -1,8 +1,8 @@
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "shell/appstate.h"
 #include "shell/frmbase.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 
@@ -16,15 +16,9 @@ int main(int argc, char *argv[])
 
     SettingsStore store;
     AppState state(store);
-
     SingleInstance instance;
-    if (!instance.tryAcquire()) {
-        MessageBox::show(nullptr, QStringLiteral("The program is already launched."), MessageBox::Icon::Exclamation,
-                         state.AppTitle);
+    const std::unique_ptr<FrmBase> launcher = startProgram(state, instance);
+    if (!launcher)
         return 0;
-    }
-
-    state.loadStartupSettings();
-    FrmBase launcher(state);
     return app.exec();
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <memory>
+
+struct AppState;
+class FrmBase;
+class SingleInstance;
+
+// The start-up sequence: one instance only, the first four settings, then the launcher, whose
+// loading does the rest. Returns no launcher when another instance is running; the user has
+// then been told so.
+std::unique_ptr<FrmBase> startProgram(AppState &state, SingleInstance &instance);

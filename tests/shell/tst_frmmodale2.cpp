@@ -1,0 +1,155 @@
+#include "platform/dirlistbox.h"
+#include "platform/label.h"
+#include "shell/frmbase.h"
+#include "shell/frmmodale2.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Fixture {
+    Fixture()
+    {
+        env.state.loadStartupSettings();
+        QDir(env.path(QString())).mkpath(QStringLiteral("pictures/sub one"));
+        QDir(env.path(QString())).mkpath(QStringLiteral("pictures/other"));
+        env.setSetting(QStringLiteral("Chemin"), pictures());
+        launcher = std::make_unique<FrmBase>(env.state);
+    }
+    QString pictures() const { return QDir::cleanPath(env.path(QStringLiteral("pictures"))); }
+
+    // Opens a directory the way a user does: double click on its entry.
+    static bool open(FrmModale2 &dlg, const QString &name)
+    {
+        for (int i = 0; i < dlg.Dir1->count(); ++i) {
+            if (dlg.Dir1->item(i)->text().trimmed() == name) {
+                const QRect r = dlg.Dir1->visualItemRect(dlg.Dir1->item(i));
+                QTest::mouseClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, r.center());
+                QTest::mouseDClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, r.center());
+                return true;
+            }
+        }
+        return false;
+    }
+
+    TestEnv env;
+    std::unique_ptr<FrmBase> launcher;
+};
+
+} // namespace
+
+class TstFrmModale2 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void opensOnTheLaunchersDirectory()
+    {
+        Fixture f;
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        dlg.show();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Save pictures to directory"));
+        QCOMPARE(dlg.Dir1->path(), f.pictures());
+        // Opening the list on that directory counts as a change, then OK waits for one more.
+        QCOMPARE(dlg.LblChemin->text(), f.pictures());
+        QVERIFY(!dlg.CmdOK->isEnabled());
+        QCOMPARE(dlg.CmdOK->text(), QStringLiteral("Validate"));
+    }
+
+    void cancelChangesNothing()
+    {
+        Fixture f;
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        dlg.show();
+        QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
+        QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(f.launcher->LblChemin->text(), f.pictures());
+        QCOMPARE(f.env.state.Chemin, f.pictures());
+        QCOMPARE(f.env.setting(QStringLiteral("Chemin")), f.pictures());
+    }
+
+    void highlightingIsNotOpening()
+    {
+        Fixture f;
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        dlg.show();
+        const int row = dlg.Dir1->count() - 1;
+        QTest::mouseClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, dlg.Dir1->visualItemRect(dlg.Dir1->item(row)).center());
+        QCOMPARE(dlg.LblChemin->text(), f.pictures());
+        QVERIFY(!dlg.CmdOK->isEnabled());
+    }
+
+    void validatingASubdirectoryTakesEffectEverywhere()
+    {
+        Fixture f;
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        dlg.show();
+        QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
+        const QString chosen = f.pictures() + QStringLiteral("/sub one");
+        QCOMPARE(dlg.LblChemin->text(), chosen);
+        QVERIFY(dlg.CmdOK->isEnabled());
+        // Up to the parent and back down again also works.
+        QVERIFY(Fixture::open(dlg, QStringLiteral("pictures")));
+        QCOMPARE(dlg.LblChemin->text(), f.pictures());
+        QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
+        QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(f.launcher->LblChemin->text(), chosen);
+        QCOMPARE(f.env.state.Chemin, chosen);
+        QCOMPARE(f.env.setting(QStringLiteral("Chemin")), chosen);
+        QCOMPARE(AppState::joinPath(f.env.state.Chemin, QStringLiteral(".bmp")), chosen + QStringLiteral("/.bmp"));
+    }
+
+    void rootKeepsItsSeparator()
+    {
+        Fixture f;
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        dlg.show();
+        QVERIFY(Fixture::open(dlg, QStringLiteral("/")));
+        QCOMPARE(dlg.LblChemin->text(), QStringLiteral("/"));
+        QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+        QCOMPARE(f.env.setting(QStringLiteral("Chemin")), QStringLiteral("/"));
+        QCOMPARE(AppState::joinPath(QStringLiteral("/"), QStringLiteral("a.ico")), QStringLiteral("/a.ico"));
+    }
+
+    void missingDirectoryLeavesNothingChosen()
+    {
+        Fixture f;
+        f.launcher->LblChemin->setText(f.pictures() + QStringLiteral("/gone"));
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        dlg.show();
+        QVERIFY(dlg.LblChemin->text().isEmpty());
+        QVERIFY(!dlg.CmdOK->isEnabled());
+        QVERIFY(dlg.Dir1->count() > 0);
+    }
+
+    void captionsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("ok");
+        QTest::newRow("fr") << "Francais" << "Annuler" << "Valider";
+        QTest::newRow("es") << "Spanish" << "Cancelar" << "Validar";
+        QTest::newRow("other") << "Klingon" << "Cancel" << "Validate";
+    }
+    void captionsFollowTheLanguage()
+    {
+        QFETCH(QString, langue);
+        QFETCH(QString, cancel);
+        QFETCH(QString, ok);
+        Fixture f;
+        f.env.state.Langue = langue;
+        FrmModale2 dlg(f.env.state, *f.launcher);
+        QCOMPARE(dlg.CmdAnnule->text(), cancel);
+        QCOMPARE(dlg.CmdOK->text(), ok);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Save pictures to directory"));
+    }
+};
+
+QTEST_MAIN(TstFrmModale2)
+#include "tst_frmmodale2.moc"
