@@ -58,9 +58,9 @@ QPushButton *bigButton(QWidget *parent, const char *name, int left, int top, con
 {
     auto *b = makeControl<QPushButton>(parent, QString::fromLatin1(name), left, top, 2115, 495);
     b->setIcon(buttonicons::icon(kind));
-    b->setIconSize(QSize(twips::toPixelsX(300), twips::toPixelsY(300)));
+    b->setIconSize(QSize(twips::toPixelsX(240), twips::toPixelsY(240)));
     setCaption(b, QString::fromUtf8(text));
-    b->setStyleSheet(QStringLiteral("text-align: left; padding-left: 8px;"));
+    b->setStyleSheet(QStringLiteral("text-align: left; padding-left: 5px;"));
     return b;
 }
 

@@ -1,0 +1,142 @@
+// Cold start of the real program to its launcher being on screen, and its memory once idle.
+// Each repetition starts a fresh process with empty settings and waits for the X server to
+// report the first window mapped; run under an X server (make bench does).
+
+#include <benchmark/benchmark.h>
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+struct X {
+    xcb_connection_t *c = nullptr;
+    X()
+    {
+        c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(c))
+            return;
+        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c);
+    }
+    ~X() { xcb_disconnect(c); }
+    void drain()
+    {
+        while (xcb_generic_event_t *e = xcb_poll_for_event(c))
+            free(e);
+    }
+    bool waitForMap(int timeoutMs)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (std::chrono::steady_clock::now() < end) {
+            while (xcb_generic_event_t *e = xcb_poll_for_event(c)) {
+                const bool mapped = (e->response_type & 0x7f) == XCB_MAP_NOTIFY;
+                free(e);
+                if (mapped)
+                    return true;
+            }
+            pollfd p{xcb_get_file_descriptor(c), POLLIN, 0};
+            poll(&p, 1, 5);
+        }
+        return false;
+    }
+};
+
+std::string makeHome()
+{
+    char tmpl[] = "/tmp/tintavo-bench-XXXXXX";
+    const std::string home = mkdtemp(tmpl);
+    mkdir((home + "/run").c_str(), 0700);
+    return home;
+}
+
+pid_t spawnProgram(const std::string &home)
+{
+    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
+    pid_t pid = 0;
+    char *argv[] = {const_cast<char *>(TINTAVO_BINARY), nullptr};
+    posix_spawn(&pid, TINTAVO_BINARY, nullptr, nullptr, argv, environ);
+    return pid;
+}
+
+void stop(pid_t pid)
+{
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+long rssKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1;
+}
+
+void BM_ColdStartToLauncherShown(benchmark::State &state)
+{
+    X x;
+    if (xcb_connection_has_error(x.c)) {
+        state.SkipWithError("no X server");
+        return;
+    }
+    for (auto _ : state) {
+        const std::string home = makeHome();
+        x.drain();
+        const auto t0 = std::chrono::steady_clock::now();
+        const pid_t pid = spawnProgram(home);
+        const bool shown = x.waitForMap(10000);
+        const auto t1 = std::chrono::steady_clock::now();
+        stop(pid);
+        std::system(("rm -rf " + home).c_str());
+        if (!shown) {
+            state.SkipWithError("the launcher never showed");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+}
+BENCHMARK(BM_ColdStartToLauncherShown)->UseManualTime()->Iterations(1)->Repetitions(10)
+    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+void BM_IdleMemory(benchmark::State &state)
+{
+    X x;
+    for (auto _ : state) {
+        const std::string home = makeHome();
+        x.drain();
+        const pid_t pid = spawnProgram(home);
+        x.waitForMap(10000);
+        usleep(1000 * 1000);
+        state.counters["rss_MiB"] = double(rssKiB(pid)) / 1024.0;
+        stop(pid);
+        std::system(("rm -rf " + home).c_str());
+    }
+}
+BENCHMARK(BM_IdleMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
