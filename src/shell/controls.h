@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/twips.h"
+#include "shell/language.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +13,15 @@ T *makeControl(QWidget *parent, const QString &name, int left, int top, int widt
     auto *control = new T(parent);
     control->setObjectName(name);
     twips::place(control, left, top, width, height);
+    return control;
+}
+
+// The same, with its designed caption.
+template<class T>
+T *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height, const QString &text)
+{
+    T *control = makeControl<T>(parent, name, left, top, width, height);
+    setCaption(control, text);
     return control;
 }
 

@@ -96,47 +96,46 @@ void FrmBase::buildControls()
     CmdIco = bigButton(this, "CmdIco", 60, 1140, " BMP to ICO", buttonicons::Kind::Icon);
     CmdGradient1 = bigButton(this, "CmdGradient1", 2220, 60, "  Gradient", buttonicons::Kind::Gradient);
     CmdGradient2 = bigButton(this, "CmdGradient2", 2220, 600, "Spherical gradient", buttonicons::Kind::Sphere);
-    CmdOption = makeControl<QPushButton>(this, QStringLiteral("CmdOption"), 2220, 1140, 1035, 495);
-    CmdOption->setText(QStringLiteral("Options"));
-    CmdQuitte = makeControl<QPushButton>(this, QStringLiteral("CmdQuitte"), 3300, 1140, 1035, 495);
-    CmdQuitte->setText(QStringLiteral("Close"));
+    CmdOption = makeControl<QPushButton>(this, QStringLiteral("CmdOption"), 2220, 1140, 1035, 495,
+        QStringLiteral("Options"));
+    CmdQuitte = makeControl<QPushButton>(this, QStringLiteral("CmdQuitte"), 3300, 1140, 1035, 495,
+        QStringLiteral("Close"));
 
-    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1950, 4035, 255);
-    Lbl1->setText(QStringLiteral("Save pictures to the directory:"));
+    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1950, 4035, 255,
+        QStringLiteral("Save pictures to the directory:"));
     CmdRepSave = makeControl<QPushButton>(this, QStringLiteral("CmdRepSave"), 180, 2220, 495, 315);
     CmdRepSave->setIcon(buttonicons::icon(buttonicons::Kind::Folder));
     LblChemin = makeControl<Label>(this, QStringLiteral("LblChemin"), 660, 2220, 3675, 315);
     LblChemin->setSunken(true);
     LblChemin->setTextInteractionFlags(Qt::NoTextInteraction);
-    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2640, 4095, 255);
-    Lbl3->setText(QStringLiteral("Screenshot:"));
-    ChkPP = makeControl<QCheckBox>(this, QStringLiteral("ChkPP"), 180, 2910, 4035, 255);
-    ChkPP->setText(QStringLiteral("Automatically copy to the clipboard."));
+    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2640, 4095, 255,
+        QStringLiteral("Screenshot:"));
+    ChkPP = makeControl<QCheckBox>(this, QStringLiteral("ChkPP"), 180, 2910, 4035, 255,
+        QStringLiteral("Automatically copy to the clipboard."));
 
-    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 120, 3300, 2775, 1935);
-    Fra1->setTitle(QStringLiteral("Application at start up"));
+    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 120, 3300, 2775, 1935,
+        QStringLiteral("Application at start up"));
     const char *optCaptions[] = {"None", "Screenshot", "Color picker", "BMP to ICO", "Color gradient",
                                  "Spherical gradient"};
-    for (int i = 0; i < 6; ++i) {
-        Opt[i] = makeControl<QRadioButton>(Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255);
-        Opt[i]->setText(QString::fromLatin1(optCaptions[i]));
-    }
+    for (int i = 0; i < 6; ++i)
+        Opt[i] = makeControl<QRadioButton>(Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255,
+                                           QString::fromLatin1(optCaptions[i]));
 
-    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 3000, 3300, 1095, 255);
-    Lbl2->setText(QStringLiteral("Language"));
+    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 3000, 3300, 1095, 255,
+        QStringLiteral("Language"));
     CboLangue = makeControl<QComboBox>(this, QStringLiteral("CboLangue"), 3000, 3600, 1275, 360);
     CboLangue->setEditable(true);
     CboLangue->setInsertPolicy(QComboBox::NoInsert);
     CboLangue->addItems({QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish")});
     CboLangue->setEditText(QStringLiteral("English"));
-    CmdCache = makeControl<QPushButton>(this, QStringLiteral("CmdCache"), 3180, 4740, 1095, 435);
-    CmdCache->setText(QStringLiteral("Hide"));
-    Lbl5 = makeControl<Label>(this, QStringLiteral("Lbl5"), 2040, 5400, 2415, 255);
-    Lbl5->setText(QStringLiteral("Connection to the website"));
+    CmdCache = makeControl<QPushButton>(this, QStringLiteral("CmdCache"), 3180, 4740, 1095, 435,
+        QStringLiteral("Hide"));
+    Lbl5 = makeControl<Label>(this, QStringLiteral("Lbl5"), 2040, 5400, 2415, 255,
+        QStringLiteral("Connection to the website"));
     Lbl5->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     Lbl5->setCursor(Qt::PointingHandCursor);
-    Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 7200, 360, 675, 375);
-    Foc->setText(QStringLiteral("FOC"));
+    Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 7200, 360, 675, 375,
+        QStringLiteral("FOC"));
 
     TimVisible.setObjectName(QStringLiteral("TimVisible"));
 

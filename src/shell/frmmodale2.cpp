@@ -30,11 +30,10 @@ FrmModale2::FrmModale2(AppState &state, FrmBase &launcher)
     Dir1 = makeControl<DirListBox>(this, QStringLiteral("Dir1"), 0, 0, 4635, 3450);
     LblChemin = makeControl<Label>(this, QStringLiteral("LblChemin"), 30, 3480, 4605, 315);
     LblChemin->setSunken(true);
-    CmdAnnule = makeControl<QPushButton>(this, QStringLiteral("CmdAnnule"), 1260, 4080, 1155, 375);
-    CmdAnnule->setText(QStringLiteral("Cancel"));
+    CmdAnnule = makeControl<QPushButton>(this, QStringLiteral("CmdAnnule"), 1260, 4080, 1155, 375,
+                                         QStringLiteral("Cancel"));
     CmdAnnule->setAutoDefault(false);
-    CmdOK = makeControl<QPushButton>(this, QStringLiteral("CmdOK"), 2640, 4080, 1155, 375);
-    CmdOK->setText(QStringLiteral("Validate"));
+    CmdOK = makeControl<QPushButton>(this, QStringLiteral("CmdOK"), 2640, 4080, 1155, 375, QStringLiteral("Validate"));
     CmdOK->setAutoDefault(false);
 
     connect(Dir1, &DirListBox::changed, this, &FrmModale2::Dir1_Change);
