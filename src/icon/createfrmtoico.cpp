@@ -1,7 +1,7 @@
-#include "shell/placeholdertool.h"
+#include "icon/frmtoico.h"
 #include "shell/tools.h"
 
 QWidget *createFrmToIco(AppState &state, FrmBase &launcher)
 {
-    return new PlaceholderTool(state, launcher, QStringLiteral("FrmToIco"), QStringLiteral("BMP to ICO"));
+    return new FrmToIco(state, launcher);
 }

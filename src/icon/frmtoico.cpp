@@ -1,0 +1,276 @@
+#include "icon/frmtoico.h"
+
+#include "icon/iconpreview.h"
+#include "icon/modpic2ico.h"
+#include "icon/picturefile.h"
+#include "platform/label.h"
+#include "platform/messagebox.h"
+#include "platform/picturebox.h"
+#include "platform/vbmath.h"
+#include "shell/appstate.h"
+#include "shell/buttonicons.h"
+#include "shell/controls.h"
+#include "shell/language.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int32_t kLightGrey = 0xE0E0E0;
+constexpr int32_t kGrey = 0x808080;
+constexpr int kDepths[6] = {1, 4, 8, 16, 24, 32};
+constexpr int kOptionTops[6] = {300, 630, 960, 1290, 1620, 1950};
+const char *const kOptionCaptions[6] = {"2 Color", "16 Color", "256 Color", "16 Bit Truecolor", "24 Bit Truecolor",
+                                        "32 Bit Truecolor"};
+
+const CaptionRow kCaptions[] = {
+    {"Lbl2", "Load an *.BMP file 32x32 pixel.", "Charger une image *.BMP 32x32 pixel.",
+     "Cargar una imagen *.BMP 32x32 píxel."},
+    {"Lbl1", "Transparent color to use:", "Couleur de transparence à utiliser:", "Color de transparencia para usar:"},
+    {"Lbl3", "Save to icon file:", "Exporter l'icône dans le fichier:", "Exportar el icono en el archivo:"},
+    {"CcBtnConvertion", "Convert to icon file", "Convertir en fichier icône", "Transformar a\r\narchivo de icono"},
+    {"CcLbl(1)", "Result:", "Résultat:", "Resultado:"},
+    {"LblColorDep", "Colordepth", "Profondeur de la couleur", "Profundidad del color"},
+};
+
+// Messages of the conversion; the French saved text keeps its stray full stop.
+const CaptionRow kSavedMessage = {"", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
+                                  "El icono se ha guardado en:"};
+const CaptionRow kNotSavedMessage = {"", "Could not save.", "Impossible d'enregistrer.", "No se pudo guardar."};
+
+Label *previewLabel(QWidget *parent, const char *name, int left, const char *text)
+{
+    auto *l = makeControl<Label>(parent, QString::fromLatin1(name), left, 0, 735, 255);
+    l->setText(QString::fromLatin1(text));
+    l->setAlignment(Qt::AlignCenter);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    l->setPalette(pal);
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const char *name, int left, int top, int width, int height, const char *text)
+{
+    auto *b = makeControl<QPushButton>(parent, QString::fromLatin1(name), left, top, width, height);
+    b->setText(QString::fromUtf8(text));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+FrmToIco::FrmToIco(AppState &state, FrmBase &launcher)
+    : ToolWindow(state, launcher)
+    , CD1(this)
+{
+    setObjectName(QStringLiteral("FrmToIco"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("BMP 32x32 to ICO 32x32"));
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    twips::setClientSize(this, 7305, 3990);
+    setFixedSize(size());
+    buildControls();
+
+    // As designed: the dialog raises on cancel, offers icons first.
+    CD1.CancelError = true;
+    CD1.DefaultExt = QStringLiteral("ico");
+    CD1.Filter = QStringLiteral("Fichier Image|*.bmp");
+
+    connect(CmdOpen, &QPushButton::clicked, this, &FrmToIco::CmdOpen_Click);
+    connect(CmdColor, &QPushButton::clicked, this, &FrmToIco::CmdColor_Click);
+    connect(CcBtnExport, &QPushButton::clicked, this, &FrmToIco::CcBtnExport_Click);
+    connect(CcBtnConvertion, &QPushButton::clicked, this, &FrmToIco::CcBtnConvertion_Click);
+    for (int i = 0; i < 6; ++i)
+        connect(opBpp[size_t(i)], &QRadioButton::clicked, this, [this, i] { opBpp_Click(i); });
+    connect(&TimResult, &IntervalTimer::timeout, this, &FrmToIco::TimResult_Timer);
+
+    Form_Load();
+}
+
+void FrmToIco::buildControls()
+{
+    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 180, 120, 4035, 255);
+    Lbl2->setText(QStringLiteral("Load an *.BMP file 32x32 pixel."));
+    CmdOpen = button(this, "CmdOpen", 180, 420, 495, 360, "");
+    CmdOpen->setIcon(buttonicons::icon(buttonicons::Kind::Folder));
+    TxtSource = makeControl<QLineEdit>(this, QStringLiteral("TxtSource"), 660, 420, 3615, 360);
+
+    picView = makeControl<PictureBox>(this, QStringLiteral("picView"), 1260, 900, 495, 495);
+    picView->setBackColor(kLightGrey);
+    Shape1 = makeControl<QFrame>(this, QStringLiteral("Shape1"), 2010, 885, 525, 525);
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    CcPicSource = makeControl<PictureBox>(this, QStringLiteral("CcPicSource"), 2025, 900, 495, 495);
+    CcPicSource->setBackColor(kLightGrey);
+
+    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255);
+    Lbl1->setText(QStringLiteral("Transparent color to use:"));
+    CmdColor = button(this, "CmdColor", 180, 1860, 495, 315, "...");
+    CmdColor->setEnabled(false);
+    CcPicTransparent = makeControl<PictureBox>(this, QStringLiteral("CcPicTransparent"), 720, 1860, 675, 315);
+    CcPicTransparent->setBorder(true);
+    CcPicTransparent->setBackColor(kGrey);
+    CcPicTransparent->setToolTip(QStringLiteral(" Cliquez dans la zone, pour définir une autre couleur "));
+
+    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2220, 3435, 255);
+    Lbl3->setText(QStringLiteral("Save to icon file:"));
+    CcBtnExport = button(this, "CcBtnExport", 180, 2535, 495, 315, "...");
+    CcBtnExport->setEnabled(false);
+    TxtExport = makeControl<QLineEdit>(this, QStringLiteral("TxtExport"), 660, 2520, 3615, 360);
+
+    CcLbl[1] = makeControl<Label>(this, QStringLiteral("CcLbl(1)"), 555, 3000, 690, 240);
+    CcLbl[1]->setText(QStringLiteral("Result:"));
+    CcPicCible = makeControl<PictureBox>(this, QStringLiteral("CcPicCible"), 1260, 3000, 2460, 855);
+    CcPicCible->setBackColor(kGrey);
+    LblIc1 = previewLabel(CcPicCible, "LblIc1", 0, "Mask");
+    LblIc2 = previewLabel(CcPicCible, "LblIc2", 840, "Image");
+    LblIc3 = previewLabel(CcPicCible, "LblIc3", 1680, "Normal");
+
+    LblColorDep = makeControl<Label>(this, QStringLiteral("LblColorDep"), 4500, 120, 2775, 255);
+    LblColorDep->setText(QStringLiteral("Colordepth"));
+    FraCD = makeControl<QGroupBox>(this, QStringLiteral("FraCD"), 4560, 360, 2640, 2535);
+    for (int i = 0; i < 6; ++i) {
+        opBpp[size_t(i)] = makeControl<QRadioButton>(FraCD, QStringLiteral("opBpp(%1)").arg(i), 120, kOptionTops[i],
+                                                     2400, 285);
+        opBpp[size_t(i)]->setText(QString::fromLatin1(kOptionCaptions[i]));
+    }
+    CcBtnConvertion = button(this, "CcBtnConvertion", 4560, 3120, 2640, 555, "Convert to icon file");
+    CcBtnConvertion->setEnabled(false);
+    // The focus sink lies below the visible client area.
+    CmdFoc = button(this, "CmdFoc", 4380, 5340, 495, 315, "Foc");
+}
+
+void FrmToIco::Form_Load()
+{
+    centreWindow(this);
+    const Language lang = languageFromId(m_state.Langue);
+    if (lang == Language::French || lang == Language::Spanish)
+        applyCaptions(this, kCaptions, lang);
+    // A stored choice that is not one of the six options falls back to 256 colours.
+    const std::optional<int32_t> stored = vbmath::textToLong(m_state.ColorDepth);
+    const int n = stored && *stored >= 0 && *stored <= 5 ? int(*stored) : 2;
+    opBpp[size_t(n)]->setChecked(true);
+    opBpp_Click(n);
+}
+
+void FrmToIco::opBpp_Click(int Index)
+{
+    if (Index < 0 || Index > 5)
+        return;
+    BitDepth = kDepths[Index];
+    m_state.ColorDepth = QString::number(Index);
+    m_state.writeSetting(QStringLiteral("ColorDepth"), m_state.ColorDepth);
+    if (isVisible())
+        CmdFoc->setFocus();
+}
+
+void FrmToIco::CmdOpen_Click()
+{
+    CmdFoc->setFocus();
+    CD1.FileName.clear();
+    CD1.InitDir = m_state.Chemin;
+    CD1.DialogTitle = QStringLiteral("Sélectionnez un fichier ...");
+    CD1.Filter = QStringLiteral("Image file 32x32 pixel (BMP)|*.BMP");
+    CD1.DefaultExt = QStringLiteral("bmp");
+    CD1.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
+    if (!CD1.ShowOpen())
+        return;
+    // The base name is the title less its last four characters (dot and extension); a title
+    // too short for that stops the handler before anything changes.
+    const QString title = CD1.FileTitle;
+    if (title.size() < 4)
+        return;
+    const QString baseName = title.left(title.size() - 4);
+    TxtSource->setText(CD1.FileName);
+    CmdColor->setEnabled(true);
+    CcBtnExport->setEnabled(true);
+    CcBtnConvertion->setEnabled(true);
+    TxtExport->setText(AppState::joinPath(m_state.Chemin, baseName + QStringLiteral(".ico")));
+    const QImage picture = picturefile::load(CD1.FileName);
+    if (picture.isNull())
+        return;
+    CcPicSource->setPicture(picture);
+    picView->setPicture(picture);
+    CcPicTransparent->setBackColor(CcPicSource->Point(0, 0));
+    TimResult.setInterval(500);
+}
+
+void FrmToIco::TimResult_Timer()
+{
+    TimResult.setInterval(0);
+    CcPicCible->Cls();
+    iconhandles::Picture picture(CcPicSource->picture());
+    const int32_t icon = GetIcon(picture, -1, true, true);
+    if (!icon)
+        return;
+    QImage &surface = CcPicCible->image();
+    iconhandles::DrawIconEx(surface, 8, 20, icon, 32, 32, iconhandles::DiMask);
+    iconhandles::DrawIconEx(surface, 65, 20, icon, 32, 32, iconhandles::DiImage);
+    iconhandles::DrawIconEx(surface, 120, 20, icon, 32, 32, iconhandles::DiNormal);
+    CcPicCible->refresh();
+    iconhandles::DestroyIcon(icon);
+}
+
+int32_t FrmToIco::GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor, bool vbReplacePicByIcon,
+                          bool vbUseSystemConstraints)
+{
+    if (voPic.isEmpty())
+        return 0;
+    if (voPic.isIcon())
+        return voPic.handle();
+    const QImage &bitmap = voPic.bitmap();
+    const QSize size = vbUseSystemConstraints ? iconhandles::systemIconSize() : bitmap.size();
+    const IconBitmaps parts = makeIconBitmaps(bitmap, size, vbUseSystemConstraints, vnTransparentColor);
+    const int32_t icon = iconhandles::CreateIconIndirect(parts.mask, parts.colour);
+    if (icon && vbReplacePicByIcon)
+        voPic = iconhandles::Picture::ownIcon(icon);
+    return icon;
+}
+
+void FrmToIco::CmdColor_Click()
+{
+    CmdFoc->setFocus();
+    if (!CD1.ShowColor())
+        return;
+    CcPicTransparent->setBackColor(CD1.Color);
+}
+
+void FrmToIco::CcBtnExport_Click()
+{
+    CmdFoc->setFocus();
+    CD1.Flags = CommonDialog::Explorer | CommonDialog::FileMustExist | CommonDialog::PathMustExist
+        | CommonDialog::HideReadOnly | CommonDialog::OverwritePrompt;
+    CD1.FileName = TxtExport->text();
+    CD1.FilterIndex = 1;
+    CD1.DefaultExt = QStringLiteral("ico");
+    if (!CD1.ShowSave())
+        return;
+    TxtExport->setText(CD1.FileName);
+}
+
+void FrmToIco::CcBtnConvertion_Click()
+{
+    const QString path = TxtExport->text();
+    const Language lang = languageFromId(m_state.Langue);
+    if (modPic2Ico::SaveIcon(CcPicSource->image(), path, 32, BitDepth, CcPicTransparent->backColor(), true)) {
+        if (BitDepth == 16 || BitDepth == 32)
+            picView->setPicture(modPic2Ico::LoadIconFile(path, picView->backColor()));
+        // An unknown language keeps the previous message text, still shown with the path.
+        if (lang != Language::Other)
+            m_state.MessageText = captionOf(kSavedMessage, lang);
+        MessageBox::show(this, m_state.MessageText + m_state.NewLine + path, MessageBox::Icon::Information,
+                         m_state.AppTitle);
+        return;
+    }
+    picView->setPicture(QImage());
+    if (lang == Language::Other)
+        return;
+    m_state.MessageText = captionOf(kNotSavedMessage, lang);
+    MessageBox::show(this, m_state.MessageText, MessageBox::Icon::Information, m_state.AppTitle);
+}

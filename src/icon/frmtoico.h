@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/iconhandles.h"
+#include "platform/intervaltimer.h"
+#include "shell/toolwindow.h"
+
+#include <array>
+#include <cstdint>
+
+class Label;
+class PictureBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The converter: loads a 32 x 32 picture, previews it as an icon and writes the icon file at
+// the chosen depth with one colour transparent.
+class FrmToIco : public ToolWindow
+{
+    Q_OBJECT
+public:
+    FrmToIco(AppState &state, FrmBase &launcher);
+
+    // Builds an icon from a picture for the preview; 0 when the picture is empty. The icon
+    // belongs to the caller, unless the picture was made to own it.
+    int32_t GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor = -1, bool vbReplacePicByIcon = false,
+                    bool vbUseSystemConstraints = false);
+
+    int BitDepth = 8;
+
+    Label *Lbl2;
+    QPushButton *CmdOpen;
+    QLineEdit *TxtSource;
+    PictureBox *picView;
+    QFrame *Shape1;
+    PictureBox *CcPicSource;
+    Label *Lbl1;
+    QPushButton *CmdColor;
+    PictureBox *CcPicTransparent;
+    Label *Lbl3;
+    QPushButton *CcBtnExport;
+    QLineEdit *TxtExport;
+    std::array<Label *, 2> CcLbl{}; // the layout has element 1 only
+    PictureBox *CcPicCible;
+    Label *LblIc1;
+    Label *LblIc2;
+    Label *LblIc3;
+    Label *LblColorDep;
+    QGroupBox *FraCD;
+    std::array<QRadioButton *, 6> opBpp{};
+    QPushButton *CcBtnConvertion;
+    QPushButton *CmdFoc;
+    IntervalTimer TimResult;
+    CommonDialog CD1;
+
+private slots:
+    void CmdOpen_Click();
+    void CmdColor_Click();
+    void CcBtnExport_Click();
+    void CcBtnConvertion_Click();
+    void opBpp_Click(int Index);
+    void TimResult_Timer();
+
+private:
+    void buildControls();
+    void Form_Load();
+};
