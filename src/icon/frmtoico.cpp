@@ -126,6 +126,7 @@ void FrmToIco::buildControls()
 
     CcLbl[1] = makeControl<Label>(this, QStringLiteral("CcLbl(1)"), 555, 3000, 690, 240);
     CcLbl[1]->setText(QStringLiteral("Result:"));
+    CcLbl[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     CcPicCible = makeControl<PictureBox>(this, QStringLiteral("CcPicCible"), 1260, 3000, 2460, 855);
     CcPicCible->setBackColor(kGrey);
     LblIc1 = previewLabel(CcPicCible, "LblIc1", 0, "Mask");
@@ -152,6 +153,12 @@ void FrmToIco::Form_Load()
     const Language lang = languageFromId(m_state.Langue);
     if (lang == Language::French || lang == Language::Spanish)
         applyCaptions(this, kCaptions, lang);
+    // "Résultat:" and "Resultado:" are wider than the label's designed width: the label keeps
+    // its right edge beside the preview and grows to the left into the free space.
+    const QRect result = CcLbl[1]->geometry();
+    const int needed = CcLbl[1]->sizeHint().width();
+    if (needed > result.width())
+        CcLbl[1]->setGeometry(result.right() + 1 - needed, result.top(), needed, result.height());
     // A stored choice that is not one of the six options falls back to 256 colours.
     const std::optional<int32_t> stored = vbmath::textToLong(m_state.ColorDepth);
     const int n = stored && *stored >= 0 && *stored <= 5 ? int(*stored) : 2;

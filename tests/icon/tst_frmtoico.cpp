@@ -1,6 +1,7 @@
 #include "icon/frmtoico.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
+#include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/frmbase.h"
 #include "support/scripteddialogs.h"
@@ -236,6 +237,9 @@ private slots:
         QCOMPARE(f->CcBtnConvertion->text(), QStringLiteral("Transformar a\narchivo de icono"));
         QCOMPARE(f->Lbl2->text(), QStringLiteral("Cargar una imagen *.BMP 32x32 píxel."));
         QCOMPARE(f->CcLbl[1]->text(), QStringLiteral("Resultado:"));
+        // The longer caption grows to the left and keeps clear of the preview box.
+        QVERIFY(f->CcLbl[1]->width() >= f->CcLbl[1]->sizeHint().width());
+        QCOMPARE(f->CcLbl[1]->geometry().right() + 1, twips::toPixelsX(555 + 690));
         QCOMPARE(f->LblColorDep->text(), QStringLiteral("Profundidad del color"));
         QCOMPARE(f->opBpp[0]->text(), QStringLiteral("2 Color"));
         QCOMPARE(f->windowTitle(), QStringLiteral("BMP 32x32 to ICO 32x32"));
