@@ -129,35 +129,29 @@ private slots:
         QCOMPARE(iconhandles::liveIcons(), 0);
     }
 
-    void convertsAtDepth32AndPreviewsTheIcon()
+    void convertsAtDepths8And32()
     {
         World w;
         FrmToIco *f = w.open();
         w.loadStar();
+        // At 8 bits the preview keeps the loaded bitmap.
+        w.click("CcBtnConvertion");
+        QCOMPARE(QFileInfo(w.exported()).size(), 2238);
+        QCOMPARE(rgb(f->picView->image(), 0, 0), qRgb(0, 255, 255));
+
         QTest::mouseClick(f->opBpp[5], Qt::LeftButton);
         QCOMPARE(f->BitDepth, 32);
         QCOMPARE(w.env.setting(QStringLiteral("ColorDepth")), QStringLiteral("5"));
         w.click("CcBtnConvertion");
         QCOMPARE(QFileInfo(w.exported()).size(), 4286);
-        QCOMPARE(w.boxes.messages().size(), 1);
-        const auto &m = w.boxes.messages().constFirst();
+        QCOMPARE(w.boxes.messages().size(), 2);
+        const auto &m = w.boxes.messages().constLast();
         QCOMPARE(m.text, QStringLiteral("The icon has been saved in:\r\n") + w.exported());
         QCOMPARE(m.icon, MessageBox::Icon::Information);
         QCOMPARE(m.title, QStringLiteral("Tintavo"));
-        // The written icon: its transparent pixels in the box's light grey.
+        // The written icon, its transparent pixels in the box's light grey.
         QCOMPARE(rgb(f->picView->image(), 0, 0), kLightGrey);
         QCOMPARE(rgb(f->picView->image(), 16, 16), qRgb(0, 0, 255));
-    }
-
-    void convertsAtDepth8AndKeepsTheBitmap()
-    {
-        World w;
-        FrmToIco *f = w.open();
-        w.loadStar();
-        w.click("CcBtnConvertion");
-        QCOMPARE(QFileInfo(w.exported()).size(), 2238);
-        QCOMPARE(rgb(f->picView->image(), 0, 0), qRgb(0, 255, 255));
-        QCOMPARE(w.boxes.messages().size(), 1);
     }
 
     void cancelledDialogsChangeNothing()

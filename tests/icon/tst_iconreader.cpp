@@ -1,3 +1,4 @@
+#include "icon/iconpixels.h"
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
 
@@ -7,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,6 +39,11 @@ QStringList corpus(const QString &pattern)
     return paths;
 }
 
+QImage star()
+{
+    return QImage(kData + QStringLiteral("/star.bmp"));
+}
+
 } // namespace
 
 // Files a user may have anywhere: every bad one gives no picture, without a crash, a hang or
@@ -44,6 +52,86 @@ class TstIconReader : public QObject
 {
     Q_OBJECT
 private slots:
+    void readsBackEveryDepth_data()
+    {
+        QTest::addColumn<int>("depth");
+        for (int d : {1, 4, 8, 16, 24, 32})
+            QTest::newRow(qPrintable(QString::number(d))) << d;
+    }
+    void readsBackEveryDepth()
+    {
+        QFETCH(int, depth);
+        QImage src = star();
+        src.setPixel(5, 31, qRgb(0x12, 0x34, 0x56));
+        const QImage read = readBytes(modPic2Ico::iconFileBytes(src, 32, depth, 0xFFFF00, true), 0x00FF00);
+        QCOMPARE(read.size(), QSize(32, 32));
+        const auto five = [](int v) { return (v >> 3) * 255 / 31; };
+        const auto &table = iconpixels::palette(depth);
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QRgb c = src.pixel(x, y);
+                QRgb expected = c | 0xFF000000;
+                if ((c & 0xFFFFFF) == 0x00FFFF) // below 32 bits the mask shows through
+                    expected = depth == 32 ? qRgb(0, 255, 0) : qRgba(0, 0, 0, 0);
+                else if (depth <= 8)
+                    expected = 0xFF000000 | table[size_t(iconpixels::nearestEntry(table, qRed(c), qGreen(c), qBlue(c)))];
+                else if (depth == 16)
+                    expected = qRgb(five(qRed(c)), five(qGreen(c)), five(qBlue(c)));
+                QCOMPARE(read.pixel(x, y), expected);
+            }
+        }
+    }
+
+    void compositesDepth32OverTheBackground()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("star.ico"));
+        QVERIFY(modPic2Ico::SaveIcon(star(), path, 32, 32, 0xFFFF00, true));
+        const QImage white = modPic2Ico::LoadIconFile(path, 0xFFFFFF);
+        QCOMPARE(white.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(white.pixel(16, 6), qRgb(255, 0, 0));
+        QCOMPARE(white.pixel(31, 31), qRgb(255, 255, 0));
+        QCOMPARE(modPic2Ico::LoadIconFile(path, 0xE0E0E0).pixel(0, 0), qRgb(0xE0, 0xE0, 0xE0));
+        QVERIFY(modPic2Ico::LoadIconFile(path, 0x7F000000).isNull()); // no such colour
+        // Partly covered pixels: 200 - (200 - 100) x 127 / 255 = 150.2 gives 150.
+        QImage half(32, 32, QImage::Format_ARGB32);
+        half.fill(qRgba(200, 10, 255, 128));
+        const QImage out = readBytes(modPic2Ico::iconFileBytes(half, 32, 32, -1, false), 0x006464);
+        QCOMPARE(out.pixel(3, 3), qRgb(150, 55, 128));
+    }
+
+    void loadsOnlyIcoNames()
+    {
+        QTemporaryDir dir;
+        const QString ico = dir.filePath(QStringLiteral("a.ICO"));
+        const QString png = dir.filePath(QStringLiteral("a.png"));
+        QVERIFY(modPic2Ico::SaveIcon(star(), ico, 32, 8, 0xFFFF00, true));
+        QVERIFY(QFile::copy(ico, png));
+        QVERIFY(modPic2Ico::LoadIconFile(png, 0xFFFFFF).isNull());
+        QVERIFY(modPic2Ico::LoadIconFile(dir.filePath(QStringLiteral("none.ico")), 0xFFFFFF).isNull());
+        // Below 32 bits the background is not needed: the mask makes pixels see-through.
+        const QImage eight = modPic2Ico::LoadIconFile(ico, 0x7F000000);
+        QCOMPARE(qAlpha(eight.pixel(0, 0)), 0);
+        QCOMPARE(eight.pixel(16, 16), qRgb(0, 0, 255));
+    }
+
+    void fileExistsSeesNormalFilesOnly()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"plain.ico", ".hidden.ico", "br[a].bmp"})
+            QVERIFY(QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ico")));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.ico"))).constData(), 0600) == 0);
+        QFile::setPermissions(dir.filePath(QStringLiteral("plain.ico")), QFile::ReadOwner);
+        const auto exists = [&](const char *name) { return modPic2Ico::FileExists(dir.filePath(QString::fromLatin1(name))); };
+        QVERIFY(exists("plain.ico") && exists("br[a].bmp") && exists("*.ico") && exists("pl?in.*") && exists("br[a].*"));
+        for (const char *name : {".hidden.ico", "folder.ico", "pipe.ico", "nowhere/plain.ico", "*.png", ".hid*", "fold*"})
+            QVERIFY2(!exists(name), name);
+        QVERIFY(!modPic2Ico::FileExists(dir.path()));
+        QVERIFY(!modPic2Ico::FileExists(QString()));
+        QVERIFY(!modPic2Ico::FileExists(QString::fromUtf8("bad\0name", 8)));
+    }
+
     void refusesTheBadIcons()
     {
         const QStringList bad = corpus(QStringLiteral("bad-*.ico"));
