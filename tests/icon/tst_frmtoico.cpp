@@ -19,6 +19,11 @@ namespace {
 const QString kStar = QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp");
 const QRgb kLightGrey = qRgb(0xE0, 0xE0, 0xE0);
 
+QImage star()
+{
+    return QImage(kStar);
+}
+
 QRgb rgb(const QImage &image, int x, int y)
 {
     return image.pixel(x, y) | 0xFF000000;
@@ -152,6 +157,41 @@ private slots:
         // The written icon, its transparent pixels in the box's light grey.
         QCOMPARE(rgb(f->picView->image(), 0, 0), kLightGrey);
         QCOMPARE(rgb(f->picView->image(), 16, 16), qRgb(0, 0, 255));
+    }
+
+    void getIconMasksTheTransparentColour()
+    {
+        World w;
+        FrmToIco *f = w.open();
+        iconhandles::Picture none;
+        QCOMPARE(f->GetIcon(none, 0xFFFF00), 0);
+        iconhandles::Picture pic(star());
+        const int32_t icon = f->GetIcon(pic, 0xFFFF00);
+        QVERIFY(icon && !pic.isIcon());
+        QImage canvas(40, 40, QImage::Format_RGB32);
+        const auto draw = [&](int flags) {
+            canvas.fill(qRgb(0x80, 0x80, 0x80));
+            QVERIFY(iconhandles::DrawIconEx(canvas, 4, 4, icon, 32, 32, flags));
+        };
+        draw(iconhandles::DiMask); // see-through pixels keep the canvas, the rest turn black
+        QCOMPARE(rgb(canvas, 4, 4), qRgb(0x80, 0x80, 0x80));
+        QCOMPARE(rgb(canvas, 20, 20), qRgb(0, 0, 0));
+        draw(iconhandles::DiImage); // the colour bitmap, see-through pixels black
+        QCOMPARE(rgb(canvas, 4, 4), qRgb(0, 0, 0));
+        QCOMPARE(rgb(canvas, 20, 20), qRgb(0, 0, 255));
+        draw(iconhandles::DiNormal);
+        QCOMPARE(rgb(canvas, 4, 4), qRgb(0x80, 0x80, 0x80));
+        QCOMPARE(rgb(canvas, 20, 10), qRgb(255, 0, 0));
+        QCOMPARE(rgb(canvas, 2, 2), qRgb(0x80, 0x80, 0x80));
+        QVERIFY(iconhandles::DestroyIcon(icon));
+        // A picture made to own its icon hands that icon back, and frees it with itself.
+        {
+            iconhandles::Picture owner(star());
+            const int32_t owned = f->GetIcon(owner, -1, true, true);
+            QVERIFY(owner.isIcon());
+            QCOMPARE(f->GetIcon(owner), owned);
+        }
+        QCOMPARE(iconhandles::liveIcons(), 0);
     }
 
     void cancelledDialogsChangeNothing()
