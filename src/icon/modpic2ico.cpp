@@ -52,7 +52,7 @@ bool isNormalFile(const QFileInfo &info)
     if (info.isHidden())
         return false;
     std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(info.filePath().toStdString()), ec) && !ec;
+    return std::filesystem::is_regular_file(QFile::encodeName(info.filePath()).toStdString(), ec) && !ec;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "support/testenv.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -75,8 +76,10 @@ private slots:
     void opensInItsDesignedState()
     {
         World w;
-        FrmToIco *f = w.open();
+        QTest::mouseClick(w.launcher->CmdIco, Qt::LeftButton); // the launcher's "BMP to ICO"
+        auto *f = qobject_cast<FrmToIco *>(w.launcher->toolWindow(Tool::ToIco));
         QVERIFY(f);
+        w.window = f;
         QCOMPARE(f->objectName(), QStringLiteral("FrmToIco"));
         QCOMPARE(f->windowTitle(), QStringLiteral("BMP 32x32 to ICO 32x32"));
         QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
