@@ -36,6 +36,8 @@ void BM_IconBytes(benchmark::State &state)
         benchmark::DoNotOptimize(modPic2Ico::iconFileBytes(picture, 32, depth, 0xFFFF00, true));
 }
 
+// The whole save: bytes, a temporary file beside the target, its sync to disk, the rename.
+// The folder is the temporary one (TMPDIR): on a disk the sync dominates, on tmpfs it is free.
 void BM_SaveIcon(benchmark::State &state)
 {
     const QImage picture = starPicture();
