@@ -96,8 +96,8 @@ FrmToIco::FrmToIco(AppState &state, FrmBase &launcher)
 
 void FrmToIco::buildControls()
 {
-    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 180, 120, 4035, 255);
-    Lbl2->setText(QStringLiteral("Load an *.BMP file 32x32 pixel."));
+    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 180, 120, 4035, 255,
+                              QStringLiteral("Load an *.BMP file 32x32 pixel."));
     CmdOpen = button(this, "CmdOpen", 180, 420, 495, 360, "");
     CmdOpen->setIcon(buttonicons::icon(buttonicons::Kind::Folder));
     TxtSource = makeControl<QLineEdit>(this, QStringLiteral("TxtSource"), 660, 420, 3615, 360);
@@ -109,8 +109,8 @@ void FrmToIco::buildControls()
     CcPicSource = makeControl<PictureBox>(this, QStringLiteral("CcPicSource"), 2025, 900, 495, 495);
     CcPicSource->setBackColor(kLightGrey);
 
-    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255);
-    Lbl1->setText(QStringLiteral("Transparent color to use:"));
+    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255,
+                              QStringLiteral("Transparent color to use:"));
     CmdColor = button(this, "CmdColor", 180, 1860, 495, 315, "...");
     CmdColor->setEnabled(false);
     CcPicTransparent = makeControl<PictureBox>(this, QStringLiteral("CcPicTransparent"), 720, 1860, 675, 315);
@@ -118,14 +118,12 @@ void FrmToIco::buildControls()
     CcPicTransparent->setBackColor(kGrey);
     CcPicTransparent->setToolTip(QStringLiteral(" Cliquez dans la zone, pour définir une autre couleur "));
 
-    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2220, 3435, 255);
-    Lbl3->setText(QStringLiteral("Save to icon file:"));
+    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2220, 3435, 255, QStringLiteral("Save to icon file:"));
     CcBtnExport = button(this, "CcBtnExport", 180, 2535, 495, 315, "...");
     CcBtnExport->setEnabled(false);
     TxtExport = makeControl<QLineEdit>(this, QStringLiteral("TxtExport"), 660, 2520, 3615, 360);
 
-    CcLbl[1] = makeControl<Label>(this, QStringLiteral("CcLbl(1)"), 555, 3000, 690, 240);
-    CcLbl[1]->setText(QStringLiteral("Result:"));
+    CcLbl[1] = makeControl<Label>(this, QStringLiteral("CcLbl(1)"), 555, 3000, 690, 240, QStringLiteral("Result:"));
     CcLbl[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     CcPicCible = makeControl<PictureBox>(this, QStringLiteral("CcPicCible"), 1260, 3000, 2460, 855);
     CcPicCible->setBackColor(kGrey);
@@ -133,8 +131,8 @@ void FrmToIco::buildControls()
     LblIc2 = previewLabel(CcPicCible, "LblIc2", 840, "Image");
     LblIc3 = previewLabel(CcPicCible, "LblIc3", 1680, "Normal");
 
-    LblColorDep = makeControl<Label>(this, QStringLiteral("LblColorDep"), 4500, 120, 2775, 255);
-    LblColorDep->setText(QStringLiteral("Colordepth"));
+    LblColorDep = makeControl<Label>(this, QStringLiteral("LblColorDep"), 4500, 120, 2775, 255,
+                                     QStringLiteral("Colordepth"));
     FraCD = makeControl<QGroupBox>(this, QStringLiteral("FraCD"), 4560, 360, 2640, 2535);
     for (int i = 0; i < 6; ++i) {
         opBpp[size_t(i)] = makeControl<QRadioButton>(FraCD, QStringLiteral("opBpp(%1)").arg(i), 120, kOptionTops[i],

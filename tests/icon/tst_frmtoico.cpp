@@ -253,7 +253,8 @@ private slots:
         f->TxtExport->setText(w.env.path(QStringLiteral("missing/star.ico")));
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().size(), 2);
-        QCOMPARE(w.boxes.messages().at(0).text, QStringLiteral("L'icone a été enregistrée dans:.\r\n") + w.exported());
+        QCOMPARE(w.boxes.messages().at(0).text,
+                 QStringLiteral("L'icone a été enregistrée dans:.\r\n") + w.exported());
         QCOMPARE(w.boxes.messages().at(1).text, QStringLiteral("Impossible d'enregistrer."));
         QCOMPARE(w.boxes.messages().at(1).icon, MessageBox::Icon::Information);
         QVERIFY(f->picView->picture().isNull());

@@ -74,7 +74,8 @@ private slots:
                 if ((c & 0xFFFFFF) == 0x00FFFF) // below 32 bits the mask shows through
                     expected = depth == 32 ? qRgb(0, 255, 0) : qRgba(0, 0, 0, 0);
                 else if (depth <= 8)
-                    expected = 0xFF000000 | table[size_t(iconpixels::nearestEntry(table, qRed(c), qGreen(c), qBlue(c)))];
+                    expected = 0xFF000000
+                        | table[size_t(iconpixels::nearestEntry(table, qRed(c), qGreen(c), qBlue(c)))];
                 else if (depth == 16)
                     expected = qRgb(five(qRed(c)), five(qGreen(c)), five(qBlue(c)));
                 QCOMPARE(read.pixel(x, y), expected);
@@ -123,9 +124,13 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ico")));
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.ico"))).constData(), 0600) == 0);
         QFile::setPermissions(dir.filePath(QStringLiteral("plain.ico")), QFile::ReadOwner);
-        const auto exists = [&](const char *name) { return modPic2Ico::FileExists(dir.filePath(QString::fromLatin1(name))); };
-        QVERIFY(exists("plain.ico") && exists("br[a].bmp") && exists("*.ico") && exists("pl?in.*") && exists("br[a].*"));
-        for (const char *name : {".hidden.ico", "folder.ico", "pipe.ico", "nowhere/plain.ico", "*.png", ".hid*", "fold*"})
+        const auto exists = [&](const char *name) {
+            return modPic2Ico::FileExists(dir.filePath(QString::fromLatin1(name)));
+        };
+        for (const char *name : {"plain.ico", "br[a].bmp", "*.ico", "pl?in.*", "br[a].*"})
+            QVERIFY2(exists(name), name);
+        for (const char *name :
+             {".hidden.ico", "folder.ico", "pipe.ico", "nowhere/plain.ico", "*.png", ".hid*", "fold*"})
             QVERIFY2(!exists(name), name);
         QVERIFY(!modPic2Ico::FileExists(dir.path()));
         QVERIFY(!modPic2Ico::FileExists(QString()));
@@ -149,7 +154,8 @@ private slots:
         for (const QString &path : corpus(QStringLiteral("good-*.ico"))) {
             const QByteArray whole = fileBytes(path);
             for (int n = 0; n < whole.size(); ++n)
-                QVERIFY2(readBytes(whole.left(n)).isNull(), qPrintable(QStringLiteral("%1 cut at %2").arg(path).arg(n)));
+                QVERIFY2(readBytes(whole.left(n)).isNull(),
+                         qPrintable(QStringLiteral("%1 cut at %2").arg(path).arg(n)));
             QVERIFY(!readBytes(whole).isNull());
         }
     }
