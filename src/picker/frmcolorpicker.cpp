@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace {
 
@@ -85,6 +86,31 @@ Label *caption(QWidget *parent, int index, const char *text, int left, int top, 
     auto *l = makeControl<Label>(parent, QStringLiteral("Lbl(%1)").arg(index), left, top, width, height);
     l->setText(QString::fromUtf8(text));
     return l;
+}
+
+// Check boxes here wrap long captions onto a second line, as the window was designed;
+// Qt's check boxes would cut them off instead.
+void wrapCaption(QCheckBox *box)
+{
+    const QStyle *style = box->style();
+    const int available = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box)
+        - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 2;
+    const QFontMetrics fm(box->font());
+    QStringList lines;
+    for (const QString &line : box->text().split(QLatin1Char('\n'))) {
+        QString current;
+        for (const QString &word : line.split(QLatin1Char(' '))) {
+            const QString trial = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && fm.horizontalAdvance(trial) > available) {
+                lines << current;
+                current = word;
+            } else {
+                current = trial;
+            }
+        }
+        lines << current;
+    }
+    box->setText(lines.join(QLatin1Char('\n')));
 }
 
 void underline(QWidget *w)
@@ -248,6 +274,8 @@ void frmColorPicker::Form_Load()
     // Ticking runs the handler at once, so the window opens in front of the others.
     chkKeepFront->setChecked(true);
     applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
+    for (QCheckBox *box : {chkcopyauto, chkKeepFront, ChkXY})
+        wrapCaption(box);
     TimXY.setInterval(100);
 }
 
