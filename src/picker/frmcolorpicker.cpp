@@ -360,6 +360,8 @@ void frmColorPicker::Form_MouseUp(Qt::MouseButton Button)
 
 void frmColorPicker::cancelPipette()
 {
+    // Nothing was picked, so the display timer has nothing to show.
+    TimCapt.setInterval(0);
     releasePipetteGrabs();
     m_pipetteActive = false;
     CmdPipette->setEnabled(true);
