@@ -5,7 +5,6 @@
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/pointer.h"
-#include "platform/windowlayer.h"
 #include "shell/frmbase.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -42,6 +41,14 @@ QPoint physicalCentre(QWidget *w)
     const QPoint logical = w->mapToGlobal(w->rect().center());
     const qreal dpr = w->devicePixelRatioF();
     return QPoint(qRound(logical.x() * dpr), qRound(logical.y() * dpr));
+}
+
+// Whether the window manager keeps the window above the others.
+bool keptAbove(QWidget *w)
+{
+    return xinput::run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
+                                                 QStringLiteral("_NET_WM_STATE")})
+        .contains(QLatin1String("_NET_WM_STATE_ABOVE"));
 }
 
 QStringList boxes(frmColorPicker &picker)
@@ -106,7 +113,7 @@ private slots:
         QVERIFY(!p.rect().intersects(p.Picture3->geometry())); // the capture image is never seen
         QVERIFY(!p.rect().intersects(p.Foc->geometry()));
         QVERIFY(p.chkcopyauto->isChecked() && p.ChkXY->isChecked() && p.chkKeepFront->isChecked());
-        QVERIFY(windowlayer::isTopmost(&p));
+        QVERIFY(waitUntil([&] { return keptAbove(&p); }, 2000));
         QVERIFY(p.Opt1[0]->isChecked());
         QVERIFY(p.Fra2->isVisible());
         QCOMPARE(boxes(p).join(QString()), QString());
@@ -328,13 +335,14 @@ private slots:
         QTimer::singleShot(200, this, [&] {
             auto *dlg = qobject_cast<FrmModale1 *>(QApplication::activeModalWidget());
             QVERIFY(dlg);
-            topmostWhileOpen = windowlayer::isTopmost(&p);
+            topmostWhileOpen = !waitUntil([&] { return !keptAbove(&p); }, 2000);
             QTest::keyClicks(dlg->TxtC, QStringLiteral("00255"));
             QTest::mouseClick(dlg->CmdOK, Qt::LeftButton);
         });
         QTest::mouseClick(p.CmdConvertir, Qt::LeftButton);
         QVERIFY(!topmostWhileOpen);
-        QVERIFY(windowlayer::isTopmost(&p) && p.chkKeepFront->isChecked());
+        QVERIFY(p.chkKeepFront->isChecked());
+        QVERIFY(waitUntil([&] { return keptAbove(&p); }, 2000));
         QCOMPARE(p.TxtC[0]->text(), QString()); // shown by the display timer
         QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FF0000"); }, 500));
         QCOMPARE(p.currentColor(), 255);
