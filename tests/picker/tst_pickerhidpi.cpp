@@ -78,11 +78,12 @@ private slots:
         const struct {
             QPoint at;
             QString html;
+            int32_t bgr;
         } cases[] = {
-            {QPoint(761, 350), QStringLiteral("#0000FF")},
-            {QPoint(760, 351), QStringLiteral("#00FF00")},
-            {QPoint(761, 351), QStringLiteral("#FFFFFF")},
-            {QPoint(760, 350), QStringLiteral("#FF0000")},
+            {QPoint(761, 350), QStringLiteral("#0000FF"), 0xFF0000},
+            {QPoint(760, 351), QStringLiteral("#00FF00"), 0x00FF00},
+            {QPoint(761, 351), QStringLiteral("#FFFFFF"), 0xFFFFFF},
+            {QPoint(760, 350), QStringLiteral("#FF0000"), 0x0000FF},
         };
         for (const auto &c : cases) {
             xinput::clickAt(physicalCentre(p->CmdPipette));
@@ -91,9 +92,7 @@ private slots:
             QVERIFY2(waitUntil([&] { return p->LblPosX->text() == QString::number(c.at.x())
                                          && p->LblPosY->text() == QString::number(c.at.y()); }),
                      qPrintable(p->LblPosX->text() + QLatin1Char(',') + p->LblPosY->text()));
-            QVERIFY(waitUntil([&] { return p->loupe()->centreColor() == int32_t(c.html.mid(5, 2).toInt(nullptr, 16) << 16
-                                                                             | c.html.mid(3, 2).toInt(nullptr, 16) << 8
-                                                                             | c.html.mid(1, 2).toInt(nullptr, 16)); }));
+            QVERIFY(waitUntil([&] { return p->loupe()->centreColor() == c.bgr; }));
             xinput::clickAt(c.at);
             QVERIFY(waitUntil([&] { return !p->pipetteActive(); }));
             QVERIFY(waitUntil([&] { return p->TxtC[0]->text() == c.html; }, 1000));
