@@ -26,12 +26,12 @@ Hls ColorRGBToHLS(int32_t color)
 {
     int r, g, b;
     GetRGB(color, r, g, b);
-    const int cMax = std::max({r, g, b});
-    const int cMin = std::min({r, g, b});
+    const int cMax = std::max({ r, g, b });
+    const int cMin = std::min({ r, g, b });
     const int sum = cMax + cMin;
     const int diff = cMax - cMin;
 
-    Hls out{};
+    Hls out {};
     out.luminance = (sum * kHlsMax + kRgbMax) / (2 * kRgbMax);
     if (diff == 0) {
         out.saturation = 0;
@@ -64,10 +64,7 @@ Hls ColorRGBToHLS(int32_t color)
     return out;
 }
 
-QString hexNotation(int32_t color)
-{
-    return QString::number(uint32_t(color), 16).toUpper();
-}
+QString hexNotation(int32_t color) { return QString::number(uint32_t(color), 16).toUpper(); }
 
 QString htmlNotation(int32_t color)
 {
@@ -100,11 +97,16 @@ std::array<QString, kBoxCount> notations(int32_t color)
 int boxOf(CopyFormat format)
 {
     switch (format) {
-    case CopyFormat::Html: return Html;
-    case CopyFormat::VisualBasic: return VisualBasic;
-    case CopyFormat::Delphi: return Delphi;
-    case CopyFormat::C: return CLiteral;
-    case CopyFormat::LongData: return LongData;
+    case CopyFormat::Html:
+        return Html;
+    case CopyFormat::VisualBasic:
+        return VisualBasic;
+    case CopyFormat::Delphi:
+        return Delphi;
+    case CopyFormat::C:
+        return CLiteral;
+    case CopyFormat::LongData:
+        return LongData;
     }
     return Html;
 }
@@ -112,11 +114,16 @@ int boxOf(CopyFormat format)
 CopyFormat copyFormatOf(int optionIndex)
 {
     switch (optionIndex) {
-    case 1: return CopyFormat::VisualBasic;
-    case 2: return CopyFormat::Delphi;
-    case 3: return CopyFormat::C;
-    case 4: return CopyFormat::LongData;
-    default: return CopyFormat::Html;
+    case 1:
+        return CopyFormat::VisualBasic;
+    case 2:
+        return CopyFormat::Delphi;
+    case 3:
+        return CopyFormat::C;
+    case 4:
+        return CopyFormat::LongData;
+    default:
+        return CopyFormat::Html;
     }
 }
 

@@ -18,7 +18,8 @@ constexpr bool isColor(int32_t value) { return value >= 0 && value <= 0xFFFFFF; 
 
 void GetRGB(int32_t Color, int &R, int &G, int &B);
 
-struct Hls {
+struct Hls
+{
     int hue;
     int luminance;
     int saturation;
@@ -33,7 +34,19 @@ QString hexNotation(int32_t color);
 // The eleven value boxes, by box number:
 // 0 HTML, 1-3 red/green/blue, 4-6 hue/luminance/saturation, 7 Visual Basic, 8 Delphi, 9 C,
 // 10 decimal. Only for colours.
-enum Box { Html = 0, Red, Green, Blue, Hue, Luminance, Saturation, VisualBasic, Delphi, CLiteral, LongData };
+enum Box {
+    Html = 0,
+    Red,
+    Green,
+    Blue,
+    Hue,
+    Luminance,
+    Saturation,
+    VisualBasic,
+    Delphi,
+    CLiteral,
+    LongData
+};
 constexpr int kBoxCount = 11;
 std::array<QString, kBoxCount> notations(int32_t color);
 

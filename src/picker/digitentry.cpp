@@ -36,7 +36,7 @@ QString removeNonDigits(const QString &text)
 LimitedText limitInsertion(const QString &before, const QString &after, int maxLength)
 {
     if (after.size() <= maxLength)
-        return {after, int(after.size())};
+        return { after, int(after.size()) };
 
     // The inserted part is what lies between the common start and the common end.
     qsizetype prefix = 0;
@@ -45,7 +45,7 @@ LimitedText limitInsertion(const QString &before, const QString &after, int maxL
         ++prefix;
     qsizetype suffix = 0;
     while (suffix < shorter - prefix
-           && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+        && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
         ++suffix;
 
     const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
@@ -54,5 +54,5 @@ LimitedText limitInsertion(const QString &before, const QString &after, int maxL
     QString text = after.left(prefix) + kept + after.right(suffix);
     // The rest did not come from an insertion (cannot happen from one edit); cut it plainly.
     text.truncate(maxLength);
-    return {text, int(qMin<qsizetype>(prefix + kept.size(), text.size()))};
+    return { text, int(qMin<qsizetype>(prefix + kept.size(), text.size())) };
 }

@@ -18,7 +18,8 @@ QString removeNonDigits(const QString &text);
 // instead of cutting the raw text at eight characters first. Only the newly inserted part is
 // shortened, as a length-limited box does when typing: a ninth digit typed into a full box
 // leaves it unchanged.
-struct LimitedText {
+struct LimitedText
+{
     QString text;
     int cursor; // caret position after the kept insertion
 };

@@ -38,24 +38,25 @@ constexpr int kFra1Height = 5535;
 constexpr int kNonClientHeight = 740;
 
 const CaptionRow kCaptions[] = {
-    {"Lbl(2)", "Red", "Rouge", "Rojo"},
-    {"Lbl(3)", "Green", "Vert", "Verde"},
-    {"Lbl(4)", "Blue", "Bleu", "Azul"},
-    {"Lbl(6)", "Hue", "teinte", "matiz"},
-    {"Lbl(7)", "Lumin.", "lumière", "lumin."},
-    {"Lbl(8)", "Saturat.", "saturat.", "saturac."},
-    {"Lbl(13)", "Click on the", "Cliquer sur", "Dar clic en"},
-    {"Lbl(14)", "pipette and", "la pipette et", "la pipeta y"},
-    {"Lbl(15)", "select a", "sélectionner", "seleccionar"},
-    {"Lbl(16)", "color.", "une couleur.", "un color."},
-    {"CmdBasicColor", "Basic colors", "Couleurs basiques", "Colores básicos"},
-    {"CmdConvertir", "Convert a value", "Convertir couleur", "Convertir un valor"},
-    {"chkcopyauto", "Automatically copied value:", "Copie auto de\r\nla couleur en:", "Copia automática\r\ndel valor :"},
-    {"chkKeepFront", "Keep Foreground", "Mettre au 1er plan", "En primer plano"},
-    {"ChkXY", "Show x,y", "Montrer x,y", "Mostrar x,y"},
+    { "Lbl(2)", "Red", "Rouge", "Rojo" },
+    { "Lbl(3)", "Green", "Vert", "Verde" },
+    { "Lbl(4)", "Blue", "Bleu", "Azul" },
+    { "Lbl(6)", "Hue", "teinte", "matiz" },
+    { "Lbl(7)", "Lumin.", "lumière", "lumin." },
+    { "Lbl(8)", "Saturat.", "saturat.", "saturac." },
+    { "Lbl(13)", "Click on the", "Cliquer sur", "Dar clic en" },
+    { "Lbl(14)", "pipette and", "la pipette et", "la pipeta y" },
+    { "Lbl(15)", "select a", "sélectionner", "seleccionar" },
+    { "Lbl(16)", "color.", "une couleur.", "un color." },
+    { "CmdBasicColor", "Basic colors", "Couleurs basiques", "Colores básicos" },
+    { "CmdConvertir", "Convert a value", "Convertir couleur", "Convertir un valor" },
+    { "chkcopyauto", "Automatically copied value:", "Copie auto de\r\nla couleur en:",
+        "Copia automática\r\ndel valor :" },
+    { "chkKeepFront", "Keep Foreground", "Mettre au 1er plan", "En primer plano" },
+    { "ChkXY", "Show x,y", "Montrer x,y", "Mostrar x,y" },
 };
 
-const char *const kOptionCaptions[5] = {"HTML", "Visual basic", "Delphi", "C", "Long data"};
+const char *const kOptionCaptions[5] = { "HTML", "Visual basic", "Delphi", "C", "Long data" };
 
 QFont calibri(qreal points)
 {
@@ -81,11 +82,11 @@ void setTextColor(QWidget *w, const QColor &c)
     w->setPalette(pal);
 }
 
-Label *caption(QWidget *parent, int index, const char *text, int left, int top, int width, int height)
+Label *caption(
+    QWidget *parent, int index, const char *text, int left, int top, int width, int height)
 {
-    auto *l = makeControl<Label>(parent, QStringLiteral("Lbl(%1)").arg(index), left, top, width, height);
-    l->setText(QString::fromUtf8(text));
-    return l;
+    return makeControl<Label>(parent, QStringLiteral("Lbl(%1)").arg(index), left, top, width,
+        height, QString::fromUtf8(text));
 }
 
 // Check boxes here wrap long captions onto a second line, as the window was designed;
@@ -128,17 +129,14 @@ frmColorPicker::frmColorPicker(AppState &state, FrmBase &launcher)
     , m_swatchColor(colorvalue::kSystemWindowColor)
 {
     setObjectName(QStringLiteral("frmColorPicker"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Color Picker"));
     buildControls();
     Form_Load();
 }
 
-frmColorPicker::~frmColorPicker()
-{
-    releasePipetteGrabs();
-}
+frmColorPicker::~frmColorPicker() { releasePipetteGrabs(); }
 
 void frmColorPicker::buildControls()
 {
@@ -153,14 +151,15 @@ void frmColorPicker::buildControls()
     CmdPipette->setIcon(QIcon(pipettePicture(devicePixelRatioF())));
     CmdPipette->setIconSize(QSize(35, 61));
 
-    picSampleColor = makeControl<PictureBox>(this, QStringLiteral("picSampleColor"), 900, 60, 1155, 1155);
+    picSampleColor
+        = makeControl<PictureBox>(this, QStringLiteral("picSampleColor"), 900, 60, 1155, 1155);
     picSampleColor->setBorder(true);
     setSwatch(colorvalue::kSystemWindowColor);
 
     Fra2 = makeControl<QFrame>(this, QStringLiteral("Fra2"), 930, 90, 1095, 1095);
     Fra2->setFrameStyle(QFrame::NoFrame);
     setBackground(Fra2, QColor(0xFF, 0xFF, 0x00));
-    const char *const hints[4] = {"Click on the", "pipette and", "select a", "color."};
+    const char *const hints[4] = { "Click on the", "pipette and", "select a", "color." };
     QFont arial(QStringLiteral("Liberation Sans"));
     arial.setPointSizeF(9.75);
     for (int i = 0; i < 4; ++i) {
@@ -170,33 +169,33 @@ void frmColorPicker::buildControls()
         Lbl[13 + i] = l;
     }
 
-    CmdBasicColor = makeControl<QPushButton>(this, QStringLiteral("CmdBasicColor"), 60, 1380, 1995, 495);
-    CmdBasicColor->setText(QStringLiteral("Basic colors"));
+    CmdBasicColor = makeControl<QPushButton>(
+        this, QStringLiteral("CmdBasicColor"), 60, 1380, 1995, 495, QStringLiteral("Basic colors"));
     CmdBasicColor->setFont(calibri(12));
-    CmdConvertir = makeControl<QPushButton>(this, QStringLiteral("CmdConvertir"), 60, 1920, 1995, 495);
-    CmdConvertir->setText(QStringLiteral("Convert a value"));
+    CmdConvertir = makeControl<QPushButton>(this, QStringLiteral("CmdConvertir"), 60, 1920, 1995,
+        495, QStringLiteral("Convert a value"));
     CmdConvertir->setFont(calibri(12));
 
-    chkcopyauto = makeControl<QCheckBox>(this, QStringLiteral("chkcopyauto"), 180, 2460, 1905, 465);
-    chkcopyauto->setText(QStringLiteral("Automatically copied value:"));
+    chkcopyauto = makeControl<QCheckBox>(this, QStringLiteral("chkcopyauto"), 180, 2460, 1905, 465,
+        QStringLiteral("Automatically copied value:"));
     chkcopyauto->setChecked(true);
 
     for (int i = 0; i < 5; ++i) {
-        Opt1[i] = makeControl<QRadioButton>(this, QStringLiteral("Opt1(%1)").arg(i), 360, 3000 + 240 * i, 1335, 225);
-        Opt1[i]->setText(QString::fromLatin1(kOptionCaptions[i]));
+        Opt1[i] = makeControl<QRadioButton>(this, QStringLiteral("Opt1(%1)").arg(i), 360,
+            3000 + 240 * i, 1335, 225, QString::fromLatin1(kOptionCaptions[i]));
         setTextColor(Opt1[i], QColor(0x40, 0x40, 0x40));
     }
     Opt1[0]->setChecked(true);
 
-    chkKeepFront = makeControl<QCheckBox>(this, QStringLiteral("chkKeepFront"), 180, 4320, 2025, 285);
-    chkKeepFront->setText(QStringLiteral("Keep Foreground"));
-    ChkXY = makeControl<QCheckBox>(this, QStringLiteral("ChkXY"), 180, 4740, 1845, 285);
-    ChkXY->setText(QStringLiteral("Show x,y"));
+    chkKeepFront = makeControl<QCheckBox>(this, QStringLiteral("chkKeepFront"), 180, 4320, 2025,
+        285, QStringLiteral("Keep Foreground"));
+    ChkXY = makeControl<QCheckBox>(
+        this, QStringLiteral("ChkXY"), 180, 4740, 1845, 285, QStringLiteral("Show x,y"));
     ChkXY->setChecked(true);
 
     LblPosX = makeControl<Label>(this, QStringLiteral("LblPosX"), 180, 5100, 555, 345);
     LblPosY = makeControl<Label>(this, QStringLiteral("LblPosY"), 780, 5100, 555, 345);
-    for (Label *l : {LblPosX, LblPosY}) {
+    for (Label *l : { LblPosX, LblPosY }) {
         l->setFont(calibri(12));
         setBackground(l, Qt::white);
     }
@@ -231,7 +230,8 @@ void frmColorPicker::buildValueFrame()
     QFont courier(QStringLiteral("Liberation Mono"));
     courier.setPointSizeF(12);
     auto box = [&](int index, int left, int top, int width, int height) {
-        auto *t = makeControl<QLineEdit>(Fra1, QStringLiteral("TxtC(%1)").arg(index), left, top, width, height);
+        auto *t = makeControl<QLineEdit>(
+            Fra1, QStringLiteral("TxtC(%1)").arg(index), left, top, width, height);
         t->setFont(courier);
         t->setAlignment(Qt::AlignCenter);
         t->setTextMargins(0, 0, 0, 0);
@@ -239,14 +239,17 @@ void frmColorPicker::buildValueFrame()
     };
 
     // The five literal notations, each under its caption.
-    const struct {
+    const struct
+    {
         int box;
         int label;
         const char *text;
-    } literals[5] = {{0, 0, "HTML"}, {7, 9, "Visual basic"}, {8, 10, "Delphi"}, {9, 11, "C"}, {10, 12, "Long data"}};
+    } literals[5] = { { 0, 0, "HTML" }, { 7, 9, "Visual basic" }, { 8, 10, "Delphi" },
+        { 9, 11, "C" }, { 10, 12, "Long data" } };
     for (int i = 0; i < 5; ++i) {
         const int top = 60 + 720 * i;
-        Lbl[literals[i].label] = caption(Fra1, literals[i].label, literals[i].text, 120, top, 1755, 255);
+        Lbl[literals[i].label]
+            = caption(Fra1, literals[i].label, literals[i].text, 120, top, 1755, 255);
         underline(Lbl[literals[i].label]);
         box(literals[i].box, 120, top + 300, 1755, i == 0 ? 345 : 390);
     }
@@ -256,9 +259,9 @@ void frmColorPicker::buildValueFrame()
     underline(Lbl[1]);
     underline(Lbl[5]);
 
-    const char *const rgb[3] = {"Red", "Green", "Blue"};
-    const QColor rgbColors[3] = {QColor(0xFF, 0, 0), QColor(0, 0xC0, 0), QColor(0, 0, 0xFF)};
-    const char *const hls[3] = {"Hue", "Lumin.", "Saturat."};
+    const char *const rgb[3] = { "Red", "Green", "Blue" };
+    const QColor rgbColors[3] = { QColor(0xFF, 0, 0), QColor(0, 0xC0, 0), QColor(0, 0, 0xFF) };
+    const char *const hls[3] = { "Hue", "Lumin.", "Saturat." };
     for (int i = 0; i < 3; ++i) {
         const int left = 120 + 720 * i;
         Lbl[2 + i] = caption(Fra1, 2 + i, rgb[i], left, 3960, 675, 240);
@@ -274,23 +277,21 @@ void frmColorPicker::Form_Load()
     // Ticking runs the handler at once, so the window opens in front of the others.
     chkKeepFront->setChecked(true);
     applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
-    for (QCheckBox *box : {chkcopyauto, chkKeepFront, ChkXY})
+    for (QCheckBox *box : { chkcopyauto, chkKeepFront, ChkXY })
         wrapCaption(box);
     TimXY.setInterval(100);
 }
 
-void frmColorPicker::focusSink()
-{
-    Foc->setFocus(Qt::OtherFocusReason);
-}
+void frmColorPicker::focusSink() { Foc->setFocus(Qt::OtherFocusReason); }
 
 void frmColorPicker::setSwatch(int32_t color)
 {
     m_swatchColor = color;
     // A system-colour reference is shown as that colour, as the platform would resolve it.
-    const int32_t shown = color == colorvalue::kSystemWindowColor ? fromQColor(palette().color(QPalette::Base))
-        : colorvalue::isColor(color)                             ? color
-                                                                  : 0;
+    const int32_t shown = color == colorvalue::kSystemWindowColor
+        ? fromQColor(palette().color(QPalette::Base))
+        : colorvalue::isColor(color) ? color
+                                     : 0;
     picSampleColor->setBackColor(shown);
 }
 
@@ -375,14 +376,27 @@ void frmColorPicker::keyPressEvent(QKeyEvent *event)
     }
     const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
     switch (event->key()) {
-    case Qt::Key_Left: movePointerBy(-step, 0); break;
-    case Qt::Key_Right: movePointerBy(step, 0); break;
-    case Qt::Key_Up: movePointerBy(0, -step); break;
-    case Qt::Key_Down: movePointerBy(0, step); break;
+    case Qt::Key_Left:
+        movePointerBy(-step, 0);
+        break;
+    case Qt::Key_Right:
+        movePointerBy(step, 0);
+        break;
+    case Qt::Key_Up:
+        movePointerBy(0, -step);
+        break;
+    case Qt::Key_Down:
+        movePointerBy(0, step);
+        break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: Form_MouseUp(Qt::LeftButton); break;
-    case Qt::Key_Escape: cancelPipette(); break;
-    default: break;
+    case Qt::Key_Enter:
+        Form_MouseUp(Qt::LeftButton);
+        break;
+    case Qt::Key_Escape:
+        cancelPipette();
+        break;
+    default:
+        break;
     }
     event->accept();
 }
@@ -392,7 +406,7 @@ void frmColorPicker::movePointerBy(int dx, int dy)
     const QPoint next = pointer::physicalPos() + QPoint(dx, dy);
     const QRect desktop = Screen::virtualGeometryPhysical();
     pointer::warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
-                           qBound(desktop.top(), next.y(), desktop.bottom())));
+        qBound(desktop.top(), next.y(), desktop.bottom())));
 }
 
 void frmColorPicker::EndPipette()
@@ -428,7 +442,8 @@ bool frmColorPicker::PickCentre()
     if (!letEventsRun())
         return false;
     const QSize size = Picture3->image().size();
-    const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2) : colorvalue::kUnreadable;
+    const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2)
+                                      : colorvalue::kUnreadable;
     m_currentColor = value;
     SetTextCouleur(value);
     if (value >= 0)
@@ -477,7 +492,7 @@ void frmColorPicker::ChkXY_Click()
 {
     focusSink();
     const bool on = ChkXY->isChecked();
-    for (Label *l : {LblPosX, LblPosY})
+    for (Label *l : { LblPosX, LblPosY })
         setBackground(l, on ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xE0, 0xE0, 0xE0));
     if (on) {
         m_coordsOff = 0;

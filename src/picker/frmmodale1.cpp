@@ -10,7 +10,8 @@
 #include <QPushButton>
 
 FrmModale1::FrmModale1(AppState &state, int32_t &typedValue, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_typedValue(typedValue)
 {
@@ -24,8 +25,8 @@ FrmModale1::FrmModale1(AppState &state, int32_t &typedValue, QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    Lbl12 = makeControl<Label>(this, QStringLiteral("Lbl(12)"), 1320, 300, 1380, 345);
-    Lbl12->setText(QStringLiteral("Long data"));
+    Lbl12 = makeControl<Label>(
+        this, QStringLiteral("Lbl(12)"), 1320, 300, 1380, 345, QStringLiteral("Long data"));
     QFont calibri(QStringLiteral("Carlito"));
     calibri.setPointSizeF(11.25);
     Lbl12->setFont(calibri);
@@ -38,12 +39,12 @@ FrmModale1::FrmModale1(AppState &state, int32_t &typedValue, QWidget *parent)
     // The eight-character limit is applied after filtering (see TxtC_Change), so the box
     // itself takes any paste.
 
-    CmdOK = makeControl<QPushButton>(this, QStringLiteral("CmdOK"), 2280, 1380, 1155, 375);
-    CmdOK->setText(QStringLiteral("Validate"));
+    CmdOK = makeControl<QPushButton>(
+        this, QStringLiteral("CmdOK"), 2280, 1380, 1155, 375, QStringLiteral("Validate"));
     CmdOK->setDefault(true);
     CmdOK->setEnabled(false);
-    CmdAnnule = makeControl<QPushButton>(this, QStringLiteral("CmdAnnule"), 900, 1380, 1155, 375);
-    CmdAnnule->setText(QStringLiteral("Cancel"));
+    CmdAnnule = makeControl<QPushButton>(
+        this, QStringLiteral("CmdAnnule"), 900, 1380, 1155, 375, QStringLiteral("Cancel"));
     CmdAnnule->setAutoDefault(false);
 
     setTabOrder(TxtC, CmdAnnule);
@@ -57,10 +58,7 @@ FrmModale1::FrmModale1(AppState &state, int32_t &typedValue, QWidget *parent)
     Form_Load();
 }
 
-void FrmModale1::Form_Load()
-{
-    centreWindow(this);
-}
+void FrmModale1::Form_Load() { centreWindow(this); }
 
 void FrmModale1::TxtC_Change()
 {
@@ -92,7 +90,4 @@ void FrmModale1::CmdOK_Click()
     accept();
 }
 
-void FrmModale1::CmdAnnule_Click()
-{
-    reject();
-}
+void FrmModale1::CmdAnnule_Click() { reject(); }

@@ -19,8 +19,9 @@ constexpr int kGap = 32;
 } // namespace
 
 Loupe::Loupe(QWidget *parent)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                  | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(parent,
+        Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+            | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("Loupe"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -48,10 +49,7 @@ void Loupe::stop()
     hide();
 }
 
-void Loupe::refresh()
-{
-    refreshAt(pointer::physicalPos());
-}
+void Loupe::refresh() { refreshAt(pointer::physicalPos()); }
 
 void Loupe::refreshAt(QPoint physicalPointer)
 {

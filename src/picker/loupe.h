@@ -15,7 +15,7 @@ public:
     explicit Loupe(QWidget *parent = nullptr);
 
     void start(); // shows it and follows the pointer
-    void stop();  // hides it at once
+    void stop(); // hides it at once
 
     // One refresh for a pointer position in physical pixels: grab, magnify, move, repaint.
     void refreshAt(QPoint physicalPointer);

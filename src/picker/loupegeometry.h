@@ -9,7 +9,7 @@
 namespace loupegeometry {
 
 constexpr int kSpan = 11; // screen pixels per side, the pointer's pixel in the middle
-constexpr int kZoom = 8;  // each screen pixel becomes a kZoom × kZoom square
+constexpr int kZoom = 8; // each screen pixel becomes a kZoom × kZoom square
 
 // The screen rectangle (physical pixels) the magnifier shows around the pointer.
 QRect neighbourhood(QPoint pointer);

@@ -42,7 +42,8 @@ QPoint physicalPos()
     if (xcb_connection_t *c = connection()) {
         const xcb_window_t root = rootWindow(c);
         if (root != XCB_WINDOW_NONE) {
-            xcb_query_pointer_reply_t *reply = xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr);
+            xcb_query_pointer_reply_t *reply
+                = xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr);
             if (reply) {
                 const QPoint p(reply->root_x, reply->root_y);
                 std::free(reply);
@@ -58,7 +59,8 @@ void warpTo(QPoint physical)
     if (xcb_connection_t *c = connection()) {
         const xcb_window_t root = rootWindow(c);
         if (root != XCB_WINDOW_NONE) {
-            xcb_warp_pointer(c, XCB_WINDOW_NONE, root, 0, 0, 0, 0, int16_t(physical.x()), int16_t(physical.y()));
+            xcb_warp_pointer(
+                c, XCB_WINDOW_NONE, root, 0, 0, 0, 0, int16_t(physical.x()), int16_t(physical.y()));
             xcb_flush(c);
             return;
         }
