@@ -1,7 +1,7 @@
-#include "shell/placeholdertool.h"
+#include "picker/frmcolorpicker.h"
 #include "shell/tools.h"
 
 QWidget *createFrmColorPicker(AppState &state, FrmBase &launcher)
 {
-    return new PlaceholderTool(state, launcher, QStringLiteral("frmColorPicker"), QStringLiteral("Color picker"));
+    return new frmColorPicker(state, launcher);
 }

@@ -1,0 +1,537 @@
+#include "picker/frmcolorpicker.h"
+
+#include "picker/colorvalue.h"
+#include "picker/frmmodale1.h"
+#include "picker/loupe.h"
+#include "picker/pipetteicon.h"
+#include "platform/clipboard.h"
+#include "platform/colorconv.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "platform/pointer.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
+#include "platform/windowlayer.h"
+#include "shell/appstate.h"
+#include "shell/controls.h"
+#include "shell/language.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace {
+
+constexpr int kClientWidth = 4530;
+constexpr int kClientHeight = 5595;
+constexpr int kFra1Height = 5535;
+// Keep-in-front sets the outer height to the frame's height + 800 twips; the title bar and
+// borders took 740 of those where the window was designed, so the client stays as designed.
+constexpr int kNonClientHeight = 740;
+
+const CaptionRow kCaptions[] = {
+    { "Lbl(2)", "Red", "Rouge", "Rojo" },
+    { "Lbl(3)", "Green", "Vert", "Verde" },
+    { "Lbl(4)", "Blue", "Bleu", "Azul" },
+    { "Lbl(6)", "Hue", "teinte", "matiz" },
+    { "Lbl(7)", "Lumin.", "lumière", "lumin." },
+    { "Lbl(8)", "Saturat.", "saturat.", "saturac." },
+    { "Lbl(13)", "Click on the", "Cliquer sur", "Dar clic en" },
+    { "Lbl(14)", "pipette and", "la pipette et", "la pipeta y" },
+    { "Lbl(15)", "select a", "sélectionner", "seleccionar" },
+    { "Lbl(16)", "color.", "une couleur.", "un color." },
+    { "CmdBasicColor", "Basic colors", "Couleurs basiques", "Colores básicos" },
+    { "CmdConvertir", "Convert a value", "Convertir couleur", "Convertir un valor" },
+    { "chkcopyauto", "Automatically copied value:", "Copie auto de\r\nla couleur en:",
+        "Copia automática\r\ndel valor :" },
+    { "chkKeepFront", "Keep Foreground", "Mettre au 1er plan", "En primer plano" },
+    { "ChkXY", "Show x,y", "Montrer x,y", "Mostrar x,y" },
+};
+
+const char *const kOptionCaptions[5] = { "HTML", "Visual basic", "Delphi", "C", "Long data" };
+
+QFont calibri(qreal points)
+{
+    QFont f(QStringLiteral("Carlito"));
+    f.setPointSizeF(points);
+    return f;
+}
+
+void setBackground(QWidget *w, const QColor &c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget *w, const QColor &c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::ButtonText, c);
+    pal.setColor(QPalette::Text, c);
+    w->setPalette(pal);
+}
+
+Label *caption(
+    QWidget *parent, int index, const char *text, int left, int top, int width, int height)
+{
+    return makeControl<Label>(parent, QStringLiteral("Lbl(%1)").arg(index), left, top, width,
+        height, QString::fromUtf8(text));
+}
+
+// Check boxes here wrap long captions onto a second line, as the window was designed;
+// Qt's check boxes would cut them off instead.
+void wrapCaption(QCheckBox *box)
+{
+    const QStyle *style = box->style();
+    const int available = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box)
+        - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 2;
+    const QFontMetrics fm(box->font());
+    QStringList lines;
+    for (const QString &line : box->text().split(QLatin1Char('\n'))) {
+        QString current;
+        for (const QString &word : line.split(QLatin1Char(' '))) {
+            const QString trial = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && fm.horizontalAdvance(trial) > available) {
+                lines << current;
+                current = word;
+            } else {
+                current = trial;
+            }
+        }
+        lines << current;
+    }
+    box->setText(lines.join(QLatin1Char('\n')));
+}
+
+void underline(QWidget *w)
+{
+    QFont f = w->font();
+    f.setUnderline(true);
+    w->setFont(f);
+}
+
+} // namespace
+
+frmColorPicker::frmColorPicker(AppState &state, FrmBase &launcher)
+    : ToolWindow(state, launcher)
+    , dlg1(this)
+    , m_swatchColor(colorvalue::kSystemWindowColor)
+{
+    setObjectName(QStringLiteral("frmColorPicker"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Color Picker"));
+    buildControls();
+    Form_Load();
+}
+
+frmColorPicker::~frmColorPicker() { releasePipetteGrabs(); }
+
+void frmColorPicker::buildControls()
+{
+    twips::setClientSize(this, kClientWidth, kClientHeight);
+    setFixedSize(size());
+    setBackground(this, Qt::white);
+    QFont base(QStringLiteral("Liberation Sans"));
+    base.setPointSizeF(8.25);
+    setFont(base);
+
+    CmdPipette = makeControl<QPushButton>(this, QStringLiteral("CmdPipette"), 60, 60, 735, 1155);
+    CmdPipette->setIcon(QIcon(pipettePicture(devicePixelRatioF())));
+    CmdPipette->setIconSize(QSize(35, 61));
+
+    picSampleColor
+        = makeControl<PictureBox>(this, QStringLiteral("picSampleColor"), 900, 60, 1155, 1155);
+    picSampleColor->setBorder(true);
+    setSwatch(colorvalue::kSystemWindowColor);
+
+    Fra2 = makeControl<QFrame>(this, QStringLiteral("Fra2"), 930, 90, 1095, 1095);
+    Fra2->setFrameStyle(QFrame::NoFrame);
+    setBackground(Fra2, QColor(0xFF, 0xFF, 0x00));
+    const char *const hints[4] = { "Click on the", "pipette and", "select a", "color." };
+    QFont arial(QStringLiteral("Liberation Sans"));
+    arial.setPointSizeF(9.75);
+    for (int i = 0; i < 4; ++i) {
+        Label *l = caption(Fra2, 13 + i, hints[i], 0, 120 + 225 * i, 1095, 240);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFont(arial);
+        Lbl[13 + i] = l;
+    }
+
+    CmdBasicColor = makeControl<QPushButton>(
+        this, QStringLiteral("CmdBasicColor"), 60, 1380, 1995, 495, QStringLiteral("Basic colors"));
+    CmdBasicColor->setFont(calibri(12));
+    CmdConvertir = makeControl<QPushButton>(this, QStringLiteral("CmdConvertir"), 60, 1920, 1995,
+        495, QStringLiteral("Convert a value"));
+    CmdConvertir->setFont(calibri(12));
+
+    chkcopyauto = makeControl<QCheckBox>(this, QStringLiteral("chkcopyauto"), 180, 2460, 1905, 465,
+        QStringLiteral("Automatically copied value:"));
+    chkcopyauto->setChecked(true);
+
+    for (int i = 0; i < 5; ++i) {
+        Opt1[i] = makeControl<QRadioButton>(this, QStringLiteral("Opt1(%1)").arg(i), 360,
+            3000 + 240 * i, 1335, 225, QString::fromLatin1(kOptionCaptions[i]));
+        setTextColor(Opt1[i], QColor(0x40, 0x40, 0x40));
+    }
+    Opt1[0]->setChecked(true);
+
+    chkKeepFront = makeControl<QCheckBox>(this, QStringLiteral("chkKeepFront"), 180, 4320, 2025,
+        285, QStringLiteral("Keep Foreground"));
+    ChkXY = makeControl<QCheckBox>(
+        this, QStringLiteral("ChkXY"), 180, 4740, 1845, 285, QStringLiteral("Show x,y"));
+    ChkXY->setChecked(true);
+
+    LblPosX = makeControl<Label>(this, QStringLiteral("LblPosX"), 180, 5100, 555, 345);
+    LblPosY = makeControl<Label>(this, QStringLiteral("LblPosY"), 780, 5100, 555, 345);
+    for (Label *l : { LblPosX, LblPosY }) {
+        l->setFont(calibri(12));
+        setBackground(l, Qt::white);
+    }
+
+    buildValueFrame();
+
+    Picture3 = makeControl<PictureBox>(this, QStringLiteral("Picture3"), 5160, 300, 850, 850);
+    Picture3->setPixelScale();
+    Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 5160, 1300, 675, 375);
+
+    m_loupe = new Loupe(this);
+
+    TimXY.setObjectName(QStringLiteral("TimXY"));
+    TimCapt.setObjectName(QStringLiteral("TimCapt"));
+
+    connect(CmdPipette, &QPushButton::clicked, this, &frmColorPicker::CmdPipette_Click);
+    connect(CmdBasicColor, &QPushButton::clicked, this, &frmColorPicker::CmdBasicColor_Click);
+    connect(CmdConvertir, &QPushButton::clicked, this, &frmColorPicker::CmdConvertir_Click);
+    connect(chkKeepFront, &QCheckBox::toggled, this, &frmColorPicker::chkKeepFront_Click);
+    connect(ChkXY, &QCheckBox::toggled, this, &frmColorPicker::ChkXY_Click);
+    for (int i = 0; i < 5; ++i)
+        connect(Opt1[i], &QRadioButton::clicked, this, [this, i] { Opt1_Click(i); });
+    connect(&TimXY, &IntervalTimer::timeout, this, &frmColorPicker::TimXY_Timer);
+    connect(&TimCapt, &IntervalTimer::timeout, this, &frmColorPicker::TimCapt_Timer);
+}
+
+void frmColorPicker::buildValueFrame()
+{
+    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 2160, 0, 2295, kFra1Height);
+    setBackground(Fra1, Qt::white);
+
+    QFont courier(QStringLiteral("Liberation Mono"));
+    courier.setPointSizeF(12);
+    auto box = [&](int index, int left, int top, int width, int height) {
+        auto *t = makeControl<QLineEdit>(
+            Fra1, QStringLiteral("TxtC(%1)").arg(index), left, top, width, height);
+        t->setFont(courier);
+        t->setAlignment(Qt::AlignCenter);
+        t->setTextMargins(0, 0, 0, 0);
+        TxtC[index] = t;
+    };
+
+    // The five literal notations, each under its caption.
+    const struct
+    {
+        int box;
+        int label;
+        const char *text;
+    } literals[5] = { { 0, 0, "HTML" }, { 7, 9, "Visual basic" }, { 8, 10, "Delphi" },
+        { 9, 11, "C" }, { 10, 12, "Long data" } };
+    for (int i = 0; i < 5; ++i) {
+        const int top = 60 + 720 * i;
+        Lbl[literals[i].label]
+            = caption(Fra1, literals[i].label, literals[i].text, 120, top, 1755, 255);
+        underline(Lbl[literals[i].label]);
+        box(literals[i].box, 120, top + 300, 1755, i == 0 ? 345 : 390);
+    }
+
+    Lbl[1] = caption(Fra1, 1, "RGB", 120, 3660, 1755, 255);
+    Lbl[5] = caption(Fra1, 5, "HSL", 120, 4560, 1755, 255);
+    underline(Lbl[1]);
+    underline(Lbl[5]);
+
+    const char *const rgb[3] = { "Red", "Green", "Blue" };
+    const QColor rgbColors[3] = { QColor(0xFF, 0, 0), QColor(0, 0xC0, 0), QColor(0, 0, 0xFF) };
+    const char *const hls[3] = { "Hue", "Lumin.", "Saturat." };
+    for (int i = 0; i < 3; ++i) {
+        const int left = 120 + 720 * i;
+        Lbl[2 + i] = caption(Fra1, 2 + i, rgb[i], left, 3960, 675, 240);
+        setTextColor(Lbl[2 + i], rgbColors[i]);
+        box(1 + i, left, 4200, 675, 345);
+        Lbl[6 + i] = caption(Fra1, 6 + i, hls[i], left, 4860, 675, 240);
+        box(4 + i, left, 5100, 675, 345);
+    }
+}
+
+void frmColorPicker::Form_Load()
+{
+    // Ticking runs the handler at once, so the window opens in front of the others.
+    chkKeepFront->setChecked(true);
+    applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
+    for (QCheckBox *box : { chkcopyauto, chkKeepFront, ChkXY })
+        wrapCaption(box);
+    TimXY.setInterval(100);
+}
+
+void frmColorPicker::focusSink() { Foc->setFocus(Qt::OtherFocusReason); }
+
+void frmColorPicker::setSwatch(int32_t color)
+{
+    m_swatchColor = color;
+    // A system-colour reference is shown as that colour, as the platform would resolve it.
+    const int32_t shown = color == colorvalue::kSystemWindowColor
+        ? fromQColor(palette().color(QPalette::Base))
+        : colorvalue::isColor(color) ? color
+                                     : 0;
+    picSampleColor->setBackColor(shown);
+}
+
+void frmColorPicker::SetTextCouleur(int32_t p_Color)
+{
+    if (colorvalue::isColor(p_Color)) {
+        setSwatch(p_Color);
+        const auto boxes = colorvalue::notations(p_Color);
+        for (int i = 0; i < colorvalue::kBoxCount; ++i)
+            TxtC[i]->setText(boxes[i]);
+    }
+    if (chkcopyauto->isChecked()) {
+        for (int i = 0; i < 5; ++i) {
+            if (Opt1[i]->isChecked()) {
+                m_copyOption = uint8_t(i);
+                break;
+            }
+        }
+        Clipboard::clear();
+        Clipboard::setText(TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text());
+    }
+}
+
+bool frmColorPicker::letEventsRun()
+{
+    QPointer<frmColorPicker> self(this);
+    QCoreApplication::processEvents();
+    return !self.isNull();
+}
+
+void frmColorPicker::CmdPipette_Click()
+{
+    focusSink();
+    Screen::releaseCapture(this);
+    Fra2->hide();
+    Screen::setCapture(this);
+    // Arrows, Enter and Esc steer the pipette wherever the pointer is.
+    grabKeyboard();
+    m_pipetteActive = true;
+    CmdPipette->setEnabled(false);
+    TimCapt.setInterval(100);
+    m_loupe->start();
+}
+
+void frmColorPicker::releasePipetteGrabs()
+{
+    m_loupe->stop();
+    releaseKeyboard();
+    Screen::releaseCapture(this);
+}
+
+void frmColorPicker::mouseReleaseEvent(QMouseEvent *event)
+{
+    Form_MouseUp(event->button());
+    event->accept();
+}
+
+void frmColorPicker::Form_MouseUp(Qt::MouseButton Button)
+{
+    if (Button != Qt::LeftButton || !m_pipetteActive)
+        return;
+    releasePipetteGrabs();
+    m_pipetteActive = false;
+    CmdPipette->setEnabled(true);
+    EndPipette();
+}
+
+void frmColorPicker::cancelPipette()
+{
+    // Nothing was picked, so the display timer has nothing to show.
+    TimCapt.setInterval(0);
+    releasePipetteGrabs();
+    m_pipetteActive = false;
+    CmdPipette->setEnabled(true);
+}
+
+void frmColorPicker::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_pipetteActive) {
+        ToolWindow::keyPressEvent(event);
+        return;
+    }
+    const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        movePointerBy(-step, 0);
+        break;
+    case Qt::Key_Right:
+        movePointerBy(step, 0);
+        break;
+    case Qt::Key_Up:
+        movePointerBy(0, -step);
+        break;
+    case Qt::Key_Down:
+        movePointerBy(0, step);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Form_MouseUp(Qt::LeftButton);
+        break;
+    case Qt::Key_Escape:
+        cancelPipette();
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+void frmColorPicker::movePointerBy(int dx, int dy)
+{
+    const QPoint next = pointer::physicalPos() + QPoint(dx, dy);
+    const QRect desktop = Screen::virtualGeometryPhysical();
+    pointer::warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
+        qBound(desktop.top(), next.y(), desktop.bottom())));
+}
+
+void frmColorPicker::EndPipette()
+{
+    // Read once: the coordinate timer may run while events are let through below.
+    const QPoint at = pointer::physicalPos();
+    Picture3->Cls();
+    if (!letEventsRun())
+        return;
+    const QSize size = Picture3->image().size();
+    const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
+    // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
+    const QImage shot = Screen::grab(area);
+    m_captureOk = !shot.isNull() && Screen::pixel(at) != colorvalue::kUnreadable;
+    if (m_captureOk) {
+        QPainter p(&Picture3->image());
+        p.drawImage(0, 0, shot);
+    }
+    Picture3->refresh();
+    if (!PickCentre() || !letEventsRun())
+        return;
+    // Releasing here while a new pipette runs would leave that pipette without its capture.
+    if (!m_pipetteActive)
+        Screen::releaseCapture(this);
+}
+
+bool frmColorPicker::PickCentre()
+{
+    if (!letEventsRun())
+        return false;
+    if (m_pipetteActive)
+        return true; // a new pipette started while events ran
+    if (!letEventsRun())
+        return false;
+    const QSize size = Picture3->image().size();
+    const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2)
+                                      : colorvalue::kUnreadable;
+    m_currentColor = value;
+    SetTextCouleur(value);
+    if (value >= 0)
+        setSwatch(value);
+    return true;
+}
+
+void frmColorPicker::CmdBasicColor_Click()
+{
+    focusSink();
+    Fra2->hide();
+    dlg1.Color = m_swatchColor;
+    dlg1.ShowColor();
+    SetTextCouleur(dlg1.Color);
+}
+
+void frmColorPicker::CmdConvertir_Click()
+{
+    focusSink();
+    Fra2->hide();
+    m_state.ToolWindowState = 0;
+    const bool wasInFront = chkKeepFront->isChecked();
+    if (wasInFront)
+        chkKeepFront->setChecked(false);
+    {
+        FrmModale1 dialog(m_state, m_typedValue, this);
+        dialog.exec();
+    }
+    if (wasInFront)
+        chkKeepFront->setChecked(true);
+    if (m_state.ToolWindowState == 1) {
+        m_currentColor = m_typedValue;
+        TimCapt.setInterval(100);
+    }
+}
+
+void frmColorPicker::chkKeepFront_Click()
+{
+    if (isVisible())
+        focusSink();
+    windowlayer::setTopmost(this, chkKeepFront->isChecked());
+    setFixedHeight(twips::toPixelsY(kFra1Height + 800 - kNonClientHeight));
+}
+
+void frmColorPicker::ChkXY_Click()
+{
+    focusSink();
+    const bool on = ChkXY->isChecked();
+    for (Label *l : { LblPosX, LblPosY })
+        setBackground(l, on ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xE0, 0xE0, 0xE0));
+    if (on) {
+        m_coordsOff = 0;
+        TimXY.setInterval(100);
+    } else {
+        m_coordsOff = 1;
+    }
+}
+
+void frmColorPicker::Opt1_Click(int)
+{
+    // The choice takes effect at the next display; nothing is copied now.
+    focusSink();
+}
+
+void frmColorPicker::TimXY_Timer()
+{
+    if (m_coordsOff) {
+        TimXY.setInterval(0);
+        LblPosX->clear();
+        LblPosY->clear();
+        return;
+    }
+    m_pointer = pointer::physicalPos();
+    LblPosX->setText(QString::number(m_pointer.x()));
+    LblPosY->setText(QString::number(m_pointer.y()));
+}
+
+void frmColorPicker::TimCapt_Timer()
+{
+    if (!CmdPipette->isEnabled())
+        return;
+    TimCapt.setInterval(0);
+    SetTextCouleur(m_currentColor);
+}
+
+void frmColorPicker::Form_Unload()
+{
+    if (m_pipetteActive)
+        cancelPipette();
+    ToolWindow::Form_Unload();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/intervaltimer.h"
+#include "shell/toolwindow.h"
+
+#include <QPoint>
+
+#include <array>
+#include <cstdint>
+
+class Label;
+class Loupe;
+class PictureBox;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The eyedropper: pick any screen pixel and see it in every notation, one of them copied.
+class frmColorPicker : public ToolWindow
+{
+    Q_OBJECT
+public:
+    frmColorPicker(AppState &state, FrmBase &launcher);
+    ~frmColorPicker() override;
+
+    QPushButton *CmdPipette;
+    PictureBox *picSampleColor;
+    QFrame *Fra2;
+    QPushButton *CmdBasicColor;
+    QPushButton *CmdConvertir;
+    QCheckBox *chkcopyauto;
+    std::array<QRadioButton *, 5> Opt1;
+    QCheckBox *chkKeepFront;
+    QCheckBox *ChkXY;
+    Label *LblPosX;
+    Label *LblPosY;
+    QGroupBox *Fra1;
+    std::array<QLineEdit *, 11> TxtC;
+    std::array<Label *, 17> Lbl;
+    PictureBox *Picture3;
+    QLineEdit *Foc;
+    CommonDialog dlg1;
+    IntervalTimer TimXY;
+    IntervalTimer TimCapt;
+
+    // Shows a colour in the swatch and every box, then performs the automatic copy.
+    void SetTextCouleur(int32_t p_Color);
+
+    bool pipetteActive() const { return m_pipetteActive; }
+    int32_t currentColor() const { return m_currentColor; }
+    // The swatch's background as a colour value (a system-colour reference while fresh).
+    int32_t swatchColor() const { return m_swatchColor; }
+    Loupe *loupe() const { return m_loupe; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void Form_Unload() override;
+
+private slots:
+    void CmdPipette_Click();
+    void CmdBasicColor_Click();
+    void CmdConvertir_Click();
+    void chkKeepFront_Click();
+    void ChkXY_Click();
+    void Opt1_Click(int Index);
+    void TimXY_Timer();
+    void TimCapt_Timer();
+
+private:
+    void buildControls();
+    void buildValueFrame();
+    void Form_Load();
+    void Form_MouseUp(Qt::MouseButton Button);
+    void EndPipette();
+    bool PickCentre(); // false when the window was destroyed meanwhile
+    void cancelPipette();
+    void releasePipetteGrabs();
+    void focusSink();
+    void setSwatch(int32_t color);
+    void movePointerBy(int dx, int dy);
+    // Lets pending events run; false when the window was destroyed meanwhile.
+    bool letEventsRun();
+
+    Loupe *m_loupe;
+    uint8_t m_copyOption = 0;
+    uint8_t m_coordsOff = 0;
+    QPoint m_pointer;
+    bool m_pipetteActive = false;
+    bool m_captureOk = false;
+    int32_t m_currentColor = 0;
+    int32_t m_typedValue = 0;
+    int32_t m_swatchColor;
+};

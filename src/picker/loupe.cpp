@@ -1,0 +1,81 @@
+#include "picker/loupe.h"
+
+#include "picker/colorvalue.h"
+#include "picker/loupegeometry.h"
+#include "platform/colorconv.h"
+#include "platform/pointer.h"
+#include "platform/screen.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+constexpr int kBorder = 1;
+constexpr int kTextHeight = 18;
+// Far enough that the loupe stays clear of the pointer's pixel and of the area the pick
+// copies around it, so hiding it late could never change a pick.
+constexpr int kGap = 32;
+} // namespace
+
+Loupe::Loupe(QWidget *parent)
+    : QWidget(parent,
+        Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+            | Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("Loupe"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    const int side = loupegeometry::kSpan * loupegeometry::kZoom + 2 * kBorder;
+    setFixedSize(side, side + kTextHeight);
+    setFont(QFont(QStringLiteral("Liberation Mono"), 9, QFont::Bold));
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(kIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &Loupe::refresh);
+}
+
+void Loupe::start()
+{
+    refresh();
+    show();
+    m_timer.start();
+}
+
+void Loupe::stop()
+{
+    m_timer.stop();
+    hide();
+}
+
+void Loupe::refresh() { refreshAt(pointer::physicalPos()); }
+
+void Loupe::refreshAt(QPoint physicalPointer)
+{
+    const QImage patch = Screen::grab(loupegeometry::neighbourhood(physicalPointer));
+    const int c = loupegeometry::kSpan / 2;
+    m_centre = patch.valid(c, c) ? fromQRgb(patch.pixel(c, c)) : -1;
+    m_view = loupegeometry::magnify(patch);
+
+    const QPoint logical = Screen::toLogical(physicalPointer);
+    const QScreen *screen = QGuiApplication::screenAt(logical);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(QPoint(0, 0), size());
+    move(loupegeometry::placement(logical, size(), area, kGap));
+    if (isVisible())
+        repaint();
+}
+
+void Loupe::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x40, 0x40, 0x40));
+    p.drawImage(QRect(kBorder, kBorder, m_view.width(), m_view.height()), m_view);
+    const QRect text(0, height() - kTextHeight, width(), kTextHeight);
+    p.fillRect(text, Qt::white);
+    p.setPen(Qt::black);
+    if (colorvalue::isColor(m_centre))
+        p.drawText(text, Qt::AlignCenter, colorvalue::htmlNotation(m_centre));
+}

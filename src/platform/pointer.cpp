@@ -1,0 +1,71 @@
+#include "platform/pointer.h"
+
+#include "platform/screen.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace {
+
+xcb_connection_t *connection()
+{
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (!app)
+        return nullptr;
+    auto *x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t *c)
+{
+    const xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+} // namespace
+
+namespace pointer {
+
+bool isNative()
+{
+    xcb_connection_t *c = connection();
+    return c && rootWindow(c) != XCB_WINDOW_NONE;
+}
+
+QPoint physicalPos()
+{
+    if (xcb_connection_t *c = connection()) {
+        const xcb_window_t root = rootWindow(c);
+        if (root != XCB_WINDOW_NONE) {
+            xcb_query_pointer_reply_t *reply
+                = xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr);
+            if (reply) {
+                const QPoint p(reply->root_x, reply->root_y);
+                std::free(reply);
+                return p;
+            }
+        }
+    }
+    return Screen::toPhysical(Screen::cursorPos());
+}
+
+void warpTo(QPoint physical)
+{
+    if (xcb_connection_t *c = connection()) {
+        const xcb_window_t root = rootWindow(c);
+        if (root != XCB_WINDOW_NONE) {
+            xcb_warp_pointer(
+                c, XCB_WINDOW_NONE, root, 0, 0, 0, 0, int16_t(physical.x()), int16_t(physical.y()));
+            xcb_flush(c);
+            return;
+        }
+    }
+    QCursor::setPos(Screen::toLogical(physical));
+}
+
+} // namespace pointer

@@ -1,0 +1,302 @@
+#include "picker/frmcolorpicker.h"
+#include "picker/frmmodale1.h"
+#include "picker/loupe.h"
+#include "platform/clipboard.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "platform/pointer.h"
+#include "shell/frmbase.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+#include "xinput.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A plain window of one colour at a fixed place, outside the window manager's reach.
+QWidget *targetWindow(const QColor &color, const QRect &geometry)
+{
+    auto *w = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+    w->setGeometry(geometry);
+    w->show();
+    return w;
+}
+
+QPoint physicalCentre(QWidget *w)
+{
+    const QPoint logical = w->mapToGlobal(w->rect().center());
+    const qreal dpr = w->devicePixelRatioF();
+    return QPoint(qRound(logical.x() * dpr), qRound(logical.y() * dpr));
+}
+
+// Whether the window manager keeps the window above the others.
+bool keptAbove(QWidget *w)
+{
+    return xinput::run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
+                                                 QStringLiteral("_NET_WM_STATE")})
+        .contains(QLatin1String("_NET_WM_STATE_ABOVE"));
+}
+
+QStringList boxes(frmColorPicker &picker)
+{
+    QStringList out;
+    for (QLineEdit *t : picker.TxtC)
+        out << t->text();
+    return out;
+}
+
+} // namespace
+
+class TstFrmColorPicker : public QObject
+{
+    Q_OBJECT
+
+    struct World {
+        TestEnv env;
+        FrmBase *launcher = nullptr;
+        QPointer<frmColorPicker> picker;
+        World(const QString &language = QStringLiteral("Anglais"))
+        {
+            env.setSetting(QStringLiteral("Langue"), language);
+            env.state.loadStartupSettings();
+            launcher = new FrmBase(env.state);
+            QTest::mouseClick(launcher->CmdColoPic, Qt::LeftButton);
+            picker = static_cast<frmColorPicker *>(launcher->toolWindow(Tool::ColorPicker));
+            picker->move(40, 40);
+            // Clicks go by screen position: wait until the window manager has placed it.
+            if (QTest::qWaitForWindowExposed(picker.data()))
+                waitUntil([this] { return picker->frameGeometry().topLeft() == QPoint(40, 40); }, 2000);
+            pump(50);
+        }
+        ~World()
+        {
+            delete picker.data();
+            delete launcher;
+        }
+    };
+
+    // Presses the pipette, then releases over `where` with a real click.
+    static void pickAt(frmColorPicker &picker, QPoint where)
+    {
+        xinput::clickAt(physicalCentre(picker.CmdPipette));
+        QVERIFY(waitUntil([&] { return picker.pipetteActive(); }));
+        xinput::clickAt(where);
+        QVERIFY(waitUntil([&] { return !picker.pipetteActive(); }));
+    }
+
+private slots:
+    void opensInItsDesignedState()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        QCOMPARE(p.size(), QSize(302, 373));
+        QVERIFY(!p.rect().intersects(p.Picture3->geometry())); // the capture image is never seen
+        QVERIFY(p.chkcopyauto->isChecked() && p.ChkXY->isChecked() && p.Opt1[0]->isChecked());
+        QVERIFY(p.chkKeepFront->isChecked() && waitUntil([&] { return keptAbove(&p); }, 2000));
+        QVERIFY(p.Fra2->isVisible());
+        QCOMPARE(boxes(p).join(QString()), QString());
+        QCOMPARE(p.swatchColor(), int32_t(0x80000005u));
+
+        // Coordinates from the start; unticking greys the labels and empties them at the next tick.
+        xinput::moveTo(QPoint(700, 600));
+        QVERIFY(waitUntil([&] { return p.LblPosX->text() == QLatin1String("700") && p.LblPosY->text() == QLatin1String("600"); }));
+        QTest::mouseClick(p.ChkXY, Qt::LeftButton);
+        QCOMPARE(p.LblPosX->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
+        QVERIFY(waitUntil([&] { return p.LblPosX->text().isEmpty() && p.LblPosY->text().isEmpty(); }, 300));
+        QVERIFY(!p.TimXY.isActive());
+        QTest::mouseClick(p.ChkXY, Qt::LeftButton);
+        QCOMPARE(p.LblPosY->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xFF));
+        QVERIFY(waitUntil([&] { return !p.LblPosX->text().isEmpty(); }, 300));
+    }
+
+    void pipettePicksAWindowOfKnownColour()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        std::unique_ptr<QWidget> target(targetWindow(QColor(255, 0, 0), QRect(700, 300, 120, 120)));
+        QVERIFY(QTest::qWaitForWindowExposed(target.get()));
+
+        xinput::clickAt(physicalCentre(p.CmdPipette));
+        QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
+        QVERIFY(!p.CmdPipette->isEnabled() && !p.Fra2->isVisible());
+        // The loupe follows the pointer, beside it and never over it.
+        xinput::moveTo(physicalCentre(target.get()));
+        QVERIFY(waitUntil([&] { return p.loupe()->isVisible() && p.loupe()->centreColor() == 0x0000FF; }));
+        QVERIFY(!p.loupe()->frameGeometry().contains(target->geometry().center()));
+
+        xinput::clickAt(physicalCentre(target.get()));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive() && p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(!p.loupe()->isVisible() && p.CmdPipette->isEnabled());
+        QCOMPARE(boxes(p), (QStringList{"#FF0000", "255", "0", "0", "0", "120", "240", "&H00FF&", "$00FF", "0xFF", "255"}));
+        QCOMPARE(p.currentColor(), 255);
+        QCOMPARE(p.picSampleColor->image().pixel(10, 10), qRgb(255, 0, 0));
+        QCOMPARE(xinput::clipboard(), QStringLiteral("#FF0000"));
+        QVERIFY(QWidget::mouseGrabber() == nullptr);
+
+        // Released over the picker itself: its own pixel, here the swatch just set.
+        target.reset(targetWindow(QColor(0, 0, 255), QRect(700, 300, 120, 120)));
+        QVERIFY(QTest::qWaitForWindowExposed(target.get()));
+        pickAt(p, physicalCentre(p.picSampleColor));
+        pump(250);
+        QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#FF0000"));
+        pickAt(p, physicalCentre(p.Fra1));
+        QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FFFFFF"); }));
+    }
+
+    void copyFormatsAndAutomaticCopyOff()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        std::unique_ptr<QWidget> target(targetWindow(QColor(0x0C, 0x0B, 0x0A), QRect(700, 300, 120, 120)));
+        QVERIFY(QTest::qWaitForWindowExposed(target.get()));
+
+        QTest::mouseClick(p.Opt1[3], Qt::LeftButton, {}, QPoint(6, 7)); // "C"
+        QCOMPARE(xinput::clipboard(), QString());                        // nothing copied on the click
+        pickAt(p, physicalCentre(target.get()));
+        QVERIFY(waitUntil([&] { return xinput::clipboard() == QLatin1String("0xA0B0C"); }));
+
+        QTest::mouseClick(p.Opt1[4], Qt::LeftButton, {}, QPoint(6, 7)); // "Long data"
+        p.SetTextCouleur(65280);
+        QCOMPARE(xinput::clipboard(), QStringLiteral("65280"));
+
+        // Off: the clipboard keeps what another copy put there.
+        QTest::mouseClick(p.chkcopyauto, Qt::LeftButton);
+        QVERIFY(!p.chkcopyauto->isChecked());
+        Clipboard::setText(QStringLiteral("keep"));
+        pickAt(p, physicalCentre(target.get()));
+        pump(250); // past the display timer's second copy
+        QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#0C0B0A"));
+        QCOMPARE(xinput::clipboard(), QStringLiteral("keep"));
+    }
+
+    void rightButtonEscapeAndKeyboard()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        // A red column at x = 800 in a blue field.
+        std::unique_ptr<QWidget> field(targetWindow(QColor(0, 0, 255), QRect(700, 300, 200, 120)));
+        std::unique_ptr<QWidget> column(targetWindow(QColor(255, 0, 0), QRect(800, 300, 1, 120)));
+        QVERIFY(QTest::qWaitForWindowExposed(column.get()));
+        xinput::clickAt(physicalCentre(p.CmdPipette));
+        QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
+        xinput::clickAt(QPoint(750, 350), 3);
+        pump(250);
+        QVERIFY(p.pipetteActive());
+        QCOMPARE(p.TxtC[0]->text(), QString());
+
+        xinput::key(QStringLiteral("Escape"));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive(); }));
+        QVERIFY(p.CmdPipette->isEnabled() && !p.loupe()->isVisible());
+        xinput::clickAt(QPoint(750, 350)); // the capture is gone: this click is not a pick
+        pump(250);
+        QCOMPARE(p.TxtC[0]->text(), QString());
+
+        // Arrows move by one pixel, ten with Shift; Enter picks where the pointer is.
+        xinput::clickAt(physicalCentre(p.CmdPipette));
+        QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
+        xinput::moveTo(QPoint(789, 350));
+        xinput::key(QStringLiteral("shift+Right"));
+        QVERIFY(waitUntil([] { return pointer::physicalPos() == QPoint(799, 350); }));
+        xinput::key(QStringLiteral("Right"));
+        xinput::key(QStringLiteral("Up"));
+        xinput::key(QStringLiteral("Down"));
+        QVERIFY(waitUntil([] { return pointer::physicalPos() == QPoint(800, 350); }));
+        xinput::key(QStringLiteral("Return"));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive() && p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
+    }
+
+    void valuesThatAreNotColoursChangeNothing()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        p.SetTextCouleur(-1);
+        QCOMPARE(boxes(p).join(QString()), QString());
+        QCOMPARE(xinput::clipboard(), QString()); // the empty box is copied
+        p.SetTextCouleur(16777215);
+        const QStringList white = boxes(p);
+        p.SetTextCouleur(16777216);
+        p.SetTextCouleur(int32_t(0x80000005u));
+        QCOMPARE(boxes(p), white);
+        QCOMPARE(xinput::clipboard(), QStringLiteral("#FFFFFF"));
+    }
+
+    void basicColorsGoThroughTheColourDialog()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        ScriptedCommonDialog dialogs;
+        dialogs.answerCancel();
+        QTest::mouseClick(p.CmdBasicColor, Qt::LeftButton);
+        // A fresh swatch hands the system colour reference: cancelled, nothing is shown.
+        QCOMPARE(dialogs.requests().at(0).color, int32_t(0x80000005u));
+        QCOMPARE(p.TxtC[0]->text(), QString());
+        QVERIFY(!p.Fra2->isVisible());
+
+        dialogs.answerColor(0x123456);
+        QTest::mouseClick(p.CmdBasicColor, Qt::LeftButton);
+        QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#563412"));
+        QCOMPARE(p.currentColor(), 0); // the dialog does not change the picked colour
+        dialogs.answerCancel();
+        QTest::mouseClick(p.CmdBasicColor, Qt::LeftButton);
+        QCOMPARE(dialogs.requests().at(2).color, 0x123456);
+    }
+
+    void convertDropsKeepFrontWhileTheDialogIsOpen()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        auto answer = [&](const QString &text, bool validate, bool *aboveWhileOpen = nullptr) {
+            QTimer::singleShot(200, this, [&p, text, validate, aboveWhileOpen] {
+                auto *dlg = qobject_cast<FrmModale1 *>(QApplication::activeModalWidget());
+                QVERIFY(dlg);
+                if (aboveWhileOpen)
+                    *aboveWhileOpen = !waitUntil([&] { return !keptAbove(&p); }, 2000);
+                QTest::keyClicks(dlg->TxtC, text);
+                QTest::mouseClick(validate ? dlg->CmdOK : dlg->CmdAnnule, Qt::LeftButton);
+            });
+            QTest::mouseClick(p.CmdConvertir, Qt::LeftButton);
+        };
+        bool aboveWhileOpen = true;
+        answer(QStringLiteral("00255"), true, &aboveWhileOpen);
+        QVERIFY(!aboveWhileOpen);
+        QVERIFY(p.chkKeepFront->isChecked() && waitUntil([&] { return keptAbove(&p); }, 2000));
+        QCOMPARE(p.TxtC[0]->text(), QString()); // shown by the display timer
+        QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FF0000"); }, 500));
+
+        answer(QStringLiteral("16777216"), true); // accepted, but not a colour
+        pump(250);
+        QCOMPARE(p.TxtC[10]->text(), QStringLiteral("255"));
+        answer(QStringLiteral("65280"), false);
+        pump(250);
+        QCOMPARE(p.currentColor(), 16777216);
+        QCOMPARE(p.TxtC[10]->text(), QStringLiteral("255"));
+    }
+
+    void closingBringsTheLauncherBack()
+    {
+        World w;
+        QVERIFY(waitUntil([&] { return !w.launcher->isVisible(); }, 2000));
+        xinput::clickAt(physicalCentre(w.picker->CmdPipette));
+        QVERIFY(waitUntil([&] { return w.picker->pipetteActive(); }));
+        w.picker->close(); // while the pipette runs: every grab goes with it
+        QCOMPARE(w.env.state.ToolWindowState, uint8_t(100));
+        QVERIFY(QWidget::mouseGrabber() == nullptr && QWidget::keyboardGrabber() == nullptr);
+        QVERIFY(waitUntil([&] { return w.launcher->isVisible(); }, 1000));
+    }
+};
+
+QTEST_MAIN(TstFrmColorPicker)
+#include "tst_frmcolorpicker.moc"
