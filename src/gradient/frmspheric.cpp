@@ -72,9 +72,9 @@ void FrmSpheric::buildControls()
     setWindowTitle(QStringLiteral("Spherical gradient"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
 
-    // The default button, hidden under the colour frame (created after it): Enter in a size
+    // The default button, hidden under the first colour swatch (created after it): Enter in a size
     // field draws, and it takes the focus after each action.
-    Foc = makeControl<QPushButton>(this, QStringLiteral("Foc"), 2400, 780, 375, 255);
+    Foc = makeControl<QPushButton>(this, QStringLiteral("Foc"), 2520, 660, 375, 195);
     Foc->setText(QStringLiteral("Foc"));
     Foc->setDefault(true);
 
