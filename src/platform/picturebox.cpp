@@ -13,34 +13,29 @@ namespace {
 // Line end points are kept well inside 64-bit arithmetic: 2 * t * d stays below 2^62.
 constexpr double kFar = double(int64_t(1) << 29);
 
-// Clips the segment to the square [-kFar, kFar]^2 (Liang-Barsky); false when nothing is left.
-// Only lines that reach hundreds of millions of pixels away are changed by this.
+// Clips the segment to the square [-kFar, kFar]^2, one edge after the other; false when nothing
+// is left. Each cut moves an end point along the line by the fraction of the span it lies
+// outside, which stays exact enough even for ends at 1e300. Only lines that reach hundreds of
+// millions of pixels away are changed by this.
 bool clipFar(double &x1, double &y1, double &x2, double &y2)
 {
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 + kFar, kFar - x1, y1 + kFar, kFar - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double r = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 > t1)
+    // Cuts the part where coordinate a lies beyond `limit` (sign +1: above, -1: below).
+    auto cut = [](double &a1, double &b1, double &a2, double &b2, double limit, int sign) {
+        const bool out1 = sign > 0 ? a1 > limit : a1 < limit;
+        const bool out2 = sign > 0 ? a2 > limit : a2 < limit;
+        if (out1 && out2)
             return false;
-    }
-    const double ox1 = x1, oy1 = y1;
-    x1 = ox1 + t0 * dx;
-    y1 = oy1 + t0 * dy;
-    x2 = ox1 + t1 * dx;
-    y2 = oy1 + t1 * dy;
-    return true;
+        if (out1) {
+            b1 = b1 + (b2 - b1) * ((limit - a1) / (a2 - a1));
+            a1 = limit;
+        } else if (out2) {
+            b2 = b2 + (b1 - b2) * ((limit - a2) / (a1 - a2));
+            a2 = limit;
+        }
+        return true;
+    };
+    return cut(x1, y1, x2, y2, -kFar, -1) && cut(x1, y1, x2, y2, kFar, +1) && cut(y1, x1, y2, x2, -kFar, -1)
+        && cut(y1, x1, y2, x2, kFar, +1);
 }
 
 // floor(num / den) for den > 0.

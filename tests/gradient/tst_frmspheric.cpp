@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(f.px(150, 0), kOrange);
         QCOMPARE(f.px(150, 101), kWhite);
         QCOMPARE(f.px(1, 50), kOrange);
-        // Spaces around the number, and halves to even: " 201.5 " is 202, "200.5" is 200.
+        // Spaces around the number, and halves to even: "200.5" is 200, "201.5" is 202.
         f.go(QStringLiteral("  200.5 "), QStringLiteral(" 200 "));
         QCOMPARE(f.px(100, 100), kYellow);
         QCOMPARE(f.px(199, 100), kOrange);
