@@ -322,8 +322,16 @@ void FrmGRD::Form_Resize()
     const QSize frame = frameGeometry().size() - size();
     const int minWidth = twips::toPixelsX(kMinOuterWidth) - frame.width();
     const int minHeight = twips::toPixelsY(kMinOuterHeight) - frame.height();
-    if (width() < minWidth || height() < minHeight)
-        resize(qMax(width(), minWidth), qMax(height(), minHeight));
+    if (width() < minWidth || height() < minHeight) {
+        const QSize wanted(qMax(width(), minWidth), qMax(height(), minHeight));
+        resize(wanted);
+        // Before the window is first shown the new size takes effect at once and no second
+        // resize event follows, so the layout runs again here.
+        if (size() == wanted) {
+            Form_Resize();
+            return;
+        }
+    }
 
     PicDeg->Cls();
     CmdEnreg->setEnabled(false);

@@ -95,6 +95,7 @@ private slots:
         QVERIFY(onlyColour(f.w->PicDeg, kBackground));
         // The surface sits under the top line, 60 twips from the left.
         QCOMPARE(f.w->PicDeg->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1440)));
+        QCOMPARE(f.w->PicDeg->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1444));
     }
 
     void captions_data()

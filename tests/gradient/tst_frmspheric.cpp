@@ -79,6 +79,10 @@ private slots:
         QVERIFY(f.blank());
         QCOMPARE(f.w->Pik->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
         QVERIFY(f.w->Foc->isDefault());
+        // The window opens at least at its smallest outer size, the surface laid out for it.
+        QVERIFY(f.w->frameGeometry().height() >= twips::toPixelsY(6030));
+        QCOMPARE(f.w->Pik->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1400));
+        QCOMPARE(f.w->Pik->width(), twips::toPixelsX(twips::toTwipsX(f.w->width()) - 120));
     }
 
     void captions_data()
