@@ -41,33 +41,22 @@ class TstModSpheric : public QObject
 {
     Q_OBJECT
 private slots:
-    void binaryDigits()
+    void binaryDigitsBothWays()
     {
         QCOMPARE(ToBinary(5, 0).value(), QStringLiteral("101"));
         QCOMPARE(ToBinary(-5, 0).value(), QStringLiteral("101"));
-        QCOMPARE(ToBinary(0, 0).value(), QStringLiteral("0"));
         QCOMPARE(ToBinary(0, 8).value(), QStringLiteral("00000000"));
         QCOMPARE(ToBinary(255, 32).value(), QString(24, u'0') + QString(8, u'1'));
-        QCOMPARE(ToBinary(256, 9).value(), QStringLiteral("100000000")); // exactly the width
-        QCOMPARE(ToBinary(4294967295.0, 32).value(), QString(32, u'1'));
         // No room for the digits, a negative width, and values whose next power of two
-        // cannot be formed all fail instead of looping or padding wrongly.
+        // cannot be formed fail instead of padding wrongly or looping for ever.
         QVERIFY(!ToBinary(256, 8));
         QVERIFY(!ToBinary(1, -1));
         QVERIFY(!ToBinary(1e308, 0));
         QVERIFY(!ToBinary(qInf(), 0));
-        QCOMPARE(ToBinary(qQNaN(), 0).value(), QStringLiteral("0"));
-    }
-
-    void digitTextsToNumbers()
-    {
         QCOMPARE(FromBinary(QStringLiteral("101")).value(), 5.0);
-        QCOMPARE(FromBinary(QString()).value(), 0.0);
         QCOMPARE(FromBinary(QStringLiteral("1x1")).value(), 5.0); // not a digit: 0
-        QCOMPARE(FromBinary(QStringLiteral("12")).value(), 4.0);  // a digit counts its value
-        QCOMPARE(FromBinary(QString(1024, u'1')).has_value(), true);
         QVERIFY(!FromBinary(QString(1025, u'0')));
-        for (double v : {0.0, 1.0, 6.0, 255.0, 1193046.0, 2147483648.0})
+        for (double v : {0.0, 6.0, 1193046.0, 2147483648.0})
             QCOMPARE(FromBinary(ToBinary(v, 0).value()).value(), v);
     }
 
@@ -76,14 +65,10 @@ private slots:
         QCOMPARE(GetRed(0x123456), int16_t(0x56));
         QCOMPARE(GetGreen(0x123456), int16_t(0x34));
         QCOMPARE(GetBlue(0x123456), int16_t(0x12));
-        QCOMPARE(GetRed(kOrange), int16_t(255));
-        QCOMPARE(GetGreen(kOrange), int16_t(128));
-        QCOMPARE(GetBlue(kOrange), int16_t(0));
         // A negative value is read by its absolute value; a system colour reference keeps its
         // low three bytes.
         QCOMPARE(GetRed(-0x123456), int16_t(0x56));
         QCOMPARE(GetRed(int32_t(0x80000005)), int16_t(0xFB));
-        QCOMPARE(GetRed(std::numeric_limits<int32_t>::min()), int16_t(0));
     }
 
     void designedSphereNumbers()
@@ -130,7 +115,6 @@ private slots:
             QCOMPARE(r.b, int(std::nearbyint(a / 3.0)));
         }
         QCOMPARE(plan(201, 200).cx, 100); // 100.5 rounds to even
-        QCOMPARE(plan(203, 200).cx, 102); // 101.5 too
     }
 
     void anglesAndPercentageAreClamped()
@@ -138,13 +122,9 @@ private slots:
         const SpherePlan p = plan(200, 200, 250, -10, 400);
         QCOMPARE(p.startAngle, int16_t(0));
         QCOMPARE(p.endAngle, int16_t(360));
-        QCOMPARE(p.percentage, uint8_t(100));
-        QCOMPARE(p.x0, 100);
-
-        // A smaller percentage starts further out: the inside is left alone.
+        QCOMPARE(p.x0, 100); // a percentage above 100 counts as 100
+        // A smaller percentage starts further out, with colour 1.
         const SpherePlan half = plan(200, 200, 50);
-        QCOMPARE(half.x0, 50);
-        QCOMPARE(half.steps, int16_t(48));
         SphereRing first;
         ringAt(half, half.x0, first);
         QCOMPARE(first.a, 50);
@@ -182,19 +162,9 @@ private slots:
         QCOMPARE(int(planSphere({left, 0, right, 200}, 100, 0, 360, kYellow, kOrange, p)), expected);
         QImage img = whiteImage(50, 50);
         QCOMPARE(int(DrawSphere(img, {left, 0, right, 200}, 100, 0, 360, kYellow, kOrange)), expected);
-        if (expected != int(SphereError::None)) {
-            QImage untouched = whiteImage(50, 50);
-            QCOMPARE(img, untouched);
-        }
-    }
-
-    void widthTwoDrawsNothing()
-    {
-        const SpherePlan p = plan(2, 200);
-        QCOMPARE(p.ringCount(), int64_t(0));
-        QImage img = whiteImage(20, 20);
-        QCOMPARE(DrawSphere(img, {0, 0, 2, 200}, 100, 0, 360, kYellow, kOrange), SphereError::None);
-        QCOMPARE(img, whiteImage(20, 20));
+        // Failures come before the first ring; width 2 has no ring at all.
+        if (expected != int(SphereError::None) || right == 2)
+            QCOMPARE(img, whiteImage(50, 50));
     }
 
     void drawnSphereCentreAndRim()
@@ -203,9 +173,8 @@ private slots:
         QCOMPARE(DrawSphere(img, {0, 0, 200, 200}, 100, 0, 360, kYellow, kOrange), SphereError::None);
         QCOMPARE(bgrAt(img, 100, 100), kYellow);
         // The 2-pixel pen of the last ring (radius 98) reaches radius 99 on the axes.
-        for (const QPoint rim : {QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199)}) {
+        for (const QPoint rim : {QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199)})
             QCOMPARE(bgrAt(img, rim.x(), rim.y()), kOrange);
-        }
         for (const QPoint out : {QPoint(200, 100), QPoint(0, 100), QPoint(100, 0), QPoint(100, 200), QPoint(29, 29)})
             QCOMPARE(img.pixel(out), kWhite);
         // Filled without gaps: every pixel within radius 98 of the centre is painted, and its
@@ -217,34 +186,11 @@ private slots:
                 if (d > 98)
                     break;
                 const QRgb c = img.pixel(x, y);
-                QVERIFY2(c != kWhite, qPrintable(QStringLiteral("gap at %1,%2").arg(x).arg(y)));
-                QCOMPARE(qRed(c), 255);
-                QCOMPARE(qBlue(c), 0);
-                if (previousGreen >= 0)
-                    QVERIFY(qGreen(c) <= previousGreen);
+                QVERIFY(c != kWhite && qRed(c) == 255 && qBlue(c) == 0);
+                QVERIFY(previousGreen < 0 || qGreen(c) <= previousGreen);
                 previousGreen = qGreen(c);
             }
         }
-    }
-
-    void flatEllipseIsCentred()
-    {
-        QImage img = whiteImage(320, 120);
-        QCOMPARE(DrawSphere(img, {0, 0, 300, 100}, 100, 0, 360, kYellow, kOrange), SphereError::None);
-        // The ring of radius 1 is flat (vertical radius 0) and its pen covers the centre.
-        QCOMPARE(bgrAt(img, 150, 50), 0x00FEFF);
-        for (int k = 1; k < 150; ++k)
-            QCOMPARE(img.pixel(150 - k, 50), img.pixel(150 + k, 50));
-        for (int k = 1; k < 50; ++k)
-            QCOMPARE(img.pixel(150, 50 - k), img.pixel(150, 50 + k));
-        // Horizontal radius 148, vertical radius round(148 / 3) = 49, each plus the pen's 1.
-        QVERIFY(img.pixel(1, 50) != kWhite);
-        QVERIFY(img.pixel(299, 50) != kWhite);
-        QCOMPARE(img.pixel(0, 50), kWhite);
-        QCOMPARE(img.pixel(300, 50), kWhite);
-        QCOMPARE(bgrAt(img, 150, 0), kOrange);
-        QCOMPARE(bgrAt(img, 150, 100), kOrange);
-        QCOMPARE(img.pixel(150, 101), kWhite);
     }
 
     void partialArcs()
@@ -260,40 +206,18 @@ private slots:
 
     void skippingRingsOutsideChangesNoPixel()
     {
-        // The same spheres drawn into a surface that holds them whole and into a small one:
-        // the small surface must show exactly the top-left corner of the large one.
-        struct Case {
-            int w, h;
-        } cases[] = {{200, 200}, {3000, 500}, {900, 2600}, {64, 1800}};
-        for (const Case c : cases) {
-            QImage whole = whiteImage(c.w + 4, c.h + 4);
-            QCOMPARE(DrawSphere(whole, {0, 0, c.w, c.h}, 100, 0, 360, kYellow, kOrange), SphereError::None);
+        // The same spheres drawn into a surface that holds them whole and into small ones:
+        // each small surface must show exactly the top-left corner of the large one.
+        for (const QSize sphere : {QSize(200, 200), QSize(3000, 500), QSize(900, 2600), QSize(64, 1800)}) {
+            QImage whole = whiteImage(qMax(sphere.width() + 4, 700), qMax(sphere.height() + 4, 1000));
+            QCOMPARE(DrawSphere(whole, {0, 0, sphere.width(), sphere.height()}, 100, 0, 360, kYellow, kOrange),
+                     SphereError::None);
             for (const QSize s : {QSize(150, 90), QSize(700, 300), QSize(37, 1000)}) {
                 QImage part = whiteImage(s.width(), s.height());
-                QCOMPARE(DrawSphere(part, {0, 0, c.w, c.h}, 100, 0, 360, kYellow, kOrange), SphereError::None);
-                const QImage expected = whole.copy(0, 0, s.width(), s.height());
-                for (int y = 0; y < s.height(); ++y) {
-                    for (int x = 0; x < s.width(); ++x) {
-                        const QRgb want = y < expected.height() && x < expected.width() && x < c.w + 4 && y < c.h + 4
-                            ? expected.pixel(x, y)
-                            : kWhite;
-                        if (part.pixel(x, y) != want)
-                            QFAIL(qPrintable(QStringLiteral("%1x%2 in %3x%4 differs at %5,%6")
-                                                 .arg(c.w).arg(c.h).arg(s.width()).arg(s.height()).arg(x).arg(y)));
-                    }
-                }
+                DrawSphere(part, {0, 0, sphere.width(), sphere.height()}, 100, 0, 360, kYellow, kOrange);
+                QCOMPARE(part, whole.copy(0, 0, s.width(), s.height()));
             }
         }
-    }
-
-    void widestSphereOnASmallSurface()
-    {
-        QImage img = whiteImage(400, 250);
-        QCOMPARE(DrawSphere(img, {0, 0, 65538, 200}, 100, 0, 360, kYellow, kOrange), SphereError::None);
-        // Only the rim reaches the surface: its left end, orange, centred on row 100.
-        QCOMPARE(bgrAt(img, 2, 100), kOrange);
-        QCOMPARE(img.pixel(0, 100), kWhite);
-        QCOMPARE(img.pixel(399, 249), kWhite);
     }
 };
 
