@@ -78,8 +78,17 @@ void drawArc(QImage &target, const Box &box, int64_t xStart, int64_t yStart, int
     const bool whole = (xStart == xEnd && yStart == yEnd) || sweep == 0;
 
     const uint32_t rgb = toQRgb(bgr);
-    const int64_t rowFrom = std::max<int64_t>(int64_t(std::ceil(cy - ob - kEps)), 0);
-    const int64_t rowTo = std::min<int64_t>(int64_t(std::floor(cy + ob + kEps)), h - 1);
+    // When the centre lies beside the image, only the rows where the outline reaches across
+    // to the image's nearest column can touch it. The gap is taken a little short and a row
+    // of margin added, so no row that reaches it is ever left out.
+    double rowReach = ob;
+    const double gap = cx > double(w - 1) ? cx - double(w - 1) : (cx < 0 ? -cx : 0.0);
+    if (gap > 1e-6) {
+        const double t = (gap - 1e-6) / oa;
+        rowReach = std::min(rowReach, ob * std::sqrt(std::max(1.0 - t * t, 0.0)) + 1.0);
+    }
+    const int64_t rowFrom = std::max<int64_t>(int64_t(std::ceil(cy - rowReach - kEps)), 0);
+    const int64_t rowTo = std::min<int64_t>(int64_t(std::floor(cy + rowReach + kEps)), h - 1);
     for (int64_t y = rowFrom; y <= rowTo; ++y) {
         const double dy = double(y) - cy;
         const auto outer = halfWidth(oa, ob, dy);
