@@ -32,7 +32,8 @@ QByteArray encode24(const QImage &image)
     if (fileSize > 0x7FFFFFFF)
         return {};
 
-    const QImage src = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+    const QImage src
+        = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
         ? image
         : image.convertToFormat(QImage::Format_RGB32);
 
@@ -48,9 +49,9 @@ QByteArray encode24(const QImage &image)
     put32(info + 0, kInfoHeaderSize);
     put32(info + 4, quint32(src.width()));
     put32(info + 8, quint32(src.height())); // positive: rows stored bottom-up
-    put16(info + 12, 1);                    // planes
-    put16(info + 14, 24);                   // bits per pixel
-    put32(info + 16, 0);                    // no compression
+    put16(info + 12, 1); // planes
+    put16(info + 14, 24); // bits per pixel
+    put32(info + 16, 0); // no compression
     put32(info + 20, quint32(pixelBytes));
     put32(info + 24, kPixelsPerMetre);
     put32(info + 28, kPixelsPerMetre);

@@ -32,17 +32,17 @@ constexpr float kDesignedScaleWidth = 44.068348f;
 constexpr float kDesignedScaleHeight = 17.656193f;
 
 const CaptionRow kCaptions[] = {
-    {"Form", nullptr, "Dégradés", "Degradado"},
-    {"Fra1", nullptr, nullptr, "Orientación"},
-    {"Fra2", nullptr, nullptr, "Opciones"},
-    {"Fra3", nullptr, "Couleurs", "Colores"},
-    {"op1", nullptr, "2 couleurs", "2 colores"},
-    {"op2", nullptr, "3 couleurs", "3 colores"},
-    {"op3", nullptr, "4 couleurs", "4 colores"},
-    {"CmdSpheric", "Spherical\r\ngradient", "Dégradé\r\nsphérique", "Degradado\r\nesférico"},
-    {"CmdEnreg", "Save\r\npicture", "Enregistrer\r\nl'image", "Guardar\r\nimagen"},
-    {"CmdCss", "Copy CSS", "Copier CSS", "Copiar CSS"},
-    {"MnuCss", "Copy CSS", "Copier le CSS", "Copiar el CSS"},
+    { "Form", nullptr, "Dégradés", "Degradado" },
+    { "Fra1", nullptr, nullptr, "Orientación" },
+    { "Fra2", nullptr, nullptr, "Opciones" },
+    { "Fra3", nullptr, "Couleurs", "Colores" },
+    { "op1", nullptr, "2 couleurs", "2 colores" },
+    { "op2", nullptr, "3 couleurs", "3 colores" },
+    { "op3", nullptr, "4 couleurs", "4 colores" },
+    { "CmdSpheric", "Spherical\r\ngradient", "Dégradé\r\nsphérique", "Degradado\r\nesférico" },
+    { "CmdEnreg", "Save\r\npicture", "Enregistrer\r\nl'image", "Guardar\r\nimagen" },
+    { "CmdCss", "Copy CSS", "Copier CSS", "Copiar CSS" },
+    { "MnuCss", "Copy CSS", "Copier le CSS", "Copiar el CSS" },
 };
 
 // The small picture of an orientation button: a square shaded in the button's direction.
@@ -54,10 +54,18 @@ QIcon orientationIcon(Orientation orientation)
     QPainter p(&pm);
     QLinearGradient g;
     switch (orientation) {
-    case Orientation::Horizontal: g = QLinearGradient(0, 0, size, 0); break;
-    case Orientation::Vertical: g = QLinearGradient(0, 0, 0, size); break;
-    case Orientation::DiagonalFromLeft: g = QLinearGradient(0, 0, size, size); break;
-    case Orientation::DiagonalFromRight: g = QLinearGradient(size, 0, 0, size); break;
+    case Orientation::Horizontal:
+        g = QLinearGradient(0, 0, size, 0);
+        break;
+    case Orientation::Vertical:
+        g = QLinearGradient(0, 0, 0, size);
+        break;
+    case Orientation::DiagonalFromLeft:
+        g = QLinearGradient(0, 0, size, size);
+        break;
+    case Orientation::DiagonalFromRight:
+        g = QLinearGradient(size, 0, 0, size);
+        break;
     }
     g.setColorAt(0, QColor(0xFF, 0x00, 0x00));
     g.setColorAt(1, QColor(0xFF, 0xFF, 0x00));
@@ -67,7 +75,8 @@ QIcon orientationIcon(Orientation orientation)
     return QIcon(pm);
 }
 
-QPushButton *orientationButton(QWidget *frame, const char *name, int left, int top, Orientation orientation)
+QPushButton *orientationButton(
+    QWidget *frame, const char *name, int left, int top, Orientation orientation)
 {
     auto *b = makeControl<QPushButton>(frame, QString::fromLatin1(name), left, top, 435, 435);
     b->setIcon(orientationIcon(orientation));
@@ -103,32 +112,32 @@ void FrmGRD::buildControls()
     setWindowTitle(QStringLiteral("Gradient"));
     twips::setClientSize(this, kClientWidth, kClientHeight);
 
-    Fra2 = makeControl<QGroupBox>(this, QStringLiteral("Fra2"), 120, 60, 1515, 1275);
-    Fra2->setTitle(QStringLiteral("Options"));
-    op1 = makeControl<QRadioButton>(Fra2, QStringLiteral("op1"), 120, 300, 1335, 255);
-    op1->setText(QStringLiteral("2 colors"));
-    op2 = makeControl<QRadioButton>(Fra2, QStringLiteral("op2"), 120, 600, 1335, 255);
-    op2->setText(QStringLiteral("3 colors"));
-    op3 = makeControl<QRadioButton>(Fra2, QStringLiteral("op3"), 120, 900, 1335, 255);
-    op3->setText(QStringLiteral("4 colors"));
+    Fra2 = makeControl<QGroupBox>(
+        this, QStringLiteral("Fra2"), 120, 60, 1515, 1275, QStringLiteral("Options"));
+    op1 = makeControl<QRadioButton>(
+        Fra2, QStringLiteral("op1"), 120, 300, 1335, 255, QStringLiteral("2 colors"));
+    op2 = makeControl<QRadioButton>(
+        Fra2, QStringLiteral("op2"), 120, 600, 1335, 255, QStringLiteral("3 colors"));
+    op3 = makeControl<QRadioButton>(
+        Fra2, QStringLiteral("op3"), 120, 900, 1335, 255, QStringLiteral("4 colors"));
     op3->setChecked(true);
 
-    Fra3 = makeControl<QGroupBox>(this, QStringLiteral("Fra3"), 1740, 60, 3015, 1275);
-    Fra3->setTitle(QStringLiteral("Colors"));
+    Fra3 = makeControl<QGroupBox>(
+        this, QStringLiteral("Fra3"), 1740, 60, 3015, 1275, QStringLiteral("Colors"));
     Pic1 = swatch(Fra3, "Pic1", 120, 0x0000FF);
     Pic2 = swatch(Fra3, "Pic2", 840, 0x00FFFF);
     Pic3 = swatch(Fra3, "Pic3", 1560, 0x408000);
     Pic4 = swatch(Fra3, "Pic4", 2280, 0xFF0080);
     // Not in the original layout: it sits in the free strip under the swatches.
-    CmdCss = makeControl<QToolButton>(Fra3, QStringLiteral("CmdCss"), 1800, 1005, 1095, 225);
-    CmdCss->setText(QStringLiteral("Copy CSS"));
+    CmdCss = makeControl<QToolButton>(
+        Fra3, QStringLiteral("CmdCss"), 1800, 1005, 1095, 225, QStringLiteral("Copy CSS"));
     CmdCss->setAutoRaise(true);
     QFont small = CmdCss->font();
     small.setPointSizeF(7);
     CmdCss->setFont(small);
 
-    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 4860, 60, 1335, 1335);
-    Fra1->setTitle(QStringLiteral("Orientation"));
+    Fra1 = makeControl<QGroupBox>(
+        this, QStringLiteral("Fra1"), 4860, 60, 1335, 1335, QStringLiteral("Orientation"));
     CmdH = orientationButton(Fra1, "CmdH", 180, 300, Orientation::Horizontal);
     CmdV = orientationButton(Fra1, "CmdV", 720, 300, Orientation::Vertical);
     CmdD1 = orientationButton(Fra1, "CmdD1", 180, 780, Orientation::DiagonalFromLeft);
@@ -136,18 +145,18 @@ void FrmGRD::buildControls()
     CmdD1->setEnabled(false);
     CmdD2->setEnabled(false);
 
-    CmdEnreg = makeControl<QPushButton>(this, QStringLiteral("CmdEnreg"), 6300, 60, 1155, 615);
-    CmdEnreg->setText(QStringLiteral("Enregistrer"));
+    CmdEnreg = makeControl<QPushButton>(
+        this, QStringLiteral("CmdEnreg"), 6300, 60, 1155, 615, QStringLiteral("Enregistrer"));
     CmdEnreg->setEnabled(false);
-    CmdSpheric = makeControl<QPushButton>(this, QStringLiteral("CmdSpheric"), 6300, 720, 1155, 615);
-    CmdSpheric->setText(QStringLiteral("Spherical gradient"));
+    CmdSpheric = makeControl<QPushButton>(this, QStringLiteral("CmdSpheric"), 6300, 720, 1155, 615,
+        QStringLiteral("Spherical gradient"));
 
     // The focus sink lies under the drawing surface, which is created after it.
-    Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 180, LineTop_Y1 + 120, 375, 285);
-    Foc->setText(QStringLiteral("Foc"));
+    Foc = makeControl<QLineEdit>(
+        this, QStringLiteral("Foc"), 180, LineTop_Y1 + 120, 375, 285, QStringLiteral("Foc"));
 
-    PicDeg = makeControl<PictureBox>(this, QStringLiteral("PicDeg"), 60, LineTop_Y1, kClientWidth - 8,
-                                     kClientHeight - (LineTop_Y1 + 4));
+    PicDeg = makeControl<PictureBox>(this, QStringLiteral("PicDeg"), 60, LineTop_Y1,
+        kClientWidth - 8, kClientHeight - (LineTop_Y1 + 4));
     PicDeg->setBorder(true);
     PicDeg->setBackColor(0xE0E0E0);
     PicDeg->setScaleWidth(kDesignedScaleWidth);
@@ -192,15 +201,12 @@ void FrmGRD::Form_Load()
 
 void FrmGRD::GetSwatchColors()
 {
-    const PictureBox *swatches[] = {Pic1, Pic2, Pic3, Pic4};
+    const PictureBox *swatches[] = { Pic1, Pic2, Pic3, Pic4 };
     for (int i = 0; i < 4; ++i)
         m_stops[i] = lineargradient::splitColor(swatches[i]->backColor());
 }
 
-void FrmGRD::focusSink()
-{
-    Foc->setFocus(Qt::OtherFocusReason);
-}
+void FrmGRD::focusSink() { Foc->setFocus(Qt::OtherFocusReason); }
 
 void FrmGRD::setSegments(int k)
 {
@@ -251,9 +257,9 @@ void FrmGRD::drawStraight(Orientation orientation)
         across = 2.5 * twips::toTwipsX(PicDeg->width());
     }
     lineargradient::drawStraight(m_stops, orientation, across,
-                                 [this](double x1, double y1, double x2, double y2, int32_t color) {
-                                     PicDeg->Line(x1, y1, x2, y2, color);
-                                 });
+        [this](double x1, double y1, double x2, double y2, int32_t color) {
+            PicDeg->Line(x1, y1, x2, y2, color);
+        });
     CmdEnreg->setEnabled(true);
     remember(orientation);
 }
@@ -261,10 +267,13 @@ void FrmGRD::drawStraight(Orientation orientation)
 void FrmGRD::drawDiagonal(Orientation orientation)
 {
     focusSink();
-    const int16_t n = lineargradient::diagonalLineCount(PicDeg->scaleWidth(), PicDeg->scaleHeight());
+    const int16_t n
+        = lineargradient::diagonalLineCount(PicDeg->scaleWidth(), PicDeg->scaleHeight());
     lineargradient::drawDiagonal(
         m_stops, orientation, n, [this] { return PicDeg->scaleWidth(); },
-        [this](double x1, double y1, double x2, double y2, int32_t color) { PicDeg->Line(x1, y1, x2, y2, color); });
+        [this](double x1, double y1, double x2, double y2, int32_t color) {
+            PicDeg->Line(x1, y1, x2, y2, color);
+        });
     CmdEnreg->setEnabled(true);
     remember(orientation);
 }
@@ -315,8 +324,8 @@ void FrmGRD::Form_Resize()
     const int innerWidth = twips::toTwipsX(width());
     const int innerHeight = twips::toTwipsY(height());
     PicDeg->setGeometry(twips::toPixelsX(60), twips::toPixelsY(LineTop_Y1),
-                        qMax(0, twips::toPixelsX(innerWidth - 8)),
-                        qMax(0, twips::toPixelsY(innerHeight - (LineTop_Y1 + 4))));
+        qMax(0, twips::toPixelsX(innerWidth - 8)),
+        qMax(0, twips::toPixelsY(innerHeight - (LineTop_Y1 + 4))));
 
     // The window snaps back to its smallest outer size; the resize runs this layout again.
     const QSize frame = frameGeometry().size() - size();

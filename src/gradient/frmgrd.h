@@ -82,12 +82,12 @@ private:
     void remember(lineargradient::Orientation orientation);
     void focusSink();
 
-    lineargradient::Stops m_stops{};
+    lineargradient::Stops m_stops {};
     int m_k = 3;
     uint8_t m_switching = 0; // 1 while closing to hand over to the spherical window
 
     // What the last drawing showed, for the stylesheet copy.
     lineargradient::Orientation m_drawnOrientation = lineargradient::Orientation::Horizontal;
-    lineargradient::Stops m_drawnStops{};
+    lineargradient::Stops m_drawnStops {};
     int m_drawnK = 0; // 0: nothing drawn yet
 };

@@ -26,21 +26,21 @@ constexpr int kMinOuterWidth = 7800;
 constexpr int kMinOuterHeight = 6030;
 
 const CaptionRow kCaptions[] = {
-    {"Form", nullptr, "Dégradé sphérique", "Degradado esférico"},
-    {"DraDim", nullptr, nullptr, "Dimensiones"},
-    {"Lbl(0)", nullptr, "Largeur", "Ancho"},
-    {"Lbl(1)", nullptr, "Hauteur", "Altura"},
-    {"CmdGo", nullptr, "Lancer", "Comenzar"},
-    {"CmdSave", nullptr, "Enregistrer", "Guardar"},
-    {"FraColor", nullptr, "Choix des couleurs", "Elección de colores"},
-    {"CmdCss", "Copy CSS", "Copier CSS", "Copiar CSS"},
-    {"MnuCss", "Copy CSS", "Copier le CSS", "Copiar el CSS"},
+    { "Form", nullptr, "Dégradé sphérique", "Degradado esférico" },
+    { "DraDim", nullptr, nullptr, "Dimensiones" },
+    { "Lbl(0)", nullptr, "Largeur", "Ancho" },
+    { "Lbl(1)", nullptr, "Hauteur", "Altura" },
+    { "CmdGo", nullptr, "Lancer", "Comenzar" },
+    { "CmdSave", nullptr, "Enregistrer", "Guardar" },
+    { "FraColor", nullptr, "Choix des couleurs", "Elección de colores" },
+    { "CmdCss", "Copy CSS", "Copier CSS", "Copiar CSS" },
+    { "MnuCss", "Copy CSS", "Copier le CSS", "Copiar el CSS" },
 };
 
 // Tooltips of the two swatches: designed, French, Spanish.
 const CaptionRow kTooltips[] = {
-    {"LblC1", "Color1 palette", "Palette couleur 1", "Paleta de colores 1"},
-    {"LblC2", "Color2 palette", "Palette couleur 2", "Paleta de colores 2"},
+    { "LblC1", "Color1 palette", "Palette couleur 1", "Paleta de colores 1" },
+    { "LblC2", "Color2 palette", "Palette couleur 2", "Paleta de colores 2" },
 };
 
 const QString kIncompatible = QStringLiteral("Incompatible value.");
@@ -74,32 +74,35 @@ void FrmSpheric::buildControls()
 
     // The default button, hidden under the first colour swatch (created after it): Enter in a size
     // field draws, and it takes the focus after each action.
-    Foc = makeControl<QPushButton>(this, QStringLiteral("Foc"), 2520, 660, 375, 195);
-    Foc->setText(QStringLiteral("Foc"));
+    Foc = makeControl<QPushButton>(
+        this, QStringLiteral("Foc"), 2520, 660, 375, 195, QStringLiteral("Foc"));
     Foc->setDefault(true);
 
-    DraDim = makeControl<QGroupBox>(this, QStringLiteral("DraDim"), 60, 60, 2055, 1035);
-    DraDim->setTitle(QStringLiteral("Dimensions"));
-    FraColor = makeControl<QGroupBox>(this, QStringLiteral("FraColor"), 2160, 60, 2055, 1035);
-    FraColor->setTitle(QStringLiteral("Color selection"));
+    DraDim = makeControl<QGroupBox>(
+        this, QStringLiteral("DraDim"), 60, 60, 2055, 1035, QStringLiteral("Dimensions"));
+    FraColor = makeControl<QGroupBox>(
+        this, QStringLiteral("FraColor"), 2160, 60, 2055, 1035, QStringLiteral("Color selection"));
 
-    const struct {
+    const struct
+    {
         QGroupBox *frame;
         int left;
         const char *text;
-    } labels[] = {{DraDim, 240, "Width"}, {DraDim, 1080, "Height"}, {FraColor, 240, "Color1"}, {FraColor, 1080, "Color2"}};
+    } labels[] = { { DraDim, 240, "Width" }, { DraDim, 1080, "Height" },
+        { FraColor, 240, "Color1" }, { FraColor, 1080, "Color2" } };
     for (int i = 0; i < 4; ++i) {
-        Lbl[i] = makeControl<Label>(labels[i].frame, QStringLiteral("Lbl(%1)").arg(i), labels[i].left, 300, 795, 255);
+        Lbl[i] = makeControl<Label>(
+            labels[i].frame, QStringLiteral("Lbl(%1)").arg(i), labels[i].left, 300, 795, 255);
         Lbl[i]->setText(QString::fromLatin1(labels[i].text));
     }
-    TxtWidth = makeControl<QLineEdit>(DraDim, QStringLiteral("TxtWidth"), 300, 540, 615, 360);
-    TxtWidth->setText(QStringLiteral("200"));
-    TxtHeight = makeControl<QLineEdit>(DraDim, QStringLiteral("TxtHeight"), 1140, 540, 615, 360);
-    TxtHeight->setText(QStringLiteral("200"));
+    TxtWidth = makeControl<QLineEdit>(
+        DraDim, QStringLiteral("TxtWidth"), 300, 540, 615, 360, QStringLiteral("200"));
+    TxtHeight = makeControl<QLineEdit>(
+        DraDim, QStringLiteral("TxtHeight"), 1140, 540, 615, 360, QStringLiteral("200"));
 
     LblC1 = makeControl<Label>(FraColor, QStringLiteral("LblC1"), 300, 540, 615, 360);
     LblC2 = makeControl<Label>(FraColor, QStringLiteral("LblC2"), 1140, 540, 615, 360);
-    for (Label *swatch : {LblC1, LblC2}) {
+    for (Label *swatch : { LblC1, LblC2 }) {
         swatch->setAutoFillBackground(true);
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         swatch->setCursor(Qt::PointingHandCursor);
@@ -109,14 +112,14 @@ void FrmSpheric::buildControls()
     LblC1->setToolTip(QStringLiteral("Color1 palette"));
     LblC2->setToolTip(QStringLiteral("Color2 palette"));
 
-    CmdGo = makeControl<QPushButton>(this, QStringLiteral("CmdGo"), 4320, 180, 1215, 435);
-    CmdGo->setText(QStringLiteral("Go"));
-    CmdSave = makeControl<QPushButton>(this, QStringLiteral("CmdSave"), 4320, 660, 1215, 435);
-    CmdSave->setText(QStringLiteral("Save"));
+    CmdGo = makeControl<QPushButton>(
+        this, QStringLiteral("CmdGo"), 4320, 180, 1215, 435, QStringLiteral("Go"));
+    CmdSave = makeControl<QPushButton>(
+        this, QStringLiteral("CmdSave"), 4320, 660, 1215, 435, QStringLiteral("Save"));
     CmdSave->setEnabled(false);
     // Not in the original layout: the free space right of the two buttons.
-    CmdCss = makeControl<QPushButton>(this, QStringLiteral("CmdCss"), 5640, 180, 1215, 435);
-    CmdCss->setText(QStringLiteral("Copy CSS"));
+    CmdCss = makeControl<QPushButton>(
+        this, QStringLiteral("CmdCss"), 5640, 180, 1215, 435, QStringLiteral("Copy CSS"));
 
     Pik = makeControl<PictureBox>(this, QStringLiteral("Pik"), 60, 1200, 7395, 3555);
     Pik->setBorder(true);
@@ -139,10 +142,7 @@ void FrmSpheric::buildControls()
     connect(MnuCss, &QAction::triggered, this, &FrmSpheric::CmdCss_Click);
 }
 
-void FrmSpheric::focusSink()
-{
-    Foc->setFocus(Qt::OtherFocusReason);
-}
+void FrmSpheric::focusSink() { Foc->setFocus(Qt::OtherFocusReason); }
 
 std::optional<modSpheric::SphereRect> FrmSpheric::sizeFromFields() const
 {
@@ -152,7 +152,7 @@ std::optional<modSpheric::SphereRect> FrmSpheric::sizeFromFields() const
     // refused like any other size that cannot be drawn.
     if (!w || !h || *w < 0 || *h < 0)
         return std::nullopt;
-    return modSpheric::SphereRect{0, 0, *w, *h};
+    return modSpheric::SphereRect { 0, 0, *w, *h };
 }
 
 void FrmSpheric::CmdGo_Click()
@@ -184,10 +184,7 @@ void FrmSpheric::CmdGo_Click()
     focusSink();
 }
 
-void FrmSpheric::Foc_Click()
-{
-    CmdGo_Click();
-}
+void FrmSpheric::Foc_Click() { CmdGo_Click(); }
 
 void FrmSpheric::chooseColor(Label *swatch)
 {
@@ -206,7 +203,8 @@ void FrmSpheric::CmdSave_Click()
     CD1.InitDir = m_state.Chemin;
     CD1.DialogTitle = QStringLiteral("Save");
     CD1.Filter = QStringLiteral("Picture file (*.bmp)|*.bmp|");
-    CD1.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
+    CD1.Flags
+        = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
     // The file name is kept from the last save in this window.
     if (CD1.ShowSave())
         bmpfile::save24(Pik->image(), CD1.FileName); // a failed write shows nothing
@@ -224,7 +222,9 @@ void FrmSpheric::CmdCss_Click()
     const int32_t c2 = backColor(LblC2);
     modSpheric::SpherePlan plan;
     const auto rect = sizeFromFields();
-    if (!rect || modSpheric::planSphere(*rect, 100, 0, 360, c1, c2, plan) != modSpheric::SphereError::None) {
+    if (!rect
+        || modSpheric::planSphere(*rect, 100, 0, 360, c1, c2, plan)
+            != modSpheric::SphereError::None) {
         MessageBox::show(this, kIncompatible, MessageBox::Icon::Information, m_state.AppTitle);
         return;
     }
@@ -241,8 +241,9 @@ void FrmSpheric::Form_Resize()
 {
     const int innerWidth = twips::toTwipsX(width());
     const int innerHeight = twips::toTwipsY(height());
-    Pik->setGeometry(twips::toPixelsX(60), twips::toPixelsY(1200), qMax(0, twips::toPixelsX(innerWidth - 120)),
-                     qMax(0, twips::toPixelsY(innerHeight - (LineTop_Y1 + 80))));
+    Pik->setGeometry(twips::toPixelsX(60), twips::toPixelsY(1200),
+        qMax(0, twips::toPixelsX(innerWidth - 120)),
+        qMax(0, twips::toPixelsY(innerHeight - (LineTop_Y1 + 80))));
 
     const QSize frame = frameGeometry().size() - size();
     const int minWidth = twips::toPixelsX(kMinOuterWidth) - frame.width();

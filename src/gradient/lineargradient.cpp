@@ -11,7 +11,8 @@ namespace {
 
 int32_t rgb(double r, double g, double b)
 {
-    return vbmath::roundHalfEven(r) + 256 * vbmath::roundHalfEven(g) + 65536 * vbmath::roundHalfEven(b);
+    return vbmath::roundHalfEven(r) + 256 * vbmath::roundHalfEven(g)
+        + 65536 * vbmath::roundHalfEven(b);
 }
 
 QString htmlColor(int32_t color)
@@ -69,8 +70,8 @@ int16_t diagonalLineCount(float scaleWidth, float scaleHeight)
     return n.value_or(0);
 }
 
-void drawDiagonal(const Stops &stops, Orientation orientation, int16_t n, const std::function<float()> &scaleWidth,
-                  const LineSink &line)
+void drawDiagonal(const Stops &stops, Orientation orientation, int16_t n,
+    const std::function<float()> &scaleWidth, const LineSink &line)
 {
     const auto dR = vbmath::toInteger(stops[1].R - stops[0].R).value_or(0);
     const auto dG = vbmath::toInteger(stops[1].G - stops[0].G).value_or(0);
@@ -94,12 +95,21 @@ QString css(Orientation orientation, const Stops &stops, int segments)
 {
     QString direction;
     switch (orientation) {
-    case Orientation::Horizontal: direction = QStringLiteral("90deg"); break;
-    case Orientation::Vertical: direction = QStringLiteral("180deg"); break;
-    case Orientation::DiagonalFromLeft: direction = QStringLiteral("to bottom right"); break;
-    case Orientation::DiagonalFromRight: direction = QStringLiteral("to bottom left"); break;
+    case Orientation::Horizontal:
+        direction = QStringLiteral("90deg");
+        break;
+    case Orientation::Vertical:
+        direction = QStringLiteral("180deg");
+        break;
+    case Orientation::DiagonalFromLeft:
+        direction = QStringLiteral("to bottom right");
+        break;
+    case Orientation::DiagonalFromRight:
+        direction = QStringLiteral("to bottom left");
+        break;
     }
-    const bool diagonal = orientation == Orientation::DiagonalFromLeft || orientation == Orientation::DiagonalFromRight;
+    const bool diagonal = orientation == Orientation::DiagonalFromLeft
+        || orientation == Orientation::DiagonalFromRight;
     const int k = diagonal ? 1 : std::clamp(segments, 1, 3);
     QString text = QStringLiteral("linear-gradient(") + direction;
     for (int j = 0; j <= k; ++j) {

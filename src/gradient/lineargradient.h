@@ -11,7 +11,8 @@
 namespace lineargradient {
 
 // A colour stop: its colour value and its components, whole numbers held in double precision.
-struct Stop {
+struct Stop
+{
     int32_t color = 0;
     double R = 0, G = 0, B = 0;
 };
@@ -38,8 +39,8 @@ int16_t diagonalLineCount(float scaleWidth, float scaleHeight);
 // Diagonal lines i = 1..n from stop 1 to stop 2, the running channels in single precision.
 // From the left: (i, 0) to (0, i). From the right: (SW - i, 0) to (SW, i), SW asked anew for
 // every line.
-void drawDiagonal(const Stops &stops, Orientation orientation, int16_t n, const std::function<float()> &scaleWidth,
-                  const LineSink &line);
+void drawDiagonal(const Stops &stops, Orientation orientation, int16_t n,
+    const std::function<float()> &scaleWidth, const LineSink &line);
 
 // The same gradient for a stylesheet: `linear-gradient(90deg, #FF0000 0%, #FFFF00 100%)` for
 // the orientation and the first `segments` + 1 stops (the diagonals use the first two).

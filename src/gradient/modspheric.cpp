@@ -100,8 +100,8 @@ int16_t GetRed(int32_t colour) { return byteOf(colour, 25); }
 int16_t GetGreen(int32_t colour) { return byteOf(colour, 17); }
 int16_t GetBlue(int32_t colour) { return byteOf(colour, 9); }
 
-SphereError planSphere(const SphereRect &rect, uint8_t percentage, int16_t startAngle, int16_t endAngle,
-                       int32_t colour1, int32_t colour2, SpherePlan &plan)
+SphereError planSphere(const SphereRect &rect, uint8_t percentage, int16_t startAngle,
+    int16_t endAngle, int32_t colour1, int32_t colour2, SpherePlan &plan)
 {
     plan = SpherePlan();
     const auto width = fitLong(int64_t(rect.Right) - rect.Left);
@@ -202,19 +202,20 @@ SphereError ringAt(const SpherePlan &plan, int32_t x, SphereRing &ring)
     return SphereError::None;
 }
 
-SphereError DrawSphere(QImage &target, const SphereRect &rect, uint8_t percentage, int16_t startAngle,
-                       int16_t endAngle, int32_t colour1, int32_t colour2)
+SphereError DrawSphere(QImage &target, const SphereRect &rect, uint8_t percentage,
+    int16_t startAngle, int16_t endAngle, int32_t colour1, int32_t colour2)
 {
     SpherePlan plan;
-    if (const SphereError e = planSphere(rect, percentage, startAngle, endAngle, colour1, colour2, plan);
+    if (const SphereError e
+        = planSphere(rect, percentage, startAngle, endAngle, colour1, colour2, plan);
         e != SphereError::None)
         return e;
     for (int64_t x = plan.x0; x >= plan.xEnd; --x) {
         SphereRing ring;
         if (const SphereError e = ringAt(plan, int32_t(x), ring); e != SphereError::None)
             return e;
-        ellipsearc::drawArc(target, {ring.left, ring.top, ring.right, ring.bottom}, ring.xStart, ring.yStart,
-                            ring.xEnd, ring.yEnd, ring.colour, 2);
+        ellipsearc::drawArc(target, { ring.left, ring.top, ring.right, ring.bottom }, ring.xStart,
+            ring.yStart, ring.xEnd, ring.yEnd, ring.colour, 2);
     }
     return SphereError::None;
 }

@@ -27,7 +27,8 @@ int16_t GetRed(int32_t colour);
 int16_t GetGreen(int32_t colour);
 int16_t GetBlue(int32_t colour);
 
-struct SphereRect {
+struct SphereRect
+{
     int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
@@ -36,7 +37,8 @@ struct SphereRect {
 enum class SphereError { None, DivisionByZero, Overflow };
 
 // The numbers of a drawing, fixed before its first ring.
-struct SpherePlan {
+struct SpherePlan
+{
     int32_t cx = 0, cy = 0, rx = 0, ry = 0;
     float ratio = 0;
     int16_t R1 = 0, G1 = 0, B1 = 0, R2 = 0, G2 = 0, B2 = 0;
@@ -51,22 +53,23 @@ struct SpherePlan {
 };
 
 // One ring: its colour, the box of its ellipse and the start and end points of its arc.
-struct SphereRing {
+struct SphereRing
+{
     int32_t colour = 0;
     int32_t a = 0, b = 0; // horizontal and vertical radius
     int32_t left = 0, top = 0, right = 0, bottom = 0;
     int32_t xStart = 0, yStart = 0, xEnd = 0, yEnd = 0;
 };
 
-SphereError planSphere(const SphereRect &rect, uint8_t percentage, int16_t startAngle, int16_t endAngle,
-                       int32_t colour1, int32_t colour2, SpherePlan &plan);
+SphereError planSphere(const SphereRect &rect, uint8_t percentage, int16_t startAngle,
+    int16_t endAngle, int32_t colour1, int32_t colour2, SpherePlan &plan);
 
 // The ring drawn at column x (x0 >= x >= xEnd).
 SphereError ringAt(const SpherePlan &plan, int32_t x, SphereRing &ring);
 
 // Draws the rings into a 32-bit image, from the centre outward, each the outline of its
 // ellipse with a 2-pixel pen. The first failure ends the drawing; rings already drawn stay.
-SphereError DrawSphere(QImage &target, const SphereRect &rect, uint8_t percentage, int16_t startAngle,
-                       int16_t endAngle, int32_t colour1, int32_t colour2);
+SphereError DrawSphere(QImage &target, const SphereRect &rect, uint8_t percentage,
+    int16_t startAngle, int16_t endAngle, int32_t colour1, int32_t colour2);
 
 } // namespace modSpheric

@@ -47,8 +47,8 @@ double ccwSweep(double from, double to)
 
 } // namespace
 
-void drawArc(QImage &target, const Box &box, int64_t xStart, int64_t yStart, int64_t xEnd, int64_t yEnd,
-             int32_t bgr, int penWidth)
+void drawArc(QImage &target, const Box &box, int64_t xStart, int64_t yStart, int64_t xEnd,
+    int64_t yEnd, int32_t bgr, int penWidth)
 {
     const int64_t w = target.width(), h = target.height();
     if (w <= 0 || h <= 0 || target.depth() != 32)
@@ -69,7 +69,8 @@ void drawArc(QImage &target, const Box &box, int64_t xStart, int64_t yStart, int
     if (!insideOrOn(oa, ob, nx - cx, ny - cy))
         return;
     if (insideOrOn(ia, ib, -cx, -cy) && insideOrOn(ia, ib, double(w - 1) - cx, -cy)
-        && insideOrOn(ia, ib, -cx, double(h - 1) - cy) && insideOrOn(ia, ib, double(w - 1) - cx, double(h - 1) - cy))
+        && insideOrOn(ia, ib, -cx, double(h - 1) - cy)
+        && insideOrOn(ia, ib, double(w - 1) - cx, double(h - 1) - cy))
         return;
 
     const double startAngle = std::atan2(-(double(yStart) - cy), double(xStart) - cx);

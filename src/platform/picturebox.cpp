@@ -34,8 +34,8 @@ bool clipFar(double &x1, double &y1, double &x2, double &y2)
         }
         return true;
     };
-    return cut(x1, y1, x2, y2, -kFar, -1) && cut(x1, y1, x2, y2, kFar, +1) && cut(y1, x1, y2, x2, -kFar, -1)
-        && cut(y1, x1, y2, x2, kFar, +1);
+    return cut(x1, y1, x2, y2, -kFar, -1) && cut(x1, y1, x2, y2, kFar, +1)
+        && cut(y1, x1, y2, x2, -kFar, -1) && cut(y1, x1, y2, x2, kFar, +1);
 }
 
 // floor(num / den) for den > 0.
@@ -158,10 +158,10 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t bgr)
         return;
     if (!clipFar(u1, v1, u2, v2))
         return;
-    const PendingLine next{true, int64_t(std::floor(u1)), int64_t(std::floor(v1)), int64_t(std::floor(u2)),
-                           int64_t(std::floor(v2)), toQRgb(bgr)};
-    if (!(m_pending.active && m_pending.x1 == next.x1 && m_pending.y1 == next.y1 && m_pending.x2 == next.x2
-          && m_pending.y2 == next.y2))
+    const PendingLine next { true, int64_t(std::floor(u1)), int64_t(std::floor(v1)),
+        int64_t(std::floor(u2)), int64_t(std::floor(v2)), toQRgb(bgr) };
+    if (!(m_pending.active && m_pending.x1 == next.x1 && m_pending.y1 == next.y1
+            && m_pending.x2 == next.x2 && m_pending.y2 == next.y2))
         flushPendingLine();
     m_pending = next;
     refresh();
@@ -181,13 +181,13 @@ void PictureBox::rasterLine(int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint
     if (w <= 0 || h <= 0)
         return;
     // Quick rejection: the line's bounding box misses the image.
-    if (std::max(x1, x2) < 0 || std::min(x1, x2) >= w || std::max(y1, y2) < 0 || std::min(y1, y2) >= h)
+    if (std::max(x1, x2) < 0 || std::min(x1, x2) >= w || std::max(y1, y2) < 0
+        || std::min(y1, y2) >= h)
         return;
     uchar *bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
-    auto plot = [&](int64_t x, int64_t y) {
-        reinterpret_cast<uint32_t *>(bits + y * stride)[x] = rgb;
-    };
+    auto plot
+        = [&](int64_t x, int64_t y) { reinterpret_cast<uint32_t *>(bits + y * stride)[x] = rgb; };
 
     const int64_t dx = x2 - x1, dy = y2 - y1;
     if (std::llabs(dx) >= std::llabs(dy)) {
@@ -262,10 +262,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     p.drawImage(inner.topLeft(), img);
 }
 
-void PictureBox::resizeEvent(QResizeEvent *)
-{
-    syncImageSize();
-}
+void PictureBox::resizeEvent(QResizeEvent *) { syncImageSize(); }
 
 void PictureBox::syncImageSize() const
 {

@@ -89,7 +89,8 @@ private:
 
     // A run of lines over exactly the same pixels leaves only the last one visible, so such a
     // line is held back and replaced by its successor instead of being painted over and over.
-    struct PendingLine {
+    struct PendingLine
+    {
         bool active = false;
         int64_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         uint32_t rgb = 0;

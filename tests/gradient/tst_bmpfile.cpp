@@ -72,8 +72,16 @@ private slots:
         const QByteArray b = bmpfile::encode24(sample());
         const QByteArray bottom = b.mid(54, 12);
         const QByteArray top = b.mid(66, 12);
-        QCOMPARE(bottom, QByteArray::fromHex("030201" "fcfbfa" "402010" "000000"));
-        QCOMPARE(top, QByteArray::fromHex("0000ff" "00ff00" "ff0000" "000000"));
+        QCOMPARE(bottom,
+            QByteArray::fromHex("030201"
+                                "fcfbfa"
+                                "402010"
+                                "000000"));
+        QCOMPARE(top,
+            QByteArray::fromHex("0000ff"
+                                "00ff00"
+                                "ff0000"
+                                "000000"));
     }
 
     void savedFileReadsBackAsTheImage()
@@ -86,7 +94,8 @@ private slots:
         // The name is used as given: no extension is added.
         const QString path = dir.filePath(QStringLiteral("gradient"));
         QVERIFY(bmpfile::save24(img, path));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("gradient")});
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("gradient") });
         QImage back(path, "BMP");
         QCOMPARE(back.size(), img.size());
         QCOMPARE(back.convertToFormat(QImage::Format_RGB32), img);
@@ -96,9 +105,12 @@ private slots:
         if (identify.isEmpty())
             return;
         QProcess p;
-        p.start(identify, {QStringLiteral("-format"), QStringLiteral("%m %w %h %z"), QStringLiteral("BMP:") + path});
+        p.start(identify,
+            { QStringLiteral("-format"), QStringLiteral("%m %w %h %z"),
+                QStringLiteral("BMP:") + path });
         QVERIFY(p.waitForFinished(20000));
-        QCOMPARE(QString::fromLatin1(p.readAllStandardOutput()).trimmed(), QStringLiteral("BMP3 37 21 8"));
+        QCOMPARE(QString::fromLatin1(p.readAllStandardOutput()).trimmed(),
+            QStringLiteral("BMP3 37 21 8"));
     }
 
     void failedWritesKeepWhatWasThere()
@@ -131,7 +143,6 @@ private slots:
         QCOMPARE(readAll(existing), QByteArray("old contents"));
         QVERIFY(!QFile::exists(sub + QStringLiteral("/new.bmp")));
     }
-
 };
 
 QTEST_MAIN(TstBmpFile)

@@ -23,7 +23,8 @@ namespace {
 
 constexpr int32_t kBackground = 0xE0E0E0;
 
-struct Fixture {
+struct Fixture
+{
     explicit Fixture(const QString &language = QStringLiteral("Anglais"))
     {
         env.state.loadStartupSettings();
@@ -34,10 +35,7 @@ struct Fixture {
         if (w)
             exposed = QTest::qWaitForWindowExposed(w);
     }
-    ~Fixture()
-    {
-        delete w.data();
-    }
+    ~Fixture() { delete w.data(); }
 
     void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     int32_t px(int x, int y) const { return w->PicDeg->Point(x, y); }
@@ -78,7 +76,7 @@ private slots:
         QCOMPARE(f.w->objectName(), QStringLiteral("FrmGRD"));
         QVERIFY(f.w->op3->isChecked());
         QCOMPARE(f.w->segmentCount(), 3);
-        for (auto *pic : {f.w->Pic1, f.w->Pic2, f.w->Pic3, f.w->Pic4})
+        for (auto *pic : { f.w->Pic1, f.w->Pic2, f.w->Pic3, f.w->Pic4 })
             QVERIFY(pic->isVisible());
         QVERIFY(!f.w->CmdD1->isEnabled());
         QVERIFY(!f.w->CmdD2->isEnabled());
@@ -89,34 +87,39 @@ private slots:
         QCOMPARE(f.w->PicDeg->scaleHeight(), 17.656193f);
         QVERIFY(onlyColour(f.w->PicDeg, kBackground));
         // The surface sits under the top line, 60 twips from the left.
-        QCOMPARE(f.w->PicDeg->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1440)));
+        QCOMPARE(f.w->PicDeg->geometry().topLeft(),
+            QPoint(twips::toPixelsX(60), twips::toPixelsY(1440)));
         QCOMPARE(f.w->PicDeg->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1444));
     }
 
     void captions_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected"); // title, Fra1, Fra3, op1, CmdSpheric, CmdEnreg, CmdCss
+        QTest::addColumn<QStringList>(
+            "expected"); // title, Fra1, Fra3, op1, CmdSpheric, CmdEnreg, CmdCss
         QTest::newRow("English") << "Anglais"
-                                 << QStringList{"Gradient", "Orientation", "Colors", "2 colors", "Spherical\ngradient",
-                                                "Save\npicture", "Copy CSS"};
+                                 << QStringList { "Gradient", "Orientation", "Colors", "2 colors",
+                                        "Spherical\ngradient", "Save\npicture", "Copy CSS" };
         QTest::newRow("French") << "Francais"
-                                << QStringList{"Dégradés", "Orientation", "Couleurs", "2 couleurs", "Dégradé\nsphérique",
-                                               "Enregistrer\nl'image", "Copier CSS"};
+                                << QStringList { "Dégradés", "Orientation", "Couleurs",
+                                       "2 couleurs", "Dégradé\nsphérique", "Enregistrer\nl'image",
+                                       "Copier CSS" };
         QTest::newRow("Spanish") << "Spanish"
-                                 << QStringList{"Degradado", "Orientación", "Colores", "2 colores", "Degradado\nesférico",
-                                                "Guardar\nimagen", "Copiar CSS"};
+                                 << QStringList { "Degradado", "Orientación", "Colores",
+                                        "2 colores", "Degradado\nesférico", "Guardar\nimagen",
+                                        "Copiar CSS" };
         QTest::newRow("unknown keeps the designed texts")
             << "Klingon"
-            << QStringList{"Gradient", "Orientation", "Colors", "2 colors", "Spherical gradient", "Enregistrer", "Copy CSS"};
+            << QStringList { "Gradient", "Orientation", "Colors", "2 colors", "Spherical gradient",
+                   "Enregistrer", "Copy CSS" };
     }
     void captions()
     {
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
         Fixture f(language);
-        const QStringList actual{f.w->windowTitle(), f.w->Fra1->title(), f.w->Fra3->title(), f.w->op1->text(),
-                                 f.w->CmdSpheric->text(), f.w->CmdEnreg->text(), f.w->CmdCss->text()};
+        const QStringList actual { f.w->windowTitle(), f.w->Fra1->title(), f.w->Fra3->title(),
+            f.w->op1->text(), f.w->CmdSpheric->text(), f.w->CmdEnreg->text(), f.w->CmdCss->text() };
         QCOMPARE(actual, expected);
     }
 
@@ -148,7 +151,7 @@ private slots:
         QCOMPARE(f.w->PicDeg->scaleWidth(), 256.0f);
         QCOMPARE(f.w->PicDeg->scaleHeight(), 17.656193f);
         QVERIFY(f.w->CmdEnreg->isEnabled());
-        for (int y : {0, f.height() / 2, f.height() - 1}) {
+        for (int y : { 0, f.height() / 2, f.height() - 1 }) {
             QCOMPARE(f.px(0, y), 0x0000FF);
             QCOMPARE(f.px(f.width() - 1, y), 0x00FFFF);
         }
@@ -176,7 +179,8 @@ private slots:
         QCOMPARE(red(f.px(0, 3)), 255);
         QCOMPARE(f.px(w - 1, 3), 0x408000);
         const int32_t middle = f.px(w / 2, 3);
-        QVERIFY2(red(middle) >= 250 && green(middle) >= 250 && blue(middle) <= 3, qPrintable(QString::number(middle, 16)));
+        QVERIFY2(red(middle) >= 250 && green(middle) >= 250 && blue(middle) <= 3,
+            qPrintable(QString::number(middle, 16)));
         for (int x = 0; x < w; ++x)
             QVERIFY(blue(f.px(x, 3)) <= 64); // nothing of the fourth stop
     }
@@ -384,18 +388,21 @@ private slots:
         Fixture f;
         f.click(f.w->CmdCss); // nothing drawn yet: the stops in use, left to right
         QCOMPARE(Clipboard::text(),
-                 QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 33.33%, #008040 66.67%, #8000FF 100%)"));
+            QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 33.33%, #008040 66.67%, "
+                           "#8000FF 100%)"));
         f.click(f.w->op2);
         f.click(f.w->CmdV);
         f.click(f.w->op1); // not drawn: the copy follows the picture
         f.click(f.w->CmdCss);
-        QCOMPARE(Clipboard::text(), QStringLiteral("linear-gradient(180deg, #FF0000 0%, #FFFF00 50%, #008040 100%)"));
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("linear-gradient(180deg, #FF0000 0%, #FFFF00 50%, #008040 100%)"));
         f.click(f.w->CmdD2);
         auto *menu = f.w->PicDeg->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
         QVERIFY(f.w->PicDeg->actions().contains(menu));
         menu->trigger();
-        QCOMPARE(Clipboard::text(), QStringLiteral("linear-gradient(to bottom left, #FF0000 0%, #FFFF00 100%)"));
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("linear-gradient(to bottom left, #FF0000 0%, #FFFF00 100%)"));
     }
 };
 

@@ -1,5 +1,5 @@
-#include "gradient/frmspheric.h"
 #include "gradient/frmgrd.h"
+#include "gradient/frmspheric.h"
 #include "platform/clipboard.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
@@ -24,7 +24,8 @@ constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kYellow = 0x00FFFF;
 constexpr int32_t kOrange = 0x0080FF;
 
-struct Fixture {
+struct Fixture
+{
     explicit Fixture(const QString &language = QStringLiteral("Anglais"))
     {
         env.state.loadStartupSettings();
@@ -77,7 +78,8 @@ private slots:
         QCOMPARE(FrmSpheric::backColor(f.w->LblC2), kOrange);
         QVERIFY(!f.w->CmdSave->isEnabled());
         QVERIFY(f.blank());
-        QCOMPARE(f.w->Pik->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
+        QCOMPARE(
+            f.w->Pik->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
         QVERIFY(f.w->Foc->isDefault());
         // The window opens at least at its smallest outer size, the surface laid out for it.
         QVERIFY(f.w->frameGeometry().height() >= twips::toPixelsY(6030));
@@ -88,28 +90,35 @@ private slots:
     void captions_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected"); // title, DraDim, Lbl(0), Lbl(1), Lbl(2), CmdGo, CmdSave, FraColor, tooltip 1, tooltip 2
+        QTest::addColumn<QStringList>("expected"); // title, DraDim, Lbl(0), Lbl(1), Lbl(2), CmdGo,
+                                                   // CmdSave, FraColor, tooltip 1, tooltip 2
         QTest::newRow("English") << "Anglais"
-                                 << QStringList{"Spherical gradient", "Dimensions", "Width", "Height", "Color1", "Go", "Save",
-                                                "Color selection", "Color1 palette", "Color2 palette"};
+                                 << QStringList { "Spherical gradient", "Dimensions", "Width",
+                                        "Height", "Color1", "Go", "Save", "Color selection",
+                                        "Color1 palette", "Color2 palette" };
         QTest::newRow("French") << "Francais"
-                                << QStringList{"Dégradé sphérique", "Dimensions", "Largeur", "Hauteur", "Color1", "Lancer",
-                                               "Enregistrer", "Choix des couleurs", "Palette couleur 1", "Palette couleur 2"};
+                                << QStringList { "Dégradé sphérique", "Dimensions", "Largeur",
+                                       "Hauteur", "Color1", "Lancer", "Enregistrer",
+                                       "Choix des couleurs", "Palette couleur 1",
+                                       "Palette couleur 2" };
         QTest::newRow("Spanish") << "Spanish"
-                                 << QStringList{"Degradado esférico", "Dimensiones", "Ancho", "Altura", "Color1", "Comenzar",
-                                                "Guardar", "Elección de colores", "Paleta de colores 1", "Paleta de colores 2"};
+                                 << QStringList { "Degradado esférico", "Dimensiones", "Ancho",
+                                        "Altura", "Color1", "Comenzar", "Guardar",
+                                        "Elección de colores", "Paleta de colores 1",
+                                        "Paleta de colores 2" };
         QTest::newRow("unknown") << "Deutsch"
-                                 << QStringList{"Spherical gradient", "Dimensions", "Width", "Height", "Color1", "Go", "Save",
-                                                "Color selection", "Color1 palette", "Color2 palette"};
+                                 << QStringList { "Spherical gradient", "Dimensions", "Width",
+                                        "Height", "Color1", "Go", "Save", "Color selection",
+                                        "Color1 palette", "Color2 palette" };
     }
     void captions()
     {
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
         Fixture f(language);
-        const QStringList actual{f.w->windowTitle(), f.w->DraDim->title(), f.w->Lbl[0]->text(), f.w->Lbl[1]->text(),
-                                 f.w->Lbl[2]->text(), f.w->CmdGo->text(), f.w->CmdSave->text(), f.w->FraColor->title(),
-                                 f.w->LblC1->toolTip(), f.w->LblC2->toolTip()};
+        const QStringList actual { f.w->windowTitle(), f.w->DraDim->title(), f.w->Lbl[0]->text(),
+            f.w->Lbl[1]->text(), f.w->Lbl[2]->text(), f.w->CmdGo->text(), f.w->CmdSave->text(),
+            f.w->FraColor->title(), f.w->LblC1->toolTip(), f.w->LblC2->toolTip() };
         QCOMPARE(actual, expected);
     }
 
@@ -121,9 +130,11 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
         QVERIFY(f.w->CmdSave->isEnabled());
         QCOMPARE(f.px(100, 100), kYellow);
-        for (const QPoint rim : {QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199)})
+        for (const QPoint rim :
+            { QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199) })
             QCOMPARE(f.px(rim.x(), rim.y()), kOrange);
-        for (const QPoint out : {QPoint(200, 100), QPoint(0, 100), QPoint(100, 200), QPoint(250, 150), QPoint(5, 5)})
+        for (const QPoint out :
+            { QPoint(200, 100), QPoint(0, 100), QPoint(100, 200), QPoint(250, 150), QPoint(5, 5) })
             QCOMPARE(f.px(out.x(), out.y()), kWhite);
     }
 
@@ -150,18 +161,30 @@ private slots:
     {
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
-        QTest::newRow("letters") << "abc" << "200";
-        QTest::newRow("empty") << "" << "200";
-        QTest::newRow("1e10") << "1e10" << "200";
-        QTest::newRow("eleven nines") << "99999999999" << "200";
-        QTest::newRow("negative width") << "-200" << "200";
-        QTest::newRow("negative height") << "200" << "-200";
-        QTest::newRow("65539") << "65539" << "200";
-        QTest::newRow("0") << "0" << "200";
-        QTest::newRow("1") << "1" << "200";
-        QTest::newRow("3") << "3" << "200";
-        QTest::newRow("5") << "5" << "200";
-        QTest::newRow("hexadecimal") << "0x10" << "200";
+        QTest::newRow("letters") << "abc"
+                                 << "200";
+        QTest::newRow("empty") << ""
+                               << "200";
+        QTest::newRow("1e10") << "1e10"
+                              << "200";
+        QTest::newRow("eleven nines") << "99999999999"
+                                      << "200";
+        QTest::newRow("negative width") << "-200"
+                                        << "200";
+        QTest::newRow("negative height") << "200"
+                                         << "-200";
+        QTest::newRow("65539") << "65539"
+                               << "200";
+        QTest::newRow("0") << "0"
+                           << "200";
+        QTest::newRow("1") << "1"
+                           << "200";
+        QTest::newRow("3") << "3"
+                           << "200";
+        QTest::newRow("5") << "5"
+                           << "200";
+        QTest::newRow("hexadecimal") << "0x10"
+                                     << "200";
     }
     void badSizesEndInTheMessage()
     {
@@ -310,13 +333,15 @@ private slots:
         Fixture f;
         RecordingMessageBox messages;
         QTest::mouseClick(f.w->CmdCss, Qt::LeftButton); // nothing drawn: the fields
-        QCOMPARE(Clipboard::text(), QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000)"));
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000)"));
         f.go(QStringLiteral("300"), QStringLiteral("100"));
         f.w->TxtWidth->setText(QStringLiteral("oops")); // the copy follows the picture
         auto *menu = f.w->Pik->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
         menu->trigger();
-        QCOMPARE(Clipboard::text(), QStringLiteral("radial-gradient(ellipse 148px 49px at 150px 50px, #FFFF00, #FF8000)"));
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("radial-gradient(ellipse 148px 49px at 150px 50px, #FFFF00, #FF8000)"));
         QVERIFY(messages.messages().isEmpty());
         f.go(QStringLiteral("oops"));
         QCOMPARE(messages.messages().size(), 1);

@@ -9,21 +9,23 @@ using namespace lineargradient;
 
 namespace {
 
-struct DrawnLine {
+struct DrawnLine
+{
     double x1, y1, x2, y2;
     int32_t color;
 };
 
 Stops designedStops()
 {
-    return {splitColor(0x0000FF), splitColor(0x00FFFF), splitColor(0x408000), splitColor(0xFF0080)};
+    return { splitColor(0x0000FF), splitColor(0x00FFFF), splitColor(0x408000),
+        splitColor(0xFF0080) };
 }
 
 std::vector<DrawnLine> straight(const Stops &stops, Orientation o, double across = 1000)
 {
     std::vector<DrawnLine> lines;
     drawStraight(stops, o, across, [&](double x1, double y1, double x2, double y2, int32_t c) {
-        lines.push_back({x1, y1, x2, y2, c});
+        lines.push_back({ x1, y1, x2, y2, c });
     });
     return lines;
 }
@@ -56,7 +58,7 @@ private slots:
         const Stops stops = designedStops();
         const auto lines = straight(stops, Orientation::Horizontal, 1234);
         // p grows by repeated addition of 0.1, so the segments hold 2561, 2559 and 2560 lines.
-        int counts[3] = {0, 0, 0};
+        int counts[3] = { 0, 0, 0 };
         std::vector<size_t> firstOfSegment(3, 0);
         for (size_t i = 0; i < lines.size(); ++i) {
             const int segment = lines[i].x1 < 256 ? 0 : lines[i].x1 < 512 ? 1 : 2;
@@ -82,8 +84,9 @@ private slots:
                 continue;
             const Stop &a = stops[j], &b = stops[j + 1];
             const double t = prev - 256.0 * j;
-            QCOMPARE(lines[i].color, rgbRounded(a.R + t * (b.R - a.R) / 256, a.G + t * (b.G - a.G) / 256,
-                                                a.B + t * (b.B - a.B) / 256));
+            QCOMPARE(lines[i].color,
+                rgbRounded(a.R + t * (b.R - a.R) / 256, a.G + t * (b.G - a.G) / 256,
+                    a.B + t * (b.B - a.B) / 256));
         }
 
         // Horizontal lines run down from the top; p is never recomputed from a counter.
@@ -104,11 +107,17 @@ private slots:
         stops[0] = splitColor(0x000A05); // 5, 10, 0
         const int16_t n = 67;
         std::vector<DrawnLine> left, right;
-        drawDiagonal(stops, Orientation::DiagonalFromLeft, n, [] { return 44.0f; },
-                     [&](double x1, double y1, double x2, double y2, int32_t c) { left.push_back({x1, y1, x2, y2, c}); });
+        drawDiagonal(
+            stops, Orientation::DiagonalFromLeft, n, [] { return 44.0f; },
+            [&](double x1, double y1, double x2, double y2, int32_t c) {
+                left.push_back({ x1, y1, x2, y2, c });
+            });
         float sw = 40;
-        drawDiagonal(stops, Orientation::DiagonalFromRight, n, [&] { return sw += 1; },
-                     [&](double x1, double y1, double x2, double y2, int32_t c) { right.push_back({x1, y1, x2, y2, c}); });
+        drawDiagonal(
+            stops, Orientation::DiagonalFromRight, n, [&] { return sw += 1; },
+            [&](double x1, double y1, double x2, double y2, int32_t c) {
+                right.push_back({ x1, y1, x2, y2, c });
+            });
         QCOMPARE(left.size(), size_t(n));
         QCOMPARE(right.size(), size_t(n));
 
@@ -132,13 +141,15 @@ private slots:
     void stylesheetText()
     {
         const Stops stops = designedStops();
-        QCOMPARE(css(Orientation::Horizontal, stops, 1), QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 100%)"));
+        QCOMPARE(css(Orientation::Horizontal, stops, 1),
+            QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 100%)"));
         QCOMPARE(css(Orientation::Vertical, stops, 2),
-                 QStringLiteral("linear-gradient(180deg, #FF0000 0%, #FFFF00 50%, #008040 100%)"));
+            QStringLiteral("linear-gradient(180deg, #FF0000 0%, #FFFF00 50%, #008040 100%)"));
         QCOMPARE(css(Orientation::Horizontal, stops, 3),
-                 QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 33.33%, #008040 66.67%, #8000FF 100%)"));
+            QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 33.33%, #008040 66.67%, "
+                           "#8000FF 100%)"));
         QCOMPARE(css(Orientation::DiagonalFromLeft, stops, 3), // diagonals use two stops
-                 QStringLiteral("linear-gradient(to bottom right, #FF0000 0%, #FFFF00 100%)"));
+            QStringLiteral("linear-gradient(to bottom right, #FF0000 0%, #FFFF00 100%)"));
     }
 };
 

@@ -16,7 +16,7 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 SpherePlan plan(int32_t w, int32_t h, uint8_t percentage = 100, int16_t a1 = 0, int16_t a2 = 360)
 {
     SpherePlan p;
-    const SphereError e = planSphere({0, 0, w, h}, percentage, a1, a2, kYellow, kOrange, p);
+    const SphereError e = planSphere({ 0, 0, w, h }, percentage, a1, a2, kYellow, kOrange, p);
     if (e != SphereError::None)
         qFatal("unexpected failure for %d x %d", w, h);
     return p;
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(FromBinary(QStringLiteral("101")).value(), 5.0);
         QCOMPARE(FromBinary(QStringLiteral("1x1")).value(), 5.0); // not a digit: 0
         QVERIFY(!FromBinary(QString(1025, u'0')));
-        for (double v : {0.0, 6.0, 1193046.0, 2147483648.0})
+        for (double v : { 0.0, 6.0, 1193046.0, 2147483648.0 })
             QCOMPARE(FromBinary(ToBinary(v, 0).value()).value(), v);
     }
 
@@ -148,8 +148,8 @@ private slots:
         QTest::newRow("widest 65538") << 0 << 65538 << int(SphereError::None);
         QTest::newRow("65539: 32768 steps") << 0 << 65539 << over;
         QTest::newRow("percentage x rx past 32 bits") << 0 << 50000000 << over;
-        QTest::newRow("width past 32 bits") << std::numeric_limits<int32_t>::min() << std::numeric_limits<int32_t>::max()
-                                            << over;
+        QTest::newRow("width past 32 bits")
+            << std::numeric_limits<int32_t>::min() << std::numeric_limits<int32_t>::max() << over;
         QTest::newRow("x end past 32 bits") << std::numeric_limits<int32_t>::max() - 1
                                             << std::numeric_limits<int32_t>::max() << zero;
     }
@@ -159,9 +159,11 @@ private slots:
         QFETCH(int, right);
         QFETCH(int, expected);
         SpherePlan p;
-        QCOMPARE(int(planSphere({left, 0, right, 200}, 100, 0, 360, kYellow, kOrange, p)), expected);
+        QCOMPARE(
+            int(planSphere({ left, 0, right, 200 }, 100, 0, 360, kYellow, kOrange, p)), expected);
         QImage img = whiteImage(50, 50);
-        QCOMPARE(int(DrawSphere(img, {left, 0, right, 200}, 100, 0, 360, kYellow, kOrange)), expected);
+        QCOMPARE(
+            int(DrawSphere(img, { left, 0, right, 200 }, 100, 0, 360, kYellow, kOrange)), expected);
         // Failures come before the first ring; width 2 has no ring at all.
         if (expected != int(SphereError::None) || right == 2)
             QCOMPARE(img, whiteImage(50, 50));
@@ -170,12 +172,15 @@ private slots:
     void drawnSphereCentreAndRim()
     {
         QImage img = whiteImage(240, 240);
-        QCOMPARE(DrawSphere(img, {0, 0, 200, 200}, 100, 0, 360, kYellow, kOrange), SphereError::None);
+        QCOMPARE(
+            DrawSphere(img, { 0, 0, 200, 200 }, 100, 0, 360, kYellow, kOrange), SphereError::None);
         QCOMPARE(bgrAt(img, 100, 100), kYellow);
         // The 2-pixel pen of the last ring (radius 98) reaches radius 99 on the axes.
-        for (const QPoint rim : {QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199)})
+        for (const QPoint rim :
+            { QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199) })
             QCOMPARE(bgrAt(img, rim.x(), rim.y()), kOrange);
-        for (const QPoint out : {QPoint(200, 100), QPoint(0, 100), QPoint(100, 0), QPoint(100, 200), QPoint(29, 29)})
+        for (const QPoint out :
+            { QPoint(200, 100), QPoint(0, 100), QPoint(100, 0), QPoint(100, 200), QPoint(29, 29) })
             QCOMPARE(img.pixel(out), kWhite);
         // Filled without gaps: every pixel within radius 98 of the centre is painted, and its
         // green is never above the one of a pixel nearer the centre on the same row.
@@ -197,7 +202,8 @@ private slots:
     {
         // A quarter from 0 to 90 degrees counter-clockwise: the upper right quadrant only.
         QImage img = whiteImage(120, 120);
-        QCOMPARE(DrawSphere(img, {0, 0, 100, 100}, 100, 0, 90, kYellow, kOrange), SphereError::None);
+        QCOMPARE(
+            DrawSphere(img, { 0, 0, 100, 100 }, 100, 0, 90, kYellow, kOrange), SphereError::None);
         QVERIFY(img.pixel(80, 20) != kWhite);
         QCOMPARE(img.pixel(20, 20), kWhite);
         QCOMPARE(img.pixel(20, 80), kWhite);
@@ -208,13 +214,17 @@ private slots:
     {
         // The same spheres drawn into a surface that holds them whole and into small ones:
         // each small surface must show exactly the top-left corner of the large one.
-        for (const QSize sphere : {QSize(200, 200), QSize(3000, 500), QSize(900, 2600), QSize(64, 1800)}) {
-            QImage whole = whiteImage(qMax(sphere.width() + 4, 700), qMax(sphere.height() + 4, 1000));
-            QCOMPARE(DrawSphere(whole, {0, 0, sphere.width(), sphere.height()}, 100, 0, 360, kYellow, kOrange),
-                     SphereError::None);
-            for (const QSize s : {QSize(150, 90), QSize(700, 300), QSize(37, 1000)}) {
+        for (const QSize sphere :
+            { QSize(200, 200), QSize(3000, 500), QSize(900, 2600), QSize(64, 1800) }) {
+            QImage whole
+                = whiteImage(qMax(sphere.width() + 4, 700), qMax(sphere.height() + 4, 1000));
+            QCOMPARE(DrawSphere(whole, { 0, 0, sphere.width(), sphere.height() }, 100, 0, 360,
+                         kYellow, kOrange),
+                SphereError::None);
+            for (const QSize s : { QSize(150, 90), QSize(700, 300), QSize(37, 1000) }) {
                 QImage part = whiteImage(s.width(), s.height());
-                DrawSphere(part, {0, 0, sphere.width(), sphere.height()}, 100, 0, 360, kYellow, kOrange);
+                DrawSphere(
+                    part, { 0, 0, sphere.width(), sphere.height() }, 100, 0, 360, kYellow, kOrange);
                 QCOMPARE(part, whole.copy(0, 0, s.width(), s.height()));
             }
         }

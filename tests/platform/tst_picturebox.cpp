@@ -102,9 +102,11 @@ private slots:
     {
         // A line drawn into a large box and into a small one covers the same pixels of the
         // small box's area: clipping never moves a pixel.
-        const struct {
+        const struct
+        {
             double x1, y1, x2, y2;
-        } lines[] = {{3, -20, -40, 90}, {-7, 3, 250, 61}, {199, 0, 0, 199}, {12.7, 0, 0, 31.9}, {0, 0, 1000, 3}};
+        } lines[] = { { 3, -20, -40, 90 }, { -7, 3, 250, 61 }, { 199, 0, 0, 199 },
+            { 12.7, 0, 0, 31.9 }, { 0, 0, 1000, 3 } };
         for (const auto &l : lines) {
             auto large = box(300, 300);
             auto small = box(60, 45);
