@@ -319,15 +319,6 @@ private slots:
         }));
     }
 
-    void closingBringsTheLauncherBack()
-    {
-        Fixture f;
-        f.env.state.ToolWindowState = 0;
-        f.w->close();
-        QCOMPARE(int(f.env.state.ToolWindowState), 100);
-        QCOMPARE(f.launcher->TimVisible.interval(), 100);
-    }
-
     void copiesTheSphereAsCss()
     {
         Fixture f;
