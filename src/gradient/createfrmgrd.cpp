@@ -1,7 +1,4 @@
-#include "shell/placeholdertool.h"
+#include "gradient/frmgrd.h"
 #include "shell/tools.h"
 
-QWidget *createFrmGRD(AppState &state, FrmBase &launcher)
-{
-    return new PlaceholderTool(state, launcher, QStringLiteral("FrmGRD"), QStringLiteral("Gradient"));
-}
+QWidget *createFrmGRD(AppState &state, FrmBase &launcher) { return new FrmGRD(state, launcher); }

@@ -1,7 +1,7 @@
-#include "shell/placeholdertool.h"
+#include "gradient/frmspheric.h"
 #include "shell/tools.h"
 
 QWidget *createFrmSpheric(AppState &state, FrmBase &launcher)
 {
-    return new PlaceholderTool(state, launcher, QStringLiteral("FrmSpheric"), QStringLiteral("Spherical gradient"));
+    return new FrmSpheric(state, launcher);
 }

@@ -1,5 +1,6 @@
 #include "platform/vbmath.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <cmath>
@@ -44,12 +45,23 @@ std::optional<int32_t> textToLong(const QString &text)
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
+    // Only digits, signs, separators and an exponent: the words a double parser also knows
+    // ("inf", "nan") and hexadecimal forms are not numbers here.
     for (const QChar c : t) {
-        if (!(c.isDigit() || c == u'.' || c == u'-' || c == u'+' || c == u'e' || c == u'E'))
+        if (c.isLetter() && c != u'e' && c != u'E')
+            return std::nullopt;
+        if (c.isDigit() && (c < u'0' || c > u'9'))
             return std::nullopt;
     }
+    // The program's own form first ("2.5", "1e3"); then the user's, so that a decimal comma
+    // typed on a French desktop reads as one. The first never takes a comma as a thousands
+    // separator, which would turn "2,5" into 25.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double d = t.toDouble(&ok);
+    double d = c.toDouble(t, &ok);
+    if (!ok)
+        d = QLocale().toDouble(t, &ok);
     if (!ok)
         return std::nullopt;
     return toLong(d);

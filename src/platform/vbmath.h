@@ -21,7 +21,8 @@ std::optional<int16_t> toInteger(double value);
 std::optional<int32_t> truncDiv(int32_t a, int32_t b);
 
 // Numeric text to a 32-bit integer: surrounding spaces allowed, a fraction rounds half to
-// even, an exponent is accepted; anything else, or a result outside 32 bits, fails.
+// even, an exponent is accepted, the user's decimal separator too; anything else (letters, an
+// empty text), or a result outside 32 bits, fails.
 std::optional<int32_t> textToLong(const QString &text);
 
 } // namespace vbmath

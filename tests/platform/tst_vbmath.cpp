@@ -2,6 +2,7 @@
 #include "platform/vbmath.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTest>
 
 class TstVbMath : public QObject
@@ -56,6 +57,19 @@ private slots:
         QTest::newRow("letters") << "abc" << false << 0;
         QTest::newRow("1e10") << "1e10" << false << 0;
         QTest::newRow("too big") << "99999999999" << false << 0;
+        QTest::newRow("exponent") << "1e3" << true << 1000;
+        QTest::newRow("largest") << "2147483647" << true << 2147483647;
+        QTest::newRow("smallest") << "-2147483648" << true << int(std::numeric_limits<int32_t>::min());
+        QTest::newRow("one past") << "2147483648" << false << 0;
+        QTest::newRow("rounds past") << "2147483647.5" << false << 0;
+        QTest::newRow("fraction only") << ".5" << true << 0;
+        QTest::newRow("sign only") << "-" << false << 0;
+        QTest::newRow("inner space") << "2 00" << false << 0;
+        QTest::newRow("infinity") << "inf" << false << 0;
+        QTest::newRow("not a number") << "nan" << false << 0;
+        QTest::newRow("hexadecimal") << "0x10" << false << 0;
+        QTest::newRow("other digits") << QString::fromUtf8("\u0663") << false << 0;
+        QTest::newRow("comma is no group separator") << "2,5" << false << 0;
     }
     void readsNumericText()
     {
@@ -66,6 +80,19 @@ private slots:
         QCOMPARE(v.has_value(), ok);
         if (ok)
             QCOMPARE(*v, expected);
+    }
+
+    void readsTheUsersDecimalSeparator()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        const auto half = vbmath::textToLong(QStringLiteral("2,5"));
+        const auto big = vbmath::textToLong(QStringLiteral("3,5"));
+        const auto dot = vbmath::textToLong(QStringLiteral("2.5"));
+        QLocale::setDefault(before);
+        QCOMPARE(half.value(), 2);
+        QCOMPARE(big.value(), 4);
+        QCOMPARE(dot.value(), 2);
     }
 
     void twipsAt96Dpi()

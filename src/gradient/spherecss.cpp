@@ -1,0 +1,33 @@
+#include "gradient/spherecss.h"
+
+#include "platform/vbmath.h"
+
+#include <cmath>
+
+namespace spherecss {
+
+namespace {
+QString html(int32_t colour)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(modSpheric::GetRed(colour), 2, 16, QLatin1Char('0'))
+        .arg(modSpheric::GetGreen(colour), 2, 16, QLatin1Char('0'))
+        .arg(modSpheric::GetBlue(colour), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+} // namespace
+
+QString css(const modSpheric::SpherePlan &plan, int32_t colour1, int32_t colour2)
+{
+    // The outermost ring is drawn at xEnd; none at all when x0 < xEnd.
+    const int64_t a = plan.ringCount() > 0 ? std::llabs(int64_t(plan.cx) - plan.xEnd) : 0;
+    const int64_t b = int64_t(std::nearbyint(double(plan.ratio) * double(a)));
+    return QStringLiteral("radial-gradient(ellipse %1px %2px at %3px %4px, %5, %6)")
+        .arg(a)
+        .arg(b)
+        .arg(plan.cx)
+        .arg(plan.cy)
+        .arg(html(colour1), html(colour2));
+}
+
+} // namespace spherecss

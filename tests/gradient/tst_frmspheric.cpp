@@ -1,0 +1,362 @@
+#include "gradient/frmgrd.h"
+#include "gradient/frmspheric.h"
+#include "platform/clipboard.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
+#include "shell/frmbase.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QtEndian>
+
+#include <memory>
+
+namespace {
+
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr int32_t kYellow = 0x00FFFF;
+constexpr int32_t kOrange = 0x0080FF;
+
+struct Fixture
+{
+    explicit Fixture(const QString &language = QStringLiteral("Anglais"))
+    {
+        env.state.loadStartupSettings();
+        env.state.Langue = language;
+        launcher = std::make_unique<FrmBase>(env.state);
+        env.state.Chemin = env.dir.path();
+        w = qobject_cast<FrmSpheric *>(launcher->showTool(Tool::Spherical));
+        if (w)
+            exposed = QTest::qWaitForWindowExposed(w);
+    }
+    ~Fixture() { delete w.data(); }
+
+    void go(const QString &width, const QString &height = QStringLiteral("200"))
+    {
+        w->TxtWidth->setText(width);
+        w->TxtHeight->setText(height);
+        QTest::mouseClick(w->CmdGo, Qt::LeftButton);
+    }
+    int32_t px(int x, int y) const { return w->Pik->Point(x, y); }
+    bool blank() const
+    {
+        const QImage &img = w->Pik->image();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != 0xFFFFFFFF)
+                    return false;
+        return true;
+    }
+
+    TestEnv env;
+    std::unique_ptr<FrmBase> launcher;
+    QPointer<FrmSpheric> w;
+    bool exposed = false;
+};
+
+} // namespace
+
+class TstFrmSpheric : public QObject
+{
+    Q_OBJECT
+private slots:
+    void opensInItsDesignedState()
+    {
+        Fixture f;
+        QVERIFY(f.w);
+        QVERIFY(f.exposed);
+        QCOMPARE(f.w->TxtWidth->text(), QStringLiteral("200"));
+        QCOMPARE(f.w->TxtHeight->text(), QStringLiteral("200"));
+        QCOMPARE(FrmSpheric::backColor(f.w->LblC1), kYellow);
+        QCOMPARE(FrmSpheric::backColor(f.w->LblC2), kOrange);
+        QVERIFY(!f.w->CmdSave->isEnabled());
+        QVERIFY(f.blank());
+        QCOMPARE(
+            f.w->Pik->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
+        QVERIFY(f.w->Foc->isDefault());
+        // The window opens at least at its smallest outer size, the surface laid out for it.
+        QVERIFY(f.w->frameGeometry().height() >= twips::toPixelsY(6030));
+        QCOMPARE(f.w->Pik->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1400));
+        QCOMPARE(f.w->Pik->width(), twips::toPixelsX(twips::toTwipsX(f.w->width()) - 120));
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected"); // title, DraDim, Lbl(0), Lbl(1), Lbl(2), CmdGo,
+                                                   // CmdSave, FraColor, tooltip 1, tooltip 2
+        QTest::newRow("English") << "Anglais"
+                                 << QStringList { "Spherical gradient", "Dimensions", "Width",
+                                        "Height", "Color1", "Go", "Save", "Color selection",
+                                        "Color1 palette", "Color2 palette" };
+        QTest::newRow("French") << "Francais"
+                                << QStringList { "Dégradé sphérique", "Dimensions", "Largeur",
+                                       "Hauteur", "Color1", "Lancer", "Enregistrer",
+                                       "Choix des couleurs", "Palette couleur 1",
+                                       "Palette couleur 2" };
+        QTest::newRow("Spanish") << "Spanish"
+                                 << QStringList { "Degradado esférico", "Dimensiones", "Ancho",
+                                        "Altura", "Color1", "Comenzar", "Guardar",
+                                        "Elección de colores", "Paleta de colores 1",
+                                        "Paleta de colores 2" };
+        QTest::newRow("unknown") << "Deutsch"
+                                 << QStringList { "Spherical gradient", "Dimensions", "Width",
+                                        "Height", "Color1", "Go", "Save", "Color selection",
+                                        "Color1 palette", "Color2 palette" };
+    }
+    void captions()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        Fixture f(language);
+        const QStringList actual { f.w->windowTitle(), f.w->DraDim->title(), f.w->Lbl[0]->text(),
+            f.w->Lbl[1]->text(), f.w->Lbl[2]->text(), f.w->CmdGo->text(), f.w->CmdSave->text(),
+            f.w->FraColor->title(), f.w->LblC1->toolTip(), f.w->LblC2->toolTip() };
+        QCOMPARE(actual, expected);
+    }
+
+    void designedSphere()
+    {
+        Fixture f;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("200"));
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QCOMPARE(f.px(100, 100), kYellow);
+        for (const QPoint rim :
+            { QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199) })
+            QCOMPARE(f.px(rim.x(), rim.y()), kOrange);
+        for (const QPoint out :
+            { QPoint(200, 100), QPoint(0, 100), QPoint(100, 200), QPoint(250, 150), QPoint(5, 5) })
+            QCOMPARE(f.px(out.x(), out.y()), kWhite);
+    }
+
+    void flatEllipseAndSizeTexts()
+    {
+        Fixture f;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("300"), QStringLiteral("100")); // a flat ellipse centred at (150, 50)
+        QCOMPARE(f.px(150, 0), kOrange);
+        QCOMPARE(f.px(150, 101), kWhite);
+        QCOMPARE(f.px(1, 50), kOrange);
+        // Spaces around the number, and halves to even: "200.5" is 200, "201.5" is 202.
+        f.go(QStringLiteral("  200.5 "), QStringLiteral(" 200 "));
+        QCOMPARE(f.px(100, 100), kYellow);
+        QCOMPARE(f.px(199, 100), kOrange);
+        QCOMPARE(f.px(200, 100), kWhite);
+        f.go(QStringLiteral("201.5"));
+        QCOMPARE(f.px(101, 100), kYellow);
+        QCOMPARE(f.px(201, 100), kOrange);
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    void badSizesEndInTheMessage_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("letters") << "abc"
+                                 << "200";
+        QTest::newRow("empty") << ""
+                               << "200";
+        QTest::newRow("1e10") << "1e10"
+                              << "200";
+        QTest::newRow("eleven nines") << "99999999999"
+                                      << "200";
+        QTest::newRow("negative width") << "-200"
+                                        << "200";
+        QTest::newRow("negative height") << "200"
+                                         << "-200";
+        QTest::newRow("65539") << "65539"
+                               << "200";
+        QTest::newRow("0") << "0"
+                           << "200";
+        QTest::newRow("1") << "1"
+                           << "200";
+        QTest::newRow("3") << "3"
+                           << "200";
+        QTest::newRow("5") << "5"
+                           << "200";
+        QTest::newRow("hexadecimal") << "0x10"
+                                     << "200";
+    }
+    void badSizesEndInTheMessage()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        Fixture f;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("200"));
+        QVERIFY(f.w->CmdSave->isEnabled());
+        f.go(width, height);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].text, QStringLiteral("Incompatible value."));
+        QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
+        QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
+        QVERIFY(!f.w->CmdSave->isEnabled());
+        QVERIFY(f.blank()); // the earlier sphere was cleared and nothing was drawn
+        QVERIFY(f.w->Foc->hasFocus() || !f.w->isActiveWindow());
+    }
+
+    void widestAndNarrowestAccepted()
+    {
+        Fixture f;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("2"));
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.blank());
+        f.go(QStringLiteral("65538"));
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QCOMPARE(f.px(2, 100), kOrange); // the left end of the rim
+        QCOMPARE(f.px(0, 100), kWhite);
+    }
+
+    void enterInASizeFieldDraws()
+    {
+        Fixture f;
+        f.w->TxtHeight->setFocus();
+        QTest::keyClick(f.w->TxtHeight, Qt::Key_Return);
+        QCOMPARE(f.px(100, 100), kYellow);
+        QVERIFY(f.w->CmdSave->isEnabled());
+        f.w->Pik->Cls();
+        QTest::mouseClick(f.w->Foc, Qt::LeftButton);
+        QCOMPARE(f.px(100, 100), kYellow);
+    }
+
+    void colourChoice()
+    {
+        Fixture f;
+        ScriptedCommonDialog dialogs;
+        f.go(QStringLiteral("200"));
+        dialogs.answerColor(0x112233);
+        QTest::mouseClick(f.w->LblC1, Qt::LeftButton);
+        QCOMPARE(dialogs.requests().size(), 1);
+        QCOMPARE(dialogs.requests()[0].kind, CommonDialog::Kind::Color);
+        QCOMPARE(dialogs.requests()[0].color, kYellow); // the dialog starts from the swatch
+        QCOMPARE(FrmSpheric::backColor(f.w->LblC1), 0x112233);
+        QCOMPARE(f.px(100, 100), kYellow); // nothing is redrawn
+        dialogs.answerCancel();
+        QTest::mouseClick(f.w->LblC2, Qt::LeftButton);
+        QCOMPARE(FrmSpheric::backColor(f.w->LblC2), kOrange);
+        f.go(QStringLiteral("200"));
+        QCOMPARE(f.px(100, 100), 0x112233);
+        QCOMPARE(f.px(199, 100), kOrange);
+    }
+
+    void savingKeepsTheNameBetweenSaves()
+    {
+        Fixture f;
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("200"));
+        const QString path = f.env.path(QStringLiteral("sphere"));
+        dialogs.answerFile(path);
+        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        const auto &r = dialogs.requests().at(0);
+        QCOMPARE(r.kind, CommonDialog::Kind::Save);
+        QCOMPARE(r.initDir, f.env.dir.path());
+        QCOMPARE(r.dialogTitle, QStringLiteral("Save"));
+        QCOMPARE(r.filter, QStringLiteral("Picture file (*.bmp)|*.bmp|"));
+        QCOMPARE(r.flags, 14u);
+        QVERIFY(r.fileName.isEmpty());
+        QVERIFY(r.defaultExt.isEmpty());
+        QVERIFY(!r.cancelError);
+        QVERIFY(f.w->CmdSave->isEnabled());
+
+        // The whole surface, not the 200 x 200 sphere, read back byte by byte and as an image.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        const QSize inner = f.w->Pik->innerSize();
+        QVERIFY(inner.width() > 200 && inner.height() > 200);
+        QCOMPARE(bytes.left(2), QByteArray("BM"));
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 18), inner.width());
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 22), inner.height());
+        QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 28), quint16(24));
+        const int row = (inner.width() * 3 + 3) / 4 * 4;
+        // Bottom-up: the centre pixel (100, 100) is yellow, stored blue, green, red.
+        const int at = 54 + (inner.height() - 1 - 100) * row + 100 * 3;
+        QCOMPARE(bytes.mid(at, 3), QByteArray::fromHex("00ffff"));
+        QImage back;
+        QVERIFY(back.loadFromData(bytes, "BMP"));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), f.w->Pik->image());
+
+        // The next save proposes the last name; cancelling it writes nothing.
+        QVERIFY(file.remove());
+        dialogs.answerCancel();
+        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QCOMPARE(dialogs.requests().at(1).fileName, path);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    void resizingClearsAndSnapsBack()
+    {
+        Fixture f;
+        f.go(QStringLiteral("200"));
+        const QSize before = f.w->size();
+        f.w->resize(before + QSize(50, 30));
+        QVERIFY(waitUntil([&] { return !f.w->CmdSave->isEnabled(); }));
+        QVERIFY(waitUntil([&] { return f.w->size() == before + QSize(50, 30); }));
+        QVERIFY(f.blank());
+        const int innerW = twips::toTwipsX(f.w->width()), innerH = twips::toTwipsY(f.w->height());
+        QCOMPARE(f.w->Pik->width(), twips::toPixelsX(innerW - 120));
+        QCOMPARE(f.w->Pik->height(), twips::toPixelsY(innerH - 1400));
+        f.w->resize(120, 80);
+        QVERIFY(waitUntil([&] {
+            return f.w->frameGeometry().width() >= twips::toPixelsX(7800)
+                && f.w->frameGeometry().height() >= twips::toPixelsY(6030);
+        }));
+    }
+
+    void copiesTheSphereAsCss()
+    {
+        Fixture f;
+        RecordingMessageBox messages;
+        QTest::mouseClick(f.w->CmdCss, Qt::LeftButton); // nothing drawn: the fields
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000)"));
+        f.go(QStringLiteral("300"), QStringLiteral("100"));
+        f.w->TxtWidth->setText(QStringLiteral("oops")); // the copy follows the picture
+        auto *menu = f.w->Pik->findChild<QAction *>(QStringLiteral("MnuCss"));
+        QVERIFY(menu);
+        menu->trigger();
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("radial-gradient(ellipse 148px 49px at 150px 50px, #FFFF00, #FF8000)"));
+        QVERIFY(messages.messages().isEmpty());
+        f.go(QStringLiteral("oops"));
+        QCOMPARE(messages.messages().size(), 1);
+        QTest::mouseClick(f.w->CmdCss, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 2);
+        QCOMPARE(messages.messages()[1].text, QStringLiteral("Incompatible value."));
+    }
+
+    void launcherButtonsOpenBothWindows()
+    {
+        TestEnv env;
+        env.state.loadStartupSettings();
+        FrmBase launcher(env.state);
+        QTest::mouseClick(launcher.CmdGradient1, Qt::LeftButton);
+        QTest::mouseClick(launcher.CmdGradient2, Qt::LeftButton);
+        QPointer<QWidget> grd = launcher.toolWindow(Tool::Gradient);
+        QPointer<QWidget> sph = launcher.toolWindow(Tool::Spherical);
+        QVERIFY(qobject_cast<FrmGRD *>(grd.data()));
+        QVERIFY(qobject_cast<FrmSpheric *>(sph.data()));
+        QVERIFY(grd->isVisible() && sph->isVisible());
+        delete grd.data();
+        delete sph.data();
+    }
+};
+
+QTEST_MAIN(TstFrmSpheric)
+#include "tst_frmspheric.moc"
