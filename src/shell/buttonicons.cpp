@@ -98,7 +98,30 @@ QIcon icon(Kind kind)
 
 QIcon programIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tintavo.png"));
+    // Drawn like the others rather than decoded from the installed PNG: the first image read
+    // loads every image-format plugin, which would cost the launcher a tenth of its start-up.
+    QIcon result;
+    for (int size : {16, 32, 48}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
+        QLinearGradient back(0, 0, 32, 0);
+        back.setColorAt(0, QColor(0x58, 0x56, 0xd6));
+        back.setColorAt(1, QColor(0xff, 0x3b, 0x30));
+        p.setPen(Qt::NoPen);
+        p.setBrush(back);
+        p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+        QRadialGradient sphere(QPointF(14, 14), 10);
+        sphere.setColorAt(0, QColor(0xff, 0xf9, 0xc4));
+        sphere.setColorAt(1, QColor(0xff, 0x6f, 0x00));
+        p.setBrush(sphere);
+        p.drawEllipse(QPointF(16, 16), 9, 9);
+        p.end();
+        result.addPixmap(pm);
+    }
+    return result;
 }
 
 } // namespace buttonicons
