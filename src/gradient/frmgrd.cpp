@@ -328,19 +328,8 @@ void FrmGRD::Form_Resize()
         qMax(0, twips::toPixelsY(innerHeight - (LineTop_Y1 + 4))));
 
     // The window snaps back to its smallest outer size; the resize runs this layout again.
-    const QSize frame = frameGeometry().size() - size();
-    const int minWidth = twips::toPixelsX(kMinOuterWidth) - frame.width();
-    const int minHeight = twips::toPixelsY(kMinOuterHeight) - frame.height();
-    if (width() < minWidth || height() < minHeight) {
-        const QSize wanted(qMax(width(), minWidth), qMax(height(), minHeight));
-        resize(wanted);
-        // Before the window is first shown the new size takes effect at once and no second
-        // resize event follows, so the layout runs again here.
-        if (size() == wanted) {
-            Form_Resize();
-            return;
-        }
-    }
+    if (snapToMinimumOuterSize(kMinOuterWidth, kMinOuterHeight))
+        return;
 
     PicDeg->Cls();
     CmdEnreg->setEnabled(false);

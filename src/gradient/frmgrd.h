@@ -74,7 +74,7 @@ private slots:
 private:
     void buildControls();
     void Form_Load();
-    void Form_Resize();
+    void Form_Resize() override;
     void chooseColor(PictureBox *swatch);
     void setSegments(int k);
     void drawStraight(lineargradient::Orientation orientation);

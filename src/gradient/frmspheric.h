@@ -57,7 +57,7 @@ private slots:
 
 private:
     void buildControls();
-    void Form_Resize();
+    void Form_Resize() override;
     void chooseColor(Label *swatch);
     // The sphere the fields describe, or nothing when they cannot be drawn.
     std::optional<modSpheric::SphereRect> sizeFromFields() const;

@@ -1,6 +1,7 @@
 #include "shell/toolwindow.h"
 
 #include "shell/appstate.h"
+#include "platform/twips.h"
 #include "shell/frmbase.h"
 
 #include <QCloseEvent>
@@ -33,4 +34,19 @@ void ToolWindow::closeEvent(QCloseEvent *event)
     }
     Form_Unload();
     event->accept();
+}
+
+bool ToolWindow::snapToMinimumOuterSize(int minOuterWidth, int minOuterHeight)
+{
+    const QSize frame = frameGeometry().size() - size();
+    const int minWidth = twips::toPixelsX(minOuterWidth) - frame.width();
+    const int minHeight = twips::toPixelsY(minOuterHeight) - frame.height();
+    if (width() >= minWidth && height() >= minHeight)
+        return false;
+    const QSize wanted(qMax(width(), minWidth), qMax(height(), minHeight));
+    resize(wanted);
+    if (size() != wanted)
+        return false;
+    Form_Resize();
+    return true;
 }

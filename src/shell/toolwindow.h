@@ -22,6 +22,14 @@ protected:
 
     void returnToLauncher();
 
+    // Runs the window's own layout rule.
+    virtual void Form_Resize() {}
+
+    // Brings the window back up to its smallest outer size (in twips). When the new size takes
+    // effect at once, as it does before the first showing when no second resize event follows,
+    // the layout is run again here and true is returned: the caller's layout is done.
+    bool snapToMinimumOuterSize(int minOuterWidth, int minOuterHeight);
+
     void closeEvent(QCloseEvent *event) override;
 
     AppState &m_state;
