@@ -1,7 +1,7 @@
-#include "shell/placeholdertool.h"
+#include "capture/frmcapture.h"
 #include "shell/tools.h"
 
 QWidget *createFrmCapture(AppState &state, FrmBase &launcher)
 {
-    return new PlaceholderTool(state, launcher, QStringLiteral("frmCapture"), QStringLiteral("Screenshot"));
+    return new frmCapture(state, launcher);
 }

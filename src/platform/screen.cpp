@@ -23,6 +23,27 @@ const QScreen *screenAtLogical(QPoint p)
     return QGuiApplication::primaryScreen();
 }
 
+// The monitor holding a logical point, or the one nearest to it: the bottom and right edges of
+// a rectangle lie just outside the monitor that holds the rectangle.
+const QScreen *screenNearLogical(QPoint p)
+{
+    if (const QScreen *s = QGuiApplication::screenAt(p))
+        return s;
+    const QScreen *best = QGuiApplication::primaryScreen();
+    qint64 bestDistance = -1;
+    for (const QScreen *s : QGuiApplication::screens()) {
+        const QRect g = s->geometry();
+        const qint64 dx = p.x() < g.left() ? g.left() - p.x() : (p.x() > g.right() ? p.x() - g.right() : 0);
+        const qint64 dy = p.y() < g.top() ? g.top() - p.y() : (p.y() > g.bottom() ? p.y() - g.bottom() : 0);
+        const qint64 d = dx * dx + dy * dy;
+        if (bestDistance < 0 || d < bestDistance) {
+            best = s;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
 const QScreen *screenAtPhysical(QPoint p)
 {
     for (const QScreen *s : QGuiApplication::screens()) {
@@ -48,6 +69,31 @@ QRect Screen::virtualGeometryPhysical()
     for (const QScreen *s : QGuiApplication::screens())
         r = r.united(physicalGeometry(s));
     return r;
+}
+
+QList<Screen::Area> Screen::areas()
+{
+    QList<Area> out;
+    for (const QScreen *s : QGuiApplication::screens())
+        out.append({s->geometry(), physicalGeometry(s), s->devicePixelRatio()});
+    return out;
+}
+
+qreal Screen::devicePixelRatioAt(QPoint logical)
+{
+    const QScreen *s = screenNearLogical(logical);
+    return s ? s->devicePixelRatio() : 1.0;
+}
+
+QRect Screen::toPhysical(const QRect &logical)
+{
+    const QScreen *s = screenNearLogical(logical.topLeft());
+    if (!s)
+        return logical;
+    const QPoint origin = s->geometry().topLeft();
+    const qreal dpr = s->devicePixelRatio();
+    const QPoint topLeft = origin + QPoint(qRound((logical.x() - origin.x()) * dpr), qRound((logical.y() - origin.y()) * dpr));
+    return QRect(topLeft, QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
 }
 
 QPoint Screen::cursorPos()

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <QList>
+
 #include <cstdint>
 
 class QWidget;
@@ -22,9 +24,22 @@ public:
     // Physical union of all screens.
     static QRect virtualGeometryPhysical();
 
+    // One monitor: where it lies in logical and in physical coordinates, and its scale.
+    struct Area {
+        QRect logical;
+        QRect physical;
+        qreal dpr = 1.0;
+    };
+    static QList<Area> areas();
+
     static QPoint cursorPos();                // logical
     static QPoint toPhysical(QPoint logical);
     static QPoint toLogical(QPoint physical);
+    // A logical rectangle in physical pixels, scaled by the monitor under its top-left corner
+    // (a point on no monitor takes the nearest one).
+    static QRect toPhysical(const QRect &logical);
+    // Device pixel ratio of the monitor at (or nearest to) a logical point.
+    static qreal devicePixelRatioAt(QPoint logical);
 
     // The whole virtual desktop in physical pixels; the image's (0, 0) is
     // virtualGeometryPhysical().topLeft(). Areas covered by no screen are black.

@@ -1,0 +1,550 @@
+#include "capture/frmcapture.h"
+
+#include "capture/captureformat.h"
+#include "capture/capturepicturebox.h"
+#include "capture/frmcaptureinfo.h"
+#include "capture/frmcapturetexts.h"
+#include "capture/modcapture.h"
+#include "platform/clipboard.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
+#include "shell/appstate.h"
+#include "shell/controls.h"
+#include "shell/frmbase.h"
+#include "shell/language.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// Designed outer size: PictureDoc (4815 x 2025) fills it less the resize rule's margins.
+constexpr int kMarginWidth = 240;
+constexpr int kMarginHeight = 890;
+constexpr int kDesignedWidth = 4815 + kMarginWidth;
+constexpr int kDesignedHeight = 2025 + kMarginHeight;
+
+constexpr int32_t kGrey = 0x00808080;
+
+QString joinLines(const char *const *lines, std::size_t count)
+{
+    QString text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += QString::fromUtf8(lines[i]) + QStringLiteral("\r\n");
+    return text;
+}
+
+template<std::size_t N>
+QString joinLines(const char *const (&lines)[N])
+{
+    return joinLines(lines, N);
+}
+
+QPlainTextEdit *helpBox(QWidget *parent, const char *name, int top, int32_t bgr, const char *tip, const QString &text)
+{
+    auto *box = makeControl<QPlainTextEdit>(parent, QString::fromLatin1(name), 600, top, 4665, 2085);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    pal.setColor(QPalette::Text, Qt::black);
+    box->setPalette(pal);
+    box->setToolTip(QString::fromUtf8(tip));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The text keeps its CR LF line ends; the box shows them as plain line breaks.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.endsWith(QLatin1Char('\n')))
+        shown.chop(1);
+    box->setPlainText(shown);
+    return box;
+}
+
+QAction *entry(QMenu *menu, const char *name, const char *text)
+{
+    auto *a = new QAction(QString::fromUtf8(text), menu);
+    a->setObjectName(QString::fromLatin1(name));
+    menu->addAction(a);
+    return a;
+}
+
+QMenu *submenu(QWidget *parent, const char *name, const char *title)
+{
+    auto *m = new QMenu(QString::fromUtf8(title), parent);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+QRect primaryScreenGeometry(const QWidget *w)
+{
+    const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+QString frmCapture::helpText(const char *box)
+{
+    const QByteArray name(box);
+    if (name == "TxtFR")
+        return joinLines(frmcapturetexts::kHelpFr);
+    if (name == "TxtEs")
+        return joinLines(frmcapturetexts::kHelpEs);
+    return joinLines(frmcapturetexts::kHelpEn);
+}
+
+frmCapture::frmCapture(AppState &state, FrmBase &launcher)
+    : ToolWindow(state, launcher)
+    , CommonDialog1(this)
+{
+    setObjectName(QStringLiteral("frmCapture"));
+    // Creating the window starts the imaging library; a failure only warns.
+    m_imagingToken = modCapture::startImaging();
+    if (m_imagingToken == 0)
+        MessageBox::show(this, QStringLiteral("Unable to initialize GDIplus.DLL"), MessageBox::Icon::Information,
+                         m_state.AppTitle);
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+frmCapture::~frmCapture()
+{
+    stopTimers();
+    delete m_overlay.data();
+}
+
+void frmCapture::buildControls()
+{
+    setWindowTitle(QStringLiteral("Screenshot"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    MenuBar = new QMenuBar(this);
+    MenuBar->setObjectName(QStringLiteral("MenuBar"));
+    MenuBar->setNativeMenuBar(false);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("Client"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(MenuBar);
+    layout->addWidget(m_client, 1);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+
+    PictureDoc = makeControl<PictureBox>(m_client, QStringLiteral("PictureDoc"), 0, 0, 4815, 2025);
+    PictureDoc->setBackColor(kGrey);
+    PicCapt = makeControl<CapturePictureBox>(PictureDoc, QStringLiteral("PicCapt"), 0, 0, 660, 465);
+    PicCapt->setBackColor(0xFFFFFF);
+    PicCapt->hide();
+
+    TxtEn = helpBox(m_client, "TxtEn", 3000, 0x00FFFFC0, "Click to delete", helpText("TxtEn"));
+    TxtFR = helpBox(m_client, "TxtFR", 5220, 0x00C0FFFF, "Cliquer pour faire disparaitre.", helpText("TxtFR"));
+    TxtEs = helpBox(m_client, "TxtEs", 7440, 0x00FFFFC0, "Click to delete", helpText("TxtEs"));
+    for (QPlainTextEdit *box : {TxtEn, TxtFR, TxtEs}) {
+        box->installEventFilter(this);
+        box->viewport()->installEventFilter(this);
+    }
+
+    LblLimiteH = makeControl<QLabel>(m_client, QStringLiteral("LblLimiteH"), LimiteH, 0, 15, 15);
+    LblLimiteH->hide();
+    LblLimiteV = makeControl<QLabel>(m_client, QStringLiteral("LblLimiteV"), 0, LimiteV, 15, 15);
+    LblLimiteV->hide();
+
+    TimCap.setObjectName(QStringLiteral("TimCap"));
+    TimCaptEcran1.setObjectName(QStringLiteral("TimCaptEcran1"));
+    TimCaptEcran2.setObjectName(QStringLiteral("TimCaptEcran2"));
+    connect(&TimCap, &IntervalTimer::timeout, this, &frmCapture::TimCap_Timer);
+    connect(&TimCaptEcran1, &IntervalTimer::timeout, this, &frmCapture::TimCaptEcran1_Timer);
+    connect(&TimCaptEcran2, &IntervalTimer::timeout, this, &frmCapture::TimCaptEcran2_Timer);
+}
+
+void frmCapture::buildMenus()
+{
+    MnMenu = submenu(this, "MnMenu", "Menu");
+    MnuSave = entry(MnMenu, "MnuSave", "Save image as");
+    MnuSave->setEnabled(false);
+    MnExit = entry(MnMenu, "MnExit", "Exit");
+
+    MnuCapture = submenu(this, "MnuCapture", "Capture (Ctrl+clic)");
+    MnuCapEcran = entry(MnuCapture, "MnuCapEcran", "Grab current screen");
+    MnuCapRegion = entry(MnuCapture, "MnuCapRegion", "Grab selected region");
+
+    MnuOption = submenu(this, "MnuOption", "Options");
+    MnuCopier = entry(MnuOption, "MnuCopier", "Copy screenshot to clipboard");
+    MnuFormat = submenu(MnuOption, "MnuFormat", "Recording format");
+    MnuOption->addMenu(MnuFormat);
+    MnuFbmp = entry(MnuFormat, "MnuFbmp", "BMP");
+    MnuFgif = entry(MnuFormat, "MnuFgif", "GIF");
+    MnuFjpg = submenu(MnuFormat, "MnuFjpg", "JPG");
+    MnuFormat->addMenu(MnuFjpg);
+    MnuCompresse1 = entry(MnuFjpg, "MnuCompresse1", "Compression 0%");
+    MnuCompresse2 = entry(MnuFjpg, "MnuCompresse2", "Compression 25%");
+    MnuCompresse3 = entry(MnuFjpg, "MnuCompresse3", "Compression 50%");
+    MnuCompresse4 = entry(MnuFjpg, "MnuCompresse4", "Compression 75%");
+    MnuFpng = entry(MnuFormat, "MnuFpng", "PNG");
+    MnuFtif = entry(MnuFormat, "MnuFtif", "TIF");
+
+    MnuAide = submenu(this, "MnuAide", "?");
+    MnuHelp = entry(MnuAide, "MnuHelp", "Help");
+
+    for (QMenu *m : {MnMenu, MnuCapture, MnuOption, MnuAide})
+        MenuBar->addMenu(m);
+
+    const auto formats = formatEntries();
+    for (int i = 0; i < int(formats.size()); ++i) {
+        formats[i]->setCheckable(true);
+        connect(formats[i], &QAction::triggered, this, [this, i] { MnuFormat_Entry_Click(i); });
+    }
+
+    connect(MnuSave, &QAction::triggered, this, &frmCapture::MnuSave_Click);
+    connect(MnExit, &QAction::triggered, this, &frmCapture::MnExit_Click);
+    connect(MnuCapEcran, &QAction::triggered, this, &frmCapture::MnuCapEcran_Click);
+    connect(MnuCapRegion, &QAction::triggered, this, &frmCapture::MnuCapRegion_Click);
+    connect(MnuCopier, &QAction::triggered, this, &frmCapture::MnuCopier_Click);
+    connect(MnuHelp, &QAction::triggered, this, &frmCapture::MnuHelp_Click);
+    connect(MnMenu, &QMenu::aboutToShow, this, &frmCapture::MnMenu_Click);
+    connect(MnuCapture, &QMenu::aboutToShow, this, &frmCapture::MnuCapture_Click);
+    connect(MnuOption, &QMenu::aboutToShow, this, &frmCapture::MnuOption_Click);
+}
+
+std::array<QAction *, 8> frmCapture::formatEntries() const
+{
+    return {MnuFbmp, MnuFgif, MnuCompresse1, MnuCompresse2, MnuCompresse3, MnuCompresse4, MnuFpng, MnuFtif};
+}
+
+void frmCapture::Form_Load()
+{
+    // 1. The help of the language covers the top-left corner; six entries change caption.
+    const Language lang = languageFromId(m_state.Langue);
+    switch (lang) {
+    case Language::English: twips::place(TxtEn, 0, 0, 4665, 2085); break;
+    case Language::French: twips::place(TxtFR, 0, 0, 4665, 2085); break;
+    case Language::Spanish: twips::place(TxtEs, 0, 0, 4665, 2085); break;
+    case Language::Other: break;
+    }
+    applyCaptions(this, frmcapturetexts::kCaptions, lang, false);
+
+    // 2. Check mark and JPEG quality of the stored format.
+    const captureformat::Entry stored = captureformat::entryForCode(m_state.FormatImage);
+    if (stored != captureformat::Entry::None) {
+        checkFormatEntry(static_cast<int>(stored));
+        const int16_t q = captureformat::qualityOf(stored);
+        if (q >= 0)
+            m_jpegQuality = q;
+    }
+
+    // 3. Each save replaces this with the save directory.
+    CommonDialog1.InitDir = QCoreApplication::applicationDirPath();
+
+    // 4. Designed size first, then the limits; the size changes made while the state is 1
+    //    do not lay the window out.
+    twips::setClientSize(this, kDesignedWidth, kDesignedHeight);
+    m_state.ToolWindowState = 1;
+    setOuterSizeTwips(outerWidthTwips(), LimiteV);
+    m_state.ToolWindowState = 1;
+    setOuterSizeTwips(LimiteH, LimiteV);
+    m_state.ToolWindowState = 1;
+
+    // 5.
+    if (copyOptionOn())
+        MnuCopier->setVisible(false);
+
+    // 6. A third of the free height above, not a half.
+    centreWindow(this);
+}
+
+int frmCapture::outerWidthTwips() const
+{
+    return twips::toTwipsX(frameGeometry().width());
+}
+
+int frmCapture::outerHeightTwips() const
+{
+    return twips::toTwipsY(frameGeometry().height());
+}
+
+void frmCapture::setOuterSizeTwips(int width, int height)
+{
+    // Sizes are outer sizes (frame and title included); Qt sizes the client area.
+    const QSize frame = frameGeometry().size() - size();
+    resize(qMax(1, twips::toPixelsX(width) - frame.width()), qMax(1, twips::toPixelsY(height) - frame.height()));
+}
+
+void frmCapture::resizeEvent(QResizeEvent *event)
+{
+    ToolWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmCapture::Form_Resize()
+{
+    if (m_state.ToolWindowState == 1) {
+        m_state.ToolWindowState = 0;
+        return;
+    }
+    if (!isVisible() || isMinimized())
+        return;
+    int w = outerWidthTwips();
+    int h = outerHeightTwips();
+    if (w < LimiteH || h < LimiteV) {
+        w = qMax(w, LimiteH);
+        h = qMax(h, LimiteV);
+        setOuterSizeTwips(w, h);
+    }
+    PictureDoc->resize(twips::toPixelsX(w - kMarginWidth), twips::toPixelsY(h - kMarginHeight));
+}
+
+void frmCapture::centreOnScreenHalf()
+{
+    const QRect screen = primaryScreenGeometry(this);
+    const QSize outer = frameGeometry().size();
+    move(screen.left() + (screen.width() - outer.width()) / 2, screen.top() + (screen.height() - outer.height()) / 2);
+}
+
+bool frmCapture::copyOptionOn() const
+{
+    return m_state.PressePapierFlag == 1;
+}
+
+void frmCapture::enableSave()
+{
+    MnuSave->setEnabled(true);
+}
+
+void frmCapture::putPicture(const QImage &picture)
+{
+    const qreal dpr = picture.isNull() ? 1.0 : picture.devicePixelRatio();
+    const QSize logical(qRound(picture.width() / dpr), qRound(picture.height() / dpr));
+    PicCapt->move(0, 0);
+    PicCapt->resize(logical);
+    PicCapt->setPicture(picture);
+}
+
+// Full-screen capture ----------------------------------------------------------------------
+
+void frmCapture::MnuCapEcran_Click()
+{
+    setWindowState(windowState() | Qt::WindowMinimized);
+    TimCaptEcran1.setInterval(300);
+}
+
+void frmCapture::TimCaptEcran1_Timer()
+{
+    TimCaptEcran1.setInterval(0);
+    if (m_closing)
+        return;
+    // The window has been out of the way for 300 ms: the screen is read directly instead of
+    // through the print-screen key, so the clipboard is not involved.
+    m_snapshot = Screen::grabDesktop();
+    TimCaptEcran2.setInterval(200);
+}
+
+void frmCapture::TimCaptEcran2_Timer()
+{
+    TimCaptEcran2.setInterval(0);
+    if (m_closing)
+        return;
+    const QImage snapshot = std::exchange(m_snapshot, QImage());
+    if (snapshot.isNull()) {
+        // Nothing could be read: the window comes back as it was.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        return;
+    }
+    putPicture(snapshot);
+    // Only the copy option puts the snapshot on the clipboard; whatever the user had copied
+    // stays there otherwise.
+    if (copyOptionOn())
+        Clipboard::setImage(snapshot);
+    PicCapt->show();
+    enableSave();
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    show();
+    // No margins: the window takes the picture box's size as its outer size.
+    setOuterSizeTwips(twips::toTwipsX(PicCapt->width()), twips::toTwipsY(PicCapt->height()));
+    centreOnScreenHalf();
+}
+
+// Region capture ---------------------------------------------------------------------------
+
+void frmCapture::MnuCapRegion_Click()
+{
+    hide();
+    TimCap.setInterval(400);
+}
+
+void frmCapture::TimCap_Timer()
+{
+    TimCap.setInterval(0);
+    if (m_closing)
+        return;
+    setWindowState(windowState() | Qt::WindowMinimized);
+    QPointer<frmCapture> self(this);
+    QCoreApplication::processEvents();
+    if (!self || m_closing)
+        return;
+    PicCapt->show();
+    if (!m_overlay)
+        m_overlay = new frmCaptureInfo(m_state, *this);
+    m_overlay->present(Screen::grabDesktop());
+}
+
+// Menus ------------------------------------------------------------------------------------
+
+void frmCapture::hideHelpBoxes()
+{
+    TxtEn->hide();
+    TxtFR->hide();
+    TxtEs->hide();
+}
+
+void frmCapture::MnMenu_Click() { hideHelpBoxes(); }
+void frmCapture::MnuCapture_Click() { hideHelpBoxes(); }
+void frmCapture::MnuOption_Click() { hideHelpBoxes(); }
+
+void frmCapture::MnuHelp_Click()
+{
+    QPlainTextEdit *box = nullptr;
+    switch (languageFromId(m_state.Langue)) {
+    case Language::English: box = TxtEn; break;
+    case Language::French: box = TxtFR; break;
+    case Language::Spanish: box = TxtEs; break;
+    case Language::Other: return;
+    }
+    twips::place(box, 0, 0, 4665, 2085);
+    box->show();
+    box->raise();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmCapture::eventFilter(QObject *watched, QEvent *event)
+{
+    for (QPlainTextEdit *box : {TxtEn, TxtFR, TxtEs}) {
+        if (watched != box && watched != box->viewport())
+            continue;
+        // A click or a release over the box, or the focus leaving it (not merely the window
+        // losing activation), hides it.
+        if (event->type() == QEvent::MouseButtonRelease) {
+            box->hide();
+        } else if (event->type() == QEvent::FocusOut) {
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+                box->hide();
+        }
+        break;
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void frmCapture::checkFormatEntry(int index)
+{
+    const auto formats = formatEntries();
+    for (int i = 0; i < int(formats.size()); ++i)
+        formats[i]->setChecked(i == index);
+}
+
+void frmCapture::MnuFormat_Entry_Click(int index)
+{
+    const auto e = static_cast<captureformat::Entry>(index);
+    checkFormatEntry(index);
+    const QString code = captureformat::codeOf(e);
+    m_state.writeSetting(QStringLiteral("FormatImage"), code);
+    m_state.FormatImage = code;
+    const int16_t q = captureformat::qualityOf(e);
+    if (q >= 0)
+        m_jpegQuality = q;
+}
+
+void frmCapture::MnuCopier_Click()
+{
+    MnuCopier->setVisible(false);
+    m_state.PressePapierFlag = 1;
+    // The launcher's check box stores the option, exactly as a click on it does.
+    m_launcher.ChkPP->setChecked(true);
+}
+
+// Saving -----------------------------------------------------------------------------------
+
+void frmCapture::MnuSave_Click()
+{
+    const QString extension = captureformat::extensionOf(m_state.FormatImage);
+    CommonDialog1.FileName.clear();
+    CommonDialog1.InitDir = m_state.Chemin;
+    CommonDialog1.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly
+        | CommonDialog::ExtensionDifferent;
+    CommonDialog1.Filter = extension + QStringLiteral("|*.") + extension;
+    CommonDialog1.DefaultExt = QStringLiteral(".") + extension;
+    CommonDialog1.CancelError = true;
+    if (!CommonDialog1.ShowSave())
+        return;
+
+    const QString inProgress = QStringLiteral("In progress...");
+    setWindowTitle(inProgress);
+    if (m_imagingToken != 0) {
+        // The inner area of PicCapt, in the picture's own pixels.
+        const QImage &picture = PicCapt->picture();
+        const qreal dpr = picture.isNull() ? 1.0 : picture.devicePixelRatio();
+        const QSize inner = PicCapt->innerSize();
+        const QImage area = picture.isNull() || inner.isEmpty()
+            ? QImage()
+            : picture.copy(0, 0, qRound(inner.width() * dpr), qRound(inner.height() * dpr));
+        if (modCapture::SaveImage(CommonDialog1.FileName, area, extension, m_jpegQuality))
+            setWindowTitle(QStringLiteral("OK"));
+    }
+    if (windowTitle() == inProgress) {
+        MessageBox::show(this, QStringLiteral("Backup is not done"), MessageBox::Icon::None,
+                         QStringLiteral("Screenshot"));
+    } else {
+        MessageBox::show(this,
+                         QStringLiteral("The registration process was completed successfully : ") + m_state.NewLine
+                             + CommonDialog1.FileName,
+                         MessageBox::Icon::None, QStringLiteral("Screenshot"));
+    }
+}
+
+// Closing ----------------------------------------------------------------------------------
+
+void frmCapture::MnExit_Click()
+{
+    close();
+}
+
+bool frmCapture::Form_QueryUnload()
+{
+    modCapture::shutdownImaging(m_imagingToken);
+    return true;
+}
+
+void frmCapture::stopTimers()
+{
+    TimCap.setInterval(0);
+    TimCaptEcran1.setInterval(0);
+    TimCaptEcran2.setInterval(0);
+}
+
+void frmCapture::Form_Unload()
+{
+    m_closing = true;
+    stopTimers();
+    m_state.ToolWindowState = 100;
+    m_launcher.show();
+    if (m_overlay) {
+        m_overlay->dismiss();
+        m_overlay->deleteLater();
+        m_overlay = nullptr;
+    }
+}

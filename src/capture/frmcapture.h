@@ -1,0 +1,130 @@
+#pragma once
+
+#include "capture/frmcaptureinfo.h"
+#include "platform/commondialog.h"
+#include "platform/intervaltimer.h"
+#include "shell/toolwindow.h"
+
+#include <QImage>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class CapturePictureBox;
+class PictureBox;
+
+
+// The screen capture tool: grabs the whole screen or a region chosen on the overlay, shows the
+// picture, copies it to the clipboard on request and saves it in the chosen format.
+class frmCapture : public ToolWindow
+{
+    Q_OBJECT
+public:
+    frmCapture(AppState &state, FrmBase &launcher);
+    ~frmCapture() override;
+
+    // Designed limits: LblLimiteH's Left is the smallest outer width, LblLimiteV's Top the
+    // smallest outer height (twips).
+    static constexpr int LimiteH = 4920;
+    static constexpr int LimiteV = 2580;
+
+    QMenuBar *MenuBar;
+    QMenu *MnMenu;
+    QAction *MnuSave;
+    QAction *MnExit;
+    QMenu *MnuCapture;
+    QAction *MnuCapEcran;
+    QAction *MnuCapRegion;
+    QMenu *MnuOption;
+    QAction *MnuCopier;
+    QMenu *MnuFormat;
+    QAction *MnuFbmp;
+    QAction *MnuFgif;
+    QMenu *MnuFjpg;
+    QAction *MnuCompresse1;
+    QAction *MnuCompresse2;
+    QAction *MnuCompresse3;
+    QAction *MnuCompresse4;
+    QAction *MnuFpng;
+    QAction *MnuFtif;
+    QMenu *MnuAide;
+    QAction *MnuHelp;
+
+    PictureBox *PictureDoc;
+    CapturePictureBox *PicCapt;
+    QPlainTextEdit *TxtEn;
+    QPlainTextEdit *TxtFR;
+    QPlainTextEdit *TxtEs;
+    QLabel *LblLimiteH;
+    QLabel *LblLimiteV;
+    IntervalTimer TimCap;
+    IntervalTimer TimCaptEcran1;
+    IntervalTimer TimCaptEcran2;
+    CommonDialog CommonDialog1;
+
+    // The help texts, each line ending with CR LF.
+    static QString helpText(const char *box);
+
+    int16_t jpegQuality() const { return m_jpegQuality; }
+    // The format entries in menu order (BMP, GIF, the four compressions, PNG, TIF).
+    std::array<QAction *, 8> formatEntries() const;
+
+    // The area below the menu bar, in which the controls are placed.
+    QWidget *clientArea() const { return m_client; }
+    // The region overlay, once a region capture has created it.
+    frmCaptureInfo *overlay() const { return m_overlay; }
+
+    // What the region overlay does to this window.
+    int outerWidthTwips() const;
+    int outerHeightTwips() const;
+    void setOuterSizeTwips(int width, int height);
+    // Left = (screen width - width) / 2, Top = (screen height - height) / 2.
+    void centreOnScreenHalf();
+    // Puts a captured picture into PicCapt at Left 0, Top 0, sized to it.
+    void putPicture(const QImage &picture);
+    void enableSave();
+    bool copyOptionOn() const;
+
+protected:
+    bool Form_QueryUnload() override;
+    void Form_Unload() override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void MnuCapEcran_Click();
+    void MnuCapRegion_Click();
+    void TimCaptEcran1_Timer();
+    void TimCaptEcran2_Timer();
+    void TimCap_Timer();
+    void MnMenu_Click();
+    void MnuCapture_Click();
+    void MnuOption_Click();
+    void MnuHelp_Click();
+    void MnuFormat_Entry_Click(int index);
+    void MnuCopier_Click();
+    void MnuSave_Click();
+    void MnExit_Click();
+
+private:
+    void buildControls();
+    void buildMenus();
+    void Form_Load();
+    void Form_Resize();
+    void hideHelpBoxes();
+    void checkFormatEntry(int index);
+    void stopTimers();
+
+    QWidget *m_client = nullptr;
+    int16_t m_jpegQuality = 0;
+    uintptr_t m_imagingToken = 0;
+    QImage m_snapshot;
+    QPointer<frmCaptureInfo> m_overlay;
+    bool m_closing = false;
+};

@@ -1,0 +1,358 @@
+#include "capture/frmcaptureinfo.h"
+
+#include "capture/capturepicturebox.h"
+#include "capture/frmcapture.h"
+#include "capture/selectionshape.h"
+#include "platform/clipboard.h"
+#include "platform/label.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
+#include "shell/appstate.h"
+#include "shell/language.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+const CaptionRow kLabaide = {"Labaide", "Ctrl + left click for screen selection or Esc to cancel",
+                             "Ctrl + clic gauche pour sélection d'écran ou Echap pour annuler",
+                             "Ctrl + clic izquierdo para la selección de pantalla o Esc para cancelar"};
+
+// Shift state as the handlers receive it: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftOf(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+constexpr int kCtrl = 2;
+
+int buttonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+frmCaptureInfo::frmCaptureInfo(AppState &state, frmCapture &capture)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint)
+    , m_state(state)
+    , m_capture(capture)
+{
+    setObjectName(QStringLiteral("frmCaptureInfo"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+
+    Labaide = new Label(this);
+    Labaide->setObjectName(QStringLiteral("Labaide"));
+    twips::place(Labaide, 120, 180, 2895, 555);
+    Labaide->setText(QString::fromUtf8(kLabaide.english));
+    Labaide->setAlignment(Qt::AlignCenter);
+    Labaide->setWordWrap(true);
+    Labaide->setFrameShape(QFrame::Box);
+    Labaide->setAutoFillBackground(true);
+    QPalette pal = Labaide->palette();
+    pal.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    Labaide->setPalette(pal);
+
+    ShapeSelect = new SelectionShape(this);
+    ShapeSelect->setObjectName(QStringLiteral("ShapeSelect"));
+    ShapeSelect->hide();
+    placeShape();
+
+    LblSize = new QLabel(this);
+    LblSize->setObjectName(QStringLiteral("LblSize"));
+    LblSize->setAttribute(Qt::WA_TransparentForMouseEvents);
+    LblSize->setAutoFillBackground(true);
+    LblSize->setPalette(pal);
+    LblSize->setMargin(2);
+    LblSize->hide();
+
+    setCrosshair(false);
+    Form_Load();
+}
+
+void frmCaptureInfo::Form_Load()
+{
+    // Covers every monitor: its place is the virtual desktop, not a window manager's idea of
+    // a full-screen window.
+    setGeometry(Screen::virtualGeometry());
+}
+
+void frmCaptureInfo::present(const QImage &desktop)
+{
+    Form_Load();
+    m_frozen = desktop;
+    m_frozen.setDevicePixelRatio(1.0);
+    m_frozenOrigin = Screen::virtualGeometryPhysical().topLeft();
+    showShape(false);
+    const Language lang = languageFromId(m_state.Langue);
+    if (lang != Language::Other)
+        Labaide->setText(captionOf(kLabaide, lang));
+    Labaide->show();
+    setCrosshair(false);
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+    update();
+    grabKeyboardWhenMapped(50);
+}
+
+void frmCaptureInfo::grabKeyboardWhenMapped(int attempts)
+{
+    // Without a window manager giving it the focus, the overlay takes the keyboard itself; the
+    // grab only succeeds once the window is on the screen.
+    if (!isVisible())
+        return;
+    if (QWindow *w = windowHandle(); w && w->setKeyboardGrabEnabled(true))
+        return;
+    if (attempts > 0) {
+        QPointer<frmCaptureInfo> self(this);
+        QTimer::singleShot(20, this, [self, attempts] {
+            if (self)
+                self->grabKeyboardWhenMapped(attempts - 1);
+        });
+    }
+}
+
+void frmCaptureInfo::dismiss()
+{
+    if (QWindow *w = windowHandle())
+        w->setKeyboardGrabEnabled(false);
+    hide();
+}
+
+QImage frmCaptureInfo::frozenPart(const QRect &clientPixels) const
+{
+    if (clientPixels.isEmpty() || m_frozen.isNull())
+        return QImage();
+    const QRect global = clientPixels.translated(geometry().topLeft());
+    const QRect physical = Screen::toPhysical(global);
+    // Outside the frozen copy the part is black, as the screen has nothing there.
+    QImage part = m_frozen.copy(physical.translated(-m_frozenOrigin));
+    part.setDevicePixelRatio(Screen::devicePixelRatioAt(global.topLeft()));
+    return part;
+}
+
+void frmCaptureInfo::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.fillRect(event->rect(), Qt::black);
+    if (m_frozen.isNull())
+        return;
+    const QPoint origin = geometry().topLeft();
+    for (const Screen::Area &a : Screen::areas()) {
+        const QRect target = a.logical.translated(-origin);
+        const QRect source = a.physical.translated(-m_frozenOrigin);
+        p.drawImage(target, m_frozen, source);
+    }
+}
+
+void frmCaptureInfo::setCrosshair(bool cross)
+{
+    setCursor(cross ? Qt::CrossCursor : Qt::WhatsThisCursor);
+}
+
+bool frmCaptureInfo::isCrosshair() const
+{
+    return cursor().shape() == Qt::CrossCursor;
+}
+
+void frmCaptureInfo::placeShape()
+{
+    const RegionSelection::Shape &s = m_selection.shape();
+    const int tx = twips::twipsPerPixelX(), ty = twips::twipsPerPixelY();
+    const QRect r(qRound(s.left / tx), qRound(s.top / ty), qRound(s.width / tx), qRound(s.height / ty));
+    ShapeSelect->setGeometry(r);
+    if (!LblSize->isVisible() && !ShapeSelect->isVisible())
+        return;
+    const QSize pixels = frozenPart(RegionSelection::sourceOf(s, tx, ty).pixels).size();
+    LblSize->setText(QStringLiteral("%1 × %2").arg(pixels.width()).arg(pixels.height()));
+    LblSize->adjustSize();
+    // Beside the lower right corner, kept on the overlay.
+    QPoint at = r.bottomRight() + QPoint(6, 6);
+    at.setX(qMin(at.x(), width() - LblSize->width()));
+    at.setY(qMin(at.y(), height() - LblSize->height()));
+    LblSize->move(at);
+}
+
+void frmCaptureInfo::showShape(bool visible)
+{
+    ShapeSelect->setVisible(visible);
+    LblSize->setVisible(visible);
+    if (visible) {
+        placeShape();
+        LblSize->raise();
+    }
+}
+
+// Keyboard ---------------------------------------------------------------------------------
+
+void frmCaptureInfo::keyPressEvent(QKeyEvent *event)
+{
+    Qt::KeyboardModifiers mods = event->modifiers();
+    // The Ctrl key itself counts as held while it goes down.
+    if (event->key() == Qt::Key_Control)
+        mods |= Qt::ControlModifier;
+    Form_KeyDown(event->key(), shiftOf(mods));
+    if (event->key() == Qt::Key_Escape)
+        Form_KeyPress(27);
+    else if (!event->text().isEmpty())
+        Form_KeyPress(event->text().at(0).unicode());
+}
+
+void frmCaptureInfo::keyReleaseEvent(QKeyEvent *event)
+{
+    Qt::KeyboardModifiers mods = event->modifiers();
+    if (event->key() == Qt::Key_Control)
+        mods &= ~Qt::ControlModifier;
+    Form_KeyUp(event->key(), shiftOf(mods));
+}
+
+void frmCaptureInfo::Form_KeyDown(int, int Shift)
+{
+    if (Shift == kCtrl) {
+        setCrosshair(true);
+        Labaide->hide();
+    } else {
+        setCrosshair(false);
+        Labaide->show();
+    }
+}
+
+void frmCaptureInfo::Form_KeyUp(int, int)
+{
+    setCrosshair(false);
+    Labaide->show();
+}
+
+void frmCaptureInfo::Form_KeyPress(int KeyAscii)
+{
+    if (KeyAscii != 27)
+        return;
+    dismiss();
+    setCrosshair(false);
+    Labaide->show();
+    m_capture.setWindowState(m_capture.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    m_capture.show();
+}
+
+// Mouse ------------------------------------------------------------------------------------
+
+void frmCaptureInfo::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF p = event->position();
+    Form_MouseDown(buttonOf(event->button()), shiftOf(event->modifiers()), float(p.x() * twips::twipsPerPixelX()),
+                   float(p.y() * twips::twipsPerPixelY()));
+}
+
+void frmCaptureInfo::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF p = event->position();
+    Form_MouseMove(buttonOf(Qt::MouseButton(int(event->buttons()))), shiftOf(event->modifiers()),
+                   float(p.x() * twips::twipsPerPixelX()), float(p.y() * twips::twipsPerPixelY()));
+}
+
+void frmCaptureInfo::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF p = event->position();
+    Form_MouseUp(buttonOf(event->button()), shiftOf(event->modifiers()), float(p.x() * twips::twipsPerPixelX()),
+                 float(p.y() * twips::twipsPerPixelY()));
+}
+
+void frmCaptureInfo::Form_MouseDown(int, int Shift, float X, float Y)
+{
+    if (Shift != kCtrl)
+        return;
+    m_selection.press(X, Y);
+    showShape(true);
+    setCrosshair(true);
+}
+
+void frmCaptureInfo::Form_MouseMove(int, int Shift, float X, float Y)
+{
+    if (Shift == kCtrl && !isCrosshair())
+        setCrosshair(true);
+    if (Shift == 0 && isCrosshair()) {
+        setCrosshair(false);
+        Labaide->show();
+    }
+    if (Shift == kCtrl && ShapeSelect->isVisible()) {
+        const float w = float(width() * twips::twipsPerPixelX());
+        const float h = float(height() * twips::twipsPerPixelY());
+        if (m_selection.move(X, Y, w, h))
+            placeShape();
+    }
+}
+
+void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
+{
+    // 1. The capture window leaves the minimised state but stays hidden.
+    m_capture.setWindowState(m_capture.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    show();
+
+    bool captured = false;
+    if (Shift == kCtrl && ShapeSelect->isVisible()) {
+        showShape(false);
+        m_capture.enableSave();
+        const RegionSelection::Source source =
+            RegionSelection::sourceOf(m_selection.shape(), twips::twipsPerPixelX(), twips::twipsPerPixelY());
+        // The pixels come from the frozen copy the user saw, never from the live screen, so
+        // nothing drawn on the overlay ends up in the picture.
+        const QImage picture = frozenPart(source.pixels);
+        m_capture.PicCapt->setPicture(QImage());
+        m_capture.putPicture(picture);
+        if (picture.isNull())
+            m_capture.PicCapt->resize(twips::toPixelsX(source.widthTwips), twips::toPixelsY(source.heightTwips));
+        dismiss();
+        setCrosshair(false);
+        Labaide->show();
+        m_capture.show();
+        m_capture.setOuterSizeTwips(twips::toTwipsX(m_capture.PicCapt->width()) + 280,
+                                    twips::toTwipsY(m_capture.PicCapt->height()) + 930);
+        captured = true;
+    } else {
+        showShape(false);
+        setCrosshair(false);
+        Labaide->show();
+    }
+
+    // 4. Centre the capture window on the screen, then the pictures in its client area.
+    m_capture.centreOnScreenHalf();
+    if (!m_capture.isMinimized() && !m_capture.isMaximized()) {
+        const QSize client = m_capture.clientArea()->size();
+        QWidget *doc = m_capture.PictureDoc;
+        doc->move(client.width() / 2 - doc->width() / 2, client.height() / 2 - doc->height() / 2);
+        QWidget *pic = m_capture.PicCapt;
+        pic->move(client.width() / 2 - pic->width() / 2, client.height() / 2 - pic->height() / 2);
+    }
+
+    // 5. Only a capture touches the clipboard: a cancelled selection leaves whatever the
+    // user had copied.
+    if (!captured)
+        return;
+    QPointer<frmCaptureInfo> self(this);
+    QPointer<frmCapture> capture(&m_capture);
+    QCoreApplication::processEvents();
+    if (!self || !capture)
+        return;
+    if (m_capture.copyOptionOn()) {
+        Clipboard::clear();
+        Clipboard::setImage(m_capture.PicCapt->picture());
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "capture/regionselection.h"
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QWidget>
+
+struct AppState;
+class Label;
+class QLabel;
+class SelectionShape;
+class frmCapture;
+
+// The region overlay: a borderless window over the whole desktop showing a frozen copy of
+// it. Ctrl + drag draws the rectangle; the release copies the pixels under it, from the same
+// frozen copy, into the capture window's picture. Esc cancels.
+class frmCaptureInfo : public QWidget
+{
+    Q_OBJECT
+public:
+    frmCaptureInfo(AppState &state, frmCapture &capture);
+
+    Label *Labaide;
+    SelectionShape *ShapeSelect;
+    // Size of the selection in pixels, shown next to the rectangle while dragging.
+    QLabel *LblSize;
+
+    // Freezes the given desktop copy (physical pixels of the whole virtual desktop), hides the
+    // rectangle, sets the instruction of the language and shows the overlay as the active
+    // window.
+    void present(const QImage &desktop);
+    // Hides the overlay and lets the keyboard go.
+    void dismiss();
+
+    const QImage &frozen() const { return m_frozen; }
+    const RegionSelection &selection() const { return m_selection; }
+
+    // The part of the frozen copy under a rectangle of the client area (logical pixels), at
+    // the copy's resolution; null for an empty rectangle.
+    QImage frozenPart(const QRect &clientPixels) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private slots:
+    void Form_Load();
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_KeyUp(int KeyCode, int Shift);
+    void Form_KeyPress(int KeyAscii);
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    void Form_MouseUp(int Button, int Shift, float X, float Y);
+
+private:
+    void setCrosshair(bool cross);
+    bool isCrosshair() const;
+    void showShape(bool visible);
+    void placeShape();
+    void grabKeyboardWhenMapped(int attempts);
+
+    AppState &m_state;
+    frmCapture &m_capture;
+    RegionSelection m_selection;
+    QImage m_frozen;
+    QPoint m_frozenOrigin; // physical position of the frozen copy's (0, 0)
+};

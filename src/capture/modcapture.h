@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+// Writing the capture window's picture to an image file: BMP, JPEG with a quality, PNG and
+// TIFF through Qt's image writers, GIF through giflib with a libimagequant palette.
+namespace modCapture {
+
+// The imaging library lives as long as the capture window. Starting checks that every
+// writer is present; the token is 0 when it is not (saves then fail).
+uintptr_t startImaging();
+void shutdownImaging(uintptr_t &token);
+
+// The bytes of the image in the format named by the extension ("BMP", "GIF", "JPG", "PNG",
+// "TIF"). quality is the JPEG quality 0..100; -1 leaves the encoder's default. An empty
+// result means the encoding failed or the extension has no encoder.
+QByteArray encodeImage(const QImage &image, const QString &extension, int16_t quality);
+
+// GIF: at most 256 colours chosen by libimagequant, no dithering.
+QByteArray encodeGif(const QImage &image);
+
+// Encodes and writes the file atomically; false when anything failed (the file, if it
+// existed, is left as it was).
+bool SaveImage(const QString &path, const QImage &image, const QString &extension, int16_t quality);
+
+} // namespace modCapture
