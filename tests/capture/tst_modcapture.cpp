@@ -1,0 +1,219 @@
+#include "capture/modcapture.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Flat blocks of colour with a few sharp edges, like a screen capture.
+static QImage testPicture(int w = 64, int h = 48)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x < w / 2 ? 0xFF : 0x00, y < h / 2 ? 0xC0 : 0x20, (x / 8) % 2 ? 0x80 : 0x10));
+    return img;
+}
+
+// Every pixel differs: more colours than a GIF palette holds.
+static QImage manyColours()
+{
+    QImage img(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, qRgb(x, y * 2, (x + y) % 256));
+    return img;
+}
+
+static QImage readBack(const QString &path, QByteArray *format = nullptr)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (format)
+        *format = reader.format();
+    return reader.read();
+}
+
+static double meanChannelError(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+static int maxChannelError(const QImage &a, const QImage &b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = qMax(worst, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
+        }
+    return worst;
+}
+
+class TstModCapture : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void losslessFormatsKeepEveryPixel_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("magickName");
+        QTest::newRow("BMP") << "BMP" << QByteArray("bmp") << "BMP";
+        QTest::newRow("PNG") << "PNG" << QByteArray("png") << "PNG";
+        QTest::newRow("TIF") << "TIF" << QByteArray("tiff") << "TIFF";
+        QTest::newRow("GIF") << "GIF" << QByteArray("gif") << "GIF";
+    }
+    void losslessFormatsKeepEveryPixel()
+    {
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, format);
+        QFETCH(QString, magickName);
+        const QImage picture = testPicture();
+        const QString path = m_dir.filePath(QStringLiteral("shot.") + extension);
+        QVERIFY(modCapture::SaveImage(path, picture, extension, 50));
+        QByteArray found;
+        const QImage back = readBack(path, &found);
+        QCOMPARE(found, format);
+        QCOMPARE(back.size(), picture.size());
+        // The picture has fewer than 256 colours: even the GIF palette holds them exactly.
+        QCOMPARE(maxChannelError(back.convertToFormat(QImage::Format_RGB32), picture), 0);
+
+        // A reader that is not Qt's agrees on the format and the size.
+        if (QStandardPaths::findExecutable(QStringLiteral("identify")).isEmpty())
+            QSKIP("ImageMagick's identify is not installed");
+        QProcess identify;
+        identify.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m %w %h"), path});
+        QVERIFY(identify.waitForFinished(20000));
+        const QString described = QString::fromLatin1(identify.readAllStandardOutput()).trimmed();
+        QVERIFY2(described.startsWith(magickName) && described.endsWith(QStringLiteral(" 64 48")), qPrintable(described));
+    }
+
+    void jpegQualityReachesTheEncoder()
+    {
+        const QImage picture = manyColours();
+        QList<qsizetype> sizes;
+        for (int16_t q : {int16_t(0), int16_t(25), int16_t(50), int16_t(75)}) {
+            const QString path = m_dir.filePath(QStringLiteral("q%1.JPG").arg(q));
+            QVERIFY(modCapture::SaveImage(path, picture, QStringLiteral("JPG"), q));
+            QByteArray format;
+            const QImage back = readBack(path, &format);
+            QCOMPARE(format, QByteArray("jpeg"));
+            QCOMPARE(back.size(), picture.size());
+            sizes.append(QFileInfo(path).size());
+        }
+        // Quality 0 is the smallest and worst, not "no compression".
+        QVERIFY2(sizes[0] < sizes[1] && sizes[1] < sizes[2] && sizes[2] < sizes[3],
+                 qPrintable(QStringLiteral("%1 %2 %3 %4").arg(sizes[0]).arg(sizes[1]).arg(sizes[2]).arg(sizes[3])));
+        const QImage worst = readBack(m_dir.filePath(QStringLiteral("q0.JPG")));
+        const QImage best = readBack(m_dir.filePath(QStringLiteral("q75.JPG")));
+        QVERIFY(meanChannelError(best.convertToFormat(QImage::Format_RGB32), picture)
+                < meanChannelError(worst.convertToFormat(QImage::Format_RGB32), picture));
+    }
+
+    void gifReducesManyColoursToOnePalette()
+    {
+        const QImage picture = manyColours();
+        const QByteArray bytes = modCapture::encodeGif(picture);
+        QVERIFY(bytes.startsWith("GIF8"));
+        QImage back;
+        QVERIFY(back.loadFromData(bytes, "GIF"));
+        QCOMPARE(back.size(), picture.size());
+        QVERIFY(back.colorCount() <= 256);
+        // The palette is chosen for the picture: the error stays small.
+        QVERIFY(maxChannelError(back.convertToFormat(QImage::Format_RGB32), picture) < 48);
+    }
+
+    void gifOfOnePixelAndOneColour()
+    {
+        QImage one(1, 1, QImage::Format_RGB32);
+        one.fill(qRgb(1, 2, 3));
+        QImage back;
+        QVERIFY(back.loadFromData(modCapture::encodeGif(one), "GIF"));
+        QCOMPARE(back.pixel(0, 0) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
+    }
+
+    void failuresWriteNothingAndKeepTheOldFile_data()
+    {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("emptyPicture");
+        QTest::newRow("no encoder for the extension") << "XYZ" << false;
+        QTest::newRow("lower-case extension") << "png" << false;
+        QTest::newRow("empty picture, PNG") << "PNG" << true;
+        QTest::newRow("empty picture, GIF") << "GIF" << true;
+        QTest::newRow("empty picture, JPG") << "JPG" << true;
+    }
+    void failuresWriteNothingAndKeepTheOldFile()
+    {
+        QFETCH(QString, extension);
+        QFETCH(bool, emptyPicture);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.") + extension);
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("precious");
+        }
+        QVERIFY(!modCapture::SaveImage(path, emptyPicture ? QImage() : testPicture(), extension, 25));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("precious"));
+        // No temporary file is left beside it either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void unwritableDirectoriesFail()
+    {
+        QVERIFY(!modCapture::SaveImage(m_dir.filePath(QStringLiteral("missing/shot.PNG")), testPicture(),
+                                       QStringLiteral("PNG"), -1));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("missing"))));
+
+        // A directory that is a file: fails for every user.
+        QFile plain(m_dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QVERIFY(!modCapture::SaveImage(plain.fileName() + QStringLiteral("/shot.TIF"), testPicture(),
+                                       QStringLiteral("TIF"), -1));
+
+        QTemporaryDir locked;
+        QVERIFY(QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const bool isRoot = QFileInfo(locked.path()).isWritable();
+        const bool ok = modCapture::SaveImage(locked.filePath(QStringLiteral("shot.BMP")), testPicture(),
+                                              QStringLiteral("BMP"), -1);
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (isRoot)
+            QSKIP("running as root: directory permissions are not enforced");
+        QVERIFY(!ok);
+        QVERIFY(QDir(locked.path()).isEmpty());
+    }
+
+    void scaledPicturesAreSavedAtTheirOwnResolution()
+    {
+        QImage hidpi = testPicture(40, 20);
+        hidpi.setDevicePixelRatio(2.0);
+        QImage back;
+        QVERIFY(back.loadFromData(modCapture::encodeImage(hidpi, QStringLiteral("PNG"), -1), "PNG"));
+        QCOMPARE(back.size(), QSize(40, 20));
+    }
+
+    void imagingStartsAndStops()
+    {
+        uintptr_t token = modCapture::startImaging();
+        QVERIFY(token != 0);
+        modCapture::shutdownImaging(token);
+        QCOMPARE(token, uintptr_t(0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstModCapture)
+#include "tst_modcapture.moc"
