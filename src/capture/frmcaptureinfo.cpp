@@ -71,7 +71,6 @@ frmCaptureInfo::frmCaptureInfo(AppState &state, frmCapture &capture)
     ShapeSelect = new SelectionShape(this);
     ShapeSelect->setObjectName(QStringLiteral("ShapeSelect"));
     ShapeSelect->hide();
-    placeShape();
 
     LblSize = new QLabel(this);
     LblSize->setObjectName(QStringLiteral("LblSize"));
@@ -80,6 +79,7 @@ frmCaptureInfo::frmCaptureInfo(AppState &state, frmCapture &capture)
     LblSize->setPalette(pal);
     LblSize->setMargin(2);
     LblSize->hide();
+    placeShape();
 
     setCrosshair(false);
     Form_Load();

@@ -1,0 +1,456 @@
+#include "capture/frmcapture.h"
+#include "capture/capturepicturebox.h"
+#include "capture/patternwindow.h"
+#include "platform/twips.h"
+#include "shell/frmbase.h"
+#include "support/scripteddialogs.h"
+#include "support/testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QImageReader>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// One run of the program: settings, launcher, and the capture window opened from it.
+struct Session {
+    explicit Session(const QMap<QString, QString> &settings = {})
+    {
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            env.setSetting(it.key(), it.value());
+        env.state.loadStartupSettings();
+        launcher = std::make_unique<FrmBase>(env.state);
+    }
+    ~Session()
+    {
+        if (window)
+            delete window.data();
+    }
+    frmCapture *open()
+    {
+        launcher->CmdCapture->click();
+        window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+        return window;
+    }
+
+    TestEnv env;
+    std::unique_ptr<FrmBase> launcher;
+    QPointer<frmCapture> window;
+};
+
+QStringList checkedEntries(frmCapture *w)
+{
+    QStringList out;
+    for (QAction *a : w->formatEntries())
+        if (a->isChecked())
+            out << a->text();
+    return out;
+}
+
+// Runs a command while our own event loop keeps serving the clipboard.
+QByteArray runServing(const QString &program, const QStringList &args, const QByteArray &input = {})
+{
+    QProcess p;
+    p.start(program, args);
+    if (!input.isNull()) {
+        p.write(input);
+        p.closeWriteChannel();
+    }
+    waitUntil([&] { return p.state() == QProcess::NotRunning; }, 10000);
+    return p.readAllStandardOutput();
+}
+
+// Another program takes the clipboard with a text, and answers one paste before leaving.
+void otherProgramOwnsClipboard(const QByteArray &text)
+{
+    QProcess::startDetached(QStringLiteral("sh"),
+                            {QStringLiteral("-c"),
+                             QStringLiteral("printf '%1' | xclip -selection clipboard -loops 1 -i").arg(QString::fromLatin1(text))});
+    pump(300);
+}
+
+QByteArray clipboardText()
+{
+    return runServing(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+}
+
+QImage clipboardPng()
+{
+    const QByteArray png = runServing(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                                                QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-o")});
+    return QImage::fromData(png, "PNG");
+}
+
+bool fullCapture(frmCapture *w)
+{
+    w->MnuCapEcran->trigger();
+    return waitUntil([&] { return w->PicCapt->isVisible() && w->MnuSave->isEnabled() && !w->isMinimized(); }, 5000);
+}
+
+QImage patternPicture(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, PatternWindow::colourAt(x, y));
+    return img;
+}
+
+} // namespace
+
+class TstFrmCapture : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensInFrenchWithSixEntriesTranslated()
+    {
+        Session s({{"Langue", "Francais"}});
+        frmCapture *w = s.open();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Screenshot"));
+        QCOMPARE(w->MnuSave->text(), QStringLiteral("Enregistrer"));
+        QCOMPARE(w->MnExit->text(), QStringLiteral("Fermer"));
+        QCOMPARE(w->MnuFormat->title(), QStringLiteral("Format d'enregistrement"));
+        QCOMPARE(w->MnuCapRegion->text(), QStringLiteral("Capturer une zone de l'écran"));
+        QCOMPARE(w->MnuCapEcran->text(), QStringLiteral("Capturer tout l'écran"));
+        QCOMPARE(w->MnuCopier->text(), QStringLiteral("Copier la capture dans le PP"));
+        QCOMPARE(w->MnMenu->title(), QStringLiteral("Menu"));
+        QCOMPARE(w->MnuCapture->title(), QStringLiteral("Capture (Ctrl+clic)"));
+        QCOMPARE(w->MnuOption->title(), QStringLiteral("Options"));
+        QCOMPARE(w->MnuAide->title(), QStringLiteral("?"));
+        QCOMPARE(w->MnuHelp->text(), QStringLiteral("Help"));
+        QCOMPARE(w->TxtFR->pos(), QPoint(0, 0));
+        QVERIFY(w->TxtFR->isVisibleTo(w));
+        QCOMPARE(w->TxtEn->pos(), QPoint(twips::toPixelsX(600), twips::toPixelsY(3000)));
+        QVERIFY(!w->MnuSave->isEnabled());
+    }
+
+    void unknownLanguageKeepsTheDesign()
+    {
+        Session s({{"Langue", "Klingon"}});
+        frmCapture *w = s.open();
+        QCOMPARE(w->MnuSave->text(), QStringLiteral("Save image as"));
+        QCOMPARE(w->TxtEn->pos(), QPoint(twips::toPixelsX(600), twips::toPixelsY(3000)));
+        w->MnuHelp->trigger(); // no box for an unknown language
+        QCOMPARE(w->TxtEn->pos(), QPoint(twips::toPixelsX(600), twips::toPixelsY(3000)));
+    }
+
+    void helpTextsEndEachLineWithCrLf()
+    {
+        const QString en = frmCapture::helpText("TxtEn");
+        QCOMPARE(en.count(QStringLiteral("\r\n")), 6);
+        QVERIFY(en.startsWith(QStringLiteral("Clic on \"Capture (Ctrl+clic)\" then\r\n")));
+        QVERIFY(en.contains(QStringLiteral("\r\nSelection: Move the mouse while holding the mouse \r\nbutton.\r\n")));
+        const QString fr = frmCapture::helpText("TxtFR");
+        QCOMPARE(fr.count(QStringLiteral("\r\n")), 6);
+        QVERIFY(fr.startsWith(QStringLiteral(" Cliquer sur")));
+        QVERIFY(fr.contains(QStringLiteral(" Début: \"Ctrl\" plus appui sur un bouton de la souris.\r\n")));
+        const QString es = frmCapture::helpText("TxtEs");
+        QCOMPARE(es.count(QStringLiteral("\r\n")), 7);
+        QVERIFY(es.endsWith(QStringLiteral("ratón. Tecla \"echap\" para cancelar.\r\n")));
+    }
+
+    void helpBoxShowsAndHides()
+    {
+        Session s({{"Langue", "Spanish"}});
+        frmCapture *w = s.open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->MnuOption->popup(w->mapToGlobal(QPoint(10, 10)));
+        QVERIFY(waitUntil([&] { return w->MnuOption->isVisible(); }));
+        w->MnuOption->close();
+        QVERIFY(!w->TxtEn->isVisibleTo(w) && !w->TxtFR->isVisibleTo(w) && !w->TxtEs->isVisibleTo(w));
+
+        w->MnuHelp->trigger();
+        QVERIFY(w->TxtEs->isVisibleTo(w));
+        QCOMPARE(w->TxtEs->pos(), QPoint(0, 0));
+        QVERIFY(!w->TxtEn->isVisibleTo(w));
+        // A click on the box hides it.
+        QTest::mouseClick(w->TxtEs->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!w->TxtEs->isVisibleTo(w));
+    }
+
+    void storedFormatChecksOneEntry()
+    {
+        Session s({{"FormatImage", "JPG50"}});
+        frmCapture *w = s.open();
+        QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("Compression 50%")});
+        QCOMPARE(w->jpegQuality(), int16_t(50));
+        QVERIFY(!w->MnuFjpg->menuAction()->isChecked());
+
+        w->MnuFbmp->trigger();
+        QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("BMP")});
+        QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("BMP"));
+        QCOMPARE(s.env.state.FormatImage, QStringLiteral("BMP"));
+        QCOMPARE(w->jpegQuality(), int16_t(50));
+
+        // Choosing the entry already checked keeps it checked.
+        w->MnuFbmp->trigger();
+        QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("BMP")});
+
+        w->MnuCompresse1->trigger();
+        QCOMPARE(w->jpegQuality(), int16_t(0));
+        QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("JPG"));
+    }
+
+    void unknownFormatChecksNothing()
+    {
+        Session s({{"FormatImage", "WEBP"}});
+        frmCapture *w = s.open();
+        QVERIFY(checkedEntries(w).isEmpty());
+        QCOMPARE(w->jpegQuality(), int16_t(0));
+    }
+
+    void compressionChoiceSurvivesReopening()
+    {
+        Session s({{"FormatImage", "PNG"}});
+        frmCapture *w = s.open();
+        w->MnuCompresse2->trigger();
+        w->close();
+        QVERIFY(waitUntil([&] { return s.window.isNull(); }));
+        QVERIFY(s.launcher->isVisible());
+        frmCapture *again = s.open();
+        QVERIFY(again);
+        QCOMPARE(checkedEntries(again), QStringList{QStringLiteral("Compression 25%")});
+        QCOMPARE(again->jpegQuality(), int16_t(25));
+    }
+
+    void copyEntryTicksTheLaunchersBox()
+    {
+        Session s({{"PressePapier", "Non"}});
+        frmCapture *w = s.open();
+        QVERIFY(w->MnuCopier->isVisible());
+        QVERIFY(!s.launcher->ChkPP->isChecked());
+        w->MnuCopier->trigger();
+        QVERIFY(!w->MnuCopier->isVisible());
+        QVERIFY(s.launcher->ChkPP->isChecked());
+        QCOMPARE(s.env.setting(QStringLiteral("PressePapier")), QStringLiteral("Oui"));
+        QCOMPARE(s.env.state.PressePapierFlag, uint8_t(1));
+
+        Session on({{"PressePapier", "Oui"}});
+        QVERIFY(!on.open()->MnuCopier->isVisible());
+    }
+
+    void windowCannotBeMadeSmallerThanItsLimits()
+    {
+        Session s;
+        frmCapture *w = s.open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        pump(200);
+        s.env.state.ToolWindowState = 0;
+        w->setOuterSizeTwips(3000, 1500);
+        QVERIFY(waitUntil([&] { return w->outerWidthTwips() >= frmCapture::LimiteH && w->outerHeightTwips() >= frmCapture::LimiteV; }));
+        w->setOuterSizeTwips(9000, 6000);
+        QVERIFY(waitUntil([&] { return w->outerWidthTwips() == 9000; }));
+        QCOMPARE(w->PictureDoc->width(), twips::toPixelsX(9000 - 240));
+        QCOMPARE(w->PictureDoc->height(), twips::toPixelsY(w->outerHeightTwips() - 890));
+    }
+
+    void fullScreenCaptureReadsTheScreenAndLeavesTheClipboard()
+    {
+        Session s({{"PressePapier", "Non"}});
+        PatternWindow pattern(QRect(100, 560, 400, 300));
+        pattern.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pattern));
+        frmCapture *w = s.open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        pump(700); // the launcher hides
+        const QRect before = w->frameGeometry();
+        otherProgramOwnsClipboard("kept");
+
+        QVERIFY(fullCapture(w));
+        const QImage shot = w->PicCapt->picture();
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(shot.size(), screen);
+        for (const QPoint p : {QPoint(100, 560), QPoint(499, 859), QPoint(250, 700)})
+            QCOMPARE(shot.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(p.x(), p.y()) & 0xFFFFFF);
+        // The capture window was out of the way: no grey of its own in the picture.
+        QVERIFY((shot.pixel(before.center()) & 0xFFFFFF) != 0x808080);
+        QCOMPARE(w->PicCapt->size(), screen);
+        QVERIFY(w->MnuSave->isEnabled());
+        QVERIFY(waitUntil([&] { return w->frameGeometry().size() == screen; }, 2000));
+
+        QCOMPARE(clipboardText(), QByteArray("kept"));
+    }
+
+    void fullScreenCaptureWithCopyOptionFillsTheClipboard()
+    {
+        Session s({{"PressePapier", "Oui"}});
+        PatternWindow pattern(QRect(600, 600, 200, 100));
+        pattern.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pattern));
+        frmCapture *w = s.open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        otherProgramOwnsClipboard("replaced");
+        QVERIFY(fullCapture(w));
+        const QImage fromClipboard = clipboardPng();
+        QCOMPARE(fromClipboard.size(), w->PicCapt->picture().size());
+        QCOMPARE(fromClipboard.pixel(650, 650) & 0xFFFFFF, PatternWindow::colourAt(650, 650) & 0xFFFFFF);
+    }
+
+    void savesInTheChosenFormat_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("BMP") << "BMP" << QByteArray("bmp");
+        QTest::newRow("GIF") << "GIF" << QByteArray("gif");
+        QTest::newRow("JPG75") << "JPG75" << QByteArray("jpeg");
+        QTest::newRow("PNG") << "PNG" << QByteArray("png");
+        QTest::newRow("TIF") << "TIF" << QByteArray("tiff");
+    }
+    void savesInTheChosenFormat()
+    {
+        QFETCH(QString, code);
+        QFETCH(QByteArray, format);
+        Session s({{"FormatImage", code}, {"Chemin", QDir::tempPath()}});
+        frmCapture *w = s.open();
+        const QImage picture = patternPicture(120, 80);
+        w->putPicture(picture);
+        w->PicCapt->show();
+        w->enableSave();
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        const QString ext = code.left(3);
+        const QString path = s.env.path(QStringLiteral("shot.") + ext);
+        dialogs.answerFile(path);
+        w->MnuSave->trigger();
+
+        QCOMPARE(dialogs.requests().size(), 1);
+        const auto &r = dialogs.requests().first();
+        QCOMPARE(r.kind, CommonDialog::Kind::Save);
+        QCOMPARE(r.filter, ext + QStringLiteral("|*.") + ext);
+        QCOMPARE(r.defaultExt, QStringLiteral(".") + ext);
+        QCOMPARE(r.flags, 1030u);
+        QCOMPARE(r.initDir, QDir::tempPath());
+        QVERIFY(r.fileName.isEmpty());
+        QVERIFY(r.cancelError);
+
+        QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages().first().text,
+                 QStringLiteral("The registration process was completed successfully : \r\n") + path);
+        QCOMPARE(messages.messages().first().title, QStringLiteral("Screenshot"));
+
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), format);
+        const QImage back = reader.read();
+        QCOMPARE(back.size(), picture.size());
+        // JPEG and the 256-colour GIF palette are lossy for this many colours.
+        if (format != "jpeg" && format != "gif")
+            QCOMPARE(back.pixel(37, 51) & 0xFFFFFF, picture.pixel(37, 51) & 0xFFFFFF);
+    }
+
+    void jpegQualityAsChosenReachesTheFile()
+    {
+        Session s({{"FormatImage", "JPG"}});
+        frmCapture *w = s.open();
+        QImage noisy(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 300; ++x)
+                noisy.setPixel(x, y, qRgb((x * 7) ^ y, (y * 13) ^ x, x + y));
+        w->putPicture(noisy);
+        w->enableSave();
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        dialogs.answerFile(s.env.path(QStringLiteral("q0.JPG")));
+        w->MnuSave->trigger();
+        w->MnuCompresse4->trigger();
+        dialogs.answerFile(s.env.path(QStringLiteral("q75.JPG")));
+        w->MnuSave->trigger();
+        const qint64 small = QFileInfo(s.env.path(QStringLiteral("q0.JPG"))).size();
+        const qint64 large = QFileInfo(s.env.path(QStringLiteral("q75.JPG"))).size();
+        QVERIFY2(small > 0 && large > small, qPrintable(QStringLiteral("%1 vs %2").arg(small).arg(large)));
+        QVERIFY(!QImage(s.env.path(QStringLiteral("q0.JPG"))).isNull());
+        QVERIFY(!QImage(s.env.path(QStringLiteral("q75.JPG"))).isNull());
+    }
+
+    void cancelShowsNothingAndKeepsTheTitle()
+    {
+        Session s({{"FormatImage", "PNG"}});
+        frmCapture *w = s.open();
+        w->putPicture(patternPicture(10, 10));
+        w->enableSave();
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        dialogs.answerFile(s.env.path(QStringLiteral("a.PNG")));
+        w->MnuSave->trigger();
+        QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
+        dialogs.answerCancel();
+        w->MnuSave->trigger();
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
+    }
+
+    void failedSavesSayBackupIsNotDone_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("emptyPicture");
+        QTest::newRow("missing directory") << "PNG" << "missing/shot.PNG" << false;
+        QTest::newRow("directory is a file") << "BMP" << "plain/shot.BMP" << false;
+        QTest::newRow("unknown format code") << "XYZ42" << "shot.XYZ" << false;
+        QTest::newRow("empty selection") << "GIF" << "shot.GIF" << true;
+    }
+    void failedSavesSayBackupIsNotDone()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, target);
+        QFETCH(bool, emptyPicture);
+        Session s({{"FormatImage", code}});
+        QFile plain(s.env.path(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        frmCapture *w = s.open();
+        w->putPicture(emptyPicture ? QImage() : patternPicture(30, 20));
+        w->enableSave();
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        dialogs.answerFile(s.env.path(target));
+        w->MnuSave->trigger();
+        QCOMPARE(dialogs.requests().first().filter, code.left(3) + QStringLiteral("|*.") + code.left(3));
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages().first().text, QStringLiteral("Backup is not done"));
+        QCOMPARE(messages.messages().first().title, QStringLiteral("Screenshot"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("In progress..."));
+        QVERIFY(!QFile::exists(s.env.path(target)));
+    }
+
+    void closingDuringTheDelaysIsSafe_data()
+    {
+        QTest::addColumn<bool>("region");
+        QTest::addColumn<int>("after");
+        QTest::newRow("full, first delay") << false << 100;
+        QTest::newRow("full, second delay") << false << 400;
+        QTest::newRow("region, before the overlay") << true << 150;
+        QTest::newRow("region, overlay up") << true << 900;
+    }
+    void closingDuringTheDelaysIsSafe()
+    {
+        QFETCH(bool, region);
+        QFETCH(int, after);
+        Session s;
+        frmCapture *w = s.open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        (region ? w->MnuCapRegion : w->MnuCapEcran)->trigger();
+        pump(after);
+        w->close();
+        QVERIFY(waitUntil([&] { return s.window.isNull(); }));
+        pump(800);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!(top->objectName() == QLatin1String("frmCaptureInfo") && top->isVisible()), "overlay left up");
+        QVERIFY(s.launcher->isVisible());
+        QCOMPARE(s.env.state.ToolWindowState, uint8_t(100));
+    }
+};
+
+QTEST_MAIN(TstFrmCapture)
+#include "tst_frmcapture.moc"
