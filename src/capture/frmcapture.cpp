@@ -270,24 +270,44 @@ void frmCapture::Form_Load()
 
 int frmCapture::outerWidthTwips() const
 {
-    return twips::toTwipsX(frameGeometry().width());
+    return twips::toTwipsX(width() + frameExtra().width());
 }
 
 int frmCapture::outerHeightTwips() const
 {
-    return twips::toTwipsY(frameGeometry().height());
+    return twips::toTwipsY(height() + frameExtra().height());
+}
+
+void frmCapture::rememberFrame()
+{
+    const QSize extra = frameGeometry().size() - size();
+    if (isVisible() && !extra.isEmpty())
+        m_frame = extra;
+}
+
+QSize frmCapture::frameExtra() const
+{
+    const QSize extra = frameGeometry().size() - size();
+    return isVisible() && !extra.isEmpty() ? extra : m_frame.expandedTo(extra);
+}
+
+void frmCapture::moveEvent(QMoveEvent *event)
+{
+    ToolWindow::moveEvent(event);
+    rememberFrame();
 }
 
 void frmCapture::setOuterSizeTwips(int width, int height)
 {
     // Sizes are outer sizes (frame and title included); Qt sizes the client area.
-    const QSize frame = frameGeometry().size() - size();
+    const QSize frame = frameExtra();
     resize(qMax(1, twips::toPixelsX(width) - frame.width()), qMax(1, twips::toPixelsY(height) - frame.height()));
 }
 
 void frmCapture::resizeEvent(QResizeEvent *event)
 {
     ToolWindow::resizeEvent(event);
+    rememberFrame();
     Form_Resize();
 }
 
@@ -312,7 +332,7 @@ void frmCapture::Form_Resize()
 void frmCapture::centreOnScreenHalf()
 {
     const QRect screen = primaryScreenGeometry(this);
-    const QSize outer = frameGeometry().size();
+    const QSize outer = size() + frameExtra();
     move(screen.left() + (screen.width() - outer.width()) / 2, screen.top() + (screen.height() - outer.height()) / 2);
 }
 
@@ -393,7 +413,9 @@ void frmCapture::TimCap_Timer()
     TimCap.setInterval(0);
     if (m_closing)
         return;
-    setWindowState(windowState() | Qt::WindowMinimized);
+    // The window is hidden already; minimising a hidden window would map it on X.
+    if (isVisible())
+        setWindowState(windowState() | Qt::WindowMinimized);
     QPointer<frmCapture> self(this);
     QCoreApplication::processEvents();
     if (!self || m_closing)

@@ -95,6 +95,7 @@ protected:
     bool Form_QueryUnload() override;
     void Form_Unload() override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -120,6 +121,10 @@ private:
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();
+    // Frame and title around the client area: the window manager's, remembered while the
+    // window is hidden.
+    QSize frameExtra() const;
+    void rememberFrame();
 
     QWidget *m_client = nullptr;
     int16_t m_jpegQuality = 0;
@@ -127,4 +132,5 @@ private:
     QImage m_snapshot;
     QPointer<frmCaptureInfo> m_overlay;
     bool m_closing = false;
+    QSize m_frame;
 };

@@ -109,7 +109,7 @@ void frmCaptureInfo::present(const QImage &desktop)
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
     update();
-    grabKeyboardWhenMapped(50);
+    grabKeyboardWhenMapped(25);
 }
 
 void frmCaptureInfo::grabKeyboardWhenMapped(int attempts)
@@ -118,7 +118,8 @@ void frmCaptureInfo::grabKeyboardWhenMapped(int attempts)
     // grab only succeeds once the window is on the screen.
     if (!isVisible())
         return;
-    if (QWindow *w = windowHandle(); w && w->setKeyboardGrabEnabled(true))
+    QWindow *w = windowHandle();
+    if (w && w->isExposed() && w->setKeyboardGrabEnabled(true))
         return;
     if (attempts > 0) {
         QPointer<frmCaptureInfo> self(this);
@@ -302,8 +303,11 @@ void frmCaptureInfo::Form_MouseMove(int, int Shift, float X, float Y)
 
 void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
 {
-    // 1. The capture window leaves the minimised state but stays hidden.
-    m_capture.setWindowState(m_capture.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    // 1. The capture window leaves the minimised state but stays hidden. A hidden window's
+    // state is left alone: on X changing it maps the window, which would take the keyboard
+    // from the overlay. It is restored when it is shown again.
+    if (m_capture.isVisible())
+        m_capture.setWindowState(m_capture.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     show();
 
     bool captured = false;

@@ -168,10 +168,11 @@ private slots:
         comparePattern(picture, QPoint(201, 601));
         QCOMPARE(s.window->PicCapt->size(), QSize(100, 50));
         QVERIFY(s.window->MnuSave->isEnabled());
-        QVERIFY(waitUntil([&] {
+        const bool sized = waitUntil([&] {
             return s.window->outerWidthTwips() == qMax(frmCapture::LimiteH, 1500 + 280)
                 && s.window->outerHeightTwips() == qMax(frmCapture::LimiteV, 750 + 930);
-        }, 2000));
+        }, 2000);
+        QVERIFY2(sized, qPrintable(QStringLiteral("outer %1 x %2").arg(s.window->outerWidthTwips()).arg(s.window->outerHeightTwips())));
         // The copy option is off: the other program's text is still there.
         QCOMPARE(clipboard(), QByteArray("kept"));
     }

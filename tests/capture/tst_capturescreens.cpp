@@ -1,0 +1,166 @@
+#include "capture/capturepicturebox.h"
+#include "capture/frmcapture.h"
+#include "capture/patternwindow.h"
+#include "capture/selectionshape.h"
+#include "platform/screen.h"
+#include "shell/frmbase.h"
+#include "support/testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Two monitors side by side, of different sizes and scales, on Qt's offscreen platform:
+// the left one 1280 x 1024 at scale 1, the right one 1024 x 768 logical pixels at scale 2.
+// Only geometry is checked here; the real screen's pixels are checked under X.
+namespace {
+
+const char *kScreens = R"({"screens": [
+ {"name": "LEFT", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "dpr": 1},
+ {"name": "RIGHT", "x": 1280, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 2}]})";
+
+// A desktop copy in physical pixels whose every pixel tells its physical position.
+QImage physicalPattern()
+{
+    const QRect all = Screen::virtualGeometryPhysical();
+    QImage img(all.size(), QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            line[x] = PatternWindow::colourAt(all.x() + x, all.y() + y);
+    }
+    return img;
+}
+
+void send(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, mods);
+    QApplication::sendEvent(w, &e);
+}
+
+// Ctrl + drag on the overlay between two of its client positions, then release.
+void ctrlDrag(QWidget *overlay, QPoint from, QPoint to)
+{
+    send(overlay, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::ControlModifier);
+    send(overlay, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton, Qt::ControlModifier);
+    send(overlay, QEvent::MouseMove, to, Qt::LeftButton, Qt::ControlModifier);
+    send(overlay, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::ControlModifier);
+}
+
+struct Session {
+    Session()
+    {
+        env.setSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
+        env.state.loadStartupSettings();
+        launcher = std::make_unique<FrmBase>(env.state);
+        launcher->CmdCapture->click();
+        window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+    }
+    ~Session() { delete window.data(); }
+
+    frmCaptureInfo *regionOverlay(const QImage &desktop)
+    {
+        window->MnuCapRegion->trigger();
+        if (!waitUntil([&] { return window->overlay() && window->overlay()->isVisible(); }))
+            return nullptr;
+        // The test's own desktop copy replaces the offscreen platform's grab.
+        window->overlay()->present(desktop);
+        return window->overlay();
+    }
+
+    TestEnv env;
+    std::unique_ptr<FrmBase> launcher;
+    QPointer<frmCapture> window;
+};
+
+} // namespace
+
+class TstCaptureScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void desktopSpansBothMonitors()
+    {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        QCOMPARE(Screen::virtualGeometry(), QRect(0, 0, 2304, 1024));
+        QCOMPARE(Screen::virtualGeometryPhysical(), QRect(0, 0, 1280 + 2048, 1536));
+    }
+
+    void rectanglesMapByTheirMonitorsScale()
+    {
+        QCOMPARE(Screen::toPhysical(QRect(100, 100, 10, 20)), QRect(100, 100, 10, 20));
+        QCOMPARE(Screen::toPhysical(QRect(1400, 100, 100, 50)), QRect(1280 + 240, 200, 200, 100));
+        // A rectangle whose corner lies below the right monitor still takes its scale.
+        QCOMPARE(Screen::toPhysical(QRect(2000, 800, 10, 10)), QRect(1280 + 1440, 1600, 20, 20));
+        QCOMPARE(Screen::devicePixelRatioAt(QPoint(2000, 10)), 2.0);
+        QCOMPARE(Screen::devicePixelRatioAt(QPoint(10, 10)), 1.0);
+    }
+
+    void fullCaptureCoversBothMonitors()
+    {
+        Session s;
+        s.window->MnuCapEcran->trigger();
+        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
+        QCOMPARE(s.window->PicCapt->picture().size(), QSize(3328, 1536));
+    }
+
+    void overlayCoversBothMonitors()
+    {
+        Session s;
+        frmCaptureInfo *o = s.regionOverlay(physicalPattern());
+        QVERIFY(o);
+        QCOMPARE(o->geometry(), QRect(0, 0, 2304, 1024));
+    }
+
+    void regionOnTheScaledMonitorKeepsItsResolution()
+    {
+        Session s;
+        frmCaptureInfo *o = s.regionOverlay(physicalPattern());
+        QVERIFY(o);
+        ctrlDrag(o, QPoint(1500, 150), QPoint(1400, 100));
+        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled() && !o->isVisible(); }));
+        const QImage picture = s.window->PicCapt->picture();
+        // 100 x 50 logical pixels, starting one logical pixel inside the corner.
+        QCOMPARE(picture.size(), QSize(200, 100));
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(s.window->PicCapt->size(), QSize(100, 50));
+        const QPoint origin(1280 + 2 * 121, 2 * 101);
+        for (const QPoint p : {QPoint(0, 0), QPoint(199, 99), QPoint(57, 33)})
+            QCOMPARE(picture.pixel(p), PatternWindow::colourAt(origin.x() + p.x(), origin.y() + p.y()));
+    }
+
+    void regionOnTheUnscaledMonitorIsOneToOne()
+    {
+        Session s;
+        frmCaptureInfo *o = s.regionOverlay(physicalPattern());
+        QVERIFY(o);
+        ctrlDrag(o, QPoint(300, 400), QPoint(340, 430));
+        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
+        const QImage picture = s.window->PicCapt->picture();
+        QCOMPARE(picture.size(), QSize(40, 30));
+        QCOMPARE(picture.pixel(0, 0), PatternWindow::colourAt(301, 401));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screens.json"));
+    QFile f(config);
+    if (!f.open(QIODevice::WriteOnly) || f.write(kScreens) < 0)
+        return 1;
+    f.close();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QFile::encodeName(config));
+    QApplication app(argc, argv);
+    TstCaptureScreens test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_capturescreens.moc"
