@@ -371,6 +371,9 @@ void frmCapture::TimCaptEcran1_Timer()
     // The window has been out of the way for 300 ms: the screen is read directly instead of
     // through the print-screen key, so the clipboard is not involved.
     m_snapshot = Screen::grabDesktop();
+    // Shown at the main monitor's scale; the picture keeps every physical pixel.
+    if (const QScreen *primary = QGuiApplication::primaryScreen(); primary && !m_snapshot.isNull())
+        m_snapshot.setDevicePixelRatio(primary->devicePixelRatio());
     TimCaptEcran2.setInterval(200);
 }
 

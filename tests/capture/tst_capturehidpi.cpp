@@ -1,0 +1,118 @@
+#include "capture/capturepicturebox.h"
+#include "capture/frmcapture.h"
+#include "capture/patternwindow.h"
+#include "platform/colorconv.h"
+#include "platform/screen.h"
+#include "shell/frmbase.h"
+#include "support/testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+// The X server's real screen seen through a device pixel ratio of 2: the program works in
+// logical pixels, the pictures keep the screen's own pixels. The pointer is driven in the
+// server's (physical) coordinates.
+namespace {
+
+void xdo(const QString &commands)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), commands.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    waitUntil([&] { return p.state() == QProcess::NotRunning; }, 15000);
+    pump(100);
+}
+
+struct Session {
+    Session()
+    {
+        env.setSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
+        env.state.loadStartupSettings();
+        launcher = std::make_unique<FrmBase>(env.state);
+        launcher->CmdCapture->click();
+        window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+        if (!QTest::qWaitForWindowExposed(window))
+            qWarning("capture window not exposed");
+    }
+    ~Session()
+    {
+        xdo(QStringLiteral("keyup ctrl mouseup 1"));
+        delete window.data();
+    }
+    TestEnv env;
+    std::unique_ptr<FrmBase> launcher;
+    QPointer<frmCapture> window;
+};
+
+} // namespace
+
+class TstCaptureHiDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+    }
+
+    void grabsHaveTheScreensOwnResolution()
+    {
+        PatternWindow pattern(QRect(50, 250, 200, 150)); // physical 100, 500, 400 x 300
+        pattern.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pattern));
+        pump(200);
+        const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
+        const QImage desktop = Screen::grabDesktop();
+        QCOMPARE(desktop.size(), logical * 2);
+        for (const QPoint p : {QPoint(100, 500), QPoint(499, 799), QPoint(301, 613)})
+            QCOMPARE(desktop.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(p.x(), p.y()) & 0xFFFFFF);
+        QCOMPARE(Screen::grab(QRect(301, 613, 3, 2)).pixel(0, 0) & 0xFFFFFF, PatternWindow::colourAt(301, 613) & 0xFFFFFF);
+        QCOMPARE(Screen::pixel(QPoint(302, 614)), fromQRgb(PatternWindow::colourAt(302, 614)));
+    }
+
+    void fullCaptureSavesEveryPhysicalPixel()
+    {
+        Session s;
+        s.window->MnuCapEcran->trigger();
+        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
+        const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(s.window->PicCapt->picture().size(), logical * 2);
+        QCOMPARE(s.window->PicCapt->size(), logical);
+    }
+
+    void regionMatchesWhatWasDragged()
+    {
+        PatternWindow pattern(QRect(50, 250, 200, 150));
+        pattern.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pattern));
+        Session s;
+        s.window->MnuCapRegion->trigger();
+        QVERIFY(waitUntil([&] { return s.window->overlay() && s.window->overlay()->isVisible(); }));
+        pump(300);
+        // Physical 200,600 to 300,700 is logical 100,300 to 150,350.
+        xdo(QStringLiteral("mousemove 200 600 sleep 0.1 keydown ctrl sleep 0.1 mousedown 1 sleep 0.1 "
+                           "mousemove 250 650 sleep 0.1 mousemove 300 700 sleep 0.1 mouseup 1 sleep 0.1 keyup ctrl"));
+        QVERIFY(waitUntil([&] { return s.window->isVisible() && s.window->MnuSave->isEnabled(); }));
+        const QImage picture = s.window->PicCapt->picture();
+        QCOMPARE(picture.size(), QSize(100, 100));
+        QCOMPARE(s.window->PicCapt->size(), QSize(50, 50));
+        // One logical pixel inside the corner: two physical pixels.
+        for (const QPoint p : {QPoint(0, 0), QPoint(99, 99), QPoint(40, 71)})
+            QCOMPARE(picture.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(202 + p.x(), 602 + p.y()) & 0xFFFFFF);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TstCaptureHiDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_capturehidpi.moc"
