@@ -1,54 +1,14 @@
-#include "capture/capturepicturebox.h"
-#include "capture/frmcapture.h"
+#include "capture/capturesession.h"
 #include "capture/patternwindow.h"
 #include "platform/colorconv.h"
 #include "platform/screen.h"
-#include "shell/frmbase.h"
-#include "support/testenv.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QPointer>
-#include <QProcess>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 // The X server's real screen seen through a device pixel ratio of 2: the program works in
 // logical pixels, the pictures keep the screen's own pixels. The pointer is driven in the
 // server's (physical) coordinates.
-namespace {
-
-void xdo(const QString &commands)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), commands.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    waitUntil([&] { return p.state() == QProcess::NotRunning; }, 15000);
-    pump(100);
-}
-
-struct Session {
-    Session()
-    {
-        env.setSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
-        env.state.loadStartupSettings();
-        launcher = std::make_unique<FrmBase>(env.state);
-        launcher->CmdCapture->click();
-        window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
-        if (!QTest::qWaitForWindowExposed(window))
-            qWarning("capture window not exposed");
-    }
-    ~Session()
-    {
-        xdo(QStringLiteral("keyup ctrl mouseup 1"));
-        delete window.data();
-    }
-    TestEnv env;
-    std::unique_ptr<FrmBase> launcher;
-    QPointer<frmCapture> window;
-};
-
-} // namespace
 
 class TstCaptureHiDpi : public QObject
 {
@@ -77,7 +37,7 @@ private slots:
 
     void fullCaptureSavesEveryPhysicalPixel()
     {
-        Session s;
+        CaptureSession s;
         s.window->MnuCapEcran->trigger();
         QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
         const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
@@ -90,10 +50,8 @@ private slots:
         PatternWindow pattern(QRect(50, 250, 200, 150));
         pattern.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
-        Session s;
-        s.window->MnuCapRegion->trigger();
-        QVERIFY(waitUntil([&] { return s.window->overlay() && s.window->overlay()->isVisible(); }));
-        pump(300);
+        CaptureSession s;
+        QVERIFY(s.overlayUp());
         // Physical 200,600 to 300,700 is logical 100,300 to 150,350.
         xdo(QStringLiteral("mousemove 200 600 sleep 0.1 keydown ctrl sleep 0.1 mousedown 1 sleep 0.1 "
                            "mousemove 250 650 sleep 0.1 mousemove 300 700 sleep 0.1 mouseup 1 sleep 0.1 keyup ctrl"));

@@ -1,19 +1,11 @@
-#include "capture/capturepicturebox.h"
-#include "capture/frmcapture.h"
+#include "capture/capturesession.h"
 #include "capture/patternwindow.h"
-#include "capture/selectionshape.h"
 #include "platform/screen.h"
-#include "shell/frmbase.h"
-#include "support/testenv.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPointer>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 // Two monitors side by side, of different sizes and scales, on Qt's offscreen platform:
 // the left one 1280 x 1024 at scale 1, the right one 1024 x 768 logical pixels at scale 2.
@@ -53,31 +45,14 @@ void ctrlDrag(QWidget *overlay, QPoint from, QPoint to)
     send(overlay, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::ControlModifier);
 }
 
-struct Session {
-    Session()
-    {
-        env.setSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
-        env.state.loadStartupSettings();
-        launcher = std::make_unique<FrmBase>(env.state);
-        launcher->CmdCapture->click();
-        window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
-    }
-    ~Session() { delete window.data(); }
-
-    frmCaptureInfo *regionOverlay(const QImage &desktop)
-    {
-        window->MnuCapRegion->trigger();
-        if (!waitUntil([&] { return window->overlay() && window->overlay()->isVisible(); }))
-            return nullptr;
-        // The test's own desktop copy replaces the offscreen platform's grab.
-        window->overlay()->present(desktop);
-        return window->overlay();
-    }
-
-    TestEnv env;
-    std::unique_ptr<FrmBase> launcher;
-    QPointer<frmCapture> window;
-};
+// A region capture on the test's own desktop copy instead of the offscreen platform's grab.
+frmCaptureInfo *regionOverlay(CaptureSession &s, const QImage &desktop)
+{
+    if (!s.overlayUp())
+        return nullptr;
+    s.window->overlay()->present(desktop);
+    return s.window->overlay();
+}
 
 } // namespace
 
@@ -105,25 +80,18 @@ private slots:
 
     void fullCaptureCoversBothMonitors()
     {
-        Session s;
+        CaptureSession s;
         s.window->MnuCapEcran->trigger();
         QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
         QCOMPARE(s.window->PicCapt->picture().size(), QSize(3328, 1536));
     }
 
-    void overlayCoversBothMonitors()
-    {
-        Session s;
-        frmCaptureInfo *o = s.regionOverlay(physicalPattern());
-        QVERIFY(o);
-        QCOMPARE(o->geometry(), QRect(0, 0, 2304, 1024));
-    }
-
     void regionOnTheScaledMonitorKeepsItsResolution()
     {
-        Session s;
-        frmCaptureInfo *o = s.regionOverlay(physicalPattern());
+        CaptureSession s;
+        frmCaptureInfo *o = regionOverlay(s, physicalPattern());
         QVERIFY(o);
+        QCOMPARE(o->geometry(), QRect(0, 0, 2304, 1024));
         ctrlDrag(o, QPoint(1500, 150), QPoint(1400, 100));
         QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled() && !o->isVisible(); }));
         const QImage picture = s.window->PicCapt->picture();
@@ -138,8 +106,8 @@ private slots:
 
     void regionOnTheUnscaledMonitorIsOneToOne()
     {
-        Session s;
-        frmCaptureInfo *o = s.regionOverlay(physicalPattern());
+        CaptureSession s;
+        frmCaptureInfo *o = regionOverlay(s, physicalPattern());
         QVERIFY(o);
         ctrlDrag(o, QPoint(300, 400), QPoint(340, 430));
         QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));

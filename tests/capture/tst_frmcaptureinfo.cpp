@@ -1,37 +1,11 @@
-#include "capture/capturepicturebox.h"
-#include "capture/frmcapture.h"
+#include "capture/capturesession.h"
 #include "capture/patternwindow.h"
-#include "capture/selectionshape.h"
 #include "platform/label.h"
 #include "platform/screen.h"
-#include "platform/twips.h"
-#include "shell/frmbase.h"
-#include "support/testenv.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QPointer>
-#include <QProcess>
-#include <QPushButton>
-#include <QTest>
 
 // The overlay driven with real pointer and key events (XTest through xdotool) on the X
 // server's own screen.
 namespace {
-
-QByteArray runServing(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    waitUntil([&] { return p.state() == QProcess::NotRunning; }, 15000);
-    return p.readAllStandardOutput();
-}
-
-void xdo(const QString &commands)
-{
-    runServing(QStringLiteral("xdotool"), commands.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    pump(100);
-}
 
 // Ctrl + drag from one screen point to another, without letting go yet.
 void ctrlPressAndDrag(QPoint from, QPoint to)
@@ -50,56 +24,6 @@ void releaseWithCtrl()
 {
     xdo(QStringLiteral("mouseup 1 sleep 0.1 keyup ctrl"));
 }
-
-void otherProgramOwnsClipboard(const char *text)
-{
-    QProcess::startDetached(QStringLiteral("sh"),
-                            {QStringLiteral("-c"),
-                             QStringLiteral("printf '%1' | xclip -selection clipboard -loops 1 -i").arg(QLatin1String(text))});
-    pump(300);
-}
-
-QByteArray clipboard(const char *type = nullptr)
-{
-    QStringList args{QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")};
-    if (type)
-        args << QStringLiteral("-t") << QString::fromLatin1(type);
-    return runServing(QStringLiteral("xclip"), args);
-}
-
-struct Session {
-    explicit Session(const QMap<QString, QString> &settings = {})
-    {
-        env.setSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            env.setSetting(it.key(), it.value());
-        env.state.loadStartupSettings();
-        launcher = std::make_unique<FrmBase>(env.state);
-        launcher->CmdCapture->click();
-        window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
-        if (!QTest::qWaitForWindowExposed(window))
-            qWarning("capture window not exposed");
-    }
-    ~Session()
-    {
-        xdo(QStringLiteral("keyup ctrl mouseup 1"));
-        delete window.data();
-    }
-
-    // Starts a region capture and waits for the overlay to take the keyboard.
-    frmCaptureInfo *overlayUp()
-    {
-        window->MnuCapRegion->trigger();
-        if (!waitUntil([&] { return window->overlay() && window->overlay()->isVisible(); }, 3000))
-            return nullptr;
-        pump(300);
-        return window->overlay();
-    }
-
-    TestEnv env;
-    std::unique_ptr<FrmBase> launcher;
-    QPointer<frmCapture> window;
-};
 
 void comparePattern(const QImage &picture, QPoint screenOrigin)
 {
@@ -124,7 +48,7 @@ class TstFrmCaptureInfo : public QObject
 private slots:
     void overlayCoversTheDesktopWithoutFrame()
     {
-        Session s;
+        CaptureSession s;
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
         QCOMPARE(o->geometry(), Screen::virtualGeometry());
@@ -140,7 +64,7 @@ private slots:
 
     void regionComesFromTheFrozenScreen()
     {
-        Session s;
+        CaptureSession s;
         PatternWindow pattern(QRect(100, 500, 500, 400));
         pattern.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
@@ -179,7 +103,7 @@ private slots:
 
     void sizeLabelNeverEndsUpInThePicture()
     {
-        Session s({{"PressePapier", "Oui"}});
+        CaptureSession s({{"PressePapier", "Oui"}});
         const QRect screen = Screen::virtualGeometry();
         const QRect corner(screen.right() - 300, screen.bottom() - 200, 301, 201);
         PatternWindow pattern(corner);
@@ -205,7 +129,7 @@ private slots:
 
     void escapeGivesTheWindowBackUnchanged()
     {
-        Session s;
+        CaptureSession s;
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
         ctrlPressAndDrag(QPoint(400, 400), QPoint(450, 430));
@@ -224,7 +148,7 @@ private slots:
 
     void releaseAfterLettingGoOfCtrlKeepsTheOverlay()
     {
-        Session s;
+        CaptureSession s;
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
         ctrlPressAndDrag(QPoint(100, 100), QPoint(200, 200));
@@ -242,21 +166,9 @@ private slots:
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
     }
 
-    void ctrlWithShiftAtTheReleaseDoesNotCapture()
-    {
-        Session s;
-        frmCaptureInfo *o = s.overlayUp();
-        QVERIFY(o);
-        ctrlPressAndDrag(QPoint(100, 100), QPoint(200, 200));
-        xdo(QStringLiteral("keydown shift sleep 0.1 mouseup 1 sleep 0.1 keyup shift keyup ctrl"));
-        QVERIFY(o->isVisible());
-        QVERIFY(!s.window->MnuSave->isEnabled());
-        xdo(QStringLiteral("key Escape"));
-    }
-
     void ctrlClickWithoutMovementCapturesNothing()
     {
-        Session s;
+        CaptureSession s;
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
         xdo(QStringLiteral("mousemove 500 500 sleep 0.1 keydown ctrl sleep 0.1 click 1 sleep 0.1 keyup ctrl"));
@@ -280,7 +192,7 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, text);
-        Session s({{"Langue", language}});
+        CaptureSession s({{"Langue", language}});
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
         QCOMPARE(o->Labaide->text(), text);
