@@ -1,6 +1,7 @@
 #include "capture/frmcapture.h"
 
 #include "capture/captureformat.h"
+#include "capture/capturecontrols.h"
 #include "capture/capturepicturebox.h"
 #include "capture/frmcaptureinfo.h"
 #include "capture/frmcapturetexts.h"
@@ -36,56 +37,6 @@ constexpr int kDesignedHeight = 2025 + kMarginHeight;
 
 constexpr int32_t kGrey = 0x00808080;
 
-QString joinLines(const char *const *lines, std::size_t count)
-{
-    QString text;
-    for (std::size_t i = 0; i < count; ++i)
-        text += QString::fromUtf8(lines[i]) + QStringLiteral("\r\n");
-    return text;
-}
-
-template<std::size_t N>
-QString joinLines(const char *const (&lines)[N])
-{
-    return joinLines(lines, N);
-}
-
-QPlainTextEdit *helpBox(QWidget *parent, const char *name, int top, int32_t bgr, const char *tip, const QString &text)
-{
-    auto *box = makeControl<QPlainTextEdit>(parent, QString::fromLatin1(name), 600, top, 4665, 2085);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
-    pal.setColor(QPalette::Text, Qt::black);
-    box->setPalette(pal);
-    box->setToolTip(QString::fromUtf8(tip));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The text keeps its CR LF line ends; the box shows them as plain line breaks.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (shown.endsWith(QLatin1Char('\n')))
-        shown.chop(1);
-    box->setPlainText(shown);
-    return box;
-}
-
-QAction *entry(QMenu *menu, const char *name, const char *text)
-{
-    auto *a = new QAction(QString::fromUtf8(text), menu);
-    a->setObjectName(QString::fromLatin1(name));
-    menu->addAction(a);
-    return a;
-}
-
-QMenu *submenu(QWidget *parent, const char *name, const char *title)
-{
-    auto *m = new QMenu(QString::fromUtf8(title), parent);
-    m->setObjectName(QString::fromLatin1(name));
-    return m;
-}
-
 QRect primaryScreenGeometry(const QWidget *w)
 {
     const QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
@@ -93,16 +44,6 @@ QRect primaryScreenGeometry(const QWidget *w)
 }
 
 } // namespace
-
-QString frmCapture::helpText(const char *box)
-{
-    const QByteArray name(box);
-    if (name == "TxtFR")
-        return joinLines(frmcapturetexts::kHelpFr);
-    if (name == "TxtEs")
-        return joinLines(frmcapturetexts::kHelpEs);
-    return joinLines(frmcapturetexts::kHelpEn);
-}
 
 frmCapture::frmCapture(AppState &state, FrmBase &launcher)
     : ToolWindow(state, launcher)
@@ -152,9 +93,9 @@ void frmCapture::buildControls()
     PicCapt->setBackColor(0xFFFFFF);
     PicCapt->hide();
 
-    TxtEn = helpBox(m_client, "TxtEn", 3000, 0x00FFFFC0, "Click to delete", helpText("TxtEn"));
-    TxtFR = helpBox(m_client, "TxtFR", 5220, 0x00C0FFFF, "Cliquer pour faire disparaitre.", helpText("TxtFR"));
-    TxtEs = helpBox(m_client, "TxtEs", 7440, 0x00FFFFC0, "Click to delete", helpText("TxtEs"));
+    TxtEn = capturecontrols::helpBox(m_client, "TxtEn", 3000, 0x00FFFFC0, "Click to delete", frmcapturetexts::joinLines(frmcapturetexts::kHelpEn));
+    TxtFR = capturecontrols::helpBox(m_client, "TxtFR", 5220, 0x00C0FFFF, "Cliquer pour faire disparaitre.", frmcapturetexts::joinLines(frmcapturetexts::kHelpFr));
+    TxtEs = capturecontrols::helpBox(m_client, "TxtEs", 7440, 0x00FFFFC0, "Click to delete", frmcapturetexts::joinLines(frmcapturetexts::kHelpEs));
     for (QPlainTextEdit *box : {TxtEn, TxtFR, TxtEs}) {
         box->installEventFilter(this);
         box->viewport()->installEventFilter(this);
@@ -175,32 +116,32 @@ void frmCapture::buildControls()
 
 void frmCapture::buildMenus()
 {
-    MnMenu = submenu(this, "MnMenu", "Menu");
-    MnuSave = entry(MnMenu, "MnuSave", "Save image as");
+    MnMenu = capturecontrols::submenu(this, "MnMenu", "Menu");
+    MnuSave = capturecontrols::entry(MnMenu, "MnuSave", "Save image as");
     MnuSave->setEnabled(false);
-    MnExit = entry(MnMenu, "MnExit", "Exit");
+    MnExit = capturecontrols::entry(MnMenu, "MnExit", "Exit");
 
-    MnuCapture = submenu(this, "MnuCapture", "Capture (Ctrl+clic)");
-    MnuCapEcran = entry(MnuCapture, "MnuCapEcran", "Grab current screen");
-    MnuCapRegion = entry(MnuCapture, "MnuCapRegion", "Grab selected region");
+    MnuCapture = capturecontrols::submenu(this, "MnuCapture", "Capture (Ctrl+clic)");
+    MnuCapEcran = capturecontrols::entry(MnuCapture, "MnuCapEcran", "Grab current screen");
+    MnuCapRegion = capturecontrols::entry(MnuCapture, "MnuCapRegion", "Grab selected region");
 
-    MnuOption = submenu(this, "MnuOption", "Options");
-    MnuCopier = entry(MnuOption, "MnuCopier", "Copy screenshot to clipboard");
-    MnuFormat = submenu(MnuOption, "MnuFormat", "Recording format");
+    MnuOption = capturecontrols::submenu(this, "MnuOption", "Options");
+    MnuCopier = capturecontrols::entry(MnuOption, "MnuCopier", "Copy screenshot to clipboard");
+    MnuFormat = capturecontrols::submenu(MnuOption, "MnuFormat", "Recording format");
     MnuOption->addMenu(MnuFormat);
-    MnuFbmp = entry(MnuFormat, "MnuFbmp", "BMP");
-    MnuFgif = entry(MnuFormat, "MnuFgif", "GIF");
-    MnuFjpg = submenu(MnuFormat, "MnuFjpg", "JPG");
+    MnuFbmp = capturecontrols::entry(MnuFormat, "MnuFbmp", "BMP");
+    MnuFgif = capturecontrols::entry(MnuFormat, "MnuFgif", "GIF");
+    MnuFjpg = capturecontrols::submenu(MnuFormat, "MnuFjpg", "JPG");
     MnuFormat->addMenu(MnuFjpg);
-    MnuCompresse1 = entry(MnuFjpg, "MnuCompresse1", "Compression 0%");
-    MnuCompresse2 = entry(MnuFjpg, "MnuCompresse2", "Compression 25%");
-    MnuCompresse3 = entry(MnuFjpg, "MnuCompresse3", "Compression 50%");
-    MnuCompresse4 = entry(MnuFjpg, "MnuCompresse4", "Compression 75%");
-    MnuFpng = entry(MnuFormat, "MnuFpng", "PNG");
-    MnuFtif = entry(MnuFormat, "MnuFtif", "TIF");
+    MnuCompresse1 = capturecontrols::entry(MnuFjpg, "MnuCompresse1", "Compression 0%");
+    MnuCompresse2 = capturecontrols::entry(MnuFjpg, "MnuCompresse2", "Compression 25%");
+    MnuCompresse3 = capturecontrols::entry(MnuFjpg, "MnuCompresse3", "Compression 50%");
+    MnuCompresse4 = capturecontrols::entry(MnuFjpg, "MnuCompresse4", "Compression 75%");
+    MnuFpng = capturecontrols::entry(MnuFormat, "MnuFpng", "PNG");
+    MnuFtif = capturecontrols::entry(MnuFormat, "MnuFtif", "TIF");
 
-    MnuAide = submenu(this, "MnuAide", "?");
-    MnuHelp = entry(MnuAide, "MnuHelp", "Help");
+    MnuAide = capturecontrols::submenu(this, "MnuAide", "?");
+    MnuHelp = capturecontrols::entry(MnuAide, "MnuHelp", "Help");
 
     for (QMenu *m : {MnMenu, MnuCapture, MnuOption, MnuAide})
         MenuBar->addMenu(m);
@@ -355,7 +296,6 @@ void frmCapture::putPicture(const QImage &picture)
     PicCapt->setPicture(picture);
 }
 
-// Full-screen capture ----------------------------------------------------------------------
 
 void frmCapture::MnuCapEcran_Click()
 {
@@ -403,7 +343,6 @@ void frmCapture::TimCaptEcran2_Timer()
     centreOnScreenHalf();
 }
 
-// Region capture ---------------------------------------------------------------------------
 
 void frmCapture::MnuCapRegion_Click()
 {
@@ -429,7 +368,6 @@ void frmCapture::TimCap_Timer()
     m_overlay->present(Screen::grabDesktop());
 }
 
-// Menus ------------------------------------------------------------------------------------
 
 void frmCapture::hideHelpBoxes()
 {
@@ -502,31 +440,18 @@ void frmCapture::MnuCopier_Click()
     m_launcher.ChkPP->setChecked(true);
 }
 
-// Saving -----------------------------------------------------------------------------------
 
 void frmCapture::MnuSave_Click()
 {
     const QString extension = captureformat::extensionOf(m_state.FormatImage);
-    CommonDialog1.FileName.clear();
-    CommonDialog1.InitDir = m_state.Chemin;
-    CommonDialog1.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly
-        | CommonDialog::ExtensionDifferent;
-    CommonDialog1.Filter = extension + QStringLiteral("|*.") + extension;
-    CommonDialog1.DefaultExt = QStringLiteral(".") + extension;
-    CommonDialog1.CancelError = true;
+    modCapture::prepareSaveDialog(CommonDialog1, extension, m_state.Chemin);
     if (!CommonDialog1.ShowSave())
         return;
 
     const QString inProgress = QStringLiteral("In progress...");
     setWindowTitle(inProgress);
     if (m_imagingToken != 0) {
-        // The inner area of PicCapt, in the picture's own pixels.
-        const QImage &picture = PicCapt->picture();
-        const qreal dpr = picture.isNull() ? 1.0 : picture.devicePixelRatio();
-        const QSize inner = PicCapt->innerSize();
-        const QImage area = picture.isNull() || inner.isEmpty()
-            ? QImage()
-            : picture.copy(0, 0, qRound(inner.width() * dpr), qRound(inner.height() * dpr));
+        const QImage area = modCapture::innerArea(PicCapt->picture(), PicCapt->innerSize());
         if (modCapture::SaveImage(CommonDialog1.FileName, area, extension, m_jpegQuality))
             setWindowTitle(QStringLiteral("OK"));
     }
@@ -541,7 +466,6 @@ void frmCapture::MnuSave_Click()
     }
 }
 
-// Closing ----------------------------------------------------------------------------------
 
 void frmCapture::MnExit_Click()
 {

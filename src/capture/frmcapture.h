@@ -68,9 +68,6 @@ public:
     IntervalTimer TimCaptEcran2;
     CommonDialog CommonDialog1;
 
-    // The help texts, each line ending with CR LF.
-    static QString helpText(const char *box);
-
     int16_t jpegQuality() const { return m_jpegQuality; }
     // The format entries in menu order (BMP, GIF, the four compressions, PNG, TIF).
     std::array<QAction *, 8> formatEntries() const;

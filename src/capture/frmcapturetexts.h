@@ -2,6 +2,8 @@
 
 #include "shell/language.h"
 
+#include <QString>
+
 // The capture window's words: menu captions by language and the three help boxes.
 namespace frmcapturetexts {
 
@@ -44,5 +46,15 @@ inline const char *const kHelpEs[] = {
     " Fin de selección: dejar de empujar en el botón del ",
     "ratón. Tecla \"echap\" para cancelar.",
 };
+
+// A help box's text: its lines, each ended with CR LF.
+template<std::size_t N>
+QString joinLines(const char *const (&lines)[N])
+{
+    QString text;
+    for (const char *line : lines)
+        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    return text;
+}
 
 } // namespace frmcapturetexts

@@ -1,5 +1,6 @@
 #include "capture/modcapture.h"
 
+#include "platform/commondialog.h"
 #include "platform/filesave.h"
 
 #include <QBuffer>
@@ -151,6 +152,24 @@ bool SaveImage(const QString &path, const QImage &image, const QString &extensio
     if (bytes.isEmpty())
         return false;
     return filesave::writeAtomically(path, bytes);
+}
+
+void prepareSaveDialog(CommonDialog &dialog, const QString &extension, const QString &directory)
+{
+    dialog.FileName.clear();
+    dialog.InitDir = directory;
+    dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::ExtensionDifferent;
+    dialog.Filter = extension + QStringLiteral("|*.") + extension;
+    dialog.DefaultExt = QStringLiteral(".") + extension;
+    dialog.CancelError = true;
+}
+
+QImage innerArea(const QImage &picture, const QSize &innerLogical)
+{
+    if (picture.isNull() || innerLogical.isEmpty())
+        return QImage();
+    const qreal dpr = picture.devicePixelRatio();
+    return picture.copy(0, 0, qRound(innerLogical.width() * dpr), qRound(innerLogical.height() * dpr));
 }
 
 } // namespace modCapture

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class CommonDialog;
+
 // Writing the capture window's picture to an image file: BMP, JPEG with a quality, PNG and
 // TIFF through Qt's image writers, GIF through giflib with a libimagequant palette.
 namespace modCapture {
@@ -26,5 +28,14 @@ QByteArray encodeGif(const QImage &image);
 // Encodes and writes the file atomically; false when anything failed (the file, if it
 // existed, is left as it was).
 bool SaveImage(const QString &path, const QImage &image, const QString &extension, int16_t quality);
+
+// The save dialog for a file format: no proposed name, the save directory, the overwrite
+// question, the format's filter ("JPG|*.JPG") and default extension (".JPG"); cancelling is
+// an error to the caller.
+void prepareSaveDialog(CommonDialog &dialog, const QString &extension, const QString &directory);
+
+// What is saved of a picture box: the area (0, 0) to its inner size, in the picture's own
+// pixels (more than the box's on a scaled screen). Null when there is nothing.
+QImage innerArea(const QImage &picture, const QSize &innerLogical);
 
 } // namespace modCapture

@@ -256,11 +256,7 @@ private slots:
     {
         CaptureSession s({{"FormatImage", "JPG"}});
         frmCapture *w = s.window;
-        QImage noisy(300, 200, QImage::Format_RGB32);
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 300; ++x)
-                noisy.setPixel(x, y, qRgb((x * 7) ^ y, (y * 13) ^ x, x + y));
-        w->putPicture(noisy);
+        w->putPicture(patternPicture(300, 200));
         w->enableSave();
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;

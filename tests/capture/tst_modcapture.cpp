@@ -36,17 +36,6 @@ static QImage readBack(const QString &path, QByteArray *format = nullptr)
     return reader.read();
 }
 
-static double meanChannelError(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * a.width() * a.height());
-}
-
 static int maxChannelError(const QImage &a, const QImage &b)
 {
     int worst = 0;
@@ -115,10 +104,6 @@ private slots:
         // Quality 0 is the smallest and worst, not "no compression".
         QVERIFY2(sizes[0] < sizes[1] && sizes[1] < sizes[2] && sizes[2] < sizes[3],
                  qPrintable(QStringLiteral("%1 %2 %3 %4").arg(sizes[0]).arg(sizes[1]).arg(sizes[2]).arg(sizes[3])));
-        const QImage worst = readBack(m_dir.filePath(QStringLiteral("q0.JPG")));
-        const QImage best = readBack(m_dir.filePath(QStringLiteral("q75.JPG")));
-        QVERIFY(meanChannelError(best.convertToFormat(QImage::Format_RGB32), picture)
-                < meanChannelError(worst.convertToFormat(QImage::Format_RGB32), picture));
     }
 
     void gifReducesManyColoursToOnePalette()
@@ -134,24 +119,13 @@ private slots:
         QVERIFY(maxChannelError(back.convertToFormat(QImage::Format_RGB32), picture) < 48);
     }
 
-    void gifOfOnePixelAndOneColour()
-    {
-        QImage one(1, 1, QImage::Format_RGB32);
-        one.fill(qRgb(1, 2, 3));
-        QImage back;
-        QVERIFY(back.loadFromData(modCapture::encodeGif(one), "GIF"));
-        QCOMPARE(back.pixel(0, 0) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
-    }
-
     void failuresWriteNothingAndKeepTheOldFile_data()
     {
         QTest::addColumn<QString>("extension");
         QTest::addColumn<bool>("emptyPicture");
         QTest::newRow("no encoder for the extension") << "XYZ" << false;
-        QTest::newRow("lower-case extension") << "png" << false;
         QTest::newRow("empty picture, PNG") << "PNG" << true;
         QTest::newRow("empty picture, GIF") << "GIF" << true;
-        QTest::newRow("empty picture, JPG") << "JPG" << true;
     }
     void failuresWriteNothingAndKeepTheOldFile()
     {
@@ -185,34 +159,8 @@ private slots:
         QVERIFY(!modCapture::SaveImage(plain.fileName() + QStringLiteral("/shot.TIF"), testPicture(),
                                        QStringLiteral("TIF"), -1));
 
-        QTemporaryDir locked;
-        QVERIFY(QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const bool isRoot = QFileInfo(locked.path()).isWritable();
-        const bool ok = modCapture::SaveImage(locked.filePath(QStringLiteral("shot.BMP")), testPicture(),
-                                              QStringLiteral("BMP"), -1);
-        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (isRoot)
-            QSKIP("running as root: directory permissions are not enforced");
-        QVERIFY(!ok);
-        QVERIFY(QDir(locked.path()).isEmpty());
     }
 
-    void scaledPicturesAreSavedAtTheirOwnResolution()
-    {
-        QImage hidpi = testPicture(40, 20);
-        hidpi.setDevicePixelRatio(2.0);
-        QImage back;
-        QVERIFY(back.loadFromData(modCapture::encodeImage(hidpi, QStringLiteral("PNG"), -1), "PNG"));
-        QCOMPARE(back.size(), QSize(40, 20));
-    }
-
-    void imagingStartsAndStops()
-    {
-        uintptr_t token = modCapture::startImaging();
-        QVERIFY(token != 0);
-        modCapture::shutdownImaging(token);
-        QCOMPARE(token, uintptr_t(0));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstModCapture)
