@@ -65,7 +65,6 @@ frmCaptureInfo::frmCaptureInfo(AppState &state, frmCapture &capture)
     Labaide->setAutoFillBackground(true);
     QPalette pal = Labaide->palette();
     pal.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    pal.setColor(QPalette::WindowText, Qt::black);
     Labaide->setPalette(pal);
 
     ShapeSelect = new SelectionShape(this);
