@@ -114,7 +114,7 @@ private:
     void buildControls();
     void buildMenus();
     void Form_Load();
-    void Form_Resize();
+    void Form_Resize() override;
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();
