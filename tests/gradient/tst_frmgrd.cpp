@@ -6,6 +6,7 @@
 #include "shell/frmbase.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
+#include "support/toolfixture.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -23,29 +24,18 @@ namespace {
 
 constexpr int32_t kBackground = 0xE0E0E0;
 
-struct Fixture
+struct Fixture : ToolFixture<FrmGRD>
 {
     explicit Fixture(const QString &language = QStringLiteral("Anglais"))
+        : ToolFixture(Tool::Gradient, language)
     {
-        env.state.loadStartupSettings();
-        env.state.Langue = language;
-        launcher = std::make_unique<FrmBase>(env.state);
-        env.state.Chemin = env.dir.path();
-        w = qobject_cast<FrmGRD *>(launcher->showTool(Tool::Gradient));
-        if (w)
-            exposed = QTest::qWaitForWindowExposed(w);
     }
-    ~Fixture() { delete w.data(); }
 
     void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     int32_t px(int x, int y) const { return w->PicDeg->Point(x, y); }
     int width() const { return w->PicDeg->image().width(); }
     int height() const { return w->PicDeg->image().height(); }
 
-    TestEnv env;
-    std::unique_ptr<FrmBase> launcher;
-    QPointer<FrmGRD> w;
-    bool exposed = false;
 };
 
 int red(int32_t c) { return c & 0xFF; }

@@ -7,6 +7,7 @@
 #include "shell/frmbase.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
+#include "support/toolfixture.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -24,19 +25,12 @@ constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kYellow = 0x00FFFF;
 constexpr int32_t kOrange = 0x0080FF;
 
-struct Fixture
+struct Fixture : ToolFixture<FrmSpheric>
 {
     explicit Fixture(const QString &language = QStringLiteral("Anglais"))
+        : ToolFixture(Tool::Spherical, language)
     {
-        env.state.loadStartupSettings();
-        env.state.Langue = language;
-        launcher = std::make_unique<FrmBase>(env.state);
-        env.state.Chemin = env.dir.path();
-        w = qobject_cast<FrmSpheric *>(launcher->showTool(Tool::Spherical));
-        if (w)
-            exposed = QTest::qWaitForWindowExposed(w);
     }
-    ~Fixture() { delete w.data(); }
 
     void go(const QString &width, const QString &height = QStringLiteral("200"))
     {
@@ -55,10 +49,6 @@ struct Fixture
         return true;
     }
 
-    TestEnv env;
-    std::unique_ptr<FrmBase> launcher;
-    QPointer<FrmSpheric> w;
-    bool exposed = false;
 };
 
 } // namespace
