@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!buffer.open(QIODevice::ReadOnly))
         return 0;
     const QImage picture = modPic2Ico::readIcon(buffer, 0xE0E0E0);
-    if (!picture.isNull() && (picture.width() > 255 || picture.height() > 255))
+    if (!picture.isNull() && (picture.width() > 256 || picture.height() > 256))
         __builtin_trap();
     return 0;
 }

@@ -41,6 +41,8 @@ const CaptionRow kCaptions[] = {
 const CaptionRow kSavedMessage = {"", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
                                   "El icono se ha guardado en:"};
 const CaptionRow kNotSavedMessage = {"", "Could not save.", "Impossible d'enregistrer.", "No se pudo guardar."};
+const CaptionRow kNotReadMessage = {"", "Could not read this picture file.", "Impossible de lire ce fichier image.",
+                                    "No se pudo leer este archivo de imagen."};
 
 Label *previewLabel(QWidget *parent, const char *name, int left, const char *text)
 {
@@ -192,18 +194,40 @@ void FrmToIco::CmdOpen_Click()
     if (title.size() < 4)
         return;
     const QString baseName = title.left(title.size() - 4);
+    const QImage picture = picturefile::load(CD1.FileName);
+    if (picture.isNull()) {
+        forgetSource(CD1.FileName);
+        return;
+    }
     TxtSource->setText(CD1.FileName);
     CmdColor->setEnabled(true);
     CcBtnExport->setEnabled(true);
     CcBtnConvertion->setEnabled(true);
     TxtExport->setText(AppState::joinPath(m_state.Chemin, baseName + QStringLiteral(".ico")));
-    const QImage picture = picturefile::load(CD1.FileName);
-    if (picture.isNull())
-        return;
     CcPicSource->setPicture(picture);
     picView->setPicture(picture);
     CcPicTransparent->setBackColor(CcPicSource->Point(0, 0));
     TimResult.setInterval(500);
+}
+
+// A file that cannot be read leaves nothing behind that "Convert" could write under its name:
+// the previous picture, its paths and the preview go, the window is as before any load.
+void FrmToIco::forgetSource(const QString &path)
+{
+    TimResult.setInterval(0);
+    TxtSource->clear();
+    TxtExport->clear();
+    CmdColor->setEnabled(false);
+    CcBtnExport->setEnabled(false);
+    CcBtnConvertion->setEnabled(false);
+    CcPicSource->setPicture(QImage());
+    picView->setPicture(QImage());
+    CcPicCible->Cls();
+    CcPicTransparent->setBackColor(kGrey);
+    const Language lang = languageFromId(m_state.Langue);
+    m_state.MessageText = captionOf(kNotReadMessage, lang == Language::Other ? Language::English : lang);
+    MessageBox::show(this, m_state.MessageText + m_state.NewLine + path, MessageBox::Icon::Exclamation,
+                     m_state.AppTitle);
 }
 
 void FrmToIco::TimResult_Timer()

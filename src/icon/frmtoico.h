@@ -67,4 +67,5 @@ private slots:
 private:
     void buildControls();
     void Form_Load();
+    void forgetSource(const QString &path);
 };

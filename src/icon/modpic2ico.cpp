@@ -1,6 +1,7 @@
 #include "icon/modpic2ico.h"
 
 #include "icon/iconpixels.h"
+#include "platform/fileread.h"
 #include "platform/filesave.h"
 #include "platform/systemcolor.h"
 #include "platform/vbmath.h"
@@ -151,11 +152,12 @@ QImage readIcon(QIODevice &device, int32_t backColor)
     if (device.read(reinterpret_cast<char *>(head + kFileHeaderBytes), kEntryBytes) != kEntryBytes)
         return {};
     const uchar *entry = head + kFileHeaderBytes;
-    const int w = entry[0];
-    const int h = entry[1];
+    // A size byte of 0 stands for 256, as the writer stores it.
+    const int w = entry[0] ? entry[0] : 256;
+    const int h = entry[1] ? entry[1] : 256;
     const uint32_t depth = get16(entry + 6);
     const uint32_t imageBytes = get32(entry + 8);
-    if (w == 0 || h == 0 || !isDepth(depth))
+    if (!isDepth(depth))
         return {};
 
     // The block follows the entry directly (the offset field is not consulted); its length
@@ -251,8 +253,8 @@ QImage LoadIconFile(const QString &path, int32_t backColor)
 {
     if (!FileExists(path) || path.right(3).toLower() != QLatin1String("ico"))
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!fileread::openRegularFile(file, path))
         return {};
     return readIcon(file, backColor);
 }

@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QIODevice;
 
-// Loading the picture files the converter opens: any format Qt reads. Headers are checked
-// before any pixel memory is taken: a Windows bitmap must hold the pixel rows its header
-// promises, and no picture may need more memory than a small multiple of its file's size.
+// Loading the picture files the converter opens: Windows bitmaps through our own reader, any
+// other format Qt reads. Headers are checked before any pixel memory is taken: no picture may
+// decode to more than the memory budget. What comes back is always 32 bits per pixel with
+// every pixel defined, whatever the file held.
 namespace picturefile {
 
-QImage load(QIODevice &device);
-QImage load(const QString &path);
+// Most memory a decoded picture may take, at 4 bytes a pixel: Qt's own default allocation
+// limit for image readers, so the two never disagree.
+constexpr qint64 kMaxDecodedBytes = qint64(256) << 20;
 
-// Most pixel memory a file of this many bytes may ask for.
-qint64 pixelBudget(qint64 fileBytes);
+bool fitsDecodeBudget(QSize size, qint64 maxDecodedBytes = kMaxDecodedBytes);
+
+QImage load(QIODevice &device, qint64 maxDecodedBytes = kMaxDecodedBytes);
+// Only regular files are opened: a FIFO or a device named x.bmp gives no picture at once.
+QImage load(const QString &path);
 
 } // namespace picturefile

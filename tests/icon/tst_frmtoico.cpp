@@ -333,9 +333,20 @@ private slots:
         QCOMPARE(w.env.setting(QStringLiteral("ColorDepth")), QStringLiteral("2"));
     }
 
-    void opensOtherPicturesAndStopsOnBadOnes()
+    void opensOtherPicturesAndForgetsUnreadableOnes_data()
     {
-        World w;
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("en") << QStringLiteral("Anglais") << QStringLiteral("Could not read this picture file.");
+        QTest::newRow("fr") << QStringLiteral("Francais") << QStringLiteral("Impossible de lire ce fichier image.");
+        QTest::newRow("es") << QStringLiteral("Spanish") << QStringLiteral("No se pudo leer este archivo de imagen.");
+        QTest::newRow("other") << QStringLiteral("Klingon") << QStringLiteral("Could not read this picture file.");
+    }
+    void opensOtherPicturesAndForgetsUnreadableOnes()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        World w(language);
         FrmToIco *f = w.open();
         QImage png(32, 32, QImage::Format_RGB32);
         png.fill(qRgb(10, 20, 30));
@@ -345,22 +356,41 @@ private slots:
         w.click("CmdOpen");
         QCOMPARE(f->TxtExport->text(), w.env.path(QStringLiteral("out/disc.ico")));
         QCOMPARE(f->CcPicTransparent->backColor(), 0x1E140A);
+        QVERIFY(w.boxes.messages().isEmpty());
 
-        // A file that cannot be loaded: paths and buttons set, picture and colour kept.
+        // A file that cannot be read: nothing of the old picture is left for "Convert" to
+        // write under the new name, and the user is told.
         const QString bad = QStringLiteral(TINTAVO_TEST_DATA "/icon/bad-huge.bmp");
         w.dialogs.answerFile(bad);
         w.click("CmdOpen");
-        QCOMPARE(f->TxtSource->text(), bad);
-        QCOMPARE(f->TxtExport->text(), w.env.path(QStringLiteral("out/bad-huge.ico")));
-        QCOMPARE(f->CcPicTransparent->backColor(), 0x1E140A);
-        QCOMPARE(rgb(f->picView->image(), 5, 5), qRgb(10, 20, 30));
+        QCOMPARE(w.boxes.messages().size(), 1);
+        QCOMPARE(w.boxes.messages().at(0).text, message + QStringLiteral("\r\n") + bad);
+        QCOMPARE(w.boxes.messages().at(0).title, QStringLiteral("Tintavo"));
+        QVERIFY(f->TxtSource->text().isEmpty());
+        QVERIFY(f->TxtExport->text().isEmpty());
+        QVERIFY(!f->CcBtnConvertion->isEnabled());
+        QVERIFY(!f->CcBtnExport->isEnabled());
+        QVERIFY(!f->CmdColor->isEnabled());
+        QVERIFY(f->CcPicSource->picture().isNull());
+        QVERIFY(f->picView->picture().isNull());
+        QCOMPARE(rgb(f->picView->image(), 5, 5), kLightGrey);
+        QCOMPARE(f->CcPicTransparent->backColor(), 0x808080);
+        QVERIFY(!QFileInfo::exists(w.env.path(QStringLiteral("out/bad-huge.ico"))));
 
         // A title too short to lose an extension stops before anything changes.
         const QString tiny = w.env.path(QStringLiteral("a.b"));
         QVERIFY(QFile::copy(kStar, tiny));
         w.dialogs.answerFile(tiny);
         w.click("CmdOpen");
-        QCOMPARE(f->TxtSource->text(), bad);
+        QVERIFY(f->TxtSource->text().isEmpty());
+        QCOMPARE(w.boxes.messages().size(), 1);
+
+        // A good file afterwards works as on a fresh window.
+        w.loadStar();
+        QCOMPARE(f->TxtExport->text(), w.exported());
+        QVERIFY(f->CcBtnConvertion->isEnabled());
+        w.click("CcBtnConvertion");
+        QCOMPARE(QFileInfo(w.exported()).size(), 2238);
     }
 };
 
