@@ -1,9 +1,9 @@
 #include "gradient/bmpfile.h"
 
 #include "platform/filesave.h"
+#include "platform/littleendian.h"
 
 #include <QImage>
-#include <QtEndian>
 
 #include <cstring>
 
@@ -16,8 +16,8 @@ constexpr int kInfoHeaderSize = 40;
 // 96 pixels per inch, the resolution the windows were designed at, in pixels per metre.
 constexpr quint32 kPixelsPerMetre = 3780;
 
-void put16(char *p, quint16 v) { qToLittleEndian(v, p); }
-void put32(char *p, quint32 v) { qToLittleEndian(v, p); }
+using littleendian::put16;
+using littleendian::put32;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "gradient/lineargradient.h"
 
+#include "picker/colorvalue.h"
 #include "platform/vbmath.h"
 
 #include <algorithm>
@@ -13,15 +14,6 @@ int32_t rgb(double r, double g, double b)
 {
     return vbmath::roundHalfEven(r) + 256 * vbmath::roundHalfEven(g)
         + 65536 * vbmath::roundHalfEven(b);
-}
-
-QString htmlColor(int32_t color)
-{
-    return QStringLiteral("#%1%2%3")
-        .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
 }
 
 } // namespace
@@ -114,7 +106,7 @@ QString css(Orientation orientation, const Stops &stops, int segments)
     QString text = QStringLiteral("linear-gradient(") + direction;
     for (int j = 0; j <= k; ++j) {
         const double percent = 100.0 * j / k;
-        text += QStringLiteral(", ") + htmlColor(stops[j].color) + u' '
+        text += QStringLiteral(", ") + colorvalue::htmlNotation(stops[j].color) + u' '
             + QString::number(percent, 'f', percent == std::round(percent) ? 0 : 2) + u'%';
     }
     return text + u')';

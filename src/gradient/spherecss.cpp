@@ -1,21 +1,11 @@
 #include "gradient/spherecss.h"
 
+#include "picker/colorvalue.h"
 #include "platform/vbmath.h"
 
 #include <cmath>
 
 namespace spherecss {
-
-namespace {
-QString html(int32_t colour)
-{
-    return QStringLiteral("#%1%2%3")
-        .arg(modSpheric::GetRed(colour), 2, 16, QLatin1Char('0'))
-        .arg(modSpheric::GetGreen(colour), 2, 16, QLatin1Char('0'))
-        .arg(modSpheric::GetBlue(colour), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-} // namespace
 
 QString css(const modSpheric::SpherePlan &plan, int32_t colour1, int32_t colour2)
 {
@@ -27,7 +17,7 @@ QString css(const modSpheric::SpherePlan &plan, int32_t colour1, int32_t colour2
         .arg(b)
         .arg(plan.cx)
         .arg(plan.cy)
-        .arg(html(colour1), html(colour2));
+        .arg(colorvalue::htmlNotation(colour1), colorvalue::htmlNotation(colour2));
 }
 
 } // namespace spherecss

@@ -1,6 +1,6 @@
 #include "icon/bitmapreader.h"
 
-#include <QtEndian>
+#include "platform/littleendian.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,15 +16,8 @@ constexpr uint32_t kBitfields = 3;
 constexpr uint32_t kAlphaBitfields = 6;
 constexpr int kFileHeaderBytes = 14;
 
-uint32_t get16(const uchar *p)
-{
-    return qFromLittleEndian<quint16>(p);
-}
-
-uint32_t get32(const uchar *p)
-{
-    return qFromLittleEndian<quint32>(p);
-}
+using littleendian::get16;
+using littleendian::get32;
 
 bool isRunLength(const Header &h)
 {

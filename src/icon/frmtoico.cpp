@@ -98,8 +98,7 @@ FrmToIco::FrmToIco(AppState &state, FrmBase &launcher)
 
 void FrmToIco::buildControls()
 {
-    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 180, 120, 4035, 255,
-                              QStringLiteral("Load an *.BMP file 32x32 pixel."));
+    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 180, 120, 4035, 255);
     CmdOpen = button(this, "CmdOpen", 180, 420, 495, 360, "");
     CmdOpen->setIcon(buttonicons::icon(buttonicons::Kind::Folder));
     TxtSource = makeControl<QLineEdit>(this, QStringLiteral("TxtSource"), 660, 420, 3615, 360);
@@ -111,8 +110,7 @@ void FrmToIco::buildControls()
     CcPicSource = makeControl<PictureBox>(this, QStringLiteral("CcPicSource"), 2025, 900, 495, 495);
     CcPicSource->setBackColor(kLightGrey);
 
-    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255,
-                              QStringLiteral("Transparent color to use:"));
+    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255);
     CmdColor = button(this, "CmdColor", 180, 1860, 495, 315, "...");
     CmdColor->setEnabled(false);
     CcPicTransparent = makeControl<PictureBox>(this, QStringLiteral("CcPicTransparent"), 720, 1860, 675, 315);
@@ -120,12 +118,12 @@ void FrmToIco::buildControls()
     CcPicTransparent->setBackColor(kGrey);
     CcPicTransparent->setToolTip(QStringLiteral(" Cliquez dans la zone, pour définir une autre couleur "));
 
-    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2220, 3435, 255, QStringLiteral("Save to icon file:"));
+    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2220, 3435, 255);
     CcBtnExport = button(this, "CcBtnExport", 180, 2535, 495, 315, "...");
     CcBtnExport->setEnabled(false);
     TxtExport = makeControl<QLineEdit>(this, QStringLiteral("TxtExport"), 660, 2520, 3615, 360);
 
-    CcLbl[1] = makeControl<Label>(this, QStringLiteral("CcLbl(1)"), 555, 3000, 690, 240, QStringLiteral("Result:"));
+    CcLbl[1] = makeControl<Label>(this, QStringLiteral("CcLbl(1)"), 555, 3000, 690, 240);
     CcLbl[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     CcPicCible = makeControl<PictureBox>(this, QStringLiteral("CcPicCible"), 1260, 3000, 2460, 855);
     CcPicCible->setBackColor(kGrey);
@@ -133,18 +131,19 @@ void FrmToIco::buildControls()
     LblIc2 = previewLabel(CcPicCible, "LblIc2", 840, "Image");
     LblIc3 = previewLabel(CcPicCible, "LblIc3", 1680, "Normal");
 
-    LblColorDep = makeControl<Label>(this, QStringLiteral("LblColorDep"), 4500, 120, 2775, 255,
-                                     QStringLiteral("Colordepth"));
+    LblColorDep = makeControl<Label>(this, QStringLiteral("LblColorDep"), 4500, 120, 2775, 255);
     FraCD = makeControl<QGroupBox>(this, QStringLiteral("FraCD"), 4560, 360, 2640, 2535);
     for (int i = 0; i < 6; ++i) {
         opBpp[size_t(i)] = makeControl<QRadioButton>(FraCD, QStringLiteral("opBpp(%1)").arg(i), 120, kOptionTops[i],
                                                      2400, 285);
         opBpp[size_t(i)]->setText(QString::fromLatin1(kOptionCaptions[i]));
     }
-    CcBtnConvertion = button(this, "CcBtnConvertion", 4560, 3120, 2640, 555, "Convert to icon file");
+    CcBtnConvertion = button(this, "CcBtnConvertion", 4560, 3120, 2640, 555, "");
     CcBtnConvertion->setEnabled(false);
     // The focus sink lies below the visible client area.
     CmdFoc = button(this, "CmdFoc", 4380, 5340, 495, 315, "Foc");
+    // The designed captions are the table's English column.
+    applyCaptions(this, kCaptions, Language::English);
 }
 
 void FrmToIco::Form_Load()

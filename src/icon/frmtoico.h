@@ -1,7 +1,7 @@
 #pragma once
 
+#include "icon/iconhandles.h"
 #include "platform/commondialog.h"
-#include "platform/iconhandles.h"
 #include "platform/intervaltimer.h"
 #include "shell/toolwindow.h"
 

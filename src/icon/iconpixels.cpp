@@ -1,5 +1,7 @@
 #include "icon/iconpixels.h"
 
+#include "platform/colorconv.h"
+
 #include <cstring>
 
 namespace iconpixels {
@@ -170,9 +172,10 @@ void setMaskBit(std::vector<uint8_t> &mask, int width, int x, int y, bool on)
 
 void applyTransparency(PixelArray &px, int32_t colour)
 {
-    const uint8_t r = uint8_t(colour & 0xFF);
-    const uint8_t g = uint8_t(colour >> 8 & 0xFF);
-    const uint8_t b = uint8_t(colour >> 16 & 0xFF);
+    const Rgb c = rgbOf(colour);
+    const auto r = uint8_t(c.r);
+    const auto g = uint8_t(c.g);
+    const auto b = uint8_t(c.b);
     for (int y = 0; y < px.size; ++y) {
         for (int x = 0; x < px.size; ++x) {
             uint8_t *p = px.bgra.data() + (size_t(y) * size_t(px.size) + size_t(x)) * 4;

@@ -1,8 +1,10 @@
 #include "icon/modpic2ico.h"
 
 #include "icon/iconpixels.h"
+#include "platform/colorconv.h"
 #include "platform/fileread.h"
 #include "platform/filesave.h"
+#include "platform/littleendian.h"
 #include "platform/systemcolor.h"
 #include "platform/vbmath.h"
 
@@ -21,27 +23,10 @@ constexpr int kEntryBytes = 16;
 constexpr int kInfoHeaderBytes = 40;
 constexpr int kMaxSize = 256;
 
-void put16(QByteArray &out, uint32_t v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char(v >> 8 & 0xFF));
-}
-
-void put32(QByteArray &out, uint32_t v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-uint32_t get16(const uchar *p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8;
-}
-
-uint32_t get32(const uchar *p)
-{
-    return get16(p) | get16(p + 2) << 16;
-}
+using littleendian::get16;
+using littleendian::get32;
+using littleendian::append16;
+using littleendian::append32;
 
 bool isDepth(uint32_t depth)
 {
@@ -98,30 +83,30 @@ QByteArray iconFileBytes(const QImage &picture, int32_t size, int depth, int32_t
     QByteArray out;
     out.reserve(int(kFileHeaderBytes + kEntryBytes + imageBytes));
     // File header: reserved, type 1 (icon), one image.
-    put16(out, 0);
-    put16(out, 1);
-    put16(out, 1);
+    append16(out, 0);
+    append16(out, 1);
+    append16(out, 1);
     // Directory entry; the colour count byte only holds tables below 256 entries.
     out.append(char(sizeByte));
     out.append(char(sizeByte));
     out.append(char(entries < 256 ? entries : 0));
     out.append(char(0));
-    put16(out, 1);
-    put16(out, uint32_t(depth));
-    put32(out, imageBytes);
-    put32(out, kFileHeaderBytes + kEntryBytes);
+    append16(out, 1);
+    append16(out, uint32_t(depth));
+    append32(out, imageBytes);
+    append32(out, kFileHeaderBytes + kEntryBytes);
     // Bitmap information header; the height covers the colour image and the mask together.
-    put32(out, kInfoHeaderBytes);
-    put32(out, uint32_t(size));
-    put32(out, uint32_t(2 * size));
-    put16(out, 1);
-    put16(out, uint32_t(depth));
-    put32(out, 0);
-    put32(out, uint32_t(colour.size()));
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, entries);
-    put32(out, entries);
+    append32(out, kInfoHeaderBytes);
+    append32(out, uint32_t(size));
+    append32(out, uint32_t(2 * size));
+    append16(out, 1);
+    append16(out, uint32_t(depth));
+    append32(out, 0);
+    append32(out, uint32_t(colour.size()));
+    append32(out, 0);
+    append32(out, 0);
+    append32(out, entries);
+    append32(out, entries);
     for (uint32_t c : table) {
         out.append(char(c & 0xFF));
         out.append(char(c >> 8 & 0xFF));
@@ -188,7 +173,8 @@ QImage readIcon(QIODevice &device, int32_t backColor)
         const auto background = translateColor(backColor);
         if (!background)
             return {};
-        const int bg[3] = {*background >> 16 & 0xFF, *background >> 8 & 0xFF, *background & 0xFF}; // b, g, r
+        const Rgb c = rgbOf(*background);
+        const int bg[3] = {c.b, c.g, c.r};
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 uchar *p = img + colourAt + size_t(y) * size_t(stride) + size_t(x) * 4;

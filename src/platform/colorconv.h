@@ -5,9 +5,23 @@
 #include <cstdint>
 
 // Colour values are 0x00BBGGRR in the program's logic; QColor only at the Qt boundary.
+
+struct Rgb {
+    int r;
+    int g;
+    int b;
+};
+
+// The three components of a colour value (red in the low byte).
+constexpr Rgb rgbOf(int32_t bgr)
+{
+    return {bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF};
+}
+
 inline QColor toQColor(int32_t bgr)
 {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    const Rgb c = rgbOf(bgr);
+    return QColor(c.r, c.g, c.b);
 }
 
 inline int32_t fromQColor(const QColor &c)
@@ -22,5 +36,6 @@ inline int32_t fromQRgb(QRgb rgb)
 
 inline QRgb toQRgb(int32_t bgr)
 {
-    return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    const Rgb c = rgbOf(bgr);
+    return qRgb(c.r, c.g, c.b);
 }

@@ -1,5 +1,6 @@
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
+#include "platform/littleendian.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -35,19 +36,8 @@ struct Bitmap {
     QByteArray pixels;               // rows or a run-length stream, as stored
 };
 
-void put16(QByteArray &out, uint32_t v)
-{
-    char b[2];
-    qToLittleEndian<quint16>(quint16(v), b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray &out, uint32_t v)
-{
-    char b[4];
-    qToLittleEndian<quint32>(v, b);
-    out.append(b, 4);
-}
+constexpr auto put16 = littleendian::append16;
+constexpr auto put32 = littleendian::append32;
 
 QByteArray fileOf(const Bitmap &b)
 {

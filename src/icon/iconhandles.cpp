@@ -1,4 +1,4 @@
-#include "platform/iconhandles.h"
+#include "icon/iconhandles.h"
 
 #include <QApplication>
 #include <QStyle>
