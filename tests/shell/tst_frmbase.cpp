@@ -125,6 +125,32 @@ private slots:
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tintavo"));
     }
 
+    void typingInTheLanguageBoxChoosesNothing()
+    {
+        TestEnv env;
+        auto launcher = start(env);
+        QTest::mouseClick(launcher->CmdOption, Qt::LeftButton);
+        QComboBox *cbo = launcher->CboLangue;
+        QSignalSpy activated(cbo, &QComboBox::activated);
+        for (const char *typed : {"sp", "French", "Spanish"}) {
+            cbo->lineEdit()->selectAll();
+            QTest::keyClicks(cbo, QString::fromLatin1(typed));
+            QTest::keyClick(cbo, Qt::Key_Return);
+            QTest::keyClick(cbo, Qt::Key_Enter);
+            QCOMPARE(cbo->currentText(), QString::fromLatin1(typed)); // nothing completed it
+        }
+        QCOMPARE(activated.count(), 0);
+        QCOMPARE(env.setting("Langue"), QStringLiteral("Anglais"));
+        QCOMPARE(text(launcher.get(), "CmdQuitte"), QStringLiteral("Close"));
+
+        // A pick from the list still chooses, and the box can still show what is not an entry.
+        cbo->setCurrentIndex(2);
+        emit cbo->activated(2);
+        QCOMPARE(env.setting("Langue"), QStringLiteral("Spanish"));
+        cbo->setEditText(QStringLiteral("Français"));
+        QCOMPARE(cbo->currentText(), QStringLiteral("Français"));
+    }
+
     void unknownLanguageKeepsDesignedCaptions()
     {
         TestEnv env;
