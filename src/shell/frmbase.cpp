@@ -362,7 +362,20 @@ bool FrmBase::eventFilter(QObject *watched, QEvent *event)
 
 void FrmBase::closeEvent(QCloseEvent *event)
 {
-    // The launcher is the program: closing it ends every window.
+    // The launcher is the program: closing it ends every window, each tool through its own
+    // closing step (its timers, what it keeps). A tool that stays open keeps the program
+    // running.
+    QList<QPointer<QWidget>> open;
+    for (const auto &[tool, window] : m_tools) {
+        if (window)
+            open.append(window);
+    }
+    for (const QPointer<QWidget> &window : open) {
+        if (window && !window->close()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     QCoreApplication::quit();
 }
