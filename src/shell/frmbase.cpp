@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPushButton>
@@ -128,6 +129,11 @@ void FrmBase::buildControls()
     CboLangue->setInsertPolicy(QComboBox::NoInsert);
     CboLangue->addItems({QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish")});
     CboLangue->setEditText(QStringLiteral("English"));
+    // The box is editable only so that it can show "Français", which is not a list entry.
+    // A language is chosen from the list: typed text neither completes to an entry nor
+    // chooses one with Enter.
+    CboLangue->setCompleter(nullptr);
+    CboLangue->installEventFilter(this);
     CmdCache = makeControl<QPushButton>(this, QStringLiteral("CmdCache"), 3180, 4740, 1095, 435,
         QStringLiteral("Hide"));
     Lbl5 = makeControl<Label>(this, QStringLiteral("Lbl5"), 2040, 5400, 2415, 255,
@@ -344,9 +350,32 @@ void FrmBase::TimVisible_Timer()
         hide();
 }
 
+bool FrmBase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == CboLangue && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void FrmBase::closeEvent(QCloseEvent *event)
 {
-    // The launcher is the program: closing it ends every window.
+    // The launcher is the program: closing it ends every window, each tool through its own
+    // closing step (its timers, what it keeps). A tool that stays open keeps the program
+    // running.
+    QList<QPointer<QWidget>> open;
+    for (const auto &[tool, window] : m_tools) {
+        if (window)
+            open.append(window);
+    }
+    for (const QPointer<QWidget> &window : open) {
+        if (window && !window->close()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     QCoreApplication::quit();
 }

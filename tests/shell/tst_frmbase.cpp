@@ -4,6 +4,7 @@
 #include "shell/language.h"
 #include "support/testenv.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -30,6 +31,19 @@ QString text(QWidget *w, const char *name)
 {
     return caption(w->findChild<QObject *>(QString::fromLatin1(name)));
 }
+
+// Keeps the window it watches open, as a tool that refuses to close does.
+class RefuseClose : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -125,6 +139,32 @@ private slots:
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tintavo"));
     }
 
+    void typingInTheLanguageBoxChoosesNothing()
+    {
+        TestEnv env;
+        auto launcher = start(env);
+        QTest::mouseClick(launcher->CmdOption, Qt::LeftButton);
+        QComboBox *cbo = launcher->CboLangue;
+        QSignalSpy activated(cbo, &QComboBox::activated);
+        for (const char *typed : {"sp", "French", "Spanish"}) {
+            cbo->lineEdit()->selectAll();
+            QTest::keyClicks(cbo, QString::fromLatin1(typed));
+            QTest::keyClick(cbo, Qt::Key_Return);
+            QTest::keyClick(cbo, Qt::Key_Enter);
+            QCOMPARE(cbo->currentText(), QString::fromLatin1(typed)); // nothing completed it
+        }
+        QCOMPARE(activated.count(), 0);
+        QCOMPARE(env.setting("Langue"), QStringLiteral("Anglais"));
+        QCOMPARE(text(launcher.get(), "CmdQuitte"), QStringLiteral("Close"));
+
+        // A pick from the list still chooses, and the box can still show what is not an entry.
+        cbo->setCurrentIndex(2);
+        emit cbo->activated(2);
+        QCOMPARE(env.setting("Langue"), QStringLiteral("Spanish"));
+        cbo->setEditText(QStringLiteral("Français"));
+        QCOMPARE(cbo->currentText(), QStringLiteral("Français"));
+    }
+
     void unknownLanguageKeepsDesignedCaptions()
     {
         TestEnv env;
@@ -203,6 +243,32 @@ private slots:
         QCOMPARE(launcher->showTool(Tool::Gradient), tool);
         tool->close();
         QVERIFY(waitUntil([&] { return launcher->isVisible(); }, 2000));
+    }
+
+    void closingTheLauncherClosesEachToolThroughItsOwnSteps()
+    {
+        TestEnv env;
+        auto launcher = start(env);
+        QPointer<QWidget> capture = launcher->showTool(Tool::Capture);
+        QPointer<QWidget> gradient = launcher->showTool(Tool::Gradient);
+        // A full capture is under way: its timers go with the window.
+        auto *grab = capture->findChild<QAction *>(QStringLiteral("MnuCapEcran"));
+        QVERIFY(grab);
+        grab->trigger();
+
+        RefuseClose refuse;
+        gradient->installEventFilter(&refuse);
+        QVERIFY(!launcher->close());
+        QVERIFY(launcher->isVisible());
+        QVERIFY(gradient && gradient->isVisible());
+        QVERIFY(waitUntil([&] { return capture.isNull(); }));
+
+        gradient->removeEventFilter(&refuse);
+        env.state.ToolWindowState = 0;
+        QVERIFY(launcher->close());
+        QVERIFY(!launcher->isVisible());
+        QCOMPARE(env.state.ToolWindowState, uint8_t(100)); // the tool's closing step ran
+        QVERIFY(waitUntil([&] { return gradient.isNull(); }));
     }
 
     void unknownStartupCodeOpensNothing()
