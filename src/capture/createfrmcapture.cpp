@@ -1,7 +1,7 @@
 #include "capture/frmcapture.h"
 #include "shell/tools.h"
 
-QWidget *createFrmCapture(AppState &state, FrmBase &launcher)
+QWidget *createFrmCapture(AppState &state, ToolHost &host)
 {
-    return new frmCapture(state, launcher);
+    return new frmCapture(state, host);
 }

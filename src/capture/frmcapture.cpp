@@ -12,7 +12,6 @@
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
-#include "shell/frmbase.h"
 #include "shell/language.h"
 
 #include <QAction>
@@ -45,8 +44,8 @@ QRect primaryScreenGeometry(const QWidget *w)
 
 } // namespace
 
-frmCapture::frmCapture(AppState &state, FrmBase &launcher)
-    : ToolWindow(state, launcher)
+frmCapture::frmCapture(AppState &state, ToolHost &host)
+    : ToolWindow(state, host)
     , CommonDialog1(this)
 {
     setObjectName(QStringLiteral("frmCapture"));
@@ -192,14 +191,11 @@ void frmCapture::Form_Load()
     // 3. Each save replaces this with the save directory.
     CommonDialog1.InitDir = QCoreApplication::applicationDirPath();
 
-    // 4. Designed size first, then the limits; the size changes made while the state is 1
-    //    do not lay the window out.
+    // 4. Designed size first, then the limits; the window is not shown yet, so these size
+    //    changes lay nothing out (the layout rule waits for a visible window).
     twips::setClientSize(this, kDesignedWidth, kDesignedHeight);
-    m_state.ToolWindowState = 1;
     setOuterSizeTwips(outerWidthTwips(), LimiteV);
-    m_state.ToolWindowState = 1;
     setOuterSizeTwips(LimiteH, LimiteV);
-    m_state.ToolWindowState = 1;
 
     // 5.
     if (copyOptionOn())
@@ -254,10 +250,6 @@ void frmCapture::resizeEvent(QResizeEvent *event)
 
 void frmCapture::Form_Resize()
 {
-    if (m_state.ToolWindowState == 1) {
-        m_state.ToolWindowState = 0;
-        return;
-    }
     if (!isVisible() || isMinimized())
         return;
     int w = outerWidthTwips();
@@ -279,7 +271,7 @@ void frmCapture::centreOnScreenHalf()
 
 bool frmCapture::copyOptionOn() const
 {
-    return m_state.PressePapierFlag == 1;
+    return m_state.PressePapier;
 }
 
 void frmCapture::enableSave()
@@ -435,9 +427,8 @@ void frmCapture::MnuFormat_Entry_Click(int index)
 void frmCapture::MnuCopier_Click()
 {
     MnuCopier->setVisible(false);
-    m_state.PressePapierFlag = 1;
-    // The launcher's check box stores the option, exactly as a click on it does.
-    m_launcher.ChkPP->setChecked(true);
+    // Stored at once; the launcher's check box follows.
+    m_state.setPressePapier(true);
 }
 
 
@@ -489,8 +480,7 @@ void frmCapture::Form_Unload()
 {
     m_closing = true;
     stopTimers();
-    m_state.ToolWindowState = 100;
-    m_launcher.show();
+    returnToLauncher(); // the launcher shows itself at once for this tool
     if (m_overlay) {
         m_overlay->dismiss();
         m_overlay->deleteLater();

@@ -26,7 +26,7 @@ class frmCapture : public ToolWindow
 {
     Q_OBJECT
 public:
-    frmCapture(AppState &state, FrmBase &launcher);
+    frmCapture(AppState &state, ToolHost &host);
     ~frmCapture() override;
 
     // Designed limits: LblLimiteH's Left is the smallest outer width, LblLimiteV's Top the

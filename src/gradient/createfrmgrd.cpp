@@ -1,4 +1,4 @@
 #include "gradient/frmgrd.h"
 #include "shell/tools.h"
 
-QWidget *createFrmGRD(AppState &state, FrmBase &launcher) { return new FrmGRD(state, launcher); }
+QWidget *createFrmGRD(AppState &state, ToolHost &host) { return new FrmGRD(state, host); }

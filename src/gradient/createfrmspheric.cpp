@@ -1,7 +1,7 @@
 #include "gradient/frmspheric.h"
 #include "shell/tools.h"
 
-QWidget *createFrmSpheric(AppState &state, FrmBase &launcher)
+QWidget *createFrmSpheric(AppState &state, ToolHost &host)
 {
-    return new FrmSpheric(state, launcher);
+    return new FrmSpheric(state, host);
 }

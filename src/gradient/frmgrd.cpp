@@ -6,7 +6,7 @@
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
-#include "shell/frmbase.h"
+#include "shell/toolhost.h"
 #include "shell/language.h"
 
 #include <QAction>
@@ -98,8 +98,8 @@ PictureBox *swatch(QWidget *frame, const char *name, int left, int32_t color)
 
 } // namespace
 
-FrmGRD::FrmGRD(AppState &state, FrmBase &launcher)
-    : ToolWindow(state, launcher)
+FrmGRD::FrmGRD(AppState &state, ToolHost &host)
+    : ToolWindow(state, host)
     , ComD1(this)
 {
     setObjectName(QStringLiteral("FrmGRD"));
@@ -299,7 +299,7 @@ void FrmGRD::CmdEnreg_Click()
 
 void FrmGRD::CmdSpheric_Click()
 {
-    m_launcher.showTool(Tool::Spherical);
+    m_host.showTool(Tool::Spherical);
     m_switching = 1;
     close();
 }

@@ -18,7 +18,7 @@ class FrmGRD : public ToolWindow
 {
     Q_OBJECT
 public:
-    FrmGRD(AppState &state, FrmBase &launcher);
+    FrmGRD(AppState &state, ToolHost &host);
 
     // The invisible line that marks the top of the drawing surface (its Y1, twips).
     static constexpr int LineTop_Y1 = 1440;

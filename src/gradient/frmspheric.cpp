@@ -47,8 +47,8 @@ const QString kIncompatible = QStringLiteral("Incompatible value.");
 
 } // namespace
 
-FrmSpheric::FrmSpheric(AppState &state, FrmBase &launcher)
-    : ToolWindow(state, launcher)
+FrmSpheric::FrmSpheric(AppState &state, ToolHost &host)
+    : ToolWindow(state, host)
     , CD1(this)
 {
     setObjectName(QStringLiteral("FrmSpheric"));

@@ -20,7 +20,7 @@ class FrmSpheric : public ToolWindow
 {
     Q_OBJECT
 public:
-    FrmSpheric(AppState &state, FrmBase &launcher);
+    FrmSpheric(AppState &state, ToolHost &host);
 
     // The invisible line that sets the drawing surface's height (its Y1, twips).
     static constexpr int LineTop_Y1 = 1320;

@@ -1,7 +1,7 @@
 #include "icon/frmtoico.h"
 #include "shell/tools.h"
 
-QWidget *createFrmToIco(AppState &state, FrmBase &launcher)
+QWidget *createFrmToIco(AppState &state, ToolHost &host)
 {
-    return new FrmToIco(state, launcher);
+    return new FrmToIco(state, host);
 }

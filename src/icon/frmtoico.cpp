@@ -67,8 +67,8 @@ QPushButton *button(QWidget *parent, const char *name, int left, int top, int wi
 
 } // namespace
 
-FrmToIco::FrmToIco(AppState &state, FrmBase &launcher)
-    : ToolWindow(state, launcher)
+FrmToIco::FrmToIco(AppState &state, ToolHost &host)
+    : ToolWindow(state, host)
     , CD1(this)
 {
     setObjectName(QStringLiteral("FrmToIco"));

@@ -22,7 +22,7 @@ class FrmToIco : public ToolWindow
 {
     Q_OBJECT
 public:
-    FrmToIco(AppState &state, FrmBase &launcher);
+    FrmToIco(AppState &state, ToolHost &host);
 
     // Builds an icon from a picture for the preview; 0 when the picture is empty. The icon
     // belongs to the caller, unless the picture was made to own it.

@@ -1,7 +1,7 @@
 #include "picker/frmcolorpicker.h"
 #include "shell/tools.h"
 
-QWidget *createFrmColorPicker(AppState &state, FrmBase &launcher)
+QWidget *createFrmColorPicker(AppState &state, ToolHost &host)
 {
-    return new frmColorPicker(state, launcher);
+    return new frmColorPicker(state, host);
 }

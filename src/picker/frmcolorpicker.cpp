@@ -123,8 +123,8 @@ void underline(QWidget *w)
 
 } // namespace
 
-frmColorPicker::frmColorPicker(AppState &state, FrmBase &launcher)
-    : ToolWindow(state, launcher)
+frmColorPicker::frmColorPicker(AppState &state, ToolHost &host)
+    : ToolWindow(state, host)
     , dlg1(this)
     , m_swatchColor(colorvalue::kSystemWindowColor)
 {
@@ -464,18 +464,20 @@ void frmColorPicker::CmdConvertir_Click()
 {
     focusSink();
     Fra2->hide();
-    m_state.ToolWindowState = 0;
     const bool wasInFront = chkKeepFront->isChecked();
     if (wasInFront)
         chkKeepFront->setChecked(false);
+    bool validated = false;
+    int32_t typed = 0;
     {
-        FrmModale1 dialog(m_state, m_typedValue, this);
-        dialog.exec();
+        FrmModale1 dialog(m_state, this);
+        validated = dialog.exec() == QDialog::Accepted;
+        typed = dialog.value();
     }
     if (wasInFront)
         chkKeepFront->setChecked(true);
-    if (m_state.ToolWindowState == 1) {
-        m_currentColor = m_typedValue;
+    if (validated) {
+        m_currentColor = typed;
         TimCapt.setInterval(100);
     }
 }

@@ -24,7 +24,7 @@ class frmColorPicker : public ToolWindow
 {
     Q_OBJECT
 public:
-    frmColorPicker(AppState &state, FrmBase &launcher);
+    frmColorPicker(AppState &state, ToolHost &host);
     ~frmColorPicker() override;
 
     QPushButton *CmdPipette;
@@ -93,6 +93,5 @@ private:
     bool m_pipetteActive = false;
     bool m_captureOk = false;
     int32_t m_currentColor = 0;
-    int32_t m_typedValue = 0;
     int32_t m_swatchColor;
 };

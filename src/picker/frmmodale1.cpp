@@ -9,11 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FrmModale1::FrmModale1(AppState &state, int32_t &typedValue, QWidget *parent)
+FrmModale1::FrmModale1(AppState &state, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_state(state)
-    , m_typedValue(typedValue)
 {
     setObjectName(QStringLiteral("FrmModale1"));
     setWindowTitle(QStringLiteral("Convert a color value"));
@@ -84,9 +83,8 @@ void FrmModale1::CmdOK_Click()
 {
     if (TxtC->text().isEmpty())
         return;
-    m_state.ToolWindowState = 1;
     // At most eight digits: always within 32 bits.
-    m_typedValue = int32_t(TxtC->text().toLong(nullptr, 10));
+    m_value = int32_t(TxtC->text().toLong(nullptr, 10));
     accept();
 }
 

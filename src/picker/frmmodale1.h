@@ -9,13 +9,14 @@ class QLineEdit;
 class QPushButton;
 struct AppState;
 
-// The conversion dialog: a colour typed as its decimal number. "Validate" sets the shared
-// ToolWindowState to 1 and the typed value; "Cancel" and the close box leave both alone.
+// The conversion dialog: a colour typed as its decimal number. "Validate" accepts the dialog
+// with value() the number typed; "Cancel" and the close box reject it.
 class FrmModale1 : public QDialog
 {
     Q_OBJECT
 public:
-    FrmModale1(AppState &state, int32_t &typedValue, QWidget *parent = nullptr);
+    explicit FrmModale1(AppState &state, QWidget *parent = nullptr);
+    int32_t value() const { return m_value; }
 
     Label *Lbl12; // objectName "Lbl(12)"
     QLineEdit *TxtC;
@@ -33,7 +34,7 @@ private:
     void Form_Load();
 
     AppState &m_state;
-    int32_t &m_typedValue;
+    int32_t m_value = 0;
     QString m_lastText; // the box's text after the previous change, for the length limit
     int m_changeDepth = 0;
 };

@@ -52,14 +52,10 @@ void AppState::loadStartupSettings()
     ColorDepth = readSettingOrDefault(QStringLiteral("ColorDepth"), QStringLiteral("2"));
     AppliDemarre = readSettingOrDefault(QStringLiteral("AppliDemarre"), QStringLiteral("0"));
     const QString stored = readSetting(QStringLiteral("PressePapier"));
-    if (stored.isEmpty()) {
-        PressePapier = QStringLiteral("Oui");
-        writeSetting(QStringLiteral("PressePapier"), PressePapier);
-        PressePapierFlag = 1;
-    } else {
-        PressePapier = stored;
-        PressePapierFlag = stored == QLatin1String("Oui") ? 1 : 0;
-    }
+    if (stored.isEmpty())
+        writeSetting(QStringLiteral("PressePapier"), QStringLiteral("Oui"));
+    // Anything stored but "Oui" is off, and stays as stored until the option changes.
+    PressePapier = stored.isEmpty() || stored == QLatin1String("Oui");
 }
 
 void AppState::loadLauncherSettings()
@@ -67,6 +63,22 @@ void AppState::loadLauncherSettings()
     FormatImage = readSettingOrDefault(QStringLiteral("FormatImage"), QStringLiteral("JPG25"));
     const QString stored = readSetting(QStringLiteral("Chemin"));
     Chemin = stored.isEmpty() ? readSettingOrDefault(QStringLiteral("Chemin"), defaultSaveDirectory()) : stored;
+}
+
+void AppState::setChemin(const QString &dir)
+{
+    Chemin = dir;
+    writeSetting(QStringLiteral("Chemin"), dir);
+    emit cheminChanged(dir);
+}
+
+void AppState::setPressePapier(bool on)
+{
+    writeSetting(QStringLiteral("PressePapier"), on ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    const bool changed = PressePapier != on;
+    PressePapier = on;
+    if (changed)
+        emit pressePapierChanged(on);
 }
 
 QString AppState::defaultSaveDirectory()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
@@ -8,7 +9,9 @@ class SettingsStore;
 
 // The values every window shares for the whole run. main creates one and hands it, with the
 // launcher, to each window; tests build their own.
-struct AppState {
+struct AppState : public QObject {
+    Q_OBJECT
+public:
     explicit AppState(SettingsStore &store)
         : settings(store)
     {
@@ -22,12 +25,16 @@ struct AppState {
     QString Langue;         // "Anglais", "Francais", "Spanish"
     QString ColorDepth;     // "0".."5"
     QString AppliDemarre;   // "0".."5"
-    QString PressePapier;   // "Oui", "Non"
-    uint8_t PressePapierFlag = 1;
+    bool PressePapier = true; // the clipboard option, stored as "Oui" / "Non"
     QString FormatImage;    // "BMP", "GIF", "JPG", "JPG25", "JPG50", "JPG75", "PNG", "TIF"
     QString Chemin;         // save directory
 
     SettingsStore &settings;
+
+    // The two values the launcher shows and tools change: each setter stores the value and
+    // tells whoever shows it.
+    void setChemin(const QString &dir);
+    void setPressePapier(bool on);
 
     // The program's keys live under application "Tintavo", section "Options".
     QString readSetting(const QString &key) const;
@@ -46,4 +53,8 @@ struct AppState {
 
     // Joins the save directory (or any directory) and a file name with one separator.
     static QString joinPath(const QString &dir, const QString &name);
+
+signals:
+    void cheminChanged(const QString &dir);
+    void pressePapierChanged(bool on);
 };

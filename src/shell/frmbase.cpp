@@ -9,6 +9,7 @@
 #include "shell/controls.h"
 #include "shell/frmmodale2.h"
 #include "shell/language.h"
+#include "shell/toolwindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -161,6 +162,9 @@ void FrmBase::buildControls()
     connect(Lbl5, &Label::clicked, this, &FrmBase::Lbl5_Click);
     connect(LblChemin, &Label::clicked, this, &FrmBase::LblChemin_Click);
     connect(&TimVisible, &IntervalTimer::timeout, this, &FrmBase::TimVisible_Timer);
+    // The two shared values shown here follow whoever changes them.
+    connect(&m_state, &AppState::cheminChanged, LblChemin, &Label::setText);
+    connect(&m_state, &AppState::pressePapierChanged, ChkPP, &QCheckBox::setChecked);
 }
 
 void FrmBase::Form_Load()
@@ -191,7 +195,7 @@ void FrmBase::Form_Load()
     }
 
     // 5. Clipboard option; a change runs its handler, which stores it.
-    ChkPP->setChecked(m_state.PressePapierFlag == 1);
+    ChkPP->setChecked(m_state.PressePapier);
 
     // 6. Every start leaves the clipboard empty.
     Clipboard::clear();
@@ -224,6 +228,8 @@ QWidget *FrmBase::showTool(Tool tool)
     if (!w) {
         w = createTool(tool, m_state, *this);
         m_tools[tool] = w;
+        if (auto *toolWindow = qobject_cast<ToolWindow *>(w))
+            connect(toolWindow, &ToolWindow::closed, this, [this, tool] { toolClosed(tool); });
     }
     if (w) {
         w->show();
@@ -231,6 +237,17 @@ QWidget *FrmBase::showTool(Tool tool)
         w->activateWindow();
     }
     return w;
+}
+
+// A tool gave the screen back: the launcher comes back a moment later, or at once after a
+// capture (its window may have been hidden for a grab, and the user expects the launcher).
+void FrmBase::toolClosed(Tool tool)
+{
+    m_state.ToolWindowState = 100;
+    if (tool == Tool::Capture)
+        show();
+    else
+        TimVisible.setInterval(100);
 }
 
 void FrmBase::openTool(Tool tool)
@@ -281,21 +298,14 @@ void FrmBase::CmdQuitte_Click()
 void FrmBase::CmdRepSave_Click()
 {
     focusSink();
-    FrmModale2 dialog(m_state, *this);
-    dialog.exec();
+    FrmModale2 dialog(m_state, LblChemin->text(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_state.setChemin(dialog.directory());
 }
 
 void FrmBase::ChkPP_Click()
 {
-    if (ChkPP->isChecked()) {
-        m_state.writeSetting(QStringLiteral("PressePapier"), QStringLiteral("Oui"));
-        m_state.PressePapier = QStringLiteral("Oui");
-        m_state.PressePapierFlag = 1;
-    } else {
-        m_state.writeSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
-        m_state.PressePapier = QStringLiteral("Non");
-        m_state.PressePapierFlag = 0;
-    }
+    m_state.setPressePapier(ChkPP->isChecked());
 }
 
 void FrmBase::Opt_Click(int Index)

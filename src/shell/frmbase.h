@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/intervaltimer.h"
-#include "shell/tools.h"
+#include "shell/toolhost.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -19,14 +19,14 @@ class Label;
 struct AppState;
 
 // The launcher: five tool buttons, the options panel and the quit button.
-class FrmBase : public QWidget
+class FrmBase : public QWidget, public ToolHost
 {
     Q_OBJECT
 public:
     explicit FrmBase(AppState &state, QWidget *parent = nullptr);
 
     // Shows a tool window modeless, creating it when it is not open.
-    QWidget *showTool(Tool tool);
+    QWidget *showTool(Tool tool) override;
     // The open window of a tool, if any.
     QWidget *toolWindow(Tool tool) const;
 
@@ -87,6 +87,7 @@ private:
     void Form_Load();
     void applyLanguage();
     void openTool(Tool tool);
+    void toolClosed(Tool tool);
     void setFolded(bool folded);
     void focusSink();
 

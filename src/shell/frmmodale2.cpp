@@ -4,7 +4,6 @@
 #include "platform/label.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
-#include "shell/frmbase.h"
 #include "shell/language.h"
 
 #include <QPushButton>
@@ -16,10 +15,10 @@ const CaptionRow kCaptions[] = {
 };
 }
 
-FrmModale2::FrmModale2(AppState &state, FrmBase &launcher)
-    : QDialog(&launcher, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+FrmModale2::FrmModale2(AppState &state, const QString &initialDir, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , m_state(state)
-    , m_launcher(launcher)
+    , m_initialDir(initialDir)
 {
     setObjectName(QStringLiteral("FrmModale2"));
     setWindowTitle(QStringLiteral("Save pictures to directory"));
@@ -46,7 +45,7 @@ FrmModale2::FrmModale2(AppState &state, FrmBase &launcher)
 void FrmModale2::Form_Load()
 {
     centreWindow(this);
-    Dir1->setPath(m_launcher.LblChemin->text());
+    Dir1->setPath(m_initialDir);
     CmdOK->setEnabled(false);
     const Language lang = languageFromId(m_state.Langue);
     if (lang == Language::French || lang == Language::Spanish)
@@ -61,11 +60,12 @@ void FrmModale2::Dir1_Change()
 
 void FrmModale2::CmdOK_Click()
 {
-    const QString dir = LblChemin->text();
-    m_launcher.LblChemin->setText(dir);
-    m_state.Chemin = dir;
-    m_state.writeSetting(QStringLiteral("Chemin"), dir);
     accept();
+}
+
+QString FrmModale2::directory() const
+{
+    return LblChemin->text();
 }
 
 void FrmModale2::CmdAnnule_Click()

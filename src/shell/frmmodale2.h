@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class DirListBox;
-class FrmBase;
 class Label;
 class QPushButton;
 struct AppState;
@@ -13,7 +12,9 @@ class FrmModale2 : public QDialog
 {
     Q_OBJECT
 public:
-    FrmModale2(AppState &state, FrmBase &launcher);
+    // Opens on a directory; on acceptance directory() is the one chosen.
+    FrmModale2(AppState &state, const QString &initialDir, QWidget *parent = nullptr);
+    QString directory() const;
 
     DirListBox *Dir1;
     Label *LblChemin;
@@ -29,5 +30,5 @@ private:
     void Form_Load();
 
     AppState &m_state;
-    FrmBase &m_launcher;
+    QString m_initialDir;
 };

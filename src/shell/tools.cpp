@@ -1,13 +1,13 @@
 #include "shell/tools.h"
 
-QWidget *createTool(Tool tool, AppState &state, FrmBase &launcher)
+QWidget *createTool(Tool tool, AppState &state, ToolHost &host)
 {
     switch (tool) {
-    case Tool::Capture: return createFrmCapture(state, launcher);
-    case Tool::ColorPicker: return createFrmColorPicker(state, launcher);
-    case Tool::ToIco: return createFrmToIco(state, launcher);
-    case Tool::Gradient: return createFrmGRD(state, launcher);
-    case Tool::Spherical: return createFrmSpheric(state, launcher);
+    case Tool::Capture: return createFrmCapture(state, host);
+    case Tool::ColorPicker: return createFrmColorPicker(state, host);
+    case Tool::ToIco: return createFrmToIco(state, host);
+    case Tool::Gradient: return createFrmGRD(state, host);
+    case Tool::Spherical: return createFrmSpheric(state, host);
     }
     return nullptr;
 }

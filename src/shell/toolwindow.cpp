@@ -1,18 +1,15 @@
 #include "shell/toolwindow.h"
 
-#include "shell/appstate.h"
 #include "platform/twips.h"
-#include "shell/frmbase.h"
 
 #include <QCloseEvent>
 
-ToolWindow::ToolWindow(AppState &state, FrmBase &launcher, QWidget *parent)
+ToolWindow::ToolWindow(AppState &state, ToolHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_state(state)
-    , m_launcher(launcher)
+    , m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(launcher.windowIcon());
 }
 
 void ToolWindow::Form_Unload()
@@ -22,8 +19,7 @@ void ToolWindow::Form_Unload()
 
 void ToolWindow::returnToLauncher()
 {
-    m_state.ToolWindowState = 100;
-    m_launcher.TimVisible.setInterval(100);
+    emit closed();
 }
 
 void ToolWindow::closeEvent(QCloseEvent *event)

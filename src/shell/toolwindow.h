@@ -3,16 +3,20 @@
 #include <QWidget>
 
 struct AppState;
-class FrmBase;
+class ToolHost;
 
 // What every tool window shares about opening and closing: it is destroyed when it closes,
-// and closing it asks the launcher to come back (ToolWindowState = 100, then the launcher's
-// TimVisible with 100 ms).
+// and closing it gives the screen back to the launcher through closed().
 class ToolWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ToolWindow(AppState &state, FrmBase &launcher, QWidget *parent = nullptr);
+    ToolWindow(AppState &state, ToolHost &host, QWidget *parent = nullptr);
+
+signals:
+    // The window closed and the launcher is to come back (not sent when the window hands
+    // over to another tool instead).
+    void closed();
 
 protected:
     // Return false to keep the window open.
@@ -33,5 +37,5 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
     AppState &m_state;
-    FrmBase &m_launcher;
+    ToolHost &m_host;
 };

@@ -139,7 +139,7 @@ private slots:
         QVERIFY(!w->MnuCopier->isVisible());
         QVERIFY(s.launcher->ChkPP->isChecked());
         QCOMPARE(s.env.setting(QStringLiteral("PressePapier")), QStringLiteral("Oui"));
-        QCOMPARE(s.env.state.PressePapierFlag, uint8_t(1));
+        QCOMPARE(s.env.state.PressePapier, true);
 
         CaptureSession on({{"PressePapier", "Oui"}});
         QVERIFY(!on.window->MnuCopier->isVisible());

@@ -21,8 +21,7 @@ private slots:
     void typingKeepsDigitsOnly()
     {
         TestEnv env;
-        int32_t typed = 0;
-        FrmModale1 dlg(env.state, typed);
+        FrmModale1 dlg(env.state);
         QVERIFY(!dlg.CmdOK->isEnabled());
         QTest::keyClicks(dlg.TxtC, QStringLiteral("12a3"));
         QCOMPARE(dlg.TxtC->text(), QStringLiteral("123"));
@@ -60,8 +59,7 @@ private slots:
         QFETCH(QString, clip);
         QFETCH(QString, expected);
         TestEnv env;
-        int32_t typed = 0;
-        FrmModale1 dlg(env.state, typed);
+        FrmModale1 dlg(env.state);
         paste(dlg.TxtC, clip);
         QCOMPARE(dlg.TxtC->text(), expected);
         QCOMPARE(dlg.CmdOK->isEnabled(), !expected.isEmpty());
@@ -81,24 +79,19 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, value);
         TestEnv env;
-        env.state.ToolWindowState = 0;
-        int32_t typed = -5;
-        FrmModale1 dlg(env.state, typed);
+        FrmModale1 dlg(env.state);
         dlg.show();
         QTest::keyClicks(dlg.TxtC, text);
         QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(env.state.ToolWindowState, uint8_t(1));
-        QCOMPARE(typed, value);
+        QCOMPARE(dlg.value(), value);
     }
 
     void cancelEnterOnEmptyAndCloseChangeNothing()
     {
         TestEnv env;
-        env.state.ToolWindowState = 0;
-        int32_t typed = 42;
         {
-            FrmModale1 dlg(env.state, typed);
+            FrmModale1 dlg(env.state);
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
             QTest::keyClick(dlg.TxtC, Qt::Key_Return); // empty: Validate is disabled
@@ -106,21 +99,23 @@ private slots:
             QTest::keyClicks(dlg.TxtC, QStringLiteral("255"));
             QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
             QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+            QCOMPARE(dlg.value(), 0);
         }
         {
-            FrmModale1 dlg(env.state, typed);
+            FrmModale1 dlg(env.state);
             dlg.show();
             QTest::keyClicks(dlg.TxtC, QStringLiteral("255"));
             dlg.close();
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+            QCOMPARE(dlg.value(), 0);
         }
-        QCOMPARE(env.state.ToolWindowState, uint8_t(0));
-        QCOMPARE(typed, 42);
-        FrmModale1 dlg(env.state, typed);
+        FrmModale1 dlg(env.state);
         dlg.show();
         QTest::keyClicks(dlg.TxtC, QStringLiteral("65280"));
         QTest::keyClick(dlg.TxtC, Qt::Key_Return); // Validate is the default button
-        QCOMPARE(env.state.ToolWindowState, uint8_t(1));
-        QCOMPARE(typed, 65280);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.value(), 65280);
     }
 };
 

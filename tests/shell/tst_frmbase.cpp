@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tintavo"));
         QVERIFY(launcher->Opt[0]->isChecked());
         QVERIFY(launcher->ChkPP->isChecked());
-        QCOMPARE(env.state.PressePapierFlag, uint8_t(1));
+        QCOMPARE(env.state.PressePapier, true);
         QVERIFY(launcher->CmdOption->isEnabled());
         QCOMPARE(launcher->CboLangue->currentText(), QStringLiteral("English"));
         QCOMPARE(launcher->LblChemin->text(), env.state.Chemin);
@@ -182,12 +182,12 @@ private slots:
         QFile ini(env.store.filePath(QStringLiteral("Tintavo")));
         auto launcher = start(env);
         QVERIFY(!launcher->ChkPP->isChecked());
-        QCOMPARE(env.state.PressePapierFlag, uint8_t(0));
+        QCOMPARE(env.state.PressePapier, false);
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Non"));
 
         QTest::mouseClick(launcher->ChkPP, Qt::LeftButton, {}, QPoint(5, launcher->ChkPP->height() / 2));
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Oui"));
-        QCOMPARE(env.state.PressePapierFlag, uint8_t(1));
+        QCOMPARE(env.state.PressePapier, true);
         // Ticking it from another window stores it the same way.
         launcher->ChkPP->setChecked(false);
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Non"));

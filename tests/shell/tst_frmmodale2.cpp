@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QTimer>
+
+#include <functional>
 #include <memory>
 
 namespace {
@@ -37,6 +40,29 @@ struct Fixture {
         return false;
     }
 
+    // The chooser on the launcher's directory, as the launcher opens it.
+    std::unique_ptr<FrmModale2> chooser()
+    {
+        return std::make_unique<FrmModale2>(env.state, launcher->LblChemin->text(), launcher.get());
+    }
+
+    // The launcher's "..." button opens the chooser modally; `steps` drive it and close it.
+    void throughTheLauncher(const std::function<void(FrmModale2 &)> &steps)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, launcher.get(), [&] {
+            auto *dlg = launcher->findChild<FrmModale2 *>();
+            if (!dlg || !QTest::qWaitForWindowExposed(dlg))
+                return;
+            steps(*dlg);
+            ran = !QTest::currentTestFailed();
+            if (dlg->isVisible()) // a failed step must not leave the launcher waiting
+                dlg->reject();
+        });
+        QTest::mouseClick(launcher->CmdRepSave, Qt::LeftButton);
+        QVERIFY(ran);
+    }
+
     TestEnv env;
     std::unique_ptr<FrmBase> launcher;
 };
@@ -50,7 +76,8 @@ private slots:
     void opensOnTheLaunchersDirectory()
     {
         Fixture f;
-        FrmModale2 dlg(f.env.state, *f.launcher);
+        const auto owned = f.chooser();
+        FrmModale2 &dlg = *owned;
         dlg.show();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Save pictures to directory"));
         QCOMPARE(dlg.Dir1->path(), f.pictures());
@@ -63,11 +90,11 @@ private slots:
     void cancelChangesNothing()
     {
         Fixture f;
-        FrmModale2 dlg(f.env.state, *f.launcher);
-        dlg.show();
-        QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
-        QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
-        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        f.throughTheLauncher([](FrmModale2 &dlg) {
+            QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
+            QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        });
         QCOMPARE(f.launcher->LblChemin->text(), f.pictures());
         QCOMPARE(f.env.state.Chemin, f.pictures());
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), f.pictures());
@@ -76,7 +103,8 @@ private slots:
     void highlightingIsNotOpening()
     {
         Fixture f;
-        FrmModale2 dlg(f.env.state, *f.launcher);
+        const auto owned = f.chooser();
+        FrmModale2 &dlg = *owned;
         dlg.show();
         const int row = dlg.Dir1->count() - 1;
         QTest::mouseClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, dlg.Dir1->visualItemRect(dlg.Dir1->item(row)).center());
@@ -87,18 +115,19 @@ private slots:
     void validatingASubdirectoryTakesEffectEverywhere()
     {
         Fixture f;
-        FrmModale2 dlg(f.env.state, *f.launcher);
-        dlg.show();
-        QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
         const QString chosen = f.pictures() + QStringLiteral("/sub one");
-        QCOMPARE(dlg.LblChemin->text(), chosen);
-        QVERIFY(dlg.CmdOK->isEnabled());
-        // Up to the parent and back down again also works.
-        QVERIFY(Fixture::open(dlg, QStringLiteral("pictures")));
-        QCOMPARE(dlg.LblChemin->text(), f.pictures());
-        QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
-        QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
-        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        f.throughTheLauncher([&](FrmModale2 &dlg) {
+            QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
+            QCOMPARE(dlg.LblChemin->text(), chosen);
+            QVERIFY(dlg.CmdOK->isEnabled());
+            // Up to the parent and back down again also works.
+            QVERIFY(Fixture::open(dlg, QStringLiteral("pictures")));
+            QCOMPARE(dlg.LblChemin->text(), f.pictures());
+            QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
+            QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(dlg.directory(), chosen);
+        });
         QCOMPARE(f.launcher->LblChemin->text(), chosen);
         QCOMPARE(f.env.state.Chemin, chosen);
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), chosen);
@@ -108,11 +137,12 @@ private slots:
     void rootKeepsItsSeparator()
     {
         Fixture f;
-        FrmModale2 dlg(f.env.state, *f.launcher);
-        dlg.show();
-        QVERIFY(Fixture::open(dlg, QStringLiteral("/")));
-        QCOMPARE(dlg.LblChemin->text(), QStringLiteral("/"));
-        QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+        f.throughTheLauncher([](FrmModale2 &dlg) {
+            QVERIFY(Fixture::open(dlg, QStringLiteral("/")));
+            QCOMPARE(dlg.LblChemin->text(), QStringLiteral("/"));
+            QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+        });
+        QCOMPARE(f.launcher->LblChemin->text(), QStringLiteral("/"));
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), QStringLiteral("/"));
         QCOMPARE(AppState::joinPath(QStringLiteral("/"), QStringLiteral("a.ico")), QStringLiteral("/a.ico"));
     }
@@ -121,7 +151,8 @@ private slots:
     {
         Fixture f;
         f.launcher->LblChemin->setText(f.pictures() + QStringLiteral("/gone"));
-        FrmModale2 dlg(f.env.state, *f.launcher);
+        const auto owned = f.chooser();
+        FrmModale2 &dlg = *owned;
         dlg.show();
         QVERIFY(dlg.LblChemin->text().isEmpty());
         QVERIFY(!dlg.CmdOK->isEnabled());
@@ -144,7 +175,8 @@ private slots:
         QFETCH(QString, ok);
         Fixture f;
         f.env.state.Langue = langue;
-        FrmModale2 dlg(f.env.state, *f.launcher);
+        const auto owned = f.chooser();
+        FrmModale2 &dlg = *owned;
         QCOMPARE(dlg.CmdAnnule->text(), cancel);
         QCOMPARE(dlg.CmdOK->text(), ok);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Save pictures to directory"));

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/tools.h"
+
+class QWidget;
+
+// What a tool window may ask of the program that opened it: another tool. Tools know nothing
+// else of the launcher; they tell it they closed through ToolWindow::closed().
+class ToolHost
+{
+public:
+    // Shows a tool window modeless, creating it when it is not open.
+    virtual QWidget *showTool(Tool tool) = 0;
+
+protected:
+    ~ToolHost() = default;
+};
