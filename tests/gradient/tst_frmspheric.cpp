@@ -290,6 +290,47 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
     }
 
+    void failedSaveSaysSoAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << "Anglais" << "Could not save.";
+        QTest::newRow("French") << "Francais" << "Impossible d'enregistrer.";
+        QTest::newRow("Spanish") << "Spanish" << "No se pudo guardar.";
+        QTest::newRow("unknown") << "Deutsch" << "Could not save.";
+    }
+    void failedSaveSaysSoAndWritesNothing()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        Fixture f(language);
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("200"));
+        const auto entries = [&] {
+            return QDir(f.env.dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+        dialogs.answerFile(f.env.path(QStringLiteral("missing/sphere.bmp")));
+        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].text, message);
+        QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
+        QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QCOMPARE(entries(), before);
+
+        // Another place works, and says nothing.
+        const QString elsewhere = f.env.path(QStringLiteral("sphere.bmp"));
+        dialogs.answerFile(elsewhere);
+        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QCOMPARE(
+            QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32), f.w->Pik->image());
+    }
+
     void resizingClearsAndSnapsBack()
     {
         Fixture f;
