@@ -8,10 +8,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -41,6 +44,10 @@ private slots:
     {
         TestEnv env;
         QApplication::clipboard()->setText(QStringLiteral("left over"));
+        // Started from another folder than its own.
+        const QString workingFolder = QDir::currentPath();
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
+        QVERIFY(QDir::setCurrent(env.dir.path()));
         auto launcher = start(env);
 
         QCOMPARE(env.setting("Langue"), QStringLiteral("Anglais"));
@@ -48,7 +55,11 @@ private slots:
         QCOMPARE(env.setting("AppliDemarre"), QStringLiteral("0"));
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Oui"));
         QCOMPARE(env.setting("FormatImage"), QStringLiteral("JPG25"));
-        QCOMPARE(env.setting("Chemin"), AppState::defaultSaveDirectory());
+        // The program's own folder, writable here (the build folder of this test program), is
+        // the default save directory.
+        const QString ownFolder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+        QVERIFY(QFileInfo(ownFolder).isWritable());
+        QCOMPARE(env.setting("Chemin"), ownFolder);
         QVERIFY(!env.setting("Chemin").endsWith(u'/'));
 
         QVERIFY(launcher->isVisible());
@@ -58,7 +69,8 @@ private slots:
         QCOMPARE(env.state.PressePapierFlag, uint8_t(1));
         QVERIFY(launcher->CmdOption->isEnabled());
         QCOMPARE(launcher->CboLangue->currentText(), QStringLiteral("English"));
-        QCOMPARE(launcher->LblChemin->text(), env.state.Chemin);
+        QCOMPARE(env.state.Chemin, ownFolder);
+        QCOMPARE(launcher->LblChemin->text(), ownFolder);
         QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("  Spherical\n  gradient"));
         QVERIFY(QApplication::clipboard()->text().isEmpty());
     }
