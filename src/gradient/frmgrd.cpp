@@ -1,6 +1,6 @@
 #include "gradient/frmgrd.h"
 
-#include "gradient/bmpfile.h"
+#include "gradient/gradientsave.h"
 #include "platform/clipboard.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
@@ -292,8 +292,10 @@ void FrmGRD::CmdEnreg_Click()
     // used exactly as given.
     ComD1.FileName = AppState::joinPath(m_state.Chemin, QStringLiteral(".bmp"));
     ComD1.FilterIndex = 1;
-    if (ComD1.ShowSave())
-        bmpfile::save24(PicDeg->image(), ComD1.FileName); // a failed write shows nothing
+    // A failed write keeps Save enabled, so that the picture can go somewhere else.
+    if (ComD1.ShowSave()
+        && !gradientsave::savePicture(this, m_state, PicDeg->image(), ComD1.FileName))
+        return;
     CmdEnreg->setEnabled(false);
 }
 

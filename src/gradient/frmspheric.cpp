@@ -1,6 +1,6 @@
 #include "gradient/frmspheric.h"
 
-#include "gradient/bmpfile.h"
+#include "gradient/gradientsave.h"
 #include "gradient/spherecss.h"
 #include "platform/clipboard.h"
 #include "platform/colorconv.h"
@@ -207,7 +207,7 @@ void FrmSpheric::CmdSave_Click()
         = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
     // The file name is kept from the last save in this window.
     if (CD1.ShowSave())
-        bmpfile::save24(Pik->image(), CD1.FileName); // a failed write shows nothing
+        gradientsave::savePicture(this, m_state, Pik->image(), CD1.FileName);
 }
 
 void FrmSpheric::CmdCss_Click()

@@ -5,7 +5,8 @@
 // The per-user settings store: text values addressed by application, section and key.
 // Kept as one INI file per application under the user's configuration folder
 // (~/.config/<application>/<application>.ini). A missing value reads as the empty text;
-// failures to read or write are silent.
+// failures to read or write are silent, and a write that cannot complete (a full disk) leaves
+// the file as it was.
 class SettingsStore
 {
 public:

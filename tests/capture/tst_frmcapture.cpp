@@ -154,9 +154,9 @@ private slots:
         w->setOuterSizeTwips(3000, 1500);
         QVERIFY(waitUntil([&] { return w->outerWidthTwips() >= frmCapture::LimiteH && w->outerHeightTwips() >= frmCapture::LimiteV; }));
         w->setOuterSizeTwips(9000, 6000);
-        QVERIFY(waitUntil([&] { return w->outerWidthTwips() == 9000; }));
+        QVERIFY(waitUntil([&] { return w->outerWidthTwips() == 9000 && w->outerHeightTwips() == 6000; }));
         QCOMPARE(w->PictureDoc->width(), twips::toPixelsX(9000 - 240));
-        QCOMPARE(w->PictureDoc->height(), twips::toPixelsY(w->outerHeightTwips() - 890));
+        QCOMPARE(w->PictureDoc->height(), twips::toPixelsY(6000 - 890));
     }
 
     void fullScreenCaptureReadsTheScreenAndLeavesTheClipboard()

@@ -1,4 +1,5 @@
 #include "capture/modcapture.h"
+#include "support/filesizelimit.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -123,14 +124,21 @@ private slots:
     {
         QTest::addColumn<QString>("extension");
         QTest::addColumn<bool>("emptyPicture");
-        QTest::newRow("no encoder for the extension") << "XYZ" << false;
-        QTest::newRow("empty picture, PNG") << "PNG" << true;
-        QTest::newRow("empty picture, GIF") << "GIF" << true;
+        QTest::addColumn<int>("diskRoom"); // bytes a file may grow to; 0: no limit
+        QTest::newRow("no encoder for the extension") << "XYZ" << false << 0;
+        QTest::newRow("empty picture, PNG") << "PNG" << true << 0;
+        QTest::newRow("empty picture, GIF") << "GIF" << true << 0;
+        // The disk fills up part-way through the new file. (Not GIF: its quantizer's OpenMP
+        // threads do not survive into a forked child.)
+        QTest::newRow("disk full, PNG") << "PNG" << false << 100;
+        QTest::newRow("disk full, JPG") << "JPG" << false << 100;
+        QTest::newRow("disk full, BMP") << "BMP" << false << 100;
     }
     void failuresWriteNothingAndKeepTheOldFile()
     {
         QFETCH(QString, extension);
         QFETCH(bool, emptyPicture);
+        QFETCH(int, diskRoom);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("old.") + extension);
         {
@@ -138,7 +146,16 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("precious");
         }
-        QVERIFY(!modCapture::SaveImage(path, emptyPicture ? QImage() : testPicture(), extension, 25));
+        const QImage picture = emptyPicture ? QImage() : testPicture();
+        if (diskRoom > 0) {
+            QVERIFY(modCapture::encodeImage(picture, extension, 25).size() > diskRoom);
+            const auto saved =
+                runWithFileSizeLimit(diskRoom, [&] { return modCapture::SaveImage(path, picture, extension, 25); });
+            QVERIFY(saved.has_value());
+            QVERIFY(!*saved);
+        } else {
+            QVERIFY(!modCapture::SaveImage(path, picture, extension, 25));
+        }
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("precious"));

@@ -1,4 +1,5 @@
 #include "gradient/bmpfile.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +126,24 @@ private slots:
         // A name that is a folder stays a folder.
         QVERIFY(!bmpfile::save24(sample(), dir.path()));
         QVERIFY(QFileInfo(dir.path()).isDir());
+
+        // The disk fills up part-way through the new file (12 342 bytes): the old one stays
+        // whole and no temporary file is left beside it.
+        const QString kept = dir.filePath(QStringLiteral("kept.bmp"));
+        const QByteArray old(5000, 'o');
+        {
+            QFile f(kept);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        QImage big(64, 64, QImage::Format_RGB32);
+        big.fill(qRgb(10, 20, 200));
+        const auto saved = runWithFileSizeLimit(500, [&] { return bmpfile::save24(big, kept); });
+        QVERIFY(saved.has_value());
+        QVERIFY(!*saved);
+        QCOMPARE(readAll(kept), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("kept.bmp") });
 
         if (::geteuid() == 0)
             QSKIP("permissions do not stop the superuser");

@@ -302,9 +302,21 @@ private slots:
         QVERIFY(QFile::exists(f.env.path(QStringLiteral(".bmp"))));
     }
 
+    void cancelledOrFailedSavesWriteNothing_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << "Anglais" << "Could not save.";
+        QTest::newRow("French") << "Francais" << "Impossible d'enregistrer.";
+        QTest::newRow("Spanish") << "Spanish" << "No se pudo guardar.";
+        // A failure must not pass unseen, so an unknown language gets the English text.
+        QTest::newRow("unknown") << "Klingon" << "Could not save.";
+    }
     void cancelledOrFailedSavesWriteNothing()
     {
-        Fixture f;
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        Fixture f(language);
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         const QStringList before = QDir(f.env.dir.path()).entryList(QDir::Files | QDir::Hidden);
@@ -312,13 +324,27 @@ private slots:
         dialogs.answerCancel();
         f.click(f.w->CmdEnreg);
         QVERIFY(!f.w->CmdEnreg->isEnabled());
+        QVERIFY(messages.messages().isEmpty());
+
+        // A folder that does not exist: the user is told, and may try another place.
         f.click(f.w->CmdH);
         dialogs.answerFile(f.env.path(QStringLiteral("missing/picture.bmp")));
         f.click(f.w->CmdEnreg);
-        QVERIFY(!f.w->CmdEnreg->isEnabled());
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].text, message);
+        QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
+        QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
+        QVERIFY(f.w->CmdEnreg->isEnabled());
         QCOMPARE(QDir(f.env.dir.path()).entryList(QDir::Files | QDir::Hidden), before);
         QVERIFY(!QFile::exists(f.env.path(QStringLiteral("missing"))));
-        QVERIFY(messages.messages().isEmpty());
+
+        const QString elsewhere = f.env.path(QStringLiteral("picture.bmp"));
+        dialogs.answerFile(elsewhere);
+        f.click(f.w->CmdEnreg);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(!f.w->CmdEnreg->isEnabled());
+        QCOMPARE(QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32),
+            f.w->PicDeg->image());
     }
 
     void resizingClearsAndSnapsBack()

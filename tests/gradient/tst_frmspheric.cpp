@@ -112,20 +112,52 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
+    void designedSphere_data()
+    {
+        QTest::addColumn<int>("colour1");
+        QTest::addColumn<int>("colour2");
+        QTest::addColumn<int>("ring40"); // ring 40 of 98, worked out by hand
+        QTest::addColumn<QString>("css");
+        // Green 255 - 127 x 40 / 98 = 203.2.
+        QTest::newRow("designed") << kYellow << kOrange << 0x00CBFF << "#FFFF00, #FF8000";
+        // Red 65 + 135 x 40 / 98 = 120.1, green 105 - 75 x 40 / 98 = 74.4,
+        // blue 225 - 185 x 40 / 98 = 149.49.
+        QTest::newRow("royal blue to brick red")
+            << 0xE16941 << 0x281EC8 << 0x954A78 << "#4169E1, #C81E28";
+        // Blue 255 x 40 / 98 = 104.1.
+        QTest::newRow("black to blue") << 0x000000 << 0xFF0000 << 0x680000 << "#000000, #0000FF";
+    }
     void designedSphere()
     {
+        QFETCH(int, colour1);
+        QFETCH(int, colour2);
+        QFETCH(int, ring40);
+        QFETCH(QString, css);
         Fixture f;
+        ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
+        if (colour1 != kYellow) {
+            dialogs.answerColor(colour1);
+            QTest::mouseClick(f.w->LblC1, Qt::LeftButton);
+            dialogs.answerColor(colour2);
+            QTest::mouseClick(f.w->LblC2, Qt::LeftButton);
+        }
         f.go(QStringLiteral("200"));
         QVERIFY(messages.messages().isEmpty());
         QVERIFY(f.w->CmdSave->isEnabled());
-        QCOMPARE(f.px(100, 100), kYellow);
+        QCOMPARE(f.px(100, 100), colour1);
         for (const QPoint rim :
             { QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199) })
-            QCOMPARE(f.px(rim.x(), rim.y()), kOrange);
+            QCOMPARE(f.px(rim.x(), rim.y()), colour2);
+        // On the axes the pixel at distance r shows ring r.
+        for (const QPoint at : { QPoint(140, 100), QPoint(60, 100), QPoint(100, 60) })
+            QCOMPARE(f.px(at.x(), at.y()), ring40);
         for (const QPoint out :
             { QPoint(200, 100), QPoint(0, 100), QPoint(100, 200), QPoint(250, 150), QPoint(5, 5) })
             QCOMPARE(f.px(out.x(), out.y()), kWhite);
+        QTest::mouseClick(f.w->CmdCss, Qt::LeftButton);
+        QCOMPARE(Clipboard::text(),
+            QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, %1)").arg(css));
     }
 
     void flatEllipseAndSizeTexts()
@@ -288,6 +320,47 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QVERIFY(f.w->CmdSave->isEnabled());
         QVERIFY(messages.messages().isEmpty());
+    }
+
+    void failedSaveSaysSoAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << "Anglais" << "Could not save.";
+        QTest::newRow("French") << "Francais" << "Impossible d'enregistrer.";
+        QTest::newRow("Spanish") << "Spanish" << "No se pudo guardar.";
+        QTest::newRow("unknown") << "Deutsch" << "Could not save.";
+    }
+    void failedSaveSaysSoAndWritesNothing()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        Fixture f(language);
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        f.go(QStringLiteral("200"));
+        const auto entries = [&] {
+            return QDir(f.env.dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+        dialogs.answerFile(f.env.path(QStringLiteral("missing/sphere.bmp")));
+        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages()[0].text, message);
+        QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
+        QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QCOMPARE(entries(), before);
+
+        // Another place works, and says nothing.
+        const QString elsewhere = f.env.path(QStringLiteral("sphere.bmp"));
+        dialogs.answerFile(elsewhere);
+        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(f.w->CmdSave->isEnabled());
+        QCOMPARE(
+            QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32), f.w->Pik->image());
     }
 
     void resizingClearsAndSnapsBack()

@@ -13,10 +13,11 @@ constexpr int32_t kYellow = 0x00FFFF;
 constexpr int32_t kOrange = 0x0080FF;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-SpherePlan plan(int32_t w, int32_t h, uint8_t percentage = 100, int16_t a1 = 0, int16_t a2 = 360)
+SpherePlan plan(int32_t w, int32_t h, uint8_t percentage = 100, int16_t a1 = 0, int16_t a2 = 360,
+    int32_t colour1 = kYellow, int32_t colour2 = kOrange)
 {
     SpherePlan p;
-    const SphereError e = planSphere({ 0, 0, w, h }, percentage, a1, a2, kYellow, kOrange, p);
+    const SphereError e = planSphere({ 0, 0, w, h }, percentage, a1, a2, colour1, colour2, p);
     if (e != SphereError::None)
         qFatal("unexpected failure for %d x %d", w, h);
     return p;
@@ -33,6 +34,31 @@ int32_t bgrAt(const QImage &img, int x, int y)
 {
     const QRgb c = img.pixel(x, y);
     return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
+}
+
+// The colour of ring `a` of `steps`: each channel moves from colour 1 to colour 2 by a step
+// per ring held in single precision, and is rounded half to even.
+int32_t ringColour(int32_t colour1, int32_t colour2, int a, int steps)
+{
+    int32_t out = 0;
+    for (int shift : { 0, 8, 16 }) {
+        const int c1 = (colour1 >> shift) & 0xFF, c2 = (colour2 >> shift) & 0xFF;
+        const float step = float(double(c2 - c1) / steps);
+        out |= int(std::nearbyint(c1 + double(step) * a)) << shift;
+    }
+    return out;
+}
+
+// Colour pairs whose every channel moves, some up and some down, blue the largest at one end:
+// a channel mixed up with another, or moving the wrong way, shows in the rings between.
+void colourPairs()
+{
+    QTest::addColumn<int>("colour1");
+    QTest::addColumn<int>("colour2");
+    QTest::newRow("designed yellow to orange") << kYellow << kOrange;
+    QTest::newRow("royal blue to brick red") << 0xE16941 << 0x281EC8;
+    QTest::newRow("black to blue") << 0x000000 << 0xFF0000;
+    QTest::newRow("lavender to navy") << 0xFFF0E6 << 0x800000;
 }
 
 } // namespace
@@ -71,9 +97,12 @@ private slots:
         QCOMPARE(GetRed(int32_t(0x80000005)), int16_t(0xFB));
     }
 
+    void designedSphereNumbers_data() { colourPairs(); }
     void designedSphereNumbers()
     {
-        const SpherePlan p = plan(200, 200);
+        QFETCH(int, colour1);
+        QFETCH(int, colour2);
+        const SpherePlan p = plan(200, 200, 100, 0, 360, colour1, colour2);
         QCOMPARE(p.cx, 100);
         QCOMPARE(p.cy, 100);
         QCOMPARE(p.rx, 100);
@@ -92,8 +121,7 @@ private slots:
             QCOMPARE(r.right, 100 + a);
             QCOMPARE(r.top, 100 - a);
             QCOMPARE(r.bottom, 100 + a);
-            const int green = int(std::nearbyint(255 - 127.0 * a / 98));
-            QCOMPARE(r.colour, 255 + 256 * green);
+            QCOMPARE(r.colour, ringColour(colour1, colour2, a, 98));
             // Angles 0 and 360 give one point: every ring is a whole ellipse.
             QCOMPARE(r.xStart, r.xEnd);
             QCOMPARE(r.yStart, r.yEnd);
@@ -101,8 +129,8 @@ private slots:
         SphereRing centre, rim;
         ringAt(p, 100, centre);
         ringAt(p, 2, rim);
-        QCOMPARE(centre.colour, kYellow);
-        QCOMPARE(rim.colour, kOrange);
+        QCOMPARE(centre.colour, colour1);
+        QCOMPARE(rim.colour, colour2);
     }
 
     void flatAndOddRectangles()
@@ -169,21 +197,35 @@ private slots:
             QCOMPARE(img, whiteImage(50, 50));
     }
 
+    void drawnSphereCentreAndRim_data() { colourPairs(); }
     void drawnSphereCentreAndRim()
     {
+        QFETCH(int, colour1);
+        QFETCH(int, colour2);
         QImage img = whiteImage(240, 240);
         QCOMPARE(
-            DrawSphere(img, { 0, 0, 200, 200 }, 100, 0, 360, kYellow, kOrange), SphereError::None);
-        QCOMPARE(bgrAt(img, 100, 100), kYellow);
+            DrawSphere(img, { 0, 0, 200, 200 }, 100, 0, 360, colour1, colour2), SphereError::None);
+        QCOMPARE(bgrAt(img, 100, 100), colour1);
         // The 2-pixel pen of the last ring (radius 98) reaches radius 99 on the axes.
         for (const QPoint rim :
             { QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199) })
-            QCOMPARE(bgrAt(img, rim.x(), rim.y()), kOrange);
+            QCOMPARE(bgrAt(img, rim.x(), rim.y()), colour2);
+        // Each ring's pen reaches one pixel outward, under the next ring: on the axes the pixel
+        // at distance r shows ring r.
+        for (int r : { 10, 49, 73, 97 }) {
+            const int32_t expected = ringColour(colour1, colour2, r, 98);
+            QCOMPARE(bgrAt(img, 100 + r, 100), expected);
+            QCOMPARE(bgrAt(img, 100 - r, 100), expected);
+            QCOMPARE(bgrAt(img, 100, 100 - r), expected);
+            QCOMPARE(bgrAt(img, 100, 100 + r), expected);
+        }
         for (const QPoint out :
             { QPoint(200, 100), QPoint(0, 100), QPoint(100, 0), QPoint(100, 200), QPoint(29, 29) })
             QCOMPARE(img.pixel(out), kWhite);
-        // Filled without gaps: every pixel within radius 98 of the centre is painted, and its
-        // green is never above the one of a pixel nearer the centre on the same row.
+        // Filled without gaps: every pixel within radius 98 of the centre is painted (no ring
+        // of these pairs is white), and from yellow to orange its green is never above the one
+        // of a pixel nearer the centre on the same row.
+        const bool designed = colour1 == kYellow && colour2 == kOrange;
         for (int y = 2; y <= 198; ++y) {
             int previousGreen = -1;
             for (int x = 100; x <= 198; ++x) {
@@ -191,7 +233,10 @@ private slots:
                 if (d > 98)
                     break;
                 const QRgb c = img.pixel(x, y);
-                QVERIFY(c != kWhite && qRed(c) == 255 && qBlue(c) == 0);
+                QVERIFY(c != kWhite);
+                if (!designed)
+                    continue;
+                QVERIFY(qRed(c) == 255 && qBlue(c) == 0);
                 QVERIFY(previousGreen < 0 || qGreen(c) <= previousGreen);
                 previousGreen = qGreen(c);
             }

@@ -1,5 +1,6 @@
 #include "icon/iconpixels.h"
 #include "icon/modpic2ico.h"
+#include "support/filesizelimit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -256,6 +257,18 @@ private slots:
         QVERIFY(!modPic2Ico::SaveIcon(QImage(), path, 32, 32, kCyan, true));
         QVERIFY(!modPic2Ico::SaveIcon(star(), dir.filePath(QStringLiteral("missing/x.ico")), 32, 32, kCyan, true));
         QVERIFY(!modPic2Ico::SaveIcon(star(), dir.path(), 32, 32, kCyan, true));
+        // The disk fills up part-way through the 32-bit icon (4 286 bytes).
+        const QByteArray before = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        const auto saved =
+            runWithFileSizeLimit(300, [&] { return modPic2Ico::SaveIcon(star(), path, 32, 32, kCyan, true); });
+        QVERIFY(saved.has_value());
+        QVERIFY(!*saved);
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
         if (geteuid() != 0) { // root writes anywhere
             QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
             QVERIFY(!modPic2Ico::SaveIcon(star(), path, 32, 32, kCyan, true));

@@ -27,6 +27,13 @@ private slots:
         QTest::newRow("658188") << 658188
                                 << QStringList{"#0C0B0A", "12", "11", "10", "20", "10", "22", "&H00A0B0C&", "$00A0B0C",
                                                "0xA0B0C", "658188"};
+        // Blue the largest channel: the third branch of the hue.
+        QTest::newRow("blue") << 16711680
+                              << QStringList{"#0000FF", "0", "0", "255", "160", "120", "240", "&H00FF0000&",
+                                             "$00FF0000", "0xFF0000", "16711680"};
+        QTest::newRow("royal blue") << 14772545
+                                    << QStringList{"#4169E1", "65", "105", "225", "150", "136", "175", "&H00E16941&",
+                                                   "$00E16941", "0xE16941", "14772545"};
         QTest::newRow("white") << 16777215
                                << QStringList{"#FFFFFF", "255", "255", "255", "160", "240", "0", "&H00FFFFFF&",
                                               "$00FFFFFF", "0xFFFFFF", "16777215"};
@@ -77,6 +84,12 @@ private slots:
         QTest::newRow("light red (upper half)") << 255 << 128 << 128 << 0 << 180 << 240;
         QTest::newRow("pink (hue wraps)") << 255 << 0 << 128 << 220 << 120 << 240;
         QTest::newRow("dark olive") << 85 << 107 << 47 << 55 << 72 << 94;
+        // Blue the largest channel, with green above red and red above green: the hue moves
+        // away from 160 by the two other channels' difference, in opposite directions.
+        QTest::newRow("royal blue") << 65 << 105 << 225 << 150 << 136 << 175;
+        QTest::newRow("violet") << 100 << 50 << 200 << 173 << 118 << 144;
+        QTest::newRow("indigo") << 75 << 0 << 130 << 183 << 61 << 240;
+        QTest::newRow("near-black navy") << 10 << 20 << 30 << 140 << 19 << 120;
     }
     void hueLuminanceSaturation()
     {

@@ -163,8 +163,12 @@ private slots:
         std::unique_ptr<QWidget> target(targetWindow(QColor(0x0C, 0x0B, 0x0A), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
 
+        // A colour on the clipboard first, in HTML, past the display timer's second copy: a
+        // copy made by the option's click would show.
+        pickAt(p, physicalCentre(target.get()));
+        QVERIFY(waitUntil([&] { return !p.TimCapt.isActive() && xinput::clipboard() == QLatin1String("#0C0B0A"); }));
         QTest::mouseClick(p.Opt1[3], Qt::LeftButton, {}, QPoint(6, 7)); // "C"
-        QCOMPARE(xinput::clipboard(), QString());                        // nothing copied on the click
+        QCOMPARE(xinput::clipboard(), QStringLiteral("#0C0B0A"));        // nothing copied on the click
         pickAt(p, physicalCentre(target.get()));
         QVERIFY(waitUntil([&] { return xinput::clipboard() == QLatin1String("0xA0B0C"); }));
 
@@ -222,12 +226,17 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
+        // Another program's text on the clipboard first, so that each copy shows.
+        Clipboard::setText(QStringLiteral("other"));
         p.SetTextCouleur(-1);
         QCOMPARE(boxes(p).join(QString()), QString());
         QCOMPARE(xinput::clipboard(), QString()); // the empty box is copied
         p.SetTextCouleur(16777215);
         const QStringList white = boxes(p);
+        QCOMPARE(white.first(), QStringLiteral("#FFFFFF"));
+        Clipboard::setText(QStringLiteral("other"));
         p.SetTextCouleur(16777216);
+        QCOMPARE(xinput::clipboard(), QStringLiteral("#FFFFFF")); // the unchanged box is copied
         p.SetTextCouleur(int32_t(0x80000005u));
         QCOMPARE(boxes(p), white);
         QCOMPARE(xinput::clipboard(), QStringLiteral("#FFFFFF"));

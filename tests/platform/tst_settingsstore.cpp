@@ -1,4 +1,5 @@
 #include "platform/settingsstore.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,8 @@ private slots:
         store.Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Francais"));
         QCOMPARE(store.Read(kApp, kSection, QStringLiteral("langue")), QString()); // keys are exact
         QCOMPARE(store.Read(kApp, kSection, QStringLiteral("Langue")), QStringLiteral("Francais"));
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Tintavo/Tintavo.ini"))));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("Tintavo"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Tintavo.ini")}); // and nothing else left beside it
     }
 
     void handEditedValuesAreReadAsWritten()
@@ -81,6 +83,30 @@ private slots:
         store.Read(kApp, kSection, QStringLiteral("Langue")); // whatever it finds, no crash
         store.Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Spanish"));
         QCOMPARE(SettingsStore(dir.path()).Read(kApp, kSection, QStringLiteral("Langue")), QStringLiteral("Spanish"));
+    }
+
+    void writeCutShortKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        SettingsStore(dir.path()).Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Francais"));
+        const QString path = dir.filePath(QStringLiteral("Tintavo/Tintavo.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        // The disk fills up part-way through the new file; the store says nothing (its failures
+        // are silent) but the old file stays whole and no temporary file is left beside it.
+        const QString longPath = QStringLiteral("/home/me/") + QString(2000, u'x');
+        const auto finished = runWithFileSizeLimit(before.size() + 100, [&] {
+            SettingsStore(dir.path()).Write(kApp, kSection, QStringLiteral("Chemin"), longPath);
+            return true;
+        });
+        QVERIFY(finished.has_value() && *finished);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("Tintavo"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Tintavo.ini")});
     }
 
     void unwritableFolderIsSilent()

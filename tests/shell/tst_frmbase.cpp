@@ -1,7 +1,9 @@
+#include "capture/frmcapture.h"
 #include "platform/label.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
 #include "shell/language.h"
+#include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -9,10 +11,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -55,6 +62,10 @@ private slots:
     {
         TestEnv env;
         QApplication::clipboard()->setText(QStringLiteral("left over"));
+        // Started from another folder than its own.
+        const QString workingFolder = QDir::currentPath();
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
+        QVERIFY(QDir::setCurrent(env.dir.path()));
         auto launcher = start(env);
 
         QCOMPARE(env.setting("Langue"), QStringLiteral("Anglais"));
@@ -62,7 +73,11 @@ private slots:
         QCOMPARE(env.setting("AppliDemarre"), QStringLiteral("0"));
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Oui"));
         QCOMPARE(env.setting("FormatImage"), QStringLiteral("JPG25"));
-        QCOMPARE(env.setting("Chemin"), AppState::defaultSaveDirectory());
+        // The program's own folder, writable here (the build folder of this test program), is
+        // the default save directory.
+        const QString ownFolder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+        QVERIFY(QFileInfo(ownFolder).isWritable());
+        QCOMPARE(env.setting("Chemin"), ownFolder);
         QVERIFY(!env.setting("Chemin").endsWith(u'/'));
 
         QVERIFY(launcher->isVisible());
@@ -72,7 +87,8 @@ private slots:
         QCOMPARE(env.state.PressePapier, true);
         QVERIFY(launcher->CmdOption->isEnabled());
         QCOMPARE(launcher->CboLangue->currentText(), QStringLiteral("English"));
-        QCOMPARE(launcher->LblChemin->text(), env.state.Chemin);
+        QCOMPARE(env.state.Chemin, ownFolder);
+        QCOMPARE(launcher->LblChemin->text(), ownFolder);
         QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("  Spherical\n  gradient"));
         QVERIFY(QApplication::clipboard()->text().isEmpty());
     }
@@ -228,6 +244,42 @@ private slots:
         QCOMPARE(env.state.ToolWindowState, uint8_t(100));
         QVERIFY(!launcher->isVisible());
         QVERIFY(waitUntil([&] { return launcher->isVisible(); }, 2000));
+    }
+
+    void startupToolSeesTheLaunchersSettings()
+    {
+        // The launcher reads the capture format and the save directory at its loading; a
+        // tool it opens at start-up must already find them.
+        TestEnv env;
+        env.setSetting("AppliDemarre", "1");
+        env.setSetting("FormatImage", "JPG50");
+        env.setSetting("Chemin", env.dir.path());
+        auto launcher = start(env);
+        QPointer<frmCapture> capture = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+        QVERIFY(capture);
+        QVERIFY(capture->isVisible());
+        QStringList checked;
+        for (QAction *a : capture->formatEntries())
+            if (a->isChecked())
+                checked << a->text();
+        QCOMPARE(checked, QStringList{QStringLiteral("Compression 50%")});
+        QCOMPARE(capture->jpegQuality(), int16_t(50));
+
+        // Its first save offers JPEG in the stored folder.
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(qRgb(30, 60, 200));
+        capture->putPicture(picture);
+        capture->enableSave();
+        dialogs.answerFile(env.path(QStringLiteral("shot.JPG")));
+        capture->MnuSave->trigger();
+        QCOMPARE(dialogs.requests().size(), 1);
+        QCOMPARE(dialogs.requests()[0].defaultExt, QStringLiteral(".JPG"));
+        QCOMPARE(dialogs.requests()[0].initDir, env.dir.path());
+        QImageReader reader(env.path(QStringLiteral("shot.JPG")));
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        delete capture.data();
     }
 
     void openingAToolHidesTheLauncherHalfASecondLater()
