@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -358,14 +359,16 @@ void frmCapture::TimCap_Timer()
     // The window is hidden already; minimising a hidden window would map it on X.
     if (isVisible())
         setWindowState(windowState() | Qt::WindowMinimized);
-    QPointer<frmCapture> self(this);
-    QCoreApplication::processEvents();
-    if (!self || m_closing)
-        return;
-    PicCapt->show();
-    if (!m_overlay)
-        m_overlay = new frmCaptureInfo(m_state, *this);
-    m_overlay->present(Screen::grabDesktop());
+    // The screen is read once the events pending now have run; closing the window meanwhile
+    // cancels it.
+    QTimer::singleShot(0, this, [this] {
+        if (m_closing)
+            return;
+        PicCapt->show();
+        if (!m_overlay)
+            m_overlay = new frmCaptureInfo(m_state, *this);
+        m_overlay->present(Screen::grabDesktop());
+    });
 }
 
 

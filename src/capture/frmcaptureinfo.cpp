@@ -10,11 +10,9 @@
 #include "shell/appstate.h"
 #include "shell/language.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -120,13 +118,8 @@ void frmCaptureInfo::grabKeyboardWhenMapped(int attempts)
     QWindow *w = windowHandle();
     if (w && w->isExposed() && w->setKeyboardGrabEnabled(true))
         return;
-    if (attempts > 0) {
-        QPointer<frmCaptureInfo> self(this);
-        QTimer::singleShot(20, this, [self, attempts] {
-            if (self)
-                self->grabKeyboardWhenMapped(attempts - 1);
-        });
-    }
+    if (attempts > 0)
+        QTimer::singleShot(20, this, [this, attempts] { grabKeyboardWhenMapped(attempts - 1); });
 }
 
 void frmCaptureInfo::dismiss()
@@ -347,15 +340,14 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
 
     // 5. Only a capture touches the clipboard: a cancelled selection leaves whatever the
     // user had copied.
+    // The copy waits for the events pending now, and is dropped with the capture window.
     if (!captured)
         return;
-    QPointer<frmCaptureInfo> self(this);
-    QPointer<frmCapture> capture(&m_capture);
-    QCoreApplication::processEvents();
-    if (!self || !capture)
-        return;
-    if (m_capture.copyOptionOn()) {
-        Clipboard::clear();
-        Clipboard::setImage(m_capture.PicCapt->picture());
-    }
+    frmCapture *capture = &m_capture;
+    QTimer::singleShot(0, capture, [capture] {
+        if (capture->copyOptionOn()) {
+            Clipboard::clear();
+            Clipboard::setImage(capture->PicCapt->picture());
+        }
+    });
 }

@@ -17,16 +17,15 @@
 #include "shell/language.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
@@ -315,13 +314,6 @@ void frmColorPicker::SetTextCouleur(int32_t p_Color)
     }
 }
 
-bool frmColorPicker::letEventsRun()
-{
-    QPointer<frmColorPicker> self(this);
-    QCoreApplication::processEvents();
-    return !self.isNull();
-}
-
 void frmColorPicker::CmdPipette_Click()
 {
     focusSink();
@@ -409,46 +401,65 @@ void frmColorPicker::movePointerBy(int dx, int dy)
         qBound(desktop.top(), next.y(), desktop.bottom())));
 }
 
-void frmColorPicker::EndPipette()
+void frmColorPicker::afterPendingEvents(std::function<void()> step)
 {
-    // Read once: the coordinate timer may run while events are let through below.
-    const QPoint at = pointer::physicalPos();
-    Picture3->Cls();
-    if (!letEventsRun())
-        return;
-    const QSize size = Picture3->image().size();
-    const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
-    // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
-    const QImage shot = Screen::grab(area);
-    m_captureOk = !shot.isNull() && Screen::pixel(at) != colorvalue::kUnreadable;
-    if (m_captureOk) {
-        QPainter p(&Picture3->image());
-        p.drawImage(0, 0, shot);
-    }
-    Picture3->refresh();
-    if (!PickCentre() || !letEventsRun())
-        return;
-    // Releasing here while a new pipette runs would leave that pipette without its capture.
-    if (!m_pipetteActive)
-        Screen::releaseCapture(this);
+    // Each step runs from the event loop once the events already queued have run, so no
+    // handler runs inside another. Closing the window drops the rest of the pick; a pick
+    // started later replaces this one wherever it has got to.
+    QTimer::singleShot(0, this, [this, pick = m_pick, step = std::move(step)] {
+        if (pick == m_pick)
+            step();
+    });
 }
 
-bool frmColorPicker::PickCentre()
+void frmColorPicker::EndPipette()
 {
-    if (!letEventsRun())
-        return false;
-    if (m_pipetteActive)
-        return true; // a new pipette started while events ran
-    if (!letEventsRun())
-        return false;
-    const QSize size = Picture3->image().size();
-    const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2)
-                                      : colorvalue::kUnreadable;
-    m_currentColor = value;
-    SetTextCouleur(value);
-    if (value >= 0)
-        setSwatch(value);
-    return true;
+    // Read once: the coordinate timer may run before the copy below.
+    const QPoint at = pointer::physicalPos();
+    Picture3->Cls();
+    ++m_pick;
+    afterPendingEvents([this, at] {
+        const QSize size = Picture3->image().size();
+        const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
+        // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
+        const QImage shot = Screen::grab(area);
+        m_captureOk = !shot.isNull() && Screen::pixel(at) != colorvalue::kUnreadable;
+        if (m_captureOk) {
+            QPainter p(&Picture3->image());
+            p.drawImage(0, 0, shot);
+        }
+        Picture3->refresh();
+        PickCentre();
+    });
+}
+
+void frmColorPicker::PickCentre()
+{
+    afterPendingEvents([this] {
+        if (m_pipetteActive) {
+            endPick(); // a new pipette started meanwhile
+            return;
+        }
+        afterPendingEvents([this] {
+            const QSize size = Picture3->image().size();
+            const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2)
+                                              : colorvalue::kUnreadable;
+            m_currentColor = value;
+            SetTextCouleur(value);
+            if (value >= 0)
+                setSwatch(value);
+            endPick();
+        });
+    });
+}
+
+void frmColorPicker::endPick()
+{
+    afterPendingEvents([this] {
+        // Releasing here while a new pipette runs would leave that pipette without its capture.
+        if (!m_pipetteActive)
+            Screen::releaseCapture(this);
+    });
 }
 
 void frmColorPicker::CmdBasicColor_Click()
