@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/label.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/language.h"
@@ -86,7 +87,7 @@ void frmCaptureInfo::Form_Load()
 {
     // Covers every monitor: its place is the virtual desktop, not a window manager's idea of
     // a full-screen window.
-    setGeometry(Screen::virtualGeometry());
+    setGeometry(ScreenServices::current().screen().virtualGeometry());
 }
 
 void frmCaptureInfo::present(const QImage &desktop)
@@ -94,7 +95,7 @@ void frmCaptureInfo::present(const QImage &desktop)
     Form_Load();
     m_frozen = desktop;
     m_frozen.setDevicePixelRatio(1.0);
-    m_frozenOrigin = Screen::virtualGeometryPhysical().topLeft();
+    m_frozenOrigin = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
     showShape(false);
     const Language lang = languageFromId(m_state.Langue);
     if (lang != Language::Other)
@@ -134,10 +135,11 @@ QImage frmCaptureInfo::frozenPart(const QRect &clientPixels) const
     if (clientPixels.isEmpty() || m_frozen.isNull())
         return QImage();
     const QRect global = clientPixels.translated(geometry().topLeft());
-    const QRect physical = Screen::toPhysical(global);
+    const Screen &screen = ScreenServices::current().screen();
+    const QRect physical = screen.toPhysical(global);
     // Outside the frozen copy the part is black, as the screen has nothing there.
     QImage part = m_frozen.copy(physical.translated(-m_frozenOrigin));
-    part.setDevicePixelRatio(Screen::devicePixelRatioAt(global.topLeft()));
+    part.setDevicePixelRatio(screen.devicePixelRatioAt(global.topLeft()));
     return part;
 }
 
@@ -149,7 +151,7 @@ void frmCaptureInfo::paintEvent(QPaintEvent *event)
     if (m_frozen.isNull())
         return;
     const QPoint origin = geometry().topLeft();
-    for (const Screen::Area &a : Screen::areas()) {
+    for (const Screen::Area &a : ScreenServices::current().screen().areas()) {
         const QRect target = a.logical.translated(-origin);
         const QRect source = a.physical.translated(-m_frozenOrigin);
         p.drawImage(target, m_frozen, source);
@@ -346,8 +348,9 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
     frmCapture *capture = &m_capture;
     QTimer::singleShot(0, capture, [capture] {
         if (capture->copyOptionOn()) {
-            Clipboard::clear();
-            Clipboard::setImage(capture->PicCapt->picture());
+            Clipboard &clipboard = ScreenServices::current().clipboard();
+            clipboard.clear();
+            clipboard.setImage(capture->PicCapt->picture());
         }
     });
 }

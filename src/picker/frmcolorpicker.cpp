@@ -10,6 +10,7 @@
 #include "platform/picturebox.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "platform/windowlayer.h"
 #include "shell/appstate.h"
@@ -118,6 +119,11 @@ void underline(QWidget *w)
     QFont f = w->font();
     f.setUnderline(true);
     w->setFont(f);
+}
+
+Pointer &thePointer()
+{
+    return ScreenServices::current().pointer();
 }
 
 } // namespace
@@ -309,17 +315,18 @@ void frmColorPicker::SetTextCouleur(int32_t p_Color)
                 break;
             }
         }
-        Clipboard::clear();
-        Clipboard::setText(TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text());
+        Clipboard &clipboard = ScreenServices::current().clipboard();
+        clipboard.clear();
+        clipboard.setText(TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text());
     }
 }
 
 void frmColorPicker::CmdPipette_Click()
 {
     focusSink();
-    Screen::releaseCapture(this);
+    thePointer().releaseCapture(this);
     Fra2->hide();
-    Screen::setCapture(this);
+    thePointer().setCapture(this);
     // Arrows, Enter and Esc steer the pipette wherever the pointer is.
     grabKeyboard();
     m_pipetteActive = true;
@@ -332,7 +339,7 @@ void frmColorPicker::releasePipetteGrabs()
 {
     m_loupe->stop();
     releaseKeyboard();
-    Screen::releaseCapture(this);
+    thePointer().releaseCapture(this);
 }
 
 void frmColorPicker::mouseReleaseEvent(QMouseEvent *event)
@@ -395,9 +402,9 @@ void frmColorPicker::keyPressEvent(QKeyEvent *event)
 
 void frmColorPicker::movePointerBy(int dx, int dy)
 {
-    const QPoint next = pointer::physicalPos() + QPoint(dx, dy);
-    const QRect desktop = Screen::virtualGeometryPhysical();
-    pointer::warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
+    const QPoint next = thePointer().physicalPos() + QPoint(dx, dy);
+    const QRect desktop = ScreenServices::current().screen().virtualGeometryPhysical();
+    thePointer().warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
         qBound(desktop.top(), next.y(), desktop.bottom())));
 }
 
@@ -415,15 +422,16 @@ void frmColorPicker::afterPendingEvents(std::function<void()> step)
 void frmColorPicker::EndPipette()
 {
     // Read once: the coordinate timer may run before the copy below.
-    const QPoint at = pointer::physicalPos();
+    const QPoint at = thePointer().physicalPos();
     Picture3->Cls();
     ++m_pick;
     afterPendingEvents([this, at] {
         const QSize size = Picture3->image().size();
         const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
         // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
-        const QImage shot = Screen::grab(area);
-        m_captureOk = !shot.isNull() && Screen::pixel(at) != colorvalue::kUnreadable;
+        Screen &screen = ScreenServices::current().screen();
+        const QImage shot = screen.grab(area);
+        m_captureOk = !shot.isNull() && screen.pixel(at) != colorvalue::kUnreadable;
         if (m_captureOk) {
             QPainter p(&Picture3->image());
             p.drawImage(0, 0, shot);
@@ -458,7 +466,7 @@ void frmColorPicker::endPick()
     afterPendingEvents([this] {
         // Releasing here while a new pipette runs would leave that pipette without its capture.
         if (!m_pipetteActive)
-            Screen::releaseCapture(this);
+            thePointer().releaseCapture(this);
     });
 }
 
@@ -527,7 +535,7 @@ void frmColorPicker::TimXY_Timer()
         LblPosY->clear();
         return;
     }
-    m_pointer = pointer::physicalPos();
+    m_pointer = thePointer().physicalPos();
     LblPosX->setText(QString::number(m_pointer.x()));
     LblPosY->setText(QString::number(m_pointer.y()));
 }

@@ -2,6 +2,7 @@
 #include "capture/patternwindow.h"
 #include "platform/label.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 
 // The overlay driven with real pointer and key events (XTest through xdotool) on the X
 // server's own screen.
@@ -51,13 +52,13 @@ private slots:
         CaptureSession s;
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
-        QCOMPARE(o->geometry(), Screen::virtualGeometry());
+        QCOMPARE(o->geometry(), ScreenServices::current().screen().virtualGeometry());
         QVERIFY(o->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!s.window->isVisible());
         QVERIFY(o->Labaide->isVisible());
         QVERIFY(!o->ShapeSelect->isVisible());
         QCOMPARE(o->cursor().shape(), Qt::WhatsThisCursor);
-        QCOMPARE(o->frozen().size(), Screen::virtualGeometryPhysical().size());
+        QCOMPARE(o->frozen().size(), ScreenServices::current().screen().virtualGeometryPhysical().size());
         xdo(QStringLiteral("key Escape"));
         QVERIFY(waitUntil([&] { return !o->isVisible() && s.window->isVisible(); }));
     }
@@ -104,7 +105,7 @@ private slots:
     void sizeLabelNeverEndsUpInThePicture()
     {
         CaptureSession s({{"PressePapier", "Oui"}});
-        const QRect screen = Screen::virtualGeometry();
+        const QRect screen = ScreenServices::current().screen().virtualGeometry();
         const QRect corner(screen.right() - 300, screen.bottom() - 200, 301, 201);
         PatternWindow pattern(corner);
         pattern.show();
