@@ -1,5 +1,6 @@
 #include "capture/modcapture.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -55,9 +56,10 @@ static const QImage &picture()
 
 static void BM_GrabDesktop(benchmark::State &state)
 {
-    const QRect area = Screen::virtualGeometryPhysical();
+    Screen &screen = ScreenServices::current().screen();
+    const QRect area = screen.virtualGeometryPhysical();
     for (auto _ : state) {
-        QImage shot = Screen::grabDesktop();
+        QImage shot = screen.grabDesktop();
         benchmark::DoNotOptimize(shot.constBits());
     }
     state.SetLabel(QStringLiteral("%1x%2").arg(area.width()).arg(area.height()).toStdString());

@@ -1,3 +1,4 @@
+#include "platform/screenservices.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "shell/appstate.h"
@@ -13,6 +14,10 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("tintavo"));
     // The launcher hides while a tool is open; closing that tool must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Screen, pointer and clipboard for this session, before any window needs them.
+    const std::unique_ptr<ScreenServices> services = ScreenServices::forSession();
+    ScreenServices::install(services.get());
 
     SettingsStore store;
     AppState state(store);

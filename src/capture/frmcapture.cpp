@@ -9,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -302,10 +304,11 @@ void frmCapture::TimCaptEcran1_Timer()
         return;
     // The window has been out of the way for 300 ms: the screen is read directly instead of
     // through the print-screen key, so the clipboard is not involved.
-    m_snapshot = Screen::grabDesktop();
+    Screen &screen = ScreenServices::current().screen();
+    m_snapshot = screen.grabDesktop();
     // Shown at the main monitor's scale; the picture keeps every physical pixel.
-    if (const QScreen *primary = QGuiApplication::primaryScreen(); primary && !m_snapshot.isNull())
-        m_snapshot.setDevicePixelRatio(primary->devicePixelRatio());
+    if (!m_snapshot.isNull())
+        m_snapshot.setDevicePixelRatio(screen.primaryArea().dpr);
     TimCaptEcran2.setInterval(200);
 }
 
@@ -325,7 +328,7 @@ void frmCapture::TimCaptEcran2_Timer()
     // Only the copy option puts the snapshot on the clipboard; whatever the user had copied
     // stays there otherwise.
     if (copyOptionOn())
-        Clipboard::setImage(snapshot);
+        ScreenServices::current().clipboard().setImage(snapshot);
     PicCapt->show();
     enableSave();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
@@ -350,14 +353,16 @@ void frmCapture::TimCap_Timer()
     // The window is hidden already; minimising a hidden window would map it on X.
     if (isVisible())
         setWindowState(windowState() | Qt::WindowMinimized);
-    QPointer<frmCapture> self(this);
-    QCoreApplication::processEvents();
-    if (!self || m_closing)
-        return;
-    PicCapt->show();
-    if (!m_overlay)
-        m_overlay = new frmCaptureInfo(m_state, *this);
-    m_overlay->present(Screen::grabDesktop());
+    // The screen is read once the events pending now have run; closing the window meanwhile
+    // cancels it.
+    QTimer::singleShot(0, this, [this] {
+        if (m_closing)
+            return;
+        PicCapt->show();
+        if (!m_overlay)
+            m_overlay = new frmCaptureInfo(m_state, *this);
+        m_overlay->present(ScreenServices::current().screen().grabDesktop());
+    });
 }
 
 

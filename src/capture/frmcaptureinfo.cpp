@@ -6,15 +6,14 @@
 #include "platform/clipboard.h"
 #include "platform/label.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/language.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -88,7 +87,7 @@ void frmCaptureInfo::Form_Load()
 {
     // Covers every monitor: its place is the virtual desktop, not a window manager's idea of
     // a full-screen window.
-    setGeometry(Screen::virtualGeometry());
+    setGeometry(ScreenServices::current().screen().virtualGeometry());
 }
 
 void frmCaptureInfo::present(const QImage &desktop)
@@ -96,7 +95,7 @@ void frmCaptureInfo::present(const QImage &desktop)
     Form_Load();
     m_frozen = desktop;
     m_frozen.setDevicePixelRatio(1.0);
-    m_frozenOrigin = Screen::virtualGeometryPhysical().topLeft();
+    m_frozenOrigin = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
     showShape(false);
     const Language lang = languageFromId(m_state.Langue);
     if (lang != Language::Other)
@@ -120,13 +119,8 @@ void frmCaptureInfo::grabKeyboardWhenMapped(int attempts)
     QWindow *w = windowHandle();
     if (w && w->isExposed() && w->setKeyboardGrabEnabled(true))
         return;
-    if (attempts > 0) {
-        QPointer<frmCaptureInfo> self(this);
-        QTimer::singleShot(20, this, [self, attempts] {
-            if (self)
-                self->grabKeyboardWhenMapped(attempts - 1);
-        });
-    }
+    if (attempts > 0)
+        QTimer::singleShot(20, this, [this, attempts] { grabKeyboardWhenMapped(attempts - 1); });
 }
 
 void frmCaptureInfo::dismiss()
@@ -141,10 +135,11 @@ QImage frmCaptureInfo::frozenPart(const QRect &clientPixels) const
     if (clientPixels.isEmpty() || m_frozen.isNull())
         return QImage();
     const QRect global = clientPixels.translated(geometry().topLeft());
-    const QRect physical = Screen::toPhysical(global);
+    const Screen &screen = ScreenServices::current().screen();
+    const QRect physical = screen.toPhysical(global);
     // Outside the frozen copy the part is black, as the screen has nothing there.
     QImage part = m_frozen.copy(physical.translated(-m_frozenOrigin));
-    part.setDevicePixelRatio(Screen::devicePixelRatioAt(global.topLeft()));
+    part.setDevicePixelRatio(screen.devicePixelRatioAt(global.topLeft()));
     return part;
 }
 
@@ -156,7 +151,7 @@ void frmCaptureInfo::paintEvent(QPaintEvent *event)
     if (m_frozen.isNull())
         return;
     const QPoint origin = geometry().topLeft();
-    for (const Screen::Area &a : Screen::areas()) {
+    for (const Screen::Area &a : ScreenServices::current().screen().areas()) {
         const QRect target = a.logical.translated(-origin);
         const QRect source = a.physical.translated(-m_frozenOrigin);
         p.drawImage(target, m_frozen, source);
@@ -347,15 +342,15 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
 
     // 5. Only a capture touches the clipboard: a cancelled selection leaves whatever the
     // user had copied.
+    // The copy waits for the events pending now, and is dropped with the capture window.
     if (!captured)
         return;
-    QPointer<frmCaptureInfo> self(this);
-    QPointer<frmCapture> capture(&m_capture);
-    QCoreApplication::processEvents();
-    if (!self || !capture)
-        return;
-    if (m_capture.copyOptionOn()) {
-        Clipboard::clear();
-        Clipboard::setImage(m_capture.PicCapt->picture());
-    }
+    frmCapture *capture = &m_capture;
+    QTimer::singleShot(0, capture, [capture] {
+        if (capture->copyOptionOn()) {
+            Clipboard &clipboard = ScreenServices::current().clipboard();
+            clipboard.clear();
+            clipboard.setImage(capture->PicCapt->picture());
+        }
+    });
 }

@@ -3,6 +3,7 @@
 #include "gradient/gradientsave.h"
 #include "platform/clipboard.h"
 #include "platform/picturebox.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
@@ -308,10 +309,11 @@ void FrmGRD::CmdSpheric_Click()
 
 void FrmGRD::CmdCss_Click()
 {
+    Clipboard &clipboard = ScreenServices::current().clipboard();
     if (m_drawnK == 0)
-        Clipboard::setText(lineargradient::css(Orientation::Horizontal, m_stops, m_k));
+        clipboard.setText(lineargradient::css(Orientation::Horizontal, m_stops, m_k));
     else
-        Clipboard::setText(lineargradient::css(m_drawnOrientation, m_drawnStops, m_drawnK));
+        clipboard.setText(lineargradient::css(m_drawnOrientation, m_drawnStops, m_drawnK));
     focusSink();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/label.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "platform/vbmath.h"
 #include "shell/appstate.h"
@@ -214,7 +215,7 @@ void FrmSpheric::CmdCss_Click()
 {
     focusSink();
     if (m_drawn) {
-        Clipboard::setText(spherecss::css(*m_drawn, m_drawnColour1, m_drawnColour2));
+        ScreenServices::current().clipboard().setText(spherecss::css(*m_drawn, m_drawnColour1, m_drawnColour2));
         return;
     }
     // Nothing drawn yet: the sphere the fields describe.
@@ -228,7 +229,7 @@ void FrmSpheric::CmdCss_Click()
         MessageBox::show(this, kIncompatible, MessageBox::Icon::Information, m_state.AppTitle);
         return;
     }
-    Clipboard::setText(spherecss::css(plan, c1, c2));
+    ScreenServices::current().clipboard().setText(spherecss::css(plan, c1, c2));
 }
 
 void FrmSpheric::resizeEvent(QResizeEvent *event)

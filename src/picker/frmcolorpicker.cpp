@@ -10,6 +10,7 @@
 #include "platform/picturebox.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "platform/windowlayer.h"
 #include "shell/appstate.h"
@@ -17,16 +18,15 @@
 #include "shell/language.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
@@ -119,6 +119,11 @@ void underline(QWidget *w)
     QFont f = w->font();
     f.setUnderline(true);
     w->setFont(f);
+}
+
+Pointer &thePointer()
+{
+    return ScreenServices::current().pointer();
 }
 
 } // namespace
@@ -310,24 +315,18 @@ void frmColorPicker::SetTextCouleur(int32_t p_Color)
                 break;
             }
         }
-        Clipboard::clear();
-        Clipboard::setText(TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text());
+        Clipboard &clipboard = ScreenServices::current().clipboard();
+        clipboard.clear();
+        clipboard.setText(TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text());
     }
-}
-
-bool frmColorPicker::letEventsRun()
-{
-    QPointer<frmColorPicker> self(this);
-    QCoreApplication::processEvents();
-    return !self.isNull();
 }
 
 void frmColorPicker::CmdPipette_Click()
 {
     focusSink();
-    Screen::releaseCapture(this);
+    thePointer().releaseCapture(this);
     Fra2->hide();
-    Screen::setCapture(this);
+    thePointer().setCapture(this);
     // Arrows, Enter and Esc steer the pipette wherever the pointer is.
     grabKeyboard();
     m_pipetteActive = true;
@@ -340,7 +339,7 @@ void frmColorPicker::releasePipetteGrabs()
 {
     m_loupe->stop();
     releaseKeyboard();
-    Screen::releaseCapture(this);
+    thePointer().releaseCapture(this);
 }
 
 void frmColorPicker::mouseReleaseEvent(QMouseEvent *event)
@@ -403,52 +402,72 @@ void frmColorPicker::keyPressEvent(QKeyEvent *event)
 
 void frmColorPicker::movePointerBy(int dx, int dy)
 {
-    const QPoint next = pointer::physicalPos() + QPoint(dx, dy);
-    const QRect desktop = Screen::virtualGeometryPhysical();
-    pointer::warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
+    const QPoint next = thePointer().physicalPos() + QPoint(dx, dy);
+    const QRect desktop = ScreenServices::current().screen().virtualGeometryPhysical();
+    thePointer().warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
         qBound(desktop.top(), next.y(), desktop.bottom())));
+}
+
+void frmColorPicker::afterPendingEvents(std::function<void()> step)
+{
+    // Each step runs from the event loop once the events already queued have run, so no
+    // handler runs inside another. Closing the window drops the rest of the pick; a pick
+    // started later replaces this one wherever it has got to.
+    QTimer::singleShot(0, this, [this, pick = m_pick, step = std::move(step)] {
+        if (pick == m_pick)
+            step();
+    });
 }
 
 void frmColorPicker::EndPipette()
 {
-    // Read once: the coordinate timer may run while events are let through below.
-    const QPoint at = pointer::physicalPos();
+    // Read once: the coordinate timer may run before the copy below.
+    const QPoint at = thePointer().physicalPos();
     Picture3->Cls();
-    if (!letEventsRun())
-        return;
-    const QSize size = Picture3->image().size();
-    const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
-    // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
-    const QImage shot = Screen::grab(area);
-    m_captureOk = !shot.isNull() && Screen::pixel(at) != colorvalue::kUnreadable;
-    if (m_captureOk) {
-        QPainter p(&Picture3->image());
-        p.drawImage(0, 0, shot);
-    }
-    Picture3->refresh();
-    if (!PickCentre() || !letEventsRun())
-        return;
-    // Releasing here while a new pipette runs would leave that pipette without its capture.
-    if (!m_pipetteActive)
-        Screen::releaseCapture(this);
+    ++m_pick;
+    afterPendingEvents([this, at] {
+        const QSize size = Picture3->image().size();
+        const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
+        // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
+        Screen &screen = ScreenServices::current().screen();
+        const QImage shot = screen.grab(area);
+        m_captureOk = !shot.isNull() && screen.pixel(at) != colorvalue::kUnreadable;
+        if (m_captureOk) {
+            QPainter p(&Picture3->image());
+            p.drawImage(0, 0, shot);
+        }
+        Picture3->refresh();
+        PickCentre();
+    });
 }
 
-bool frmColorPicker::PickCentre()
+void frmColorPicker::PickCentre()
 {
-    if (!letEventsRun())
-        return false;
-    if (m_pipetteActive)
-        return true; // a new pipette started while events ran
-    if (!letEventsRun())
-        return false;
-    const QSize size = Picture3->image().size();
-    const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2)
-                                      : colorvalue::kUnreadable;
-    m_currentColor = value;
-    SetTextCouleur(value);
-    if (value >= 0)
-        setSwatch(value);
-    return true;
+    afterPendingEvents([this] {
+        if (m_pipetteActive) {
+            endPick(); // a new pipette started meanwhile
+            return;
+        }
+        afterPendingEvents([this] {
+            const QSize size = Picture3->image().size();
+            const int32_t value = m_captureOk ? Picture3->Point(size.width() / 2, size.height() / 2)
+                                              : colorvalue::kUnreadable;
+            m_currentColor = value;
+            SetTextCouleur(value);
+            if (value >= 0)
+                setSwatch(value);
+            endPick();
+        });
+    });
+}
+
+void frmColorPicker::endPick()
+{
+    afterPendingEvents([this] {
+        // Releasing here while a new pipette runs would leave that pipette without its capture.
+        if (!m_pipetteActive)
+            thePointer().releaseCapture(this);
+    });
 }
 
 void frmColorPicker::CmdBasicColor_Click()
@@ -518,7 +537,7 @@ void frmColorPicker::TimXY_Timer()
         LblPosY->clear();
         return;
     }
-    m_pointer = pointer::physicalPos();
+    m_pointer = thePointer().physicalPos();
     LblPosX->setText(QString::number(m_pointer.x()));
     LblPosY->setText(QString::number(m_pointer.y()));
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class Label;
 class Loupe;
@@ -76,15 +77,16 @@ private:
     void buildValueFrame();
     void Form_Load();
     void Form_MouseUp(Qt::MouseButton Button);
+    // The pick runs in steps, each after the events pending at that point.
     void EndPipette();
-    bool PickCentre(); // false when the window was destroyed meanwhile
+    void PickCentre();
+    void endPick();
+    void afterPendingEvents(std::function<void()> step);
     void cancelPipette();
     void releasePipetteGrabs();
     void focusSink();
     void setSwatch(int32_t color);
     void movePointerBy(int dx, int dy);
-    // Lets pending events run; false when the window was destroyed meanwhile.
-    bool letEventsRun();
 
     Loupe *m_loupe;
     uint8_t m_copyOption = 0;
@@ -92,6 +94,7 @@ private:
     QPoint m_pointer;
     bool m_pipetteActive = false;
     bool m_captureOk = false;
+    unsigned m_pick = 0; // counts picks; only the latest one's steps run
     int32_t m_currentColor = 0;
     int32_t m_swatchColor;
 };

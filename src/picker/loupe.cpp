@@ -5,10 +5,9 @@
 #include "platform/colorconv.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 constexpr int kBorder = 1;
@@ -49,21 +48,18 @@ void Loupe::stop()
     hide();
 }
 
-void Loupe::refresh() { refreshAt(pointer::physicalPos()); }
+void Loupe::refresh() { refreshAt(ScreenServices::current().pointer().physicalPos()); }
 
 void Loupe::refreshAt(QPoint physicalPointer)
 {
-    const QImage patch = Screen::grab(loupegeometry::neighbourhood(physicalPointer));
+    Screen &screen = ScreenServices::current().screen();
+    const QImage patch = screen.grab(loupegeometry::neighbourhood(physicalPointer));
     const int c = loupegeometry::kSpan / 2;
     m_centre = patch.valid(c, c) ? fromQRgb(patch.pixel(c, c)) : -1;
     m_view = loupegeometry::magnify(patch);
 
-    const QPoint logical = Screen::toLogical(physicalPointer);
-    const QScreen *screen = QGuiApplication::screenAt(logical);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(QPoint(0, 0), size());
-    move(loupegeometry::placement(logical, size(), area, kGap));
+    const QPoint logical = screen.toLogical(physicalPointer);
+    move(loupegeometry::placement(logical, size(), screen.areaAt(logical).logical, kGap));
     if (isVisible())
         repaint();
 }

@@ -3,13 +3,16 @@
 #include <QImage>
 #include <QString>
 
-// The system clipboard. Never blocks: when another program owns it, reads give nothing.
+// The system clipboard. Never blocks: when another program owns it, reads give nothing. One
+// implementation per kind of session (see ScreenServices).
 class Clipboard
 {
 public:
-    static void clear();
-    static void setText(const QString &text);
-    static QString text();
-    static void setImage(const QImage &image);
-    static QImage image();
+    virtual ~Clipboard() = default;
+
+    virtual void clear() = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual QString text() const = 0;
+    virtual void setImage(const QImage &image) = 0;
+    virtual QImage image() const = 0;
 };

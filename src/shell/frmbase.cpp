@@ -1,6 +1,7 @@
 #include "shell/frmbase.h"
 
 #include "platform/clipboard.h"
+#include "platform/screenservices.h"
 #include "platform/label.h"
 #include "platform/shell.h"
 #include "platform/twips.h"
@@ -198,7 +199,7 @@ void FrmBase::Form_Load()
     ChkPP->setChecked(m_state.PressePapier);
 
     // 6. Every start leaves the clipboard empty.
-    Clipboard::clear();
+    ScreenServices::current().clipboard().clear();
 
     // 7.
     LblChemin->setText(m_state.Chemin);

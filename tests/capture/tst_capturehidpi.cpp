@@ -2,6 +2,7 @@
 #include "capture/patternwindow.h"
 #include "platform/colorconv.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -27,12 +28,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
         pump(200);
         const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
-        const QImage desktop = Screen::grabDesktop();
+        Screen &screen = ScreenServices::current().screen();
+        const QImage desktop = screen.grabDesktop();
         QCOMPARE(desktop.size(), logical * 2);
         for (const QPoint p : {QPoint(100, 500), QPoint(499, 799), QPoint(301, 613)})
             QCOMPARE(desktop.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(p.x(), p.y()) & 0xFFFFFF);
-        QCOMPARE(Screen::grab(QRect(301, 613, 3, 2)).pixel(0, 0) & 0xFFFFFF, PatternWindow::colourAt(301, 613) & 0xFFFFFF);
-        QCOMPARE(Screen::pixel(QPoint(302, 614)), fromQRgb(PatternWindow::colourAt(302, 614)));
+        QCOMPARE(screen.grab(QRect(301, 613, 3, 2)).pixel(0, 0) & 0xFFFFFF, PatternWindow::colourAt(301, 613) & 0xFFFFFF);
+        QCOMPARE(screen.pixel(QPoint(302, 614)), fromQRgb(PatternWindow::colourAt(302, 614)));
     }
 
     void fullCaptureSavesEveryPhysicalPixel()

@@ -1,6 +1,7 @@
 #include "capture/capturesession.h"
 #include "capture/patternwindow.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,7 +20,7 @@ const char *kScreens = R"({"screens": [
 // A desktop copy in physical pixels whose every pixel tells its physical position.
 QImage physicalPattern()
 {
-    const QRect all = Screen::virtualGeometryPhysical();
+    const QRect all = ScreenServices::current().screen().virtualGeometryPhysical();
     QImage img(all.size(), QImage::Format_RGB32);
     for (int y = 0; y < img.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
@@ -63,19 +64,21 @@ class TstCaptureScreens : public QObject
 private slots:
     void desktopSpansBothMonitors()
     {
+        const Screen &screen = ScreenServices::current().screen();
         QCOMPARE(QGuiApplication::screens().size(), 2);
-        QCOMPARE(Screen::virtualGeometry(), QRect(0, 0, 2304, 1024));
-        QCOMPARE(Screen::virtualGeometryPhysical(), QRect(0, 0, 1280 + 2048, 1536));
+        QCOMPARE(screen.virtualGeometry(), QRect(0, 0, 2304, 1024));
+        QCOMPARE(screen.virtualGeometryPhysical(), QRect(0, 0, 1280 + 2048, 1536));
     }
 
     void rectanglesMapByTheirMonitorsScale()
     {
-        QCOMPARE(Screen::toPhysical(QRect(100, 100, 10, 20)), QRect(100, 100, 10, 20));
-        QCOMPARE(Screen::toPhysical(QRect(1400, 100, 100, 50)), QRect(1280 + 240, 200, 200, 100));
+        const Screen &screen = ScreenServices::current().screen();
+        QCOMPARE(screen.toPhysical(QRect(100, 100, 10, 20)), QRect(100, 100, 10, 20));
+        QCOMPARE(screen.toPhysical(QRect(1400, 100, 100, 50)), QRect(1280 + 240, 200, 200, 100));
         // A rectangle whose corner lies below the right monitor still takes its scale.
-        QCOMPARE(Screen::toPhysical(QRect(2000, 800, 10, 10)), QRect(1280 + 1440, 1600, 20, 20));
-        QCOMPARE(Screen::devicePixelRatioAt(QPoint(2000, 10)), 2.0);
-        QCOMPARE(Screen::devicePixelRatioAt(QPoint(10, 10)), 1.0);
+        QCOMPARE(screen.toPhysical(QRect(2000, 800, 10, 10)), QRect(1280 + 1440, 1600, 20, 20));
+        QCOMPARE(screen.devicePixelRatioAt(QPoint(2000, 10)), 2.0);
+        QCOMPARE(screen.devicePixelRatioAt(QPoint(10, 10)), 1.0);
     }
 
     void fullCaptureCoversBothMonitors()

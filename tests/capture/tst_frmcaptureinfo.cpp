@@ -2,6 +2,7 @@
 #include "capture/patternwindow.h"
 #include "platform/label.h"
 #include "platform/screen.h"
+#include "platform/screenservices.h"
 
 #include <QScreen>
 
@@ -108,7 +109,7 @@ private slots:
     void sizeLabelNeverEndsUpInThePicture()
     {
         CaptureSession s({{"PressePapier", "Oui"}});
-        const QRect screen = Screen::virtualGeometry();
+        const QRect screen = ScreenServices::current().screen().virtualGeometry();
         const QRect corner(screen.right() - 300, screen.bottom() - 200, 301, 201);
         PatternWindow pattern(corner);
         pattern.show();

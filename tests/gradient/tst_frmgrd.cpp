@@ -1,6 +1,7 @@
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
 #include "platform/clipboard.h"
+#include "platform/screenservices.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
@@ -403,21 +404,21 @@ private slots:
     {
         Fixture f;
         f.click(f.w->CmdCss); // nothing drawn yet: the stops in use, left to right
-        QCOMPARE(Clipboard::text(),
+        QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 33.33%, #008040 66.67%, "
                            "#8000FF 100%)"));
         f.click(f.w->op2);
         f.click(f.w->CmdV);
         f.click(f.w->op1); // not drawn: the copy follows the picture
         f.click(f.w->CmdCss);
-        QCOMPARE(Clipboard::text(),
+        QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("linear-gradient(180deg, #FF0000 0%, #FFFF00 50%, #008040 100%)"));
         f.click(f.w->CmdD2);
         auto *menu = f.w->PicDeg->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
         QVERIFY(f.w->PicDeg->actions().contains(menu));
         menu->trigger();
-        QCOMPARE(Clipboard::text(),
+        QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("linear-gradient(to bottom left, #FF0000 0%, #FFFF00 100%)"));
     }
 };

@@ -1,6 +1,7 @@
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
 #include "platform/clipboard.h"
+#include "platform/screenservices.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
@@ -387,14 +388,14 @@ private slots:
         Fixture f;
         RecordingMessageBox messages;
         QTest::mouseClick(f.w->CmdCss, Qt::LeftButton); // nothing drawn: the fields
-        QCOMPARE(Clipboard::text(),
+        QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000)"));
         f.go(QStringLiteral("300"), QStringLiteral("100"));
         f.w->TxtWidth->setText(QStringLiteral("oops")); // the copy follows the picture
         auto *menu = f.w->Pik->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
         menu->trigger();
-        QCOMPARE(Clipboard::text(),
+        QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("radial-gradient(ellipse 148px 49px at 150px 50px, #FFFF00, #FF8000)"));
         QVERIFY(messages.messages().isEmpty());
         f.go(QStringLiteral("oops"));

@@ -5,6 +5,7 @@
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/pointer.h"
+#include "platform/screenservices.h"
 #include "shell/frmbase.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -179,7 +180,7 @@ private slots:
         // Off: the clipboard keeps what another copy put there.
         QTest::mouseClick(p.chkcopyauto, Qt::LeftButton);
         QVERIFY(!p.chkcopyauto->isChecked());
-        Clipboard::setText(QStringLiteral("keep"));
+        ScreenServices::current().clipboard().setText(QStringLiteral("keep"));
         pickAt(p, physicalCentre(target.get()));
         pump(250); // past the display timer's second copy
         QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#0C0B0A"));
@@ -213,11 +214,11 @@ private slots:
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
         xinput::moveTo(QPoint(789, 350));
         xinput::key(QStringLiteral("shift+Right"));
-        QVERIFY(waitUntil([] { return pointer::physicalPos() == QPoint(799, 350); }));
+        QVERIFY(waitUntil([] { return ScreenServices::current().pointer().physicalPos() == QPoint(799, 350); }));
         xinput::key(QStringLiteral("Right"));
         xinput::key(QStringLiteral("Up"));
         xinput::key(QStringLiteral("Down"));
-        QVERIFY(waitUntil([] { return pointer::physicalPos() == QPoint(800, 350); }));
+        QVERIFY(waitUntil([] { return ScreenServices::current().pointer().physicalPos() == QPoint(800, 350); }));
         xinput::key(QStringLiteral("Return"));
         QVERIFY(waitUntil([&] { return !p.pipetteActive() && p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
     }

@@ -1,5 +1,6 @@
 #include "picker/frmmodale1.h"
 #include "platform/clipboard.h"
+#include "platform/screenservices.h"
 #include "support/testenv.h"
 
 #include <QLineEdit>
@@ -12,8 +13,9 @@ class TstFrmModale1 : public QObject
 
     void paste(QLineEdit *box, const QString &text)
     {
-        Clipboard::setText(text);
-        QVERIFY(waitUntil([&] { return Clipboard::text() == text; }));
+        Clipboard &clipboard = ScreenServices::current().clipboard();
+        clipboard.setText(text);
+        QVERIFY(waitUntil([&] { return clipboard.text() == text; }));
         box->paste();
     }
 

@@ -5,6 +5,7 @@
 #include "picker/loupe.h"
 #include "platform/label.h"
 #include "platform/pointer.h"
+#include "platform/screenservices.h"
 #include "shell/frmbase.h"
 #include "support/testenv.h"
 #include "xinput.h"
@@ -60,7 +61,7 @@ private slots:
     void picksThePhysicalPixel()
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        QVERIFY(pointer::isNative());
+        QVERIFY(ScreenServices::current().pointer().isNative());
         TestEnv env;
         env.state.loadStartupSettings();
         FrmBase launcher(env.state);
@@ -103,7 +104,7 @@ private slots:
         QVERIFY(waitUntil([&] { return p->pipetteActive(); }));
         xinput::moveTo(QPoint(760, 350));
         xinput::key(QStringLiteral("Right"));
-        QVERIFY(waitUntil([] { return pointer::physicalPos() == QPoint(761, 350); }));
+        QVERIFY(waitUntil([] { return ScreenServices::current().pointer().physicalPos() == QPoint(761, 350); }));
         xinput::key(QStringLiteral("Return"));
         QVERIFY(waitUntil([&] { return !p->pipetteActive(); }));
         QVERIFY(waitUntil([&] { return p->TxtC[0]->text() == QLatin1String("#0000FF"); }, 1000));

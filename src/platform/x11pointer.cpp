@@ -1,9 +1,10 @@
-#include "platform/pointer.h"
+#include "platform/x11pointer.h"
 
 #include "platform/screen.h"
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -29,15 +30,18 @@ xcb_window_t rootWindow(xcb_connection_t *c)
 
 } // namespace
 
-namespace pointer {
+X11Pointer::X11Pointer(const Screen &screen)
+    : m_screen(screen)
+{
+}
 
-bool isNative()
+bool X11Pointer::isNative() const
 {
     xcb_connection_t *c = connection();
     return c && rootWindow(c) != XCB_WINDOW_NONE;
 }
 
-QPoint physicalPos()
+QPoint X11Pointer::physicalPos()
 {
     if (xcb_connection_t *c = connection()) {
         const xcb_window_t root = rootWindow(c);
@@ -51,10 +55,10 @@ QPoint physicalPos()
             }
         }
     }
-    return Screen::toPhysical(Screen::cursorPos());
+    return m_screen.toPhysical(QCursor::pos());
 }
 
-void warpTo(QPoint physical)
+void X11Pointer::warpTo(QPoint physical)
 {
     if (xcb_connection_t *c = connection()) {
         const xcb_window_t root = rootWindow(c);
@@ -65,7 +69,17 @@ void warpTo(QPoint physical)
             return;
         }
     }
-    QCursor::setPos(Screen::toLogical(physical));
+    QCursor::setPos(m_screen.toLogical(physical));
 }
 
-} // namespace pointer
+void X11Pointer::setCapture(QWidget *widget)
+{
+    if (widget)
+        widget->grabMouse();
+}
+
+void X11Pointer::releaseCapture(QWidget *widget)
+{
+    if (widget)
+        widget->releaseMouse();
+}

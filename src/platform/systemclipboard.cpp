@@ -1,4 +1,4 @@
-#include "platform/clipboard.h"
+#include "platform/systemclipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,31 +10,31 @@ QClipboard *board()
 }
 } // namespace
 
-void Clipboard::clear()
+void SystemClipboard::clear()
 {
     if (QClipboard *c = board())
         c->clear();
 }
 
-void Clipboard::setText(const QString &text)
+void SystemClipboard::setText(const QString &text)
 {
     if (QClipboard *c = board())
         c->setText(text);
 }
 
-QString Clipboard::text()
+QString SystemClipboard::text() const
 {
     QClipboard *c = board();
     return c ? c->text() : QString();
 }
 
-void Clipboard::setImage(const QImage &image)
+void SystemClipboard::setImage(const QImage &image)
 {
     if (QClipboard *c = board())
         c->setImage(image);
 }
 
-QImage Clipboard::image()
+QImage SystemClipboard::image() const
 {
     QClipboard *c = board();
     return c ? c->image() : QImage();

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+class Clipboard;
+class Pointer;
+class Screen;
+
+// The screen, the pointer and the clipboard of one kind of session. main() picks the back end
+// for the session once at start-up and installs it; windows and logic reach the services only
+// through current(). Tests install an in-memory back end instead.
+class ScreenServices
+{
+public:
+    ScreenServices() = default;
+    ScreenServices(const ScreenServices &) = delete;
+    ScreenServices &operator=(const ScreenServices &) = delete;
+    // Services destroyed while installed are uninstalled.
+    virtual ~ScreenServices();
+
+    virtual Screen &screen() = 0;
+    virtual Pointer &pointer() = 0;
+    virtual Clipboard &clipboard() = 0;
+
+    // The back end for the session this program runs in.
+    static std::unique_ptr<ScreenServices> forSession();
+
+    // Makes these services the ones current() returns; nullptr uninstalls them.
+    static void install(ScreenServices *services);
+    // The installed services. A program that never installed any (a test that does not go
+    // through main()) gets the session's on first use.
+    static ScreenServices &current();
+};
