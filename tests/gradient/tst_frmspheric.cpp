@@ -157,7 +157,7 @@ private slots:
             { QPoint(200, 100), QPoint(0, 100), QPoint(100, 200), QPoint(250, 150), QPoint(5, 5) })
             QCOMPARE(f.px(out.x(), out.y()), kWhite);
         QTest::mouseClick(f.w->CmdCss, Qt::LeftButton);
-        QCOMPARE(Clipboard::text(),
+        QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, %1)").arg(css));
     }
 

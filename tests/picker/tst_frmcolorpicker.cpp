@@ -228,14 +228,14 @@ private slots:
         World w;
         frmColorPicker &p = *w.picker;
         // Another program's text on the clipboard first, so that each copy shows.
-        Clipboard::setText(QStringLiteral("other"));
+        ScreenServices::current().clipboard().setText(QStringLiteral("other"));
         p.SetTextCouleur(-1);
         QCOMPARE(boxes(p).join(QString()), QString());
         QCOMPARE(xinput::clipboard(), QString()); // the empty box is copied
         p.SetTextCouleur(16777215);
         const QStringList white = boxes(p);
         QCOMPARE(white.first(), QStringLiteral("#FFFFFF"));
-        Clipboard::setText(QStringLiteral("other"));
+        ScreenServices::current().clipboard().setText(QStringLiteral("other"));
         p.SetTextCouleur(16777216);
         QCOMPARE(xinput::clipboard(), QStringLiteral("#FFFFFF")); // the unchanged box is copied
         p.SetTextCouleur(int32_t(0x80000005u));
