@@ -56,13 +56,11 @@ const CaptionRow kCaptions[] = {
     {"Opt(5)", "Spherical gradient", "Gradient sphérique", "Degradado esférico"},
 };
 
-QPushButton *bigButton(QWidget *parent, const char *name, int left, int top, const char *text,
-                       buttonicons::Kind kind)
+QPushButton *bigButton(QWidget *parent, const char *name, int left, int top, buttonicons::Kind kind)
 {
     auto *b = makeControl<QPushButton>(parent, QString::fromLatin1(name), left, top, 2115, 495);
     b->setIcon(buttonicons::icon(kind));
     b->setIconSize(QSize(twips::toPixelsX(240), twips::toPixelsY(240)));
-    setCaption(b, QString::fromUtf8(text));
     b->setStyleSheet(QStringLiteral("text-align: left; padding-left: 5px;"));
     return b;
 }
@@ -94,38 +92,28 @@ void FrmBase::buildControls()
     setPalette(pal);
     setAutoFillBackground(true);
 
-    CmdCapture = bigButton(this, "CmdCapture", 60, 60, " Screenshot", buttonicons::Kind::Capture);
-    CmdColoPic = bigButton(this, "CmdColoPic", 60, 600, "Color picker", buttonicons::Kind::Picker);
-    CmdIco = bigButton(this, "CmdIco", 60, 1140, " BMP to ICO", buttonicons::Kind::Icon);
-    CmdGradient1 = bigButton(this, "CmdGradient1", 2220, 60, "  Gradient", buttonicons::Kind::Gradient);
-    CmdGradient2 = bigButton(this, "CmdGradient2", 2220, 600, "Spherical gradient", buttonicons::Kind::Sphere);
-    CmdOption = makeControl<QPushButton>(this, QStringLiteral("CmdOption"), 2220, 1140, 1035, 495,
-        QStringLiteral("Options"));
-    CmdQuitte = makeControl<QPushButton>(this, QStringLiteral("CmdQuitte"), 3300, 1140, 1035, 495,
-        QStringLiteral("Close"));
+    CmdCapture = bigButton(this, "CmdCapture", 60, 60, buttonicons::Kind::Capture);
+    CmdColoPic = bigButton(this, "CmdColoPic", 60, 600, buttonicons::Kind::Picker);
+    CmdIco = bigButton(this, "CmdIco", 60, 1140, buttonicons::Kind::Icon);
+    CmdGradient1 = bigButton(this, "CmdGradient1", 2220, 60, buttonicons::Kind::Gradient);
+    CmdGradient2 = bigButton(this, "CmdGradient2", 2220, 600, buttonicons::Kind::Sphere);
+    CmdOption = makeControl<QPushButton>(this, QStringLiteral("CmdOption"), 2220, 1140, 1035, 495);
+    CmdQuitte = makeControl<QPushButton>(this, QStringLiteral("CmdQuitte"), 3300, 1140, 1035, 495);
 
-    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1950, 4035, 255,
-        QStringLiteral("Save pictures to the directory:"));
+    Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1950, 4035, 255);
     CmdRepSave = makeControl<QPushButton>(this, QStringLiteral("CmdRepSave"), 180, 2220, 495, 315);
     CmdRepSave->setIcon(buttonicons::icon(buttonicons::Kind::Folder));
     LblChemin = makeControl<Label>(this, QStringLiteral("LblChemin"), 660, 2220, 3675, 315);
     LblChemin->setSunken(true);
     LblChemin->setTextInteractionFlags(Qt::NoTextInteraction);
-    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2640, 4095, 255,
-        QStringLiteral("Screenshot:"));
-    ChkPP = makeControl<QCheckBox>(this, QStringLiteral("ChkPP"), 180, 2910, 4035, 255,
-        QStringLiteral("Automatically copy to the clipboard."));
+    Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2640, 4095, 255);
+    ChkPP = makeControl<QCheckBox>(this, QStringLiteral("ChkPP"), 180, 2910, 4035, 255);
 
-    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 120, 3300, 2775, 1935,
-        QStringLiteral("Application at start up"));
-    const char *optCaptions[] = {"None", "Screenshot", "Color picker", "BMP to ICO", "Color gradient",
-                                 "Spherical gradient"};
+    Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 120, 3300, 2775, 1935);
     for (int i = 0; i < 6; ++i)
-        Opt[i] = makeControl<QRadioButton>(Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255,
-                                           QString::fromLatin1(optCaptions[i]));
+        Opt[i] = makeControl<QRadioButton>(Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255);
 
-    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 3000, 3300, 1095, 255,
-        QStringLiteral("Language"));
+    Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 3000, 3300, 1095, 255);
     CboLangue = makeControl<QComboBox>(this, QStringLiteral("CboLangue"), 3000, 3600, 1275, 360);
     CboLangue->setEditable(true);
     CboLangue->setInsertPolicy(QComboBox::NoInsert);
@@ -136,8 +124,7 @@ void FrmBase::buildControls()
     // chooses one with Enter.
     CboLangue->setCompleter(nullptr);
     CboLangue->installEventFilter(this);
-    CmdCache = makeControl<QPushButton>(this, QStringLiteral("CmdCache"), 3180, 4740, 1095, 435,
-        QStringLiteral("Hide"));
+    CmdCache = makeControl<QPushButton>(this, QStringLiteral("CmdCache"), 3180, 4740, 1095, 435);
     Lbl5 = makeControl<Label>(this, QStringLiteral("Lbl5"), 2040, 5400, 2415, 255,
         QStringLiteral("Connection to the website"));
     Lbl5->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
@@ -166,6 +153,10 @@ void FrmBase::buildControls()
     // The two shared values shown here follow whoever changes them.
     connect(&m_state, &AppState::cheminChanged, LblChemin, &Label::setText);
     connect(&m_state, &AppState::pressePapierChanged, ChkPP, &QCheckBox::setChecked);
+    // The designed captions are the table's English column, but for the one button whose
+    // designed text is on one line.
+    applyCaptions(this, kCaptions, Language::English);
+    setCaption(CmdGradient2, QStringLiteral("Spherical gradient"));
 }
 
 void FrmBase::Form_Load()

@@ -29,11 +29,11 @@ FrmModale2::FrmModale2(AppState &state, const QString &initialDir, QWidget *pare
     Dir1 = makeControl<DirListBox>(this, QStringLiteral("Dir1"), 0, 0, 4635, 3450);
     LblChemin = makeControl<Label>(this, QStringLiteral("LblChemin"), 30, 3480, 4605, 315);
     LblChemin->setSunken(true);
-    CmdAnnule = makeControl<QPushButton>(this, QStringLiteral("CmdAnnule"), 1260, 4080, 1155, 375,
-                                         QStringLiteral("Cancel"));
+    CmdAnnule = makeControl<QPushButton>(this, QStringLiteral("CmdAnnule"), 1260, 4080, 1155, 375);
     CmdAnnule->setAutoDefault(false);
-    CmdOK = makeControl<QPushButton>(this, QStringLiteral("CmdOK"), 2640, 4080, 1155, 375, QStringLiteral("Validate"));
+    CmdOK = makeControl<QPushButton>(this, QStringLiteral("CmdOK"), 2640, 4080, 1155, 375);
     CmdOK->setAutoDefault(false);
+    applyCaptions(this, kCaptions, Language::English); // the designed captions
 
     connect(Dir1, &DirListBox::changed, this, &FrmModale2::Dir1_Change);
     connect(CmdOK, &QPushButton::clicked, this, &FrmModale2::CmdOK_Click);
