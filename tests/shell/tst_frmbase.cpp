@@ -1,9 +1,12 @@
+#include "capture/frmcapture.h"
 #include "platform/label.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
 #include "shell/language.h"
+#include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,7 +14,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -200,6 +205,42 @@ private slots:
         QCOMPARE(env.state.ToolWindowState, uint8_t(100));
         QVERIFY(!launcher->isVisible());
         QVERIFY(waitUntil([&] { return launcher->isVisible(); }, 2000));
+    }
+
+    void startupToolSeesTheLaunchersSettings()
+    {
+        // The launcher reads the capture format and the save directory at its loading; a
+        // tool it opens at start-up must already find them.
+        TestEnv env;
+        env.setSetting("AppliDemarre", "1");
+        env.setSetting("FormatImage", "JPG50");
+        env.setSetting("Chemin", env.dir.path());
+        auto launcher = start(env);
+        QPointer<frmCapture> capture = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+        const auto closeCapture = qScopeGuard([&] { delete capture.data(); });
+        QVERIFY(capture);
+        QVERIFY(capture->isVisible());
+        QStringList checked;
+        for (QAction *a : capture->formatEntries())
+            if (a->isChecked())
+                checked << a->text();
+        QCOMPARE(checked, QStringList{QStringLiteral("Compression 50%")});
+        QCOMPARE(capture->jpegQuality(), int16_t(50));
+
+        // Its first save offers JPEG in the stored folder.
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(qRgb(30, 60, 200));
+        capture->putPicture(picture);
+        capture->enableSave();
+        dialogs.answerFile(env.path(QStringLiteral("shot.JPG")));
+        capture->MnuSave->trigger();
+        QCOMPARE(dialogs.requests().size(), 1);
+        QCOMPARE(dialogs.requests()[0].defaultExt, QStringLiteral(".JPG"));
+        QCOMPARE(dialogs.requests()[0].initDir, env.dir.path());
+        QImageReader reader(env.path(QStringLiteral("shot.JPG")));
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
     }
 
     void openingAToolHidesTheLauncherHalfASecondLater()
