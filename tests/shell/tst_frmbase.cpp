@@ -256,6 +256,7 @@ private slots:
         env.setSetting("Chemin", env.dir.path());
         auto launcher = start(env);
         QPointer<frmCapture> capture = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+        const auto closeCapture = qScopeGuard([&] { delete capture.data(); });
         QVERIFY(capture);
         QVERIFY(capture->isVisible());
         QStringList checked;
@@ -279,7 +280,6 @@ private slots:
         QCOMPARE(dialogs.requests()[0].initDir, env.dir.path());
         QImageReader reader(env.path(QStringLiteral("shot.JPG")));
         QCOMPARE(reader.format(), QByteArray("jpeg"));
-        delete capture.data();
     }
 
     void openingAToolHidesTheLauncherHalfASecondLater()
