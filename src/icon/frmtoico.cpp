@@ -40,7 +40,6 @@ const CaptionRow kCaptions[] = {
 // Messages of the conversion; the French saved text keeps its stray full stop.
 const CaptionRow kSavedMessage = {"", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
                                   "El icono se ha guardado en:"};
-const CaptionRow kNotSavedMessage = {"", "Could not save.", "Impossible d'enregistrer.", "No se pudo guardar."};
 const CaptionRow kNotReadMessage = {"", "Could not read this picture file.", "Impossible de lire ce fichier image.",
                                     "No se pudo leer este archivo de imagen."};
 
@@ -299,6 +298,6 @@ void FrmToIco::CcBtnConvertion_Click()
     picView->setPicture(QImage());
     if (lang == Language::Other)
         return;
-    m_state.MessageText = captionOf(kNotSavedMessage, lang);
+    m_state.MessageText = captionOf(kCouldNotSave, lang);
     MessageBox::show(this, m_state.MessageText, MessageBox::Icon::Information, m_state.AppTitle);
 }

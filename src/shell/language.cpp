@@ -88,3 +88,5 @@ QString caption(const QObject *control)
         return w->windowTitle();
     return QString();
 }
+
+const CaptionRow kCouldNotSave = {"", "Could not save.", "Impossible d'enregistrer.", "No se pudo guardar."};

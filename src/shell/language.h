@@ -32,6 +32,9 @@ void applyCaptions(QWidget *window, const CaptionRow (&rows)[N], Language langua
     applyCaptions(window, rows, N, language, includeEnglish);
 }
 
+// The message every tool shows when a file it writes cannot be saved.
+extern const CaptionRow kCouldNotSave;
+
 // The caption of a table row in a language (English for Other).
 QString captionOf(const CaptionRow &row, Language language);
 
