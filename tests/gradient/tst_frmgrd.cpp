@@ -315,6 +315,7 @@ private slots:
         f.click(f.w->CmdH);
         dialogs.answerFile(f.env.path(QStringLiteral("missing/picture.bmp")));
         f.click(f.w->CmdEnreg);
+        QCOMPARE(dialogs.refusals().size(), 1); // the dialog refused the name
         QVERIFY(!f.w->CmdEnreg->isEnabled());
         QCOMPARE(QDir(f.env.dir.path()).entryList(QDir::Files | QDir::Hidden), before);
         QVERIFY(!QFile::exists(f.env.path(QStringLiteral("missing"))));
