@@ -10,6 +10,7 @@
 #include "platform/messagebox.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
+#include "platform/windowframe.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
 #include "shell/frmbase.h"
@@ -219,23 +220,9 @@ int frmCapture::outerHeightTwips() const
     return twips::toTwipsY(height() + frameExtra().height());
 }
 
-void frmCapture::rememberFrame()
-{
-    const QSize extra = frameGeometry().size() - size();
-    if (isVisible() && !extra.isEmpty())
-        m_frame = extra;
-}
-
 QSize frmCapture::frameExtra() const
 {
-    const QSize extra = frameGeometry().size() - size();
-    return isVisible() && !extra.isEmpty() ? extra : m_frame.expandedTo(extra);
-}
-
-void frmCapture::moveEvent(QMoveEvent *event)
-{
-    ToolWindow::moveEvent(event);
-    rememberFrame();
+    return windowframe::outerSize(this) - size();
 }
 
 void frmCapture::setOuterSizeTwips(int width, int height)
@@ -248,7 +235,6 @@ void frmCapture::setOuterSizeTwips(int width, int height)
 void frmCapture::resizeEvent(QResizeEvent *event)
 {
     ToolWindow::resizeEvent(event);
-    rememberFrame();
     Form_Resize();
 }
 
@@ -274,7 +260,8 @@ void frmCapture::centreOnScreenHalf()
 {
     const QRect screen = primaryScreenGeometry(this);
     const QSize outer = size() + frameExtra();
-    move(screen.left() + (screen.width() - outer.width()) / 2, screen.top() + (screen.height() - outer.height()) / 2);
+    windowframe::moveTo(this, QPoint(screen.left() + (screen.width() - outer.width()) / 2,
+                                     screen.top() + (screen.height() - outer.height()) / 2));
 }
 
 bool frmCapture::copyOptionOn() const

@@ -92,7 +92,6 @@ protected:
     bool Form_QueryUnload() override;
     void Form_Unload() override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -118,10 +117,8 @@ private:
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();
-    // Frame and title around the client area: the window manager's, remembered while the
-    // window is hidden.
+    // Frame and title around the client area, as the window manager draws them.
     QSize frameExtra() const;
-    void rememberFrame();
 
     QWidget *m_client = nullptr;
     int16_t m_jpegQuality = 0;
@@ -129,5 +126,4 @@ private:
     QImage m_snapshot;
     QPointer<frmCaptureInfo> m_overlay;
     bool m_closing = false;
-    QSize m_frame;
 };

@@ -2,6 +2,7 @@
 
 #include "shell/appstate.h"
 #include "platform/twips.h"
+#include "platform/windowframe.h"
 #include "shell/frmbase.h"
 
 #include <QCloseEvent>
@@ -38,7 +39,7 @@ void ToolWindow::closeEvent(QCloseEvent *event)
 
 bool ToolWindow::snapToMinimumOuterSize(int minOuterWidth, int minOuterHeight)
 {
-    const QSize frame = frameGeometry().size() - size();
+    const QSize frame = windowframe::outerSize(this) - size();
     const int minWidth = twips::toPixelsX(minOuterWidth) - frame.width();
     const int minHeight = twips::toPixelsY(minOuterHeight) - frame.height();
     if (width() >= minWidth && height() >= minHeight)
