@@ -6,6 +6,7 @@
 #include "capture/frmcaptureinfo.h"
 #include "capture/frmcapturetexts.h"
 #include "capture/modcapture.h"
+#include "capture/picturefit.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/screen.h"
@@ -230,6 +231,24 @@ void frmCapture::setOuterSizeTwips(int width, int height)
     // Sizes are outer sizes (frame and title included); Qt sizes the client area.
     const QSize frame = frameExtra();
     resize(qMax(1, twips::toPixelsX(width) - frame.width()), qMax(1, twips::toPixelsY(height) - frame.height()));
+}
+
+void frmCapture::setOuterSizeAroundPicture(int marginWidth, int marginHeight)
+{
+    const QSize picture = PicCapt->size();
+    const QSize frame = frameExtra();
+    const int menu = height() - m_client->height();
+    const picturefit::Axis across{
+        [&](int outer) { return outer - frame.width(); },
+        [](int outer) { return twips::toPixelsX(twips::toTwipsX(outer) - kMarginWidth); }};
+    const picturefit::Axis down{
+        [&](int outer) { return outer - frame.height() - menu; },
+        [](int outer) { return twips::toPixelsY(twips::toTwipsY(outer) - kMarginHeight); }};
+    const int width = picturefit::fit(
+        twips::toPixelsX(qMax(LimiteH, twips::toTwipsX(picture.width()) + marginWidth)), picture.width(), across);
+    const int height = picturefit::fit(
+        twips::toPixelsY(qMax(LimiteV, twips::toTwipsY(picture.height()) + marginHeight)), picture.height(), down);
+    setOuterSizeTwips(twips::toTwipsX(width), twips::toTwipsY(height));
 }
 
 void frmCapture::resizeEvent(QResizeEvent *event)

@@ -81,6 +81,10 @@ public:
     int outerWidthTwips() const;
     int outerHeightTwips() const;
     void setOuterSizeTwips(int width, int height);
+    // Sizes the window around PicCapt's picture: the picture's size plus margins (twips), grown
+    // where this window's frame and menu bar would hide an edge of the picture once the
+    // overlay has centred it. Never below the window's limits.
+    void setOuterSizeAroundPicture(int marginWidth, int marginHeight);
     // Left = (screen width - width) / 2, Top = (screen height - height) / 2.
     void centreOnScreenHalf();
     // Puts a captured picture into PicCapt at Left 0, Top 0, sized to it.
