@@ -6,11 +6,13 @@
 #include "capture/frmcaptureinfo.h"
 #include "capture/frmcapturetexts.h"
 #include "capture/modcapture.h"
+#include "capture/picturefit.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
 #include "platform/twips.h"
+#include "platform/windowframe.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
 #include "shell/language.h"
@@ -217,23 +219,9 @@ int frmCapture::outerHeightTwips() const
     return twips::toTwipsY(height() + frameExtra().height());
 }
 
-void frmCapture::rememberFrame()
-{
-    const QSize extra = frameGeometry().size() - size();
-    if (isVisible() && !extra.isEmpty())
-        m_frame = extra;
-}
-
 QSize frmCapture::frameExtra() const
 {
-    const QSize extra = frameGeometry().size() - size();
-    return isVisible() && !extra.isEmpty() ? extra : m_frame.expandedTo(extra);
-}
-
-void frmCapture::moveEvent(QMoveEvent *event)
-{
-    ToolWindow::moveEvent(event);
-    rememberFrame();
+    return windowframe::outerSize(this) - size();
 }
 
 void frmCapture::setOuterSizeTwips(int width, int height)
@@ -243,10 +231,27 @@ void frmCapture::setOuterSizeTwips(int width, int height)
     resize(qMax(1, twips::toPixelsX(width) - frame.width()), qMax(1, twips::toPixelsY(height) - frame.height()));
 }
 
+void frmCapture::setOuterSizeAroundPicture(int marginWidth, int marginHeight)
+{
+    const QSize picture = PicCapt->size();
+    const QSize frame = frameExtra();
+    const int menu = height() - m_client->height();
+    const picturefit::Axis across{
+        [&](int outer) { return outer - frame.width(); },
+        [](int outer) { return twips::toPixelsX(twips::toTwipsX(outer) - kMarginWidth); }};
+    const picturefit::Axis down{
+        [&](int outer) { return outer - frame.height() - menu; },
+        [](int outer) { return twips::toPixelsY(twips::toTwipsY(outer) - kMarginHeight); }};
+    const int width = picturefit::fit(
+        twips::toPixelsX(qMax(LimiteH, twips::toTwipsX(picture.width()) + marginWidth)), picture.width(), across);
+    const int height = picturefit::fit(
+        twips::toPixelsY(qMax(LimiteV, twips::toTwipsY(picture.height()) + marginHeight)), picture.height(), down);
+    setOuterSizeTwips(twips::toTwipsX(width), twips::toTwipsY(height));
+}
+
 void frmCapture::resizeEvent(QResizeEvent *event)
 {
     ToolWindow::resizeEvent(event);
-    rememberFrame();
     Form_Resize();
 }
 
@@ -268,7 +273,8 @@ void frmCapture::centreOnScreenHalf()
 {
     const QRect screen = primaryScreenGeometry(this);
     const QSize outer = size() + frameExtra();
-    move(screen.left() + (screen.width() - outer.width()) / 2, screen.top() + (screen.height() - outer.height()) / 2);
+    windowframe::moveTo(this, QPoint(screen.left() + (screen.width() - outer.width()) / 2,
+                                     screen.top() + (screen.height() - outer.height()) / 2));
 }
 
 bool frmCapture::copyOptionOn() const

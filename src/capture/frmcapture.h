@@ -81,6 +81,10 @@ public:
     int outerWidthTwips() const;
     int outerHeightTwips() const;
     void setOuterSizeTwips(int width, int height);
+    // Sizes the window around PicCapt's picture: the picture's size plus margins (twips), grown
+    // where this window's frame and menu bar would hide an edge of the picture once the
+    // overlay has centred it. Never below the window's limits.
+    void setOuterSizeAroundPicture(int marginWidth, int marginHeight);
     // Left = (screen width - width) / 2, Top = (screen height - height) / 2.
     void centreOnScreenHalf();
     // Puts a captured picture into PicCapt at Left 0, Top 0, sized to it.
@@ -92,7 +96,6 @@ protected:
     bool Form_QueryUnload() override;
     void Form_Unload() override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -118,10 +121,8 @@ private:
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();
-    // Frame and title around the client area: the window manager's, remembered while the
-    // window is hidden.
+    // Frame and title around the client area, as the window manager draws them.
     QSize frameExtra() const;
-    void rememberFrame();
 
     QWidget *m_client = nullptr;
     int16_t m_jpegQuality = 0;
@@ -129,5 +130,4 @@ private:
     QImage m_snapshot;
     QPointer<frmCaptureInfo> m_overlay;
     bool m_closing = false;
-    QSize m_frame;
 };

@@ -321,8 +321,7 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
         setCrosshair(false);
         Labaide->show();
         m_capture.show();
-        m_capture.setOuterSizeTwips(twips::toTwipsX(m_capture.PicCapt->width()) + 280,
-                                    twips::toTwipsY(m_capture.PicCapt->height()) + 930);
+        m_capture.setOuterSizeAroundPicture(280, 930);
         captured = true;
     } else {
         showShape(false);

@@ -3,10 +3,50 @@
 #include "platform/colorconv.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
+
+// Qt's file dialog, kept open on a name the flags refuse, as the system's dialog does.
+class CheckedFileDialog : public QFileDialog
+{
+public:
+    CheckedFileDialog(QWidget *parent, CommonDialog::Kind kind, uint32_t flags)
+        : QFileDialog(parent)
+        , m_kind(kind)
+        , m_flags(flags)
+    {
+    }
+
+    // Tells the user why a name is refused; true when it was.
+    bool refuses(const QString &path)
+    {
+        const QString why = CommonDialog::refusal(m_kind, m_flags, path);
+        if (why.isEmpty())
+            return false;
+        QMessageBox::warning(this, windowTitle(), why);
+        return true;
+    }
+
+    void accept() override
+    {
+        // A dialog drawn by the platform has closed already when it reports the name; the
+        // caller then shows it again. Qt's own dialog (it has its widgets) simply stays open.
+        const bool ownWidgets = findChild<QLineEdit *>() != nullptr;
+        const QStringList files = selectedFiles();
+        if (ownWidgets && !files.isEmpty() && refuses(files.constFirst()))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    CommonDialog::Kind m_kind;
+    uint32_t m_flags;
+};
 
 class WidgetBackend : public CommonDialog::Backend
 {
@@ -25,7 +65,7 @@ public:
             return answer;
         }
 
-        QFileDialog dlg(d.owner());
+        CheckedFileDialog dlg(d.owner(), kind, d.Flags);
         if (!d.DialogTitle.isEmpty())
             dlg.setWindowTitle(d.DialogTitle);
         const QStringList filters = CommonDialog::qtFilters(d.Filter);
@@ -54,9 +94,13 @@ public:
             dlg.setFileMode((d.Flags & CommonDialog::FileMustExist) ? QFileDialog::ExistingFile
                                                                      : QFileDialog::AnyFile);
         }
-        if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) {
+        while (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) {
+            const QString path = dlg.selectedFiles().constFirst();
+            if (dlg.refuses(path))
+                continue;
             answer.ok = true;
-            answer.path = dlg.selectedFiles().constFirst();
+            answer.path = path;
+            break;
         }
         return answer;
     }
@@ -93,6 +137,21 @@ QStringList CommonDialog::qtFilters(const QString &filter)
     return result;
 }
 
+QString CommonDialog::refusal(Kind kind, uint32_t flags, const QString &path)
+{
+    if (kind == Kind::Color)
+        return QString();
+    const QFileInfo file(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if ((flags & PathMustExist) && !QFileInfo(file.absolutePath()).isDir())
+        return shown + QStringLiteral("\nThe folder does not exist.\nCheck the name and try again.");
+    // The file-must-exist rule belongs to opening: a save dialog that carries the bit must
+    // still be able to name a new file.
+    if (kind == Kind::Open && (flags & FileMustExist) && !file.isFile())
+        return shown + QStringLiteral("\nFile not found.\nCheck the name and try again.");
+    return QString();
+}
+
 bool CommonDialog::ShowColor() { return show(Kind::Color); }
 bool CommonDialog::ShowOpen() { return show(Kind::Open); }
 bool CommonDialog::ShowSave() { return show(Kind::Save); }
@@ -106,9 +165,8 @@ bool CommonDialog::show(Kind kind)
         Color = answer.color;
         return true;
     }
-    // The file-must-exist rule belongs to opening: a save dialog that carries the bit must
-    // still be able to name a new file.
-    if (kind == Kind::Open && (Flags & FileMustExist) && !QFileInfo(answer.path).isFile())
+    // Back ends keep their dialog open on a refused name; one that slipped through is a cancel.
+    if (!refusal(kind, Flags, answer.path).isEmpty())
         return false;
     FileName = answer.path;
     FileTitle = QFileInfo(answer.path).fileName();

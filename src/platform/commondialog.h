@@ -63,6 +63,11 @@ public:
     // Name filters in Qt's form ("Description (*.bmp)") from the property's pairs.
     static QStringList qtFilters(const QString &filter);
 
+    // Why a dialog of this kind and flags must refuse a chosen path, or empty when it may take
+    // it: the path-must-exist bit wants the folder to exist, the file-must-exist bit (opening
+    // only) the file. Every back end keeps its dialog open on a refused name.
+    static QString refusal(Kind kind, uint32_t flags, const QString &path);
+
 private:
     bool show(Kind kind);
     QWidget *m_owner;

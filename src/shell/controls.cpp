@@ -1,5 +1,7 @@
 #include "shell/controls.h"
 
+#include "platform/windowframe.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -9,7 +11,7 @@ void centreWindow(QWidget *window)
     if (!screen)
         return;
     const QRect avail = screen->geometry();
-    const QSize outer = window->frameGeometry().size();
-    window->move(avail.left() + (avail.width() - outer.width()) / 2,
-                 avail.top() + (avail.height() - outer.height()) / 3);
+    const QSize outer = windowframe::outerSize(window);
+    windowframe::moveTo(window, QPoint(avail.left() + (avail.width() - outer.width()) / 2,
+                                       avail.top() + (avail.height() - outer.height()) / 3));
 }

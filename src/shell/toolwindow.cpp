@@ -1,6 +1,8 @@
 #include "shell/toolwindow.h"
 
 #include "platform/twips.h"
+#include "platform/windowframe.h"
+#include "shell/buttonicons.h"
 
 #include <QCloseEvent>
 
@@ -10,6 +12,7 @@ ToolWindow::ToolWindow(AppState &state, ToolHost &host, QWidget *parent)
     , m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(buttonicons::programIcon());
 }
 
 void ToolWindow::Form_Unload()
@@ -34,7 +37,7 @@ void ToolWindow::closeEvent(QCloseEvent *event)
 
 bool ToolWindow::snapToMinimumOuterSize(int minOuterWidth, int minOuterHeight)
 {
-    const QSize frame = frameGeometry().size() - size();
+    const QSize frame = windowframe::outerSize(this) - size();
     const int minWidth = twips::toPixelsX(minOuterWidth) - frame.width();
     const int minHeight = twips::toPixelsY(minOuterHeight) - frame.height();
     if (width() >= minWidth && height() >= minHeight)

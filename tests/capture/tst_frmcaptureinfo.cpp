@@ -132,6 +132,21 @@ private slots:
         comparePattern(fromClipboard, corner.topLeft() + QPoint(101, 101));
     }
 
+    void aLargeRegionShowsWhole()
+    {
+        CaptureSession s;
+        frmCaptureInfo *o = s.overlayUp();
+        QVERIFY(o);
+        ctrlPressAndDrag(QPoint(100, 100), QPoint(700, 500));
+        releaseWithCtrl();
+        QVERIFY(waitUntil([&] { return s.window->isVisible() && !o->isVisible(); }));
+        QCOMPARE(s.window->PicCapt->size(), QSize(600, 400));
+        // No edge of the picture lies under PictureDoc's edge or the window's.
+        const QRect picture(s.window->PicCapt->mapTo(s.window->clientArea(), QPoint()), s.window->PicCapt->size());
+        QVERIFY(s.window->PictureDoc->geometry().contains(picture));
+        QVERIFY(s.window->clientArea()->rect().contains(picture));
+    }
+
     void escapeGivesTheWindowBackUnchanged()
     {
         CaptureSession s;

@@ -327,9 +327,11 @@ private slots:
         QVERIFY(!f.w->CmdEnreg->isEnabled());
         QVERIFY(messages.messages().isEmpty());
 
-        // A folder that does not exist: the user is told, and may try another place.
+        // A name the dialog lets through but no file can take (a folder holds it): the user
+        // is told, and may try another place. (A missing folder is refused in the dialog.)
+        QVERIFY(QDir(f.env.dir.path()).mkdir(QStringLiteral("taken.bmp")));
         f.click(f.w->CmdH);
-        dialogs.answerFile(f.env.path(QStringLiteral("missing/picture.bmp")));
+        dialogs.answerFile(f.env.path(QStringLiteral("taken.bmp")));
         f.click(f.w->CmdEnreg);
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].text, message);

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Answers common dialogs from a script instead of showing them, and records what each
 // dialog was asked. Installed for its lifetime.
@@ -32,6 +33,8 @@ public:
     void answerCancel() { m_answers.append({false, QString(), 0}); }
 
     const QList<Request> &requests() const { return m_requests; }
+    // What the dialogs told the user about the names they refused.
+    const QStringList &refusals() const { return m_refusals; }
     int pending() const { return int(m_answers.size()); }
 
     CommonDialog::Answer run(CommonDialog::Kind kind, const CommonDialog &dialog) override;
@@ -39,6 +42,7 @@ public:
 private:
     QList<CommonDialog::Answer> m_answers;
     QList<Request> m_requests;
+    QStringList m_refusals;
 };
 
 // Records message boxes instead of showing them.
