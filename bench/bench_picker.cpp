@@ -51,10 +51,13 @@ void BM_ReleaseToBoxesAndClipboard(benchmark::State &st)
         p.CmdPipette->click();
         p.TxtC[0]->clear();
         st.ResumeTiming();
-        // The release as the capture delivers it; the pick runs before sendEvent returns.
+        // The release as the capture delivers it; the pick then runs its steps from the event
+        // loop, each after the events queued before it.
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&p, &release);
+        for (int i = 0; i < 10 && p.TxtC[0]->text().isEmpty(); ++i)
+            QCoreApplication::sendPostedEvents();
         st.PauseTiming();
         if (p.TxtC[0]->text().isEmpty() || QGuiApplication::clipboard()->text() != p.TxtC[0]->text())
             st.SkipWithError("the release did not fill the boxes and the clipboard");

@@ -215,7 +215,8 @@ void FrmSpheric::CmdCss_Click()
 {
     focusSink();
     if (m_drawn) {
-        ScreenServices::current().clipboard().setText(spherecss::css(*m_drawn, m_drawnColour1, m_drawnColour2));
+        ScreenServices::current().clipboard().setText(
+            spherecss::css(*m_drawn, m_drawnColour1, m_drawnColour2));
         return;
     }
     // Nothing drawn yet: the sphere the fields describe.

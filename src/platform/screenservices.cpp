@@ -12,7 +12,8 @@ ScreenServices *g_installed = nullptr;
 // screen and the pointer belong to the compositor.
 bool isWaylandSession()
 {
-    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || qgetenv("XDG_SESSION_TYPE") == "wayland";
 }
 
 } // namespace

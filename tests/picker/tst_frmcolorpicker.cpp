@@ -36,6 +36,11 @@ QWidget *targetWindow(const QColor &color, const QRect &geometry)
     return w;
 }
 
+QPoint pointerAt()
+{
+    return ScreenServices::current().pointer().physicalPos();
+}
+
 QPoint physicalCentre(QWidget *w)
 {
     const QPoint logical = w->mapToGlobal(w->rect().center());
@@ -214,11 +219,11 @@ private slots:
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
         xinput::moveTo(QPoint(789, 350));
         xinput::key(QStringLiteral("shift+Right"));
-        QVERIFY(waitUntil([] { return ScreenServices::current().pointer().physicalPos() == QPoint(799, 350); }));
+        QVERIFY(waitUntil([] { return pointerAt() == QPoint(799, 350); }));
         xinput::key(QStringLiteral("Right"));
         xinput::key(QStringLiteral("Up"));
         xinput::key(QStringLiteral("Down"));
-        QVERIFY(waitUntil([] { return ScreenServices::current().pointer().physicalPos() == QPoint(800, 350); }));
+        QVERIFY(waitUntil([] { return pointerAt() == QPoint(800, 350); }));
         xinput::key(QStringLiteral("Return"));
         QVERIFY(waitUntil([&] { return !p.pipetteActive() && p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
     }

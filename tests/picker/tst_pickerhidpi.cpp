@@ -46,6 +46,11 @@ protected:
     }
 };
 
+QPoint pointerAt()
+{
+    return ScreenServices::current().pointer().physicalPos();
+}
+
 QPoint physicalCentre(QWidget *w)
 {
     const QPoint logical = w->mapToGlobal(w->rect().center());
@@ -104,7 +109,7 @@ private slots:
         QVERIFY(waitUntil([&] { return p->pipetteActive(); }));
         xinput::moveTo(QPoint(760, 350));
         xinput::key(QStringLiteral("Right"));
-        QVERIFY(waitUntil([] { return ScreenServices::current().pointer().physicalPos() == QPoint(761, 350); }));
+        QVERIFY(waitUntil([] { return pointerAt() == QPoint(761, 350); }));
         xinput::key(QStringLiteral("Return"));
         QVERIFY(waitUntil([&] { return !p->pipetteActive(); }));
         QVERIFY(waitUntil([&] { return p->TxtC[0]->text() == QLatin1String("#0000FF"); }, 1000));
