@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
+class QScrollBar;
 class CapturePictureBox;
 class PictureBox;
 
@@ -58,6 +59,9 @@ public:
 
     PictureBox *PictureDoc;
     CapturePictureBox *PicCapt;
+    // Scroll a picture larger than the part of PictureDoc on view; hidden otherwise.
+    QScrollBar *HScrollPic;
+    QScrollBar *VScrollPic;
     QPlainTextEdit *TxtEn;
     QPlainTextEdit *TxtFR;
     QPlainTextEdit *TxtEs;
@@ -80,12 +84,15 @@ public:
     // What the region overlay does to this window.
     int outerWidthTwips() const;
     int outerHeightTwips() const;
+    // The frame stays inside the free area of the window's screen: a larger size is cut to it
+    // and the picture scrolls.
     void setOuterSizeTwips(int width, int height);
     // Sizes the window around PicCapt's picture: the picture's size plus margins (twips), grown
     // where this window's frame and menu bar would hide an edge of the picture once the
     // overlay has centred it. Never below the window's limits.
     void setOuterSizeAroundPicture(int marginWidth, int marginHeight);
-    // Left = (screen width - width) / 2, Top = (screen height - height) / 2.
+    // Left = (screen width - width) / 2, Top = (screen height - height) / 2, then moved as
+    // little as needed to keep the frame inside the screen's free area.
     void centreOnScreenHalf();
     // Puts a captured picture into PicCapt at Left 0, Top 0, sized to it.
     void putPicture(const QImage &picture);
@@ -123,6 +130,11 @@ private:
     void stopTimers();
     // Frame and title around the client area, as the window manager draws them.
     QSize frameExtra() const;
+    // The free area (without panels) of the screen the window stands on.
+    QRect availableArea() const;
+    // Places PicCapt where it was put, or scrolled, and shows the scroll bars it needs.
+    void placePicture();
+    void PicScroll_Change();
 
     QWidget *m_client = nullptr;
     int16_t m_jpegQuality = 0;
@@ -130,4 +142,7 @@ private:
     QImage m_snapshot;
     QPointer<frmCaptureInfo> m_overlay;
     bool m_closing = false;
+    QPoint m_pictureAt;                 // where PicCapt was put in PictureDoc
+    QPoint m_scrollWanted{-1, -1};      // the user's scroll values; -1: none yet
+    bool m_placingPicture = false;
 };

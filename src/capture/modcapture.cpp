@@ -50,12 +50,15 @@ struct LiqResultDeleter {
 
 uintptr_t startImaging()
 {
-    const QList<QByteArray> formats = QImageWriter::supportedImageFormats();
-    for (const char *f : {"bmp", "jpeg", "png", "tiff"}) {
-        if (!formats.contains(QByteArray(f)))
-            return 0;
-    }
     return 1;
+}
+
+bool canWrite(const QString &extension)
+{
+    if (extension == QLatin1String("GIF"))
+        return true;
+    const QByteArray format = qtFormatOf(extension);
+    return !format.isEmpty() && QImageWriter::supportedImageFormats().contains(format);
 }
 
 void shutdownImaging(uintptr_t &token)
@@ -129,9 +132,9 @@ QByteArray encodeImage(const QImage &image, const QString &extension, int16_t qu
         return QByteArray();
     if (extension == QLatin1String("GIF"))
         return encodeGif(image);
-    const QByteArray format = qtFormatOf(extension);
-    if (format.isEmpty())
+    if (!canWrite(extension))
         return QByteArray();
+    const QByteArray format = qtFormatOf(extension);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -12,10 +12,14 @@ class CommonDialog;
 // TIFF through Qt's image writers, GIF through giflib with a libimagequant palette.
 namespace modCapture {
 
-// The imaging library lives as long as the capture window. Starting checks that every
-// writer is present; the token is 0 when it is not (saves then fail).
+// The imaging library lives as long as the capture window. Qt's writers and giflib need no
+// starting: the token is never 0. Each format needs only its own writer (TIFF comes from an
+// optional plugin); a save in a format whose writer is missing fails alone.
 uintptr_t startImaging();
 void shutdownImaging(uintptr_t &token);
+
+// Whether the format named by the extension can be written here.
+bool canWrite(const QString &extension);
 
 // The bytes of the image in the format named by the extension ("BMP", "GIF", "JPG", "PNG",
 // "TIF"). quality is the JPEG quality 0..100; -1 leaves the encoder's default. An empty

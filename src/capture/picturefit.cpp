@@ -1,5 +1,7 @@
 #include "capture/picturefit.h"
 
+#include <QtGlobal>
+
 namespace picturefit {
 
 bool showsWhole(int outer, int picture, const Axis &axis)
@@ -22,6 +24,23 @@ int fit(int designed, int picture, const Axis &axis)
             return outer;
     }
     return designed;
+}
+
+Scroll scroll(int designedAt, int length, int visibleStart, int visibleEnd, int wanted)
+{
+    Scroll s;
+    const int visible = qMax(0, visibleEnd - visibleStart);
+    if (designedAt >= visibleStart && designedAt + length <= visibleEnd) {
+        s.position = designedAt;
+    } else if (length <= visible) {
+        s.position = qBound(visibleStart, designedAt, visibleEnd - length);
+    } else {
+        s.bar = true;
+        s.range = length - visible;
+        s.value = qBound(0, wanted >= 0 ? wanted : visibleStart - designedAt, s.range);
+        s.position = visibleStart - s.value;
+    }
+    return s;
 }
 
 } // namespace picturefit
