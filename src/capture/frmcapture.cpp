@@ -447,12 +447,75 @@ void frmCapture::TimCap_Timer()
         if (m_closing)
             return;
         PicCapt->show();
-        if (!m_overlay)
-            m_overlay = new frmCaptureInfo(m_state, *this);
+        if (!m_overlay) {
+            m_overlay = new frmCaptureInfo(m_state);
+            connect(m_overlay, &frmCaptureInfo::regionCaptured, this, &frmCapture::regionCaptured);
+            connect(m_overlay, &frmCaptureInfo::released, this, &frmCapture::regionReleased);
+            connect(m_overlay, &frmCaptureInfo::cancelled, this, &frmCapture::regionCancelled);
+        }
         m_overlay->present(ScreenServices::current().screen().grabDesktop());
     });
 }
 
+
+// The overlay's answers. While the overlay is up this window is hidden; its state is left
+// alone then, since on X changing it maps the window, which would take the keyboard from the
+// overlay. It is restored when the window is shown again.
+frmCaptureInfo *frmCapture::overlay() const
+{
+    return m_overlay;
+}
+
+void frmCapture::leaveMinimisedIfShown()
+{
+    if (isVisible())
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+void frmCapture::regionCaptured(const QImage &picture, const QSize &sizeTwips)
+{
+    leaveMinimisedIfShown();
+    enableSave();
+    PicCapt->setPicture(QImage());
+    putPicture(picture);
+    if (picture.isNull())
+        PicCapt->resize(twips::toPixelsX(sizeTwips.width()), twips::toPixelsY(sizeTwips.height()));
+    show();
+    setOuterSizeAroundPicture(280, 930);
+    centreWithPictures();
+    // Only a capture touches the clipboard: a cancelled selection leaves whatever the user had
+    // copied. The copy waits for the events pending now, and is dropped with this window.
+    QTimer::singleShot(0, this, [this] {
+        if (copyOptionOn()) {
+            Clipboard &clipboard = ScreenServices::current().clipboard();
+            clipboard.clear();
+            clipboard.setImage(PicCapt->picture());
+        }
+    });
+}
+
+void frmCapture::regionReleased()
+{
+    leaveMinimisedIfShown();
+    centreWithPictures();
+}
+
+void frmCapture::regionCancelled()
+{
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    show();
+}
+
+// The window centred on the screen, then the pictures in its client area.
+void frmCapture::centreWithPictures()
+{
+    centreOnScreenHalf();
+    if (isMinimized() || isMaximized())
+        return;
+    const QSize client = clientArea()->size();
+    PictureDoc->move(client.width() / 2 - PictureDoc->width() / 2, client.height() / 2 - PictureDoc->height() / 2);
+    PicCapt->move(client.width() / 2 - PicCapt->width() / 2, client.height() / 2 - PicCapt->height() / 2);
+}
 
 void frmCapture::hideHelpBoxes()
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "capture/frmcaptureinfo.h"
 #include "platform/commondialog.h"
 #include "platform/intervaltimer.h"
 #include "shell/toolwindow.h"
@@ -19,6 +18,7 @@ class QPlainTextEdit;
 class QScrollBar;
 class CapturePictureBox;
 class PictureBox;
+class frmCaptureInfo;
 
 
 // The screen capture tool: grabs the whole screen or a region chosen on the overlay, shows the
@@ -79,7 +79,7 @@ public:
     // The area below the menu bar, in which the controls are placed.
     QWidget *clientArea() const { return m_client; }
     // The region overlay, once a region capture has created it.
-    frmCaptureInfo *overlay() const { return m_overlay; }
+    frmCaptureInfo *overlay() const;
 
     // What the region overlay does to this window.
     int outerWidthTwips() const;
@@ -106,6 +106,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
+    void regionCaptured(const QImage &picture, const QSize &sizeTwips);
+    void regionReleased();
+    void regionCancelled();
     void MnuCapEcran_Click();
     void MnuCapRegion_Click();
     void TimCaptEcran1_Timer();
@@ -125,6 +128,8 @@ private:
     void buildMenus();
     void Form_Load();
     void Form_Resize() override;
+    void leaveMinimisedIfShown();
+    void centreWithPictures();
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();

@@ -1,7 +1,6 @@
 #include "capture/frmcaptureinfo.h"
 
 #include "capture/capturepicturebox.h"
-#include "capture/frmcapture.h"
 #include "capture/selectionshape.h"
 #include "platform/clipboard.h"
 #include "platform/label.h"
@@ -43,10 +42,9 @@ int buttonOf(Qt::MouseButton b)
 
 } // namespace
 
-frmCaptureInfo::frmCaptureInfo(AppState &state, frmCapture &capture)
+frmCaptureInfo::frmCaptureInfo(AppState &state)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint)
     , m_state(state)
-    , m_capture(capture)
 {
     setObjectName(QStringLiteral("frmCaptureInfo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -243,8 +241,7 @@ void frmCaptureInfo::Form_KeyPress(int KeyAscii)
     dismiss();
     setCrosshair(false);
     Labaide->show();
-    m_capture.setWindowState(m_capture.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    m_capture.show();
+    emit cancelled();
 }
 
 // Mouse ------------------------------------------------------------------------------------
@@ -297,59 +294,22 @@ void frmCaptureInfo::Form_MouseMove(int, int Shift, float X, float Y)
 
 void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
 {
-    // 1. The capture window leaves the minimised state but stays hidden. A hidden window's
-    // state is left alone: on X changing it maps the window, which would take the keyboard
-    // from the overlay. It is restored when it is shown again.
-    if (m_capture.isVisible())
-        m_capture.setWindowState(m_capture.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     show();
-
-    bool captured = false;
-    if (Shift == kCtrl && ShapeSelect->isVisible()) {
-        showShape(false);
-        m_capture.enableSave();
-        const RegionSelection::Source source =
-            RegionSelection::sourceOf(m_selection.shape(), twips::twipsPerPixelX(), twips::twipsPerPixelY());
-        // The pixels come from the frozen copy the user saw, never from the live screen, so
-        // nothing drawn on the overlay ends up in the picture.
-        const QImage picture = frozenPart(source.pixels);
-        m_capture.PicCapt->setPicture(QImage());
-        m_capture.putPicture(picture);
-        if (picture.isNull())
-            m_capture.PicCapt->resize(twips::toPixelsX(source.widthTwips), twips::toPixelsY(source.heightTwips));
-        dismiss();
-        setCrosshair(false);
-        Labaide->show();
-        m_capture.show();
-        m_capture.setOuterSizeAroundPicture(280, 930);
-        captured = true;
-    } else {
+    if (Shift != kCtrl || !ShapeSelect->isVisible()) {
         showShape(false);
         setCrosshair(false);
         Labaide->show();
-    }
-
-    // 4. Centre the capture window on the screen, then the pictures in its client area.
-    m_capture.centreOnScreenHalf();
-    if (!m_capture.isMinimized() && !m_capture.isMaximized()) {
-        const QSize client = m_capture.clientArea()->size();
-        QWidget *doc = m_capture.PictureDoc;
-        doc->move(client.width() / 2 - doc->width() / 2, client.height() / 2 - doc->height() / 2);
-        QWidget *pic = m_capture.PicCapt;
-        pic->move(client.width() / 2 - pic->width() / 2, client.height() / 2 - pic->height() / 2);
-    }
-
-    // 5. Only a capture touches the clipboard: a cancelled selection leaves whatever the
-    // user had copied.
-    // The copy waits for the events pending now, and is dropped with the capture window.
-    if (!captured)
+        emit released();
         return;
-    frmCapture *capture = &m_capture;
-    QTimer::singleShot(0, capture, [capture] {
-        if (capture->copyOptionOn()) {
-            Clipboard &clipboard = ScreenServices::current().clipboard();
-            clipboard.clear();
-            clipboard.setImage(capture->PicCapt->picture());
-        }
-    });
+    }
+    showShape(false);
+    const RegionSelection::Source source =
+        RegionSelection::sourceOf(m_selection.shape(), twips::twipsPerPixelX(), twips::twipsPerPixelY());
+    // The pixels come from the frozen copy the user saw, never from the live screen, so
+    // nothing drawn on the overlay ends up in the picture.
+    const QImage picture = frozenPart(source.pixels);
+    dismiss();
+    setCrosshair(false);
+    Labaide->show();
+    emit regionCaptured(picture, QSize(source.widthTwips, source.heightTwips));
 }

@@ -11,16 +11,15 @@ struct AppState;
 class Label;
 class QLabel;
 class SelectionShape;
-class frmCapture;
 
 // The region overlay: a borderless window over the whole desktop showing a frozen copy of
-// it. Ctrl + drag draws the rectangle; the release copies the pixels under it, from the same
-// frozen copy, into the capture window's picture. Esc cancels.
+// it. Ctrl + drag draws the rectangle; the release hands the pixels under it, from the same
+// frozen copy, to whoever opened the overlay. Esc cancels. It knows nothing of that window.
 class frmCaptureInfo : public QWidget
 {
     Q_OBJECT
 public:
-    frmCaptureInfo(AppState &state, frmCapture &capture);
+    explicit frmCaptureInfo(AppState &state);
 
     Label *Labaide;
     SelectionShape *ShapeSelect;
@@ -40,6 +39,15 @@ public:
     // The part of the frozen copy under a rectangle of the client area (logical pixels), at
     // the copy's resolution; null for an empty rectangle.
     QImage frozenPart(const QRect &clientPixels) const;
+
+signals:
+    // A region was selected; the overlay is gone. `picture` is null when the rectangle holds
+    // no pixel, `sizeTwips` the rectangle's size either way.
+    void regionCaptured(const QImage &picture, const QSize &sizeTwips);
+    // The mouse went up without a region (no Ctrl, or no rectangle); the overlay stays.
+    void released();
+    // Esc: the overlay is gone without a region.
+    void cancelled();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -66,7 +74,6 @@ private:
     void grabKeyboardWhenMapped(int attempts);
 
     AppState &m_state;
-    frmCapture &m_capture;
     RegionSelection m_selection;
     QImage m_frozen;
     QPoint m_frozenOrigin; // physical position of the frozen copy's (0, 0)

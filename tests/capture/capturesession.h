@@ -2,6 +2,7 @@
 
 #include "capture/capturepicturebox.h"
 #include "capture/frmcapture.h"
+#include "capture/frmcaptureinfo.h"
 #include "capture/selectionshape.h"
 #include "shell/frmbase.h"
 #include "support/testenv.h"
