@@ -7,6 +7,7 @@
 #include "capture/frmcapturetexts.h"
 #include "capture/modcapture.h"
 #include "capture/picturefit.h"
+#include "capture/picturescroller.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "platform/screen.h"
@@ -26,12 +27,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 namespace {
 
@@ -98,17 +96,9 @@ void frmCapture::buildControls()
     PicCapt = makeControl<CapturePictureBox>(PictureDoc, QStringLiteral("PicCapt"), 0, 0, 660, 465);
     PicCapt->setBackColor(0xFFFFFF);
     PicCapt->hide();
-    HScrollPic = new QScrollBar(Qt::Horizontal, m_client);
-    HScrollPic->setObjectName(QStringLiteral("HScrollPic"));
-    VScrollPic = new QScrollBar(Qt::Vertical, m_client);
-    VScrollPic->setObjectName(QStringLiteral("VScrollPic"));
-    for (QScrollBar *bar : {HScrollPic, VScrollPic}) {
-        bar->hide();
-        bar->setSingleStep(20);
-        connect(bar, &QScrollBar::valueChanged, this, &frmCapture::PicScroll_Change);
-    }
-    for (QWidget *w : {static_cast<QWidget *>(PicCapt), static_cast<QWidget *>(PictureDoc), m_client})
-        w->installEventFilter(this);
+    m_scroller = new PictureScroller(m_client, PictureDoc, PicCapt);
+    HScrollPic = m_scroller->horizontal();
+    VScrollPic = m_scroller->vertical();
 
     TxtEn = capturecontrols::helpBox(m_client, "TxtEn", 3000, 0x00FFFFC0, "Click to delete", frmcapturetexts::joinLines(frmcapturetexts::kHelpEn));
     TxtFR = capturecontrols::helpBox(m_client, "TxtFR", 5220, 0x00C0FFFF, "Cliquer pour faire disparaitre.", frmcapturetexts::joinLines(frmcapturetexts::kHelpFr));
@@ -315,68 +305,12 @@ void frmCapture::putPicture(const QImage &picture)
 {
     const qreal dpr = picture.isNull() ? 1.0 : picture.devicePixelRatio();
     const QSize logical(qRound(picture.width() / dpr), qRound(picture.height() / dpr));
-    m_pictureAt = QPoint(0, 0);
-    m_scrollWanted = QPoint(-1, -1);
     PicCapt->move(0, 0);
     PicCapt->resize(logical);
     PicCapt->setPicture(picture);
-    placePicture();
+    m_scroller->putAt(QPoint(0, 0));
 }
 
-void frmCapture::placePicture()
-{
-    if (m_placingPicture)
-        return;
-    const QScopedValueRollback<bool> placing(m_placingPicture, true);
-    if (PicCapt->isHidden()) {
-        HScrollPic->hide();
-        VScrollPic->hide();
-        return;
-    }
-    // The part of PictureDoc on view, less the bars; a bar taking room may call for the other.
-    const QRect client = m_client->rect();
-    const QRect doc = PictureDoc->geometry();
-    const int barHeight = HScrollPic->sizeHint().height();
-    const int barWidth = VScrollPic->sizeHint().width();
-    bool barX = false;
-    bool barY = false;
-    picturefit::Scroll x;
-    picturefit::Scroll y;
-    QRect view;
-    for (int pass = 0; pass < 3; ++pass) {
-        view = client.adjusted(0, 0, barY ? -barWidth : 0, barX ? -barHeight : 0).intersected(doc).translated(-doc.topLeft());
-        x = picturefit::scroll(m_pictureAt.x(), PicCapt->width(), view.left(), view.left() + view.width(),
-                               m_scrollWanted.x());
-        y = picturefit::scroll(m_pictureAt.y(), PicCapt->height(), view.top(), view.top() + view.height(),
-                               m_scrollWanted.y());
-        if (x.bar == barX && y.bar == barY)
-            break;
-        barX = x.bar;
-        barY = y.bar;
-    }
-    HScrollPic->setGeometry(0, client.height() - barHeight, client.width() - (y.bar ? barWidth : 0), barHeight);
-    VScrollPic->setGeometry(client.width() - barWidth, 0, barWidth, client.height() - (x.bar ? barHeight : 0));
-    const auto set = [](QScrollBar *bar, const picturefit::Scroll &s, int page) {
-        bar->setRange(0, s.range);
-        bar->setPageStep(qMax(1, page));
-        bar->setValue(s.value);
-        bar->setVisible(s.bar);
-        if (s.bar)
-            bar->raise();
-    };
-    set(HScrollPic, x, view.width());
-    set(VScrollPic, y, view.height());
-    PicCapt->move(x.position, y.position);
-}
-
-void frmCapture::PicScroll_Change()
-{
-    if (m_placingPicture)
-        return;
-    m_scrollWanted = QPoint(HScrollPic->isVisible() ? HScrollPic->value() : -1,
-                            VScrollPic->isVisible() ? VScrollPic->value() : -1);
-    placePicture();
-}
 
 
 void frmCapture::MnuCapEcran_Click()
@@ -545,36 +479,6 @@ void frmCapture::MnuHelp_Click()
 
 bool frmCapture::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == PicCapt || watched == PictureDoc || watched == m_client) {
-        switch (event->type()) {
-        case QEvent::Move:
-            // The overlay places the picture of a region: that place is the one to show.
-            if (watched == PicCapt && !m_placingPicture) {
-                m_pictureAt = PicCapt->pos();
-                m_scrollWanted = QPoint(-1, -1);
-            }
-            placePicture();
-            break;
-        case QEvent::Resize:
-        case QEvent::Show:
-            placePicture();
-            break;
-        case QEvent::Wheel:
-            if (watched != m_client) {
-                const auto *wheel = static_cast<QWheelEvent *>(event);
-                const bool across = wheel->angleDelta().x() != 0 || !VScrollPic->isVisible();
-                QScrollBar *bar = across ? HScrollPic : VScrollPic;
-                if (bar->isVisible()) {
-                    QCoreApplication::sendEvent(bar, event);
-                    return true;
-                }
-            }
-            break;
-        default:
-            break;
-        }
-        return ToolWindow::eventFilter(watched, event);
-    }
     for (QPlainTextEdit *box : {TxtEn, TxtFR, TxtEs}) {
         if (watched != box && watched != box->viewport())
             continue;

@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QScrollBar;
 class CapturePictureBox;
 class PictureBox;
+class PictureScroller;
 class frmCaptureInfo;
 
 
@@ -137,9 +138,6 @@ private:
     QSize frameExtra() const;
     // The free area (without panels) of the screen the window stands on.
     QRect availableArea() const;
-    // Places PicCapt where it was put, or scrolled, and shows the scroll bars it needs.
-    void placePicture();
-    void PicScroll_Change();
 
     QWidget *m_client = nullptr;
     int16_t m_jpegQuality = 0;
@@ -147,7 +145,5 @@ private:
     QImage m_snapshot;
     QPointer<frmCaptureInfo> m_overlay;
     bool m_closing = false;
-    QPoint m_pictureAt;                 // where PicCapt was put in PictureDoc
-    QPoint m_scrollWanted{-1, -1};      // the user's scroll values; -1: none yet
-    bool m_placingPicture = false;
+    PictureScroller *m_scroller = nullptr;
 };

@@ -48,20 +48,11 @@ class TstImageWriters : public QObject
     Q_OBJECT
 
 private slots:
-    void eachFormatNeedsOnlyItsOwnWriter()
-    {
-        QVERIFY(!QImageWriter::supportedImageFormats().contains("tiff"));
-        QVERIFY(modCapture::startImaging() != 0);
-        for (const char *ext : {"BMP", "GIF", "JPG", "PNG"}) {
-            QVERIFY2(modCapture::canWrite(QString::fromLatin1(ext)), ext);
-            QVERIFY2(!modCapture::encodeImage(picture(), QString::fromLatin1(ext), 50).isEmpty(), ext);
-        }
-        QVERIFY(!modCapture::canWrite(QStringLiteral("TIF")));
-        QVERIFY(modCapture::encodeImage(picture(), QStringLiteral("TIF"), -1).isEmpty());
-    }
-
     void onlyTheMissingFormatFailsToSave()
     {
+        QVERIFY(!QImageWriter::supportedImageFormats().contains("tiff"));
+        for (const char *ext : {"BMP", "GIF", "JPG", "PNG"})
+            QVERIFY2(!modCapture::encodeImage(picture(), QString::fromLatin1(ext), 50).isEmpty(), ext);
         RecordingMessageBox messages;
         ScriptedCommonDialog dialogs;
         CaptureSession s({{QStringLiteral("FormatImage"), QStringLiteral("PNG")}});

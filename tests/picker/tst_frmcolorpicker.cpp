@@ -84,7 +84,7 @@ class TstFrmColorPicker : public QObject
             picker->move(40, 40);
             // Clicks go by screen position: wait until the window manager has placed it.
             if (QTest::qWaitForWindowExposed(picker.data()))
-                waitUntil([this] { return picker->frameGeometry().topLeft() == QPoint(40, 40); }, 2000);
+                waitUntil([this] { return picker->frameGeometry().topLeft() == QPoint(40, 40); });
             pump(50);
         }
         ~World()
@@ -273,12 +273,13 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
+        // Answers the dialog from inside its modal loop, once it is up.
         auto answer = [&](const QString &text, bool validate, bool *aboveWhileOpen = nullptr) {
-            QTimer::singleShot(200, this, [&p, text, validate, aboveWhileOpen] {
+            QTimer::singleShot(0, this, [&p, text, validate, aboveWhileOpen] {
+                QVERIFY(waitUntil([] { return qobject_cast<FrmModale1 *>(QApplication::activeModalWidget()); }));
                 auto *dlg = qobject_cast<FrmModale1 *>(QApplication::activeModalWidget());
-                QVERIFY(dlg);
                 if (aboveWhileOpen)
-                    *aboveWhileOpen = !waitUntil([&] { return !keptAbove(&p); }, 2000);
+                    *aboveWhileOpen = !waitUntil([&] { return !keptAbove(&p); }, 15000);
                 QTest::keyClicks(dlg->TxtC, text);
                 QTest::mouseClick(validate ? dlg->CmdOK : dlg->CmdAnnule, Qt::LeftButton);
             });
@@ -287,15 +288,17 @@ private slots:
         bool aboveWhileOpen = true;
         answer(QStringLiteral("00255"), true, &aboveWhileOpen);
         QVERIFY(!aboveWhileOpen);
-        QVERIFY(p.chkKeepFront->isChecked() && waitUntil([&] { return keptAbove(&p); }, 2000));
-        QCOMPARE(p.TxtC[0]->text(), QString()); // shown by the display timer
-        QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FF0000"); }, 500));
+        // Shown by the display timer, not at once.
+        QCOMPARE(p.TxtC[0]->text(), QString());
+        QVERIFY(p.TimCapt.isActive());
+        QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(p.chkKeepFront->isChecked() && waitUntil([&] { return keptAbove(&p); }, 15000));
 
         answer(QStringLiteral("16777216"), true); // accepted, but not a colour
-        pump(250);
+        QVERIFY(waitUntil([&] { return !p.TimCapt.isActive(); }));
         QCOMPARE(p.TxtC[10]->text(), QStringLiteral("255"));
         answer(QStringLiteral("65280"), false);
-        pump(250);
+        QVERIFY(!p.TimCapt.isActive());
         QCOMPARE(p.currentColor(), 16777216);
         QCOMPARE(p.TxtC[10]->text(), QStringLiteral("255"));
     }
