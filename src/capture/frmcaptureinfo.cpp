@@ -2,7 +2,6 @@
 
 #include "capture/capturepicturebox.h"
 #include "capture/selectionshape.h"
-#include "platform/clipboard.h"
 #include "platform/label.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
