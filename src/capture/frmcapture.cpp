@@ -17,6 +17,7 @@
 #include "shell/appstate.h"
 #include "shell/controls.h"
 #include "shell/language.h"
+#include "shell/screenfailure.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,7 +68,8 @@ frmCapture::frmCapture(AppState &state, ToolHost &host)
 frmCapture::~frmCapture()
 {
     stopTimers();
-    delete m_overlay.data();
+    for (frmCaptureInfo *o : overlays())
+        delete o;
 }
 
 void frmCapture::buildControls()
@@ -315,7 +317,12 @@ void frmCapture::putPicture(const QImage &picture)
 
 void frmCapture::MnuCapEcran_Click()
 {
-    setWindowState(windowState() | Qt::WindowMinimized);
+    // Where the desktop decides about windows (Wayland), minimising is only a wish it may
+    // ignore: the window steps out of the picture by hiding.
+    if (ScreenServices::current().placesWindows())
+        setWindowState(windowState() | Qt::WindowMinimized);
+    else
+        hide();
     TimCaptEcran1.setInterval(300);
 }
 
@@ -326,12 +333,16 @@ void frmCapture::TimCaptEcran1_Timer()
         return;
     // The window has been out of the way for 300 ms: the screen is read directly instead of
     // through the print-screen key, so the clipboard is not involved.
-    Screen &screen = ScreenServices::current().screen();
-    m_snapshot = screen.grabDesktop();
-    // Shown at the main monitor's scale; the picture keeps every physical pixel.
-    if (!m_snapshot.isNull())
-        m_snapshot.setDevicePixelRatio(screen.primaryArea().dpr);
-    TimCaptEcran2.setInterval(200);
+    ScreenServices::current().screen().requestDesktop(this, [this](const Screen::DesktopPicture &picture) {
+        if (m_closing)
+            return;
+        m_snapshot = picture.image;
+        m_snapshotOutcome = picture.outcome;
+        // Shown at the main monitor's scale; the picture keeps every physical pixel.
+        if (!m_snapshot.isNull())
+            m_snapshot.setDevicePixelRatio(ScreenServices::current().screen().primaryArea().dpr);
+        TimCaptEcran2.setInterval(200);
+    });
 }
 
 void frmCapture::TimCaptEcran2_Timer()
@@ -341,9 +352,12 @@ void frmCapture::TimCaptEcran2_Timer()
         return;
     const QImage snapshot = std::exchange(m_snapshot, QImage());
     if (snapshot.isNull()) {
-        // Nothing could be read: the window comes back as it was.
+        // Nothing could be read: the window comes back as it was, saying why where the
+        // desktop refused.
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
+        showScreenFailure(this, m_snapshotOutcome, ScreenServices::current().screen().isLive(),
+                          languageFromId(m_state.Langue), QStringLiteral("Screenshot"));
         return;
     }
     putPicture(snapshot);
@@ -377,27 +391,65 @@ void frmCapture::TimCap_Timer()
         setWindowState(windowState() | Qt::WindowMinimized);
     // The screen is read once the events pending now have run; closing the window meanwhile
     // cancels it.
-    QTimer::singleShot(0, this, [this] {
+    Screen &screen = ScreenServices::current().screen();
+    screen.requestDesktop(this, [this, &screen](const Screen::DesktopPicture &picture) {
         if (m_closing)
             return;
-        PicCapt->show();
-        if (!m_overlay) {
-            m_overlay = new frmCaptureInfo(m_state);
-            connect(m_overlay, &frmCaptureInfo::regionCaptured, this, &frmCapture::regionCaptured);
-            connect(m_overlay, &frmCaptureInfo::released, this, &frmCapture::regionReleased);
-            connect(m_overlay, &frmCaptureInfo::cancelled, this, &frmCapture::regionCancelled);
+        if (picture.image.isNull() && !screen.isLive()) {
+            regionCancelled();
+            showScreenFailure(this, picture.outcome, false, languageFromId(m_state.Langue),
+                              QStringLiteral("Screenshot"));
+            return;
         }
-        m_overlay->present(ScreenServices::current().screen().grabDesktop());
+        PicCapt->show();
+        presentOverlays(picture.image);
     });
 }
 
+void frmCapture::presentOverlays(const QImage &desktop)
+{
+    if (m_overlays.isEmpty()) {
+        auto add = [this](frmCaptureInfo *o) {
+            m_overlays << o;
+            connect(o, &frmCaptureInfo::regionCaptured, this, &frmCapture::regionCaptured);
+            connect(o, &frmCaptureInfo::released, this, &frmCapture::regionReleased);
+            connect(o, &frmCaptureInfo::cancelled, this, &frmCapture::regionCancelled);
+        };
+        // A window spans every monitor on X; on Wayland each monitor gets one of its own.
+        if (ScreenServices::current().placesWindows()) {
+            add(new frmCaptureInfo(m_state));
+        } else {
+            for (const Screen::Area &a : ScreenServices::current().screen().areas())
+                add(new frmCaptureInfo(m_state, a));
+        }
+    }
+    for (frmCaptureInfo *o : overlays())
+        o->present(desktop);
+}
+
+void frmCapture::dismissOverlays()
+{
+    for (frmCaptureInfo *o : overlays())
+        o->dismiss();
+}
 
 // The overlay's answers. While the overlay is up this window is hidden; its state is left
 // alone then, since on X changing it maps the window, which would take the keyboard from the
 // overlay. It is restored when the window is shown again.
 frmCaptureInfo *frmCapture::overlay() const
 {
-    return m_overlay;
+    const QList<frmCaptureInfo *> all = overlays();
+    return all.isEmpty() ? nullptr : all.first();
+}
+
+QList<frmCaptureInfo *> frmCapture::overlays() const
+{
+    QList<frmCaptureInfo *> out;
+    for (const QPointer<frmCaptureInfo> &o : m_overlays) {
+        if (o)
+            out << o;
+    }
+    return out;
 }
 
 void frmCapture::leaveMinimisedIfShown()
@@ -408,6 +460,7 @@ void frmCapture::leaveMinimisedIfShown()
 
 void frmCapture::regionCaptured(const QImage &picture, const QSize &sizeTwips)
 {
+    dismissOverlays();
     leaveMinimisedIfShown();
     enableSave();
     PicCapt->setPicture(QImage());
@@ -436,6 +489,7 @@ void frmCapture::regionReleased()
 
 void frmCapture::regionCancelled()
 {
+    dismissOverlays();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     show();
 }
@@ -571,9 +625,9 @@ void frmCapture::Form_Unload()
     m_closing = true;
     stopTimers();
     returnToLauncher(); // the launcher shows itself at once for this tool
-    if (m_overlay) {
-        m_overlay->dismiss();
-        m_overlay->deleteLater();
-        m_overlay = nullptr;
+    for (frmCaptureInfo *o : overlays()) {
+        o->dismiss();
+        o->deleteLater();
     }
+    m_overlays.clear();
 }

@@ -2,9 +2,11 @@
 
 #include "platform/commondialog.h"
 #include "platform/intervaltimer.h"
+#include "platform/screen.h"
 #include "shell/toolwindow.h"
 
 #include <QImage>
+#include <QList>
 #include <QPointer>
 
 #include <array>
@@ -79,8 +81,12 @@ public:
 
     // The area below the menu bar, in which the controls are placed.
     QWidget *clientArea() const { return m_client; }
-    // The region overlay, once a region capture has created it.
+    // The region overlay, once a region capture has created it (the first monitor's where
+    // there is one per monitor).
     frmCaptureInfo *overlay() const;
+    // Every region overlay: one over the whole desktop, or one per monitor where a window
+    // cannot span monitors (Wayland).
+    QList<frmCaptureInfo *> overlays() const;
 
     // What the region overlay does to this window.
     int outerWidthTwips() const;
@@ -134,6 +140,8 @@ private:
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();
+    void presentOverlays(const QImage &desktop);
+    void dismissOverlays();
     // Frame and title around the client area, as the window manager draws them.
     QSize frameExtra() const;
     // The free area (without panels) of the screen the window stands on.
@@ -143,7 +151,8 @@ private:
     int16_t m_jpegQuality = 0;
     uintptr_t m_imagingToken = 0;
     QImage m_snapshot;
-    QPointer<frmCaptureInfo> m_overlay;
+    Screen::Outcome m_snapshotOutcome = Screen::Outcome::Read;
+    QList<QPointer<frmCaptureInfo>> m_overlays;
     bool m_closing = false;
     PictureScroller *m_scroller = nullptr;
 };

@@ -9,9 +9,11 @@
 #include "shell/appstate.h"
 #include "shell/language.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -41,9 +43,10 @@ int buttonOf(Qt::MouseButton b)
 
 } // namespace
 
-frmCaptureInfo::frmCaptureInfo(AppState &state)
+frmCaptureInfo::frmCaptureInfo(AppState &state, std::optional<Screen::Area> monitor)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint)
     , m_state(state)
+    , m_monitor(std::move(monitor))
 {
     setObjectName(QStringLiteral("frmCaptureInfo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -83,8 +86,14 @@ frmCaptureInfo::frmCaptureInfo(AppState &state)
 void frmCaptureInfo::Form_Load()
 {
     // Covers every monitor: its place is the virtual desktop, not a window manager's idea of
-    // a full-screen window.
-    setGeometry(ScreenServices::current().screen().virtualGeometry());
+    // a full-screen window. One monitor's overlay covers that monitor.
+    setGeometry(m_monitor ? m_monitor->logical : ScreenServices::current().screen().virtualGeometry());
+}
+
+QPoint frmCaptureInfo::origin() const
+{
+    // A Wayland window does not know where it is; its monitor does.
+    return m_monitor ? m_monitor->logical.topLeft() : geometry().topLeft();
 }
 
 void frmCaptureInfo::present(const QImage &desktop)
@@ -99,7 +108,14 @@ void frmCaptureInfo::present(const QImage &desktop)
         Labaide->setText(captionOf(kLabaide, lang));
     Labaide->show();
     setCrosshair(false);
-    show();
+    if (m_monitor) {
+        create();
+        if (QScreen *s = QGuiApplication::screenAt(m_monitor->logical.center()))
+            windowHandle()->setScreen(s);
+        showFullScreen();
+    } else {
+        show();
+    }
     raise();
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
@@ -131,7 +147,7 @@ QImage frmCaptureInfo::frozenPart(const QRect &clientPixels) const
 {
     if (clientPixels.isEmpty() || m_frozen.isNull())
         return QImage();
-    const QRect global = clientPixels.translated(geometry().topLeft());
+    const QRect global = clientPixels.translated(origin());
     const Screen &screen = ScreenServices::current().screen();
     const QRect physical = screen.toPhysical(global);
     // Outside the frozen copy the part is black, as the screen has nothing there.
@@ -147,9 +163,9 @@ void frmCaptureInfo::paintEvent(QPaintEvent *event)
     p.fillRect(event->rect(), Qt::black);
     if (m_frozen.isNull())
         return;
-    const QPoint origin = geometry().topLeft();
+    const QPoint topLeft = origin();
     for (const Screen::Area &a : ScreenServices::current().screen().areas()) {
-        const QRect target = a.logical.translated(-origin);
+        const QRect target = a.logical.translated(-topLeft);
         const QRect source = a.physical.translated(-m_frozenOrigin);
         p.drawImage(target, m_frozen, source);
     }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "capture/regionselection.h"
+#include "platform/screen.h"
 
 #include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QWidget>
+
+#include <optional>
 
 struct AppState;
 class Label;
@@ -15,11 +18,13 @@ class SelectionShape;
 // The region overlay: a borderless window over the whole desktop showing a frozen copy of
 // it. Ctrl + drag draws the rectangle; the release hands the pixels under it, from the same
 // frozen copy, to whoever opened the overlay. Esc cancels. It knows nothing of that window.
+// Where a window cannot span monitors (Wayland) there is one per monitor, each full screen
+// over its own.
 class frmCaptureInfo : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmCaptureInfo(AppState &state);
+    explicit frmCaptureInfo(AppState &state, std::optional<Screen::Area> monitor = std::nullopt);
 
     Label *Labaide;
     SelectionShape *ShapeSelect;
@@ -72,8 +77,11 @@ private:
     void showShape(bool visible);
     void placeShape();
     void grabKeyboardWhenMapped(int attempts);
+    // Logical position of the client area's (0, 0) on the desktop.
+    QPoint origin() const;
 
     AppState &m_state;
+    std::optional<Screen::Area> m_monitor;
     RegionSelection m_selection;
     QImage m_frozen;
     QPoint m_frozenOrigin; // physical position of the frozen copy's (0, 0)

@@ -3,6 +3,7 @@
 #include "picker/colorvalue.h"
 #include "picker/frmmodale1.h"
 #include "picker/loupe.h"
+#include "picker/pickoverlay.h"
 #include "picker/pipetteicon.h"
 #include "platform/clipboard.h"
 #include "platform/colorconv.h"
@@ -16,9 +17,11 @@
 #include "shell/appstate.h"
 #include "shell/controls.h"
 #include "shell/language.h"
+#include "shell/screenfailure.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -124,6 +127,12 @@ void underline(QWidget *w)
 Pointer &thePointer()
 {
     return ScreenServices::current().pointer();
+}
+
+// The physical rectangle of `size` the pick copies, centred on the picked pixel.
+QRect screenAround(QPoint at, QSize size)
+{
+    return QRect(at - QPoint(size.width() / 2, size.height() / 2), size);
 }
 
 } // namespace
@@ -281,6 +290,12 @@ void frmColorPicker::Form_Load()
 {
     // Ticking runs the handler at once, so the window opens in front of the others.
     chkKeepFront->setChecked(true);
+    if (!ScreenServices::current().placesWindows()) {
+        // The desktop decides what stays in front: the box says so instead of doing nothing.
+        chkKeepFront->setChecked(false);
+        chkKeepFront->setEnabled(false);
+        chkKeepFront->setToolTip(captionOf(kKeepInFrontUnavailable, languageFromId(m_state.Langue)));
+    }
     applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
     for (QCheckBox *box : { chkcopyauto, chkKeepFront, ChkXY })
         wrapCaption(box);
@@ -324,6 +339,10 @@ void frmColorPicker::SetTextCouleur(int32_t p_Color)
 void frmColorPicker::CmdPipette_Click()
 {
     focusSink();
+    if (!ScreenServices::current().screen().isLive()) {
+        startFrozenPipette();
+        return;
+    }
     thePointer().releaseCapture(this);
     Fra2->hide();
     thePointer().setCapture(this);
@@ -362,6 +381,7 @@ void frmColorPicker::cancelPipette()
 {
     // Nothing was picked, so the display timer has nothing to show.
     TimCapt.setInterval(0);
+    closePickOverlays();
     releasePipetteGrabs();
     m_pipetteActive = false;
     CmdPipette->setEnabled(true);
@@ -422,16 +442,22 @@ void frmColorPicker::afterPendingEvents(std::function<void()> step)
 void frmColorPicker::EndPipette()
 {
     // Read once: the coordinate timer may run before the copy below.
-    const QPoint at = thePointer().physicalPos();
-    Picture3->Cls();
-    ++m_pick;
-    afterPendingEvents([this, at] {
-        const QSize size = Picture3->image().size();
-        const QRect area(at - QPoint(size.width() / 2, size.height() / 2), size);
-        // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
+    pickAt(thePointer().physicalPos(), [](QPoint at, const QRect &area) {
         Screen &screen = ScreenServices::current().screen();
         const QImage shot = screen.grab(area);
-        m_captureOk = !shot.isNull() && screen.pixel(at) != colorvalue::kUnreadable;
+        return screen.pixel(at) == colorvalue::kUnreadable ? QImage() : shot;
+    });
+}
+
+void frmColorPicker::pickAt(QPoint at, AreaReader read)
+{
+    Picture3->Cls();
+    ++m_pick;
+    afterPendingEvents([this, at, read = std::move(read)] {
+        const QRect area = screenAround(at, Picture3->image().size());
+        // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
+        const QImage shot = read(at, area);
+        m_captureOk = !shot.isNull();
         if (m_captureOk) {
             QPainter p(&Picture3->image());
             p.drawImage(0, 0, shot);
@@ -468,6 +494,106 @@ void frmColorPicker::endPick()
         if (!m_pipetteActive)
             thePointer().releaseCapture(this);
     });
+}
+
+void frmColorPicker::startFrozenPipette()
+{
+    Fra2->hide();
+    m_pipetteActive = true;
+    CmdPipette->setEnabled(false);
+    const unsigned pick = ++m_pick;
+    ScreenServices::current().screen().requestDesktop(this, [this, pick](const Screen::DesktopPicture &picture) {
+        // Cancelled, closed or started again meanwhile: this picture is no longer wanted.
+        if (pick == m_pick && m_pipetteActive)
+            frozenDesktopReady(picture);
+    });
+}
+
+void frmColorPicker::frozenDesktopReady(const Screen::DesktopPicture &picture)
+{
+    Screen &screen = ScreenServices::current().screen();
+    if (picture.outcome == Screen::Outcome::Cancelled) {
+        cancelPipette();
+        return;
+    }
+    if (picture.outcome != Screen::Outcome::Read) {
+        if (picture.outcome == Screen::Outcome::TimedOut) {
+            desktopColorReady(picture.outcome, -1);
+            return;
+        }
+        // No picture, but the desktop may still pick a colour itself (without the loupe).
+        const unsigned pick = m_pick;
+        screen.requestColor(this, [this, pick](Screen::Outcome outcome, int32_t color) {
+            if (pick == m_pick && m_pipetteActive)
+                desktopColorReady(outcome, color);
+        });
+        return;
+    }
+    const QPoint origin = screen.virtualGeometryPhysical().topLeft();
+    for (const Screen::Area &area : screen.areas()) {
+        QScreen *qscreen = QGuiApplication::screenAt(area.logical.center());
+        auto *overlay = new PickOverlay(picture.image, origin, area, qscreen);
+        m_overlays << overlay;
+        connect(overlay, &PickOverlay::moved, this, [this](QPoint at) {
+            m_pointer = at;
+            if (!m_coordsOff) {
+                LblPosX->setText(QString::number(at.x()));
+                LblPosY->setText(QString::number(at.y()));
+            }
+        });
+        connect(overlay, &PickOverlay::cancelled, this, &frmColorPicker::cancelPipette);
+        connect(overlay, &PickOverlay::picked, this, [this, overlay](QPoint at) {
+            // The overlay goes before the pick's steps run; the pixels it froze are kept.
+            const QImage frozen = overlay->frozenPart(screenAround(at, Picture3->image().size()));
+            closePickOverlays();
+            m_pipetteActive = false;
+            CmdPipette->setEnabled(true);
+            pickAt(at, [frozen](QPoint, const QRect &) { return frozen; });
+        });
+    }
+    // The monitor holding this window last, so that it gets the keyboard.
+    const Screen::Area here = screen.areaAt(geometry().center());
+    for (PickOverlay *overlay : pickOverlays()) {
+        if (overlay->area().logical != here.logical)
+            overlay->present();
+    }
+    for (PickOverlay *overlay : pickOverlays()) {
+        if (overlay->area().logical == here.logical)
+            overlay->present();
+    }
+}
+
+void frmColorPicker::desktopColorReady(Screen::Outcome outcome, int32_t color)
+{
+    if (outcome != Screen::Outcome::Read) {
+        cancelPipette();
+        showScreenFailure(this, outcome == Screen::Outcome::Unavailable ? Screen::Outcome::Refused : outcome, false,
+                          languageFromId(m_state.Langue), windowTitle());
+        return;
+    }
+    m_pipetteActive = false;
+    CmdPipette->setEnabled(true);
+    Picture3->Cls();
+    m_currentColor = color;
+    SetTextCouleur(color);
+    setSwatch(color);
+}
+
+QList<PickOverlay *> frmColorPicker::pickOverlays() const
+{
+    QList<PickOverlay *> out;
+    for (const QPointer<PickOverlay> &overlay : m_overlays) {
+        if (overlay)
+            out << overlay;
+    }
+    return out;
+}
+
+void frmColorPicker::closePickOverlays()
+{
+    for (PickOverlay *overlay : pickOverlays())
+        overlay->close();
+    m_overlays.clear();
 }
 
 void frmColorPicker::CmdBasicColor_Click()
@@ -537,7 +663,9 @@ void frmColorPicker::TimXY_Timer()
         LblPosY->clear();
         return;
     }
-    m_pointer = thePointer().physicalPos();
+    // While the frozen pipette runs, its overlays report where the pointer is.
+    if (m_overlays.isEmpty())
+        m_pointer = thePointer().physicalPos();
     LblPosX->setText(QString::number(m_pointer.x()));
     LblPosY->setText(QString::number(m_pointer.y()));
 }

@@ -2,9 +2,12 @@
 
 #include "platform/commondialog.h"
 #include "platform/intervaltimer.h"
+#include "platform/screen.h"
 #include "shell/toolwindow.h"
 
+#include <QList>
 #include <QPoint>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -12,6 +15,7 @@
 
 class Label;
 class Loupe;
+class PickOverlay;
 class PictureBox;
 class QCheckBox;
 class QFrame;
@@ -56,6 +60,8 @@ public:
     // The swatch's background as a colour value (a system-colour reference while fresh).
     int32_t swatchColor() const { return m_swatchColor; }
     Loupe *loupe() const { return m_loupe; }
+    // The frozen pipette's overlays, one per monitor, while it runs.
+    QList<PickOverlay *> pickOverlays() const;
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -77,8 +83,16 @@ private:
     void buildValueFrame();
     void Form_Load();
     void Form_MouseUp(Qt::MouseButton Button);
-    // The pick runs in steps, each after the events pending at that point.
+    // The pick runs in steps, each after the events pending at that point. `read` gives the
+    // pixels of a physical rectangle around the picked point, null when unreadable.
+    using AreaReader = std::function<QImage(QPoint at, const QRect &area)>;
     void EndPipette();
+    void pickAt(QPoint at, AreaReader read);
+    // Where the screen is not live: the pipette works on a picture taken when it starts.
+    void startFrozenPipette();
+    void frozenDesktopReady(const Screen::DesktopPicture &picture);
+    void desktopColorReady(Screen::Outcome outcome, int32_t color);
+    void closePickOverlays();
     void PickCentre();
     void endPick();
     void afterPendingEvents(std::function<void()> step);
@@ -89,6 +103,7 @@ private:
     void movePointerBy(int dx, int dy);
 
     Loupe *m_loupe;
+    QList<QPointer<PickOverlay>> m_overlays;
     uint8_t m_copyOption = 0;
     uint8_t m_coordsOff = 0;
     QPoint m_pointer;

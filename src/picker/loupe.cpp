@@ -27,9 +27,7 @@ Loupe::Loupe(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    const int side = loupegeometry::kSpan * loupegeometry::kZoom + 2 * kBorder;
-    setFixedSize(side, side + kTextHeight);
-    setFont(QFont(QStringLiteral("Liberation Mono"), 9, QFont::Bold));
+    setFixedSize(viewSize());
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &Loupe::refresh);
@@ -67,11 +65,23 @@ void Loupe::refreshAt(QPoint physicalPointer)
 void Loupe::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0x40, 0x40, 0x40));
-    p.drawImage(QRect(kBorder, kBorder, m_view.width(), m_view.height()), m_view);
-    const QRect text(0, height() - kTextHeight, width(), kTextHeight);
+    paintView(p, rect(), m_view, m_centre);
+}
+
+QSize Loupe::viewSize()
+{
+    const int side = loupegeometry::kSpan * loupegeometry::kZoom + 2 * kBorder;
+    return QSize(side, side + kTextHeight);
+}
+
+void Loupe::paintView(QPainter &p, const QRect &box, const QImage &view, int32_t centre)
+{
+    p.fillRect(box, QColor(0x40, 0x40, 0x40));
+    p.drawImage(QRect(box.topLeft() + QPoint(kBorder, kBorder), view.size()), view);
+    const QRect text(box.left(), box.bottom() + 1 - kTextHeight, box.width(), kTextHeight);
     p.fillRect(text, Qt::white);
     p.setPen(Qt::black);
-    if (colorvalue::isColor(m_centre))
-        p.drawText(text, Qt::AlignCenter, colorvalue::htmlNotation(m_centre));
+    p.setFont(QFont(QStringLiteral("Liberation Mono"), 9, QFont::Bold));
+    if (colorvalue::isColor(centre))
+        p.drawText(text, Qt::AlignCenter, colorvalue::htmlNotation(centre));
 }

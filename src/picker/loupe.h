@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class QPainter;
+
 // A small floating window beside the pointer showing its neighbourhood magnified, with the
 // HTML value of the pixel under the pointer. It never takes the mouse or the focus.
 class Loupe : public QWidget
@@ -24,6 +26,11 @@ public:
     int32_t centreColor() const { return m_centre; }
 
     static constexpr int kIntervalMs = 30; // above 30 refreshes a second
+
+    // The loupe's outer size, and its picture drawn into `box` of that size: the magnified
+    // neighbourhood and the HTML value of its centre pixel (nothing for -1).
+    static QSize viewSize();
+    static void paintView(QPainter &painter, const QRect &box, const QImage &view, int32_t centre);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,8 @@
 #include "platform/screen.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 #include <QtMath>
 
 #include <optional>
@@ -136,4 +139,31 @@ int32_t Screen::pixel(QPoint physical)
         return -1;
     const QRgb c = one.pixel(0, 0);
     return int32_t(qRed(c)) | (int32_t(qGreen(c)) << 8) | (int32_t(qBlue(c)) << 16);
+}
+
+void Screen::requestDesktop(QObject *context, DesktopReady done)
+{
+    QTimer::singleShot(0, context, [this, done = std::move(done)] {
+        DesktopPicture picture;
+        picture.image = grabDesktop();
+        picture.outcome = picture.image.isNull() ? Outcome::Unavailable : Outcome::Read;
+        done(picture);
+    });
+}
+
+void Screen::requestColor(QObject *context, ColorReady done)
+{
+    QTimer::singleShot(0, context, [done = std::move(done)] { done(Outcome::Unavailable, -1); });
+}
+
+QList<Screen::Area> Screen::qtAreas()
+{
+    QList<Area> out;
+    // Qt lists the primary screen first.
+    for (const QScreen *s : QGuiApplication::screens()) {
+        const QRect g = s->geometry();
+        const qreal dpr = s->devicePixelRatio();
+        out.append({g, QRect(g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr))), dpr});
+    }
+    return out;
 }

@@ -6,6 +6,9 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
+
+class QObject;
 
 // Reading the screen: where each monitor lies, at what scale, and the pixels of the whole
 // virtual desktop in physical pixels. One implementation per kind of session (see
@@ -24,6 +27,22 @@ public:
         qreal dpr = 1.0;
     };
 
+    // What a request to read the screen came to.
+    enum class Outcome {
+        Read,
+        Cancelled, // the user said no to this one request
+        Refused, // the desktop does not let this program read the screen
+        Unavailable, // nothing here can read the screen
+        TimedOut, // the desktop never answered
+    };
+    struct DesktopPicture {
+        Outcome outcome = Outcome::Unavailable;
+        QImage image; // as grabDesktop() gives it; null unless read
+    };
+    using DesktopReady = std::function<void(const DesktopPicture &)>;
+    // The colour as 0x00BBGGRR, meaningful when read.
+    using ColorReady = std::function<void(Outcome, int32_t)>;
+
     virtual ~Screen() = default;
 
     // Every monitor, the primary one first.
@@ -31,6 +50,19 @@ public:
     // A rectangle of the desktop in physical coordinates; parts covered by no monitor are
     // black. Null when the screen cannot be read.
     virtual QImage grab(const QRect &physical) = 0;
+
+    // False where the desktop only hands its pixels out on request, in its own time (a
+    // Wayland desktop, through its portal): grab() reads nothing there, so the pipette and
+    // the region overlay work on one picture asked for when they start.
+    virtual bool isLive() const { return true; }
+    // The whole desktop, as grabDesktop() gives it. `done` runs once, from the event loop and
+    // never inside this call; not at all once `context` is gone.
+    virtual void requestDesktop(QObject *context, DesktopReady done);
+    // A colour chosen with the desktop's own picker, where it offers one (Unavailable here).
+    virtual void requestColor(QObject *context, ColorReady done);
+
+    // The monitors as Qt reports them, each with its physical place.
+    static QList<Area> qtAreas();
 
     // Logical union of all monitors.
     QRect virtualGeometry() const;

@@ -1,5 +1,6 @@
 #include "platform/screenservices.h"
 
+#include "platform/portalscreenservices.h"
 #include "platform/x11screenservices.h"
 
 #include <QtGlobal>
@@ -8,15 +9,15 @@ namespace {
 
 ScreenServices *g_installed = nullptr;
 
+} // namespace
+
 // The session decides, not Qt's platform plugin: under XWayland Qt runs on xcb while the
 // screen and the pointer belong to the compositor.
-bool isWaylandSession()
+bool ScreenServices::isWaylandSession()
 {
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || qgetenv("XDG_SESSION_TYPE") == "wayland";
 }
-
-} // namespace
 
 ScreenServices::~ScreenServices()
 {
@@ -26,12 +27,8 @@ ScreenServices::~ScreenServices()
 
 std::unique_ptr<ScreenServices> ScreenServices::forSession()
 {
-    if (isWaylandSession()) {
-        // The desktop-portal back end (org.freedesktop.portal.Screenshot) is returned here.
-        // Until it exists a Wayland session gets the X11 one, which works through XWayland as
-        // far as the compositor lets it.
-        return std::make_unique<X11ScreenServices>();
-    }
+    if (isWaylandSession())
+        return std::make_unique<PortalScreenServices>();
     return std::make_unique<X11ScreenServices>();
 }
 

@@ -21,9 +21,14 @@ public:
     virtual Screen &screen() = 0;
     virtual Pointer &pointer() = 0;
     virtual Clipboard &clipboard() = 0;
+    // False where the window system decides where windows go and what stays in front (a
+    // Wayland session): "keep in front" and computed positions have no effect there.
+    virtual bool placesWindows() const { return true; }
 
-    // The back end for the session this program runs in.
+    // The back end for the session this program runs in: a Wayland session reads the screen
+    // through the desktop portal even when this program itself runs through XWayland.
     static std::unique_ptr<ScreenServices> forSession();
+    static bool isWaylandSession();
 
     // Makes these services the ones current() returns; nullptr uninstalls them.
     static void install(ScreenServices *services);

@@ -72,11 +72,7 @@ bool isX11()
 
 QList<Screen::Area> X11Screen::areas() const
 {
-    QList<Area> out;
-    // Qt lists the primary screen first.
-    for (const QScreen *s : QGuiApplication::screens())
-        out.append({s->geometry(), physicalGeometry(s), s->devicePixelRatio()});
-    return out;
+    return qtAreas();
 }
 
 QImage X11Screen::grab(const QRect &physical)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/screen.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QStringList>
+
+// The desktop portal's Screenshot interface, as a Wayland desktop offers it to programs that
+// may not read the screen themselves. Each call is a request the desktop answers later, on a
+// request object of its own, with a Response signal; the answer is handed to a callback from
+// the event loop. A request the desktop does not answer in time counts as TimedOut.
+class DesktopPortal : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DesktopPortal(const QDBusConnection &bus = QDBusConnection::sessionBus(),
+                           QObject *parent = nullptr);
+
+    // How long a request may wait for its answer. The first screenshot on some desktops asks
+    // the user for permission, so the default leaves time to read that question.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+
+    // A picture of every monitor, as the desktop composes it (its own scale and layout). The
+    // file the desktop wrote for it is removed when it lies in a temporary folder.
+    void screenshot(QObject *context, std::function<void(Screen::Outcome, const QImage &)> done);
+    // A colour chosen with the desktop's own picker, as 0x00BBGGRR.
+    void pickColor(QObject *context, Screen::ColorReady done);
+
+    // Folders whose files a screenshot may be removed from: the temporary ones. A file
+    // anywhere else (the user's pictures, a document portal's view) is never touched.
+    static QStringList scratchFolders();
+    static bool isScratchFile(const QString &path, const QStringList &folders);
+
+private:
+    void call(const QString &method, QObject *context,
+              std::function<void(Screen::Outcome, const QVariantMap &)> done);
+
+    QDBusConnection m_bus;
+    int m_timeoutMs = 30000;
+    quint64 m_serial = 0;
+};
