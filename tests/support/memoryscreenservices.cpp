@@ -1,6 +1,7 @@
 #include "support/memoryscreenservices.h"
 
 #include <QPainter>
+#include <QTimer>
 
 MemoryScreen::MemoryScreen()
 {
@@ -38,6 +39,42 @@ QImage MemoryScreen::grab(const QRect &physical)
             p.drawImage(part.topLeft() - physical.topLeft(), m_desktop, part.translated(-origin));
     }
     return out;
+}
+
+void MemoryScreen::answerRequests(Outcome desktop, Outcome color, int32_t colorValue)
+{
+    m_live = false;
+    m_readable = false;
+    m_desktopAnswer = desktop;
+    m_colorAnswer = color;
+    m_colorValue = colorValue;
+}
+
+void MemoryScreen::requestDesktop(QObject *context, DesktopReady done)
+{
+    if (m_live) {
+        Screen::requestDesktop(context, std::move(done));
+        return;
+    }
+    ++m_desktopRequests;
+    const DesktopPicture answer{m_desktopAnswer, m_desktopAnswer == Outcome::Read ? m_desktop : QImage()};
+    QTimer::singleShot(0, context, [answer, done = std::move(done)] { done(answer); });
+}
+
+void MemoryScreen::requestColor(QObject *context, ColorReady done)
+{
+    ++m_colorRequests;
+    QTimer::singleShot(0, context, [outcome = m_colorAnswer, value = m_colorValue, done = std::move(done)] {
+        done(outcome, outcome == Outcome::Read ? value : -1);
+    });
+}
+
+MemoryScreenServices::MemoryScreenServices(Session session)
+    : m_session(session)
+{
+    if (session == Session::Wayland)
+        m_screen.answerRequests(Screen::Outcome::Read);
+    ScreenServices::install(this);
 }
 
 void MemoryPointer::releaseCapture(QWidget *widget)

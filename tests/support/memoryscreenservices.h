@@ -5,6 +5,7 @@
 #include "platform/screen.h"
 #include "platform/screenservices.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -28,10 +29,26 @@ public:
     // An unreadable screen: every grab gives a null image.
     void setReadable(bool readable) { m_readable = readable; }
 
+    // A desktop that hands its pixels out only on request, as through a Wayland desktop's
+    // portal: grab() reads nothing; a request for the desktop is answered with `desktop`
+    // (the desktop image when Read), one for a colour with `color` and `colorValue`.
+    void answerRequests(Outcome desktop, Outcome color = Outcome::Unavailable, int32_t colorValue = -1);
+    bool isLive() const override { return m_live; }
+    void requestDesktop(QObject *context, DesktopReady done) override;
+    void requestColor(QObject *context, ColorReady done) override;
+    int desktopRequests() const { return m_desktopRequests; }
+    int colorRequests() const { return m_colorRequests; }
+
 private:
     QList<Area> m_areas;
     QImage m_desktop;
     bool m_readable = true;
+    bool m_live = true;
+    Outcome m_desktopAnswer = Outcome::Read;
+    Outcome m_colorAnswer = Outcome::Unavailable;
+    int32_t m_colorValue = -1;
+    int m_desktopRequests = 0;
+    int m_colorRequests = 0;
 };
 
 // A pointer that is wherever the test puts it; warps move it, captures are only recorded.
@@ -71,11 +88,16 @@ private:
     QStringList m_changes;
 };
 
-// The in-memory back end, installed for its lifetime.
+// The in-memory back end, installed for its lifetime. As a Wayland session it reads the
+// screen only on request (answered Read until the test says otherwise) and does not place
+// windows.
 class MemoryScreenServices : public ScreenServices
 {
 public:
-    MemoryScreenServices() { ScreenServices::install(this); }
+    enum class Session { X11, Wayland };
+    explicit MemoryScreenServices(Session session = Session::X11);
+
+    bool placesWindows() const override { return m_session == Session::X11; }
 
     MemoryScreen &screen() override { return m_screen; }
     MemoryPointer &pointer() override { return m_pointer; }
@@ -85,4 +107,5 @@ private:
     MemoryScreen m_screen;
     MemoryPointer m_pointer;
     MemoryClipboard m_clipboard;
+    Session m_session;
 };
