@@ -1,0 +1,232 @@
+// The picker and the capture on a real Wayland desktop (headless sway with the desktop portal,
+// see scripts/run-under-wayland): native windows are read through the portal, the picture is
+// grim's, a scale-2 monitor gives its physical pixels, and no portal at all is said.
+
+#include "capture/capturepicturebox.h"
+#include "capture/frmcapture.h"
+#include "capture/frmcaptureinfo.h"
+#include "picker/frmcolorpicker.h"
+#include "picker/pickoverlay.h"
+#include "platform/screenservices.h"
+#include "support/scripteddialogs.h"
+#include "support/toolfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+namespace {
+
+const QColor kBlue(0x33, 0x66, 0xCC);
+const QColor kOrange(0xCC, 0x66, 0x33);
+
+// A native window: blue, with orange squares every 40 pixels so that a shifted picture shows.
+class PatternWindow : public QWidget
+{
+public:
+    PatternWindow()
+    {
+        setWindowTitle(QStringLiteral("pattern"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), kBlue);
+        for (int y = 100; y < height(); y += 40)
+            for (int x = 100 + (y / 40 % 2) * 20; x < width(); x += 40)
+                p.fillRect(x, y, 13, 7, kOrange);
+    }
+};
+
+QByteArray run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    // Our own event loop keeps running: the clipboard may be served from here.
+    (void)QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 15000);
+    return p.readAllStandardOutput();
+}
+
+QImage grim(const QStringList &args)
+{
+    const QString file = QDir::temp().filePath(QStringLiteral("grim-reference.png"));
+    run(QStringLiteral("grim"), args + QStringList{file});
+    QImage image(file);
+    QFile::remove(file);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool portalOnBus()
+{
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop"));
+}
+
+void mouse(QWidget *w, QEvent::Type type, QPointF pos, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                  : type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                     : (mods ? Qt::LeftButton : Qt::NoButton);
+    QMouseEvent e(type, pos, w->mapToGlobal(pos), button, held, mods);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TstWaylandDesktop : public QObject
+{
+    Q_OBJECT
+
+    PatternWindow *m_pattern = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("wayland"))
+            QSKIP("not on a Wayland desktop (run through scripts/run-under-wayland)");
+        QVERIFY(ScreenServices::isWaylandSession());
+        QVERIFY(!ScreenServices::current().screen().isLive());
+        m_pattern = new PatternWindow;
+        m_pattern->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pattern));
+        QTest::qWait(300);
+    }
+    void cleanupTestCase() { delete m_pattern; }
+
+    void nativeWindowIsPicked()
+    {
+        if (!portalOnBus())
+            QSKIP("no portal on this desktop");
+        ToolFixture<frmColorPicker> tool(Tool::ColorPicker, QStringLiteral("Anglais"));
+        QVERIFY(tool.exposed);
+        frmColorPicker &picker = *tool.w;
+        // The headless seat has no keyboard: a virtual one's key gives the picker the input
+        // serial that a program needs to take the clipboard, as any key or click of a user does.
+        run(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("200"), QStringLiteral("-k"), QStringLiteral("Shift_L"), QStringLiteral("-s"), QStringLiteral("200")});
+        QTest::mouseClick(picker.findChild<QPushButton *>(QStringLiteral("CmdPipette")), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return picker.pickOverlays().size() == QGuiApplication::screens().size(); }, 10000));
+        PickOverlay *overlay = picker.pickOverlays().first();
+        QVERIFY(QTest::qWaitForWindowExposed(overlay));
+        // The pattern window fills the output behind the floating picker: its top-left corner
+        // is blue.
+        mouse(overlay, QEvent::MouseMove, QPointF(10.5, 10.5));
+        mouse(overlay, QEvent::MouseButtonRelease, QPointF(10.5, 10.5));
+        QLineEdit *html = picker.findChild<QLineEdit *>(QStringLiteral("TxtC(0)"));
+        QTRY_COMPARE(html->text(), QStringLiteral("#3366CC"));
+        QTRY_VERIFY(picker.pickOverlays().isEmpty());
+        QTRY_COMPARE(run(QStringLiteral("wl-paste"), {QStringLiteral("--no-newline")}), QByteArray("#3366CC"));
+    }
+
+    void fullCaptureIsGrimsPicture()
+    {
+        if (!portalOnBus())
+            QSKIP("no portal on this desktop");
+        ToolFixture<frmCapture> tool(Tool::Capture, QStringLiteral("Anglais"));
+        QVERIFY(tool.exposed);
+        frmCapture &capture = *tool.w;
+        // The reference, taken while the capture window is out of the way as it will be.
+        capture.hide();
+        QTest::qWait(500);
+        const QImage reference = grim({});
+        QVERIFY(!reference.isNull());
+        capture.findChild<QAction *>(QStringLiteral("MnuCapEcran"))->trigger();
+        QAction *save = capture.findChild<QAction *>(QStringLiteral("MnuSave"));
+        QVERIFY(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
+        QImage picture = capture.findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
+        picture.setDevicePixelRatio(1.0);
+        QCOMPARE(picture.size(), reference.size());
+        QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), reference);
+    }
+
+    // A second output at scale 2: the region dragged on its overlay is its physical pixels.
+    void regionOnAScaleTwoOutput()
+    {
+        if (!portalOnBus())
+            QSKIP("no portal on this desktop");
+        const int screensBefore = int(QGuiApplication::screens().size());
+        run(QStringLiteral("swaymsg"), {QStringLiteral("create_output")});
+        QVERIFY(QTest::qWaitFor([&] { return QGuiApplication::screens().size() > screensBefore; }, 5000));
+        QScreen *added = QGuiApplication::screens().last();
+        const QString name = added->name();
+        run(QStringLiteral("swaymsg"), {QStringLiteral("output"), name, QStringLiteral("scale"), QStringLiteral("2")});
+        QVERIFY(QTest::qWaitFor([&] { return added->devicePixelRatio() == 2.0; }, 5000));
+        // Something to see there: a pattern window on that output.
+        run(QStringLiteral("swaymsg"), {QStringLiteral("focus"), QStringLiteral("output"), name});
+        PatternWindow there;
+        there.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&there));
+        QTest::qWait(300);
+        run(QStringLiteral("swaymsg"), {QStringLiteral("focus"), QStringLiteral("output"), QGuiApplication::screens().first()->name()});
+
+        ToolFixture<frmCapture> tool(Tool::Capture, QStringLiteral("Anglais"));
+        QVERIFY(tool.exposed);
+        frmCapture &capture = *tool.w;
+        capture.findChild<QAction *>(QStringLiteral("MnuCapRegion"))->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return capture.overlays().size() == QGuiApplication::screens().size(); }, 10000));
+        frmCaptureInfo *scaled = nullptr;
+        for (frmCaptureInfo *o : capture.overlays()) {
+            if (QTest::qWaitForWindowExposed(o) && o->windowHandle()->screen() == added)
+                scaled = o;
+        }
+        QVERIFY(scaled);
+        const QImage reference = grim({QStringLiteral("-o"), name});
+        QCOMPARE(reference.size(), added->size() * 2);
+
+        mouse(scaled, QEvent::MouseButtonPress, QPointF(100, 90), Qt::ControlModifier);
+        mouse(scaled, QEvent::MouseMove, QPointF(150, 120), Qt::ControlModifier);
+        mouse(scaled, QEvent::MouseButtonRelease, QPointF(150, 120), Qt::ControlModifier);
+        QAction *save = capture.findChild<QAction *>(QStringLiteral("MnuSave"));
+        QVERIFY(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
+        QImage picture = capture.findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
+        QCOMPARE(picture.size(), QSize(100, 60));
+        picture.setDevicePixelRatio(1.0);
+        // The rectangle's inside starts one logical pixel past the press, as on X.
+        QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), reference.copy(202, 182, 100, 60));
+        run(QStringLiteral("swaymsg"), {QStringLiteral("output"), name, QStringLiteral("unplug")});
+    }
+
+    // Run alone on a desktop without a portal (scripts/run-under-wayland --no-portal).
+    void noPortalIsSaid()
+    {
+        if (portalOnBus())
+            QSKIP("this desktop has a portal");
+        RecordingMessageBox messages;
+        ToolFixture<frmColorPicker> tool(Tool::ColorPicker, QStringLiteral("Francais"));
+        QVERIFY(tool.exposed);
+        frmColorPicker &picker = *tool.w;
+        QLineEdit *html = picker.findChild<QLineEdit *>(QStringLiteral("TxtC(0)"));
+        const QString before = html->text();
+        QPushButton *pipette = picker.findChild<QPushButton *>(QStringLiteral("CmdPipette"));
+        QTest::mouseClick(pipette, Qt::LeftButton);
+        QTRY_COMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages().first().text, QStringLiteral("Ce bureau ne permet pas aux programmes de lire l'écran."));
+        QVERIFY(pipette->isEnabled());
+        QVERIFY(picker.pickOverlays().isEmpty());
+        QCOMPARE(html->text(), before);
+
+        messages.clear();
+        ToolFixture<frmCapture> capture(Tool::Capture, QStringLiteral("Anglais"));
+        QVERIFY(capture.exposed);
+        capture.w->findChild<QAction *>(QStringLiteral("MnuCapEcran"))->trigger();
+        QTRY_COMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages().first().text, QStringLiteral("This desktop does not let programs read the screen."));
+        QTRY_VERIFY(capture.w->isVisible());
+        QVERIFY(!capture.w->findChild<QAction *>(QStringLiteral("MnuSave"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(TstWaylandDesktop)
+#include "tst_waylanddesktop.moc"
