@@ -38,6 +38,9 @@ QImage desktopFromPortalPicture(const QImage &picture, const QList<Screen::Area>
     }
     if (picture.isNull() || logical.isEmpty() || physical.isEmpty())
         return QImage();
+    // One monitor, pictured at its own scale: the picture is the desktop.
+    if (areas.size() == 1 && picture.size() == physical.size())
+        return picture.convertToFormat(QImage::Format_RGB32);
     // The picture's own scale, one per axis so that rounding by the desktop cannot shift a
     // monitor by a pixel.
     const qreal sx = qreal(picture.width()) / logical.width();
