@@ -34,29 +34,6 @@ public:
     static constexpr int LinLimite1 = 2190;
     static constexpr int LinLimite2 = 6120;
 
-    QPushButton *CmdCapture;
-    QPushButton *CmdColoPic;
-    QPushButton *CmdIco;
-    QPushButton *CmdGradient1;
-    QPushButton *CmdGradient2;
-    QPushButton *CmdOption;
-    QPushButton *CmdQuitte;
-    Label *Lbl1;
-    QPushButton *CmdRepSave;
-    Label *LblChemin;
-    Label *Lbl3;
-    QCheckBox *ChkPP;
-    QGroupBox *Fra1;
-    std::array<QRadioButton *, 6> Opt;
-    Label *Lbl2;
-    QComboBox *CboLangue;
-    QPushButton *CmdCache;
-    Label *Lbl5;
-    QLineEdit *Foc;
-    IntervalTimer TimVisible;
-
-    static QString webPageUrl();
-
 signals:
     // Asked to open the web page; the shell is called unless a test listens.
     void webPageRequested(const QString &url);
@@ -83,6 +60,30 @@ private slots:
     void TimVisible_Timer();
 
 private:
+    QPushButton *CmdCapture;
+    QPushButton *CmdColoPic;
+    QPushButton *CmdIco;
+    QPushButton *CmdGradient1;
+    QPushButton *CmdGradient2;
+    QPushButton *CmdOption;
+    QPushButton *CmdQuitte;
+    Label *Lbl1;
+    QPushButton *CmdRepSave;
+    Label *LblChemin;
+    Label *Lbl3;
+    QCheckBox *ChkPP;
+    QGroupBox *Fra1;
+    std::array<QRadioButton *, 6> Opt;
+    Label *Lbl2;
+    QComboBox *CboLangue;
+    QPushButton *CmdCache;
+    Label *Lbl5;
+    QLineEdit *Foc;
+    // A child of the window, so that it is found by its name like the controls.
+    IntervalTimer TimVisible{this};
+
+    static QString webPageUrl();
+
     void buildControls();
     void Form_Load();
     void applyLanguage();

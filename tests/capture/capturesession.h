@@ -5,6 +5,7 @@
 #include "capture/frmcaptureinfo.h"
 #include "capture/selectionshape.h"
 #include "shell/frmbase.h"
+#include "support/namedcontrol.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -72,7 +73,7 @@ struct CaptureSession {
     }
     frmCapture *open()
     {
-        launcher->CmdCapture->click();
+        control<QPushButton>(launcher.get(), "CmdCapture")->click();
         window = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
         if (!QTest::qWaitForWindowExposed(window))
             qWarning("capture window not exposed");

@@ -1,6 +1,7 @@
 #include "capture/capturesession.h"
 #include "capture/patternwindow.h"
 #include "platform/twips.h"
+#include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -134,10 +135,11 @@ private slots:
         CaptureSession s({{"PressePapier", "Non"}});
         frmCapture *w = s.window;
         QVERIFY(w->MnuCopier->isVisible());
-        QVERIFY(!s.launcher->ChkPP->isChecked());
+        auto *launcherCopyOption = control<QCheckBox>(s.launcher.get(), "ChkPP");
+        QVERIFY(!launcherCopyOption->isChecked());
         w->MnuCopier->trigger();
         QVERIFY(!w->MnuCopier->isVisible());
-        QVERIFY(s.launcher->ChkPP->isChecked());
+        QVERIFY(launcherCopyOption->isChecked());
         QCOMPARE(s.env.setting(QStringLiteral("PressePapier")), QStringLiteral("Oui"));
         QCOMPARE(s.env.state.PressePapier, true);
 

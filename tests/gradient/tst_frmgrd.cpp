@@ -1,10 +1,12 @@
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
 #include "platform/clipboard.h"
+#include "platform/intervaltimer.h"
 #include "platform/screenservices.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
+#include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 #include "support/toolfixture.h"
@@ -381,7 +383,7 @@ private slots:
         f.env.state.ToolWindowState = 0;
         f.w->close();
         QCOMPARE(int(f.env.state.ToolWindowState), 100);
-        QCOMPARE(f.launcher->TimVisible.interval(), 100);
+        QCOMPARE(control<IntervalTimer>(f.launcher.get(), "TimVisible")->interval(), 100);
         QVERIFY(waitUntil([&] { return f.w.isNull(); }));
     }
 
@@ -395,11 +397,12 @@ private slots:
         QVERIFY(spheric->isVisible());
         QVERIFY(waitUntil([&] { return f.w.isNull(); }));
         QCOMPARE(int(f.env.state.ToolWindowState), 0);
-        QVERIFY(f.launcher->TimVisible.interval() != 100);
+        auto *visibility = control<IntervalTimer>(f.launcher.get(), "TimVisible");
+        QVERIFY(visibility->interval() != 100);
         // The spherical window brings the launcher back when it closes.
         spheric->close();
         QCOMPARE(int(f.env.state.ToolWindowState), 100);
-        QCOMPARE(f.launcher->TimVisible.interval(), 100);
+        QCOMPARE(visibility->interval(), 100);
     }
 
     void copiesTheDrawnGradientAsCss()

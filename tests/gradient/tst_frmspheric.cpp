@@ -6,6 +6,7 @@
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
+#include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 #include "support/toolfixture.h"
@@ -410,8 +411,8 @@ private slots:
         TestEnv env;
         env.state.loadStartupSettings();
         FrmBase launcher(env.state);
-        QTest::mouseClick(launcher.CmdGradient1, Qt::LeftButton);
-        QTest::mouseClick(launcher.CmdGradient2, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&launcher, "CmdGradient1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&launcher, "CmdGradient2"), Qt::LeftButton);
         QPointer<QWidget> grd = launcher.toolWindow(Tool::Gradient);
         QPointer<QWidget> sph = launcher.toolWindow(Tool::Spherical);
         QVERIFY(qobject_cast<FrmGRD *>(grd.data()));

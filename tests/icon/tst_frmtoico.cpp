@@ -1,9 +1,11 @@
 #include "icon/frmtoico.h"
+#include "platform/intervaltimer.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/frmbase.h"
+#include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -76,7 +78,7 @@ private slots:
     void opensInItsDesignedState()
     {
         World w;
-        QTest::mouseClick(w.launcher->CmdIco, Qt::LeftButton); // the launcher's "BMP to ICO"
+        QTest::mouseClick(control<QPushButton>(w.launcher, "CmdIco"), Qt::LeftButton); // the launcher's "BMP to ICO"
         auto *f = qobject_cast<FrmToIco *>(w.launcher->toolWindow(Tool::ToIco));
         QVERIFY(f);
         w.window = f;
@@ -309,7 +311,7 @@ private slots:
         f->close();
         QVERIFY(waitUntil([&] { return w.window.isNull(); }));
         QCOMPARE(w.env.state.ToolWindowState, uint8_t(100));
-        QCOMPARE(w.launcher->TimVisible.interval(), 100);
+        QCOMPARE(control<IntervalTimer>(w.launcher, "TimVisible")->interval(), 100);
         f = w.open();
         QVERIFY(f->opBpp[3]->isChecked());
         QCOMPARE(f->BitDepth, 16);

@@ -7,6 +7,7 @@
 #include "platform/pointer.h"
 #include "platform/screenservices.h"
 #include "shell/frmbase.h"
+#include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 #include "xinput.h"
@@ -79,7 +80,7 @@ class TstFrmColorPicker : public QObject
             env.setSetting(QStringLiteral("Langue"), language);
             env.state.loadStartupSettings();
             launcher = new FrmBase(env.state);
-            QTest::mouseClick(launcher->CmdColoPic, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(launcher, "CmdColoPic"), Qt::LeftButton);
             picker = static_cast<frmColorPicker *>(launcher->toolWindow(Tool::ColorPicker));
             picker->move(40, 40);
             // Clicks go by screen position: wait until the window manager has placed it.

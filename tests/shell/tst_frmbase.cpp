@@ -1,8 +1,10 @@
 #include "capture/frmcapture.h"
+#include "platform/intervaltimer.h"
 #include "platform/label.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
 #include "shell/language.h"
+#include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -82,13 +84,13 @@ private slots:
 
         QVERIFY(launcher->isVisible());
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tintavo"));
-        QVERIFY(launcher->Opt[0]->isChecked());
-        QVERIFY(launcher->ChkPP->isChecked());
+        QVERIFY(control<QRadioButton>(launcher.get(), "Opt", 0)->isChecked());
+        QVERIFY(control<QCheckBox>(launcher.get(), "ChkPP")->isChecked());
         QCOMPARE(env.state.PressePapier, true);
-        QVERIFY(launcher->CmdOption->isEnabled());
-        QCOMPARE(launcher->CboLangue->currentText(), QStringLiteral("English"));
+        QVERIFY(control<QPushButton>(launcher.get(), "CmdOption")->isEnabled());
+        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(), QStringLiteral("English"));
         QCOMPARE(env.state.Chemin, ownFolder);
-        QCOMPARE(launcher->LblChemin->text(), ownFolder);
+        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->text(), ownFolder);
         QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("  Spherical\n  gradient"));
         QVERIFY(QApplication::clipboard()->text().isEmpty());
     }
@@ -98,30 +100,33 @@ private slots:
         TestEnv env;
         auto launcher = start(env);
         QCOMPARE(launcher->size(), QSize(twips::toPixelsX(4425), twips::toPixelsY(1740)));
-        QCOMPARE(launcher->CmdCapture->geometry(), twips::toPixels(60, 60, 2115, 495));
-        QCOMPARE(launcher->CmdQuitte->geometry(), twips::toPixels(3300, 1140, 1035, 495));
-        QCOMPARE(launcher->LblChemin->geometry(), twips::toPixels(660, 2220, 3675, 315));
-        QCOMPARE(launcher->Opt[5]->geometry(), twips::toPixels(180, 1560, 2475, 255));
-        QCOMPARE(launcher->Opt[5]->parentWidget(), launcher->Fra1);
-        QCOMPARE(launcher->Lbl5->geometry(), twips::toPixels(2040, 5400, 2415, 255));
+        QCOMPARE(control<QPushButton>(launcher.get(), "CmdCapture")->geometry(), twips::toPixels(60, 60, 2115, 495));
+        QCOMPARE(control<QPushButton>(launcher.get(), "CmdQuitte")->geometry(), twips::toPixels(3300, 1140, 1035, 495));
+        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->geometry(), twips::toPixels(660, 2220, 3675, 315));
+        auto *lastOption = control<QRadioButton>(launcher.get(), "Opt", 5);
+        QCOMPARE(lastOption->geometry(), twips::toPixels(180, 1560, 2475, 255));
+        QCOMPARE(lastOption->parentWidget(), control<QGroupBox>(launcher.get(), "Fra1"));
+        QCOMPARE(control<Label>(launcher.get(), "Lbl5")->geometry(), twips::toPixels(2040, 5400, 2415, 255));
         // The focus sink lies outside the client area.
-        QVERIFY(launcher->Foc->x() >= launcher->width());
+        QVERIFY(control<QLineEdit>(launcher.get(), "Foc")->x() >= launcher->width());
     }
 
     void optionsPanelFoldsAndUnfolds()
     {
         TestEnv env;
         auto launcher = start(env);
+        auto *option = control<QPushButton>(launcher.get(), "CmdOption");
+        auto *hide = control<QPushButton>(launcher.get(), "CmdCache");
         const int folded = launcher->height();
-        QTest::mouseClick(launcher->CmdOption, Qt::LeftButton);
-        QVERIFY(!launcher->CmdOption->isEnabled());
+        QTest::mouseClick(option, Qt::LeftButton);
+        QVERIFY(!option->isEnabled());
         QCOMPARE(launcher->height() - folded, twips::toPixelsY(FrmBase::LinLimite2 - FrmBase::LinLimite1));
         // Every control of the panel fits in the unfolded window.
-        for (QWidget *w : {static_cast<QWidget *>(launcher->Lbl5), static_cast<QWidget *>(launcher->CmdCache),
-                           static_cast<QWidget *>(launcher->Fra1)})
+        for (QWidget *w : {static_cast<QWidget *>(control<Label>(launcher.get(), "Lbl5")), static_cast<QWidget *>(hide),
+                           static_cast<QWidget *>(control<QGroupBox>(launcher.get(), "Fra1"))})
             QVERIFY2(w->geometry().bottom() < launcher->height(), qPrintable(w->objectName()));
-        QTest::mouseClick(launcher->CmdCache, Qt::LeftButton);
-        QVERIFY(launcher->CmdOption->isEnabled());
+        QTest::mouseClick(hide, Qt::LeftButton);
+        QVERIFY(option->isEnabled());
         QCOMPARE(launcher->height(), folded);
     }
 
@@ -130,13 +135,13 @@ private slots:
         TestEnv env;
         {
             auto launcher = start(env);
-            QComboBox *cbo = launcher->CboLangue;
+            QComboBox *cbo = control<QComboBox>(launcher.get(), "CboLangue");
             cbo->setCurrentIndex(1);
             emit cbo->activated(1);
             QCOMPARE(env.setting("Langue"), QStringLiteral("Francais"));
             QCOMPARE(text(launcher.get(), "CmdQuitte"), QStringLiteral("Quitter"));
             QCOMPARE(text(launcher.get(), "Opt(4)"), QStringLiteral("Dégradé de couleurs"));
-            QCOMPARE(launcher->Lbl5->text(), QStringLiteral("Connection to the website"));
+            QCOMPARE(control<Label>(launcher.get(), "Lbl5")->text(), QStringLiteral("Connection to the website"));
 
             cbo->setCurrentIndex(2);
             emit cbo->activated(2);
@@ -150,7 +155,7 @@ private slots:
         // Restart: the launcher comes up French and shows the French name.
         TestEnv &again = env;
         auto launcher = start(again);
-        QCOMPARE(launcher->CboLangue->currentText(), QStringLiteral("Français"));
+        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(), QStringLiteral("Français"));
         QCOMPARE(text(launcher.get(), "CmdCapture"), QStringLiteral("Capture d'écran"));
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tintavo"));
     }
@@ -159,8 +164,8 @@ private slots:
     {
         TestEnv env;
         auto launcher = start(env);
-        QTest::mouseClick(launcher->CmdOption, Qt::LeftButton);
-        QComboBox *cbo = launcher->CboLangue;
+        QTest::mouseClick(control<QPushButton>(launcher.get(), "CmdOption"), Qt::LeftButton);
+        QComboBox *cbo = control<QComboBox>(launcher.get(), "CboLangue");
         QSignalSpy activated(cbo, &QComboBox::activated);
         for (const char *typed : {"sp", "French", "Spanish"}) {
             cbo->lineEdit()->selectAll();
@@ -188,7 +193,7 @@ private slots:
         auto launcher = start(env);
         QCOMPARE(env.setting("Langue"), QStringLiteral("Klingon"));
         QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("Spherical gradient"));
-        QCOMPARE(launcher->CboLangue->currentText(), QStringLiteral("English"));
+        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(), QStringLiteral("English"));
     }
 
     void clipboardOptionOffIsNotRewritten()
@@ -197,17 +202,18 @@ private slots:
         env.setSetting("PressePapier", "Non");
         QFile ini(env.store.filePath(QStringLiteral("Tintavo")));
         auto launcher = start(env);
-        QVERIFY(!launcher->ChkPP->isChecked());
+        auto *copyOption = control<QCheckBox>(launcher.get(), "ChkPP");
+        QVERIFY(!copyOption->isChecked());
         QCOMPARE(env.state.PressePapier, false);
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Non"));
 
-        QTest::mouseClick(launcher->ChkPP, Qt::LeftButton, {}, QPoint(5, launcher->ChkPP->height() / 2));
+        QTest::mouseClick(copyOption, Qt::LeftButton, {}, QPoint(5, copyOption->height() / 2));
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Oui"));
         QCOMPARE(env.state.PressePapier, true);
         // Ticking it from another window stores it the same way.
-        launcher->ChkPP->setChecked(false);
+        copyOption->setChecked(false);
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Non"));
-        launcher->ChkPP->setChecked(true);
+        copyOption->setChecked(true);
         QCOMPARE(env.setting("PressePapier"), QStringLiteral("Oui"));
     }
 
@@ -215,8 +221,8 @@ private slots:
     {
         TestEnv env;
         auto launcher = start(env);
-        QTest::mouseClick(launcher->CmdOption, Qt::LeftButton);
-        QTest::mouseClick(launcher->Opt[3], Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(launcher.get(), "CmdOption"), Qt::LeftButton);
+        QTest::mouseClick(control<QRadioButton>(launcher.get(), "Opt", 3), Qt::LeftButton);
         QCOMPARE(env.setting("AppliDemarre"), QStringLiteral("3"));
         QCOMPARE(env.state.AppliDemarre, QStringLiteral("3"));
         QVERIFY(!launcher->toolWindow(Tool::ToIco));
@@ -233,10 +239,11 @@ private slots:
         QVERIFY(tool->isVisible());
         QVERIFY(!launcher->isVisible());
         QCOMPARE(env.state.ToolWindowState, uint8_t(0));
-        QCOMPARE(launcher->TimVisible.interval(), 500);
+        auto *visibility = control<IntervalTimer>(launcher.get(), "TimVisible");
+        QCOMPARE(visibility->interval(), 500);
         pump(700);
         QVERIFY(!launcher->isVisible());
-        QVERIFY(!launcher->TimVisible.isActive());
+        QVERIFY(!visibility->isActive());
 
         QPointer<QWidget> guard(tool);
         tool->close();
@@ -286,7 +293,7 @@ private slots:
     {
         TestEnv env;
         auto launcher = start(env);
-        QTest::mouseClick(launcher->CmdGradient1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(launcher.get(), "CmdGradient1"), Qt::LeftButton);
         QWidget *tool = launcher->toolWindow(Tool::Gradient);
         QVERIFY(tool && tool->isVisible());
         QVERIFY(launcher->isVisible());
@@ -328,8 +335,8 @@ private slots:
         TestEnv env;
         env.setSetting("AppliDemarre", "9");
         auto launcher = start(env);
-        for (QRadioButton *o : launcher->Opt)
-            QVERIFY(!o->isChecked());
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(!control<QRadioButton>(launcher.get(), "Opt", i)->isChecked());
         for (Tool t : {Tool::Capture, Tool::ColorPicker, Tool::ToIco, Tool::Gradient, Tool::Spherical})
             QVERIFY(!launcher->toolWindow(t));
         QCOMPARE(env.setting("AppliDemarre"), QStringLiteral("9"));
@@ -345,7 +352,7 @@ private slots:
         auto launcher = start(env);
         QCOMPARE(env.state.ColorDepth, QStringLiteral("x"));
         QCOMPARE(env.state.FormatImage, QStringLiteral("WEBP"));
-        QCOMPARE(launcher->LblChemin->text(), QStringLiteral("/no/such/dir\\with\\backslashes"));
+        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->text(), QStringLiteral("/no/such/dir\\with\\backslashes"));
     }
 
     void labelsAct()
@@ -353,13 +360,14 @@ private slots:
         TestEnv env;
         auto launcher = start(env);
         QSignalSpy spy(launcher.get(), &FrmBase::webPageRequested);
-        QTest::mouseClick(launcher->CmdOption, Qt::LeftButton);
-        QTest::mouseClick(launcher->Lbl5, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(launcher.get(), "CmdOption"), Qt::LeftButton);
+        QTest::mouseClick(control<Label>(launcher.get(), "Lbl5"), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
         QVERIFY(spy.at(0).at(0).toString().endsWith(QLatin1String("/tintavo/index.html")));
 
-        launcher->LblChemin->setText(QStringLiteral("/tmp"));
-        QTest::mouseClick(launcher->LblChemin, Qt::LeftButton);
+        auto *path = control<Label>(launcher.get(), "LblChemin");
+        path->setText(QStringLiteral("/tmp"));
+        QTest::mouseClick(path, Qt::LeftButton);
         QCOMPARE(env.state.Chemin, QStringLiteral("/tmp"));
     }
 };

@@ -2,6 +2,7 @@
 #include "platform/label.h"
 #include "shell/frmbase.h"
 #include "shell/frmmodale2.h"
+#include "support/namedcontrol.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -40,10 +41,13 @@ struct Fixture {
         return false;
     }
 
+    // The directory the launcher shows.
+    Label *launcherPath() const { return control<Label>(launcher.get(), "LblChemin"); }
+
     // The chooser on the launcher's directory, as the launcher opens it.
     std::unique_ptr<FrmModale2> chooser()
     {
-        return std::make_unique<FrmModale2>(env.state, launcher->LblChemin->text(), launcher.get());
+        return std::make_unique<FrmModale2>(env.state, launcherPath()->text(), launcher.get());
     }
 
     // The launcher's "..." button opens the chooser modally; `steps` drive it and close it.
@@ -59,7 +63,7 @@ struct Fixture {
             if (dlg->isVisible()) // a failed step must not leave the launcher waiting
                 dlg->reject();
         });
-        QTest::mouseClick(launcher->CmdRepSave, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(launcher.get(), "CmdRepSave"), Qt::LeftButton);
         QVERIFY(ran);
     }
 
@@ -95,7 +99,7 @@ private slots:
             QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
             QCOMPARE(dlg.result(), int(QDialog::Rejected));
         });
-        QCOMPARE(f.launcher->LblChemin->text(), f.pictures());
+        QCOMPARE(f.launcherPath()->text(), f.pictures());
         QCOMPARE(f.env.state.Chemin, f.pictures());
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), f.pictures());
     }
@@ -128,7 +132,7 @@ private slots:
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
             QCOMPARE(dlg.directory(), chosen);
         });
-        QCOMPARE(f.launcher->LblChemin->text(), chosen);
+        QCOMPARE(f.launcherPath()->text(), chosen);
         QCOMPARE(f.env.state.Chemin, chosen);
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), chosen);
         QCOMPARE(AppState::joinPath(f.env.state.Chemin, QStringLiteral(".bmp")), chosen + QStringLiteral("/.bmp"));
@@ -142,7 +146,7 @@ private slots:
             QCOMPARE(dlg.LblChemin->text(), QStringLiteral("/"));
             QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
         });
-        QCOMPARE(f.launcher->LblChemin->text(), QStringLiteral("/"));
+        QCOMPARE(f.launcherPath()->text(), QStringLiteral("/"));
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), QStringLiteral("/"));
         QCOMPARE(AppState::joinPath(QStringLiteral("/"), QStringLiteral("a.ico")), QStringLiteral("/a.ico"));
     }
@@ -150,7 +154,7 @@ private slots:
     void missingDirectoryLeavesNothingChosen()
     {
         Fixture f;
-        f.launcher->LblChemin->setText(f.pictures() + QStringLiteral("/gone"));
+        f.launcherPath()->setText(f.pictures() + QStringLiteral("/gone"));
         const auto owned = f.chooser();
         FrmModale2 &dlg = *owned;
         dlg.show();
