@@ -16,17 +16,17 @@ public:
     FrmModale2(AppState &state, const QString &initialDir, QWidget *parent = nullptr);
     QString directory() const;
 
-    DirListBox *Dir1;
-    Label *LblChemin;
-    QPushButton *CmdAnnule;
-    QPushButton *CmdOK;
-
 private slots:
     void Dir1_Change();
     void CmdOK_Click();
     void CmdAnnule_Click();
 
 private:
+    DirListBox *Dir1;
+    Label *LblChemin;
+    QPushButton *CmdAnnule;
+    QPushButton *CmdOK;
+
     void Form_Load();
 
     AppState &m_state;

@@ -16,6 +16,12 @@
 
 namespace {
 
+// The chooser's controls.
+DirListBox *directories(const FrmModale2 &dlg) { return control<DirListBox>(&dlg, "Dir1"); }
+Label *chosenPath(const FrmModale2 &dlg) { return control<Label>(&dlg, "LblChemin"); }
+QPushButton *okButton(const FrmModale2 &dlg) { return control<QPushButton>(&dlg, "CmdOK"); }
+QPushButton *cancelButton(const FrmModale2 &dlg) { return control<QPushButton>(&dlg, "CmdAnnule"); }
+
 struct Fixture {
     Fixture()
     {
@@ -30,11 +36,12 @@ struct Fixture {
     // Opens a directory the way a user does: double click on its entry.
     static bool open(FrmModale2 &dlg, const QString &name)
     {
-        for (int i = 0; i < dlg.Dir1->count(); ++i) {
-            if (dlg.Dir1->item(i)->text().trimmed() == name) {
-                const QRect r = dlg.Dir1->visualItemRect(dlg.Dir1->item(i));
-                QTest::mouseClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, r.center());
-                QTest::mouseDClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, r.center());
+        DirListBox *list = directories(dlg);
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->item(i)->text().trimmed() == name) {
+                const QRect r = list->visualItemRect(list->item(i));
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
                 return true;
             }
         }
@@ -84,11 +91,11 @@ private slots:
         FrmModale2 &dlg = *owned;
         dlg.show();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Save pictures to directory"));
-        QCOMPARE(dlg.Dir1->path(), f.pictures());
+        QCOMPARE(directories(dlg)->path(), f.pictures());
         // Opening the list on that directory counts as a change, then OK waits for one more.
-        QCOMPARE(dlg.LblChemin->text(), f.pictures());
-        QVERIFY(!dlg.CmdOK->isEnabled());
-        QCOMPARE(dlg.CmdOK->text(), QStringLiteral("Validate"));
+        QCOMPARE(chosenPath(dlg)->text(), f.pictures());
+        QVERIFY(!okButton(dlg)->isEnabled());
+        QCOMPARE(okButton(dlg)->text(), QStringLiteral("Validate"));
     }
 
     void cancelChangesNothing()
@@ -96,7 +103,7 @@ private slots:
         Fixture f;
         f.throughTheLauncher([](FrmModale2 &dlg) {
             QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
-            QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
+            QTest::mouseClick(cancelButton(dlg), Qt::LeftButton);
             QCOMPARE(dlg.result(), int(QDialog::Rejected));
         });
         QCOMPARE(f.launcherPath()->text(), f.pictures());
@@ -110,10 +117,11 @@ private slots:
         const auto owned = f.chooser();
         FrmModale2 &dlg = *owned;
         dlg.show();
-        const int row = dlg.Dir1->count() - 1;
-        QTest::mouseClick(dlg.Dir1->viewport(), Qt::LeftButton, {}, dlg.Dir1->visualItemRect(dlg.Dir1->item(row)).center());
-        QCOMPARE(dlg.LblChemin->text(), f.pictures());
-        QVERIFY(!dlg.CmdOK->isEnabled());
+        DirListBox *list = directories(dlg);
+        const int row = list->count() - 1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QCOMPARE(chosenPath(dlg)->text(), f.pictures());
+        QVERIFY(!okButton(dlg)->isEnabled());
     }
 
     void validatingASubdirectoryTakesEffectEverywhere()
@@ -122,13 +130,13 @@ private slots:
         const QString chosen = f.pictures() + QStringLiteral("/sub one");
         f.throughTheLauncher([&](FrmModale2 &dlg) {
             QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
-            QCOMPARE(dlg.LblChemin->text(), chosen);
-            QVERIFY(dlg.CmdOK->isEnabled());
+            QCOMPARE(chosenPath(dlg)->text(), chosen);
+            QVERIFY(okButton(dlg)->isEnabled());
             // Up to the parent and back down again also works.
             QVERIFY(Fixture::open(dlg, QStringLiteral("pictures")));
-            QCOMPARE(dlg.LblChemin->text(), f.pictures());
+            QCOMPARE(chosenPath(dlg)->text(), f.pictures());
             QVERIFY(Fixture::open(dlg, QStringLiteral("sub one")));
-            QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+            QTest::mouseClick(okButton(dlg), Qt::LeftButton);
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
             QCOMPARE(dlg.directory(), chosen);
         });
@@ -143,8 +151,8 @@ private slots:
         Fixture f;
         f.throughTheLauncher([](FrmModale2 &dlg) {
             QVERIFY(Fixture::open(dlg, QStringLiteral("/")));
-            QCOMPARE(dlg.LblChemin->text(), QStringLiteral("/"));
-            QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+            QCOMPARE(chosenPath(dlg)->text(), QStringLiteral("/"));
+            QTest::mouseClick(okButton(dlg), Qt::LeftButton);
         });
         QCOMPARE(f.launcherPath()->text(), QStringLiteral("/"));
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), QStringLiteral("/"));
@@ -158,9 +166,9 @@ private slots:
         const auto owned = f.chooser();
         FrmModale2 &dlg = *owned;
         dlg.show();
-        QVERIFY(dlg.LblChemin->text().isEmpty());
-        QVERIFY(!dlg.CmdOK->isEnabled());
-        QVERIFY(dlg.Dir1->count() > 0);
+        QVERIFY(chosenPath(dlg)->text().isEmpty());
+        QVERIFY(!okButton(dlg)->isEnabled());
+        QVERIFY(directories(dlg)->count() > 0);
     }
 
     void captionsFollowTheLanguage_data()
@@ -181,8 +189,8 @@ private slots:
         f.env.state.Langue = langue;
         const auto owned = f.chooser();
         FrmModale2 &dlg = *owned;
-        QCOMPARE(dlg.CmdAnnule->text(), cancel);
-        QCOMPARE(dlg.CmdOK->text(), ok);
+        QCOMPARE(cancelButton(dlg)->text(), cancel);
+        QCOMPARE(okButton(dlg)->text(), ok);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Save pictures to directory"));
     }
 };
