@@ -38,6 +38,41 @@ public:
     static constexpr int LimiteH = 4920;
     static constexpr int LimiteV = 2580;
 
+    // The quality a JPEG is saved with, as last chosen in the format menu.
+    int16_t jpegQuality() const { return m_jpegQuality; }
+
+    // The region overlay, once a region capture has created it (the first monitor's where
+    // there is one per monitor).
+    frmCaptureInfo *overlay() const;
+    // Every region overlay: one over the whole desktop, or one per monitor where a window
+    // cannot span monitors (Wayland).
+    QList<frmCaptureInfo *> overlays() const;
+
+protected:
+    bool Form_QueryUnload() override;
+    void Form_Unload() override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void regionCaptured(const QImage &picture, const QSize &sizeTwips);
+    void regionReleased();
+    void regionCancelled();
+    void MnuCapEcran_Click();
+    void MnuCapRegion_Click();
+    void TimCaptEcran1_Timer();
+    void TimCaptEcran2_Timer();
+    void TimCap_Timer();
+    void MnMenu_Click();
+    void MnuCapture_Click();
+    void MnuOption_Click();
+    void MnuHelp_Click();
+    void MnuFormat_Entry_Click(int index);
+    void MnuCopier_Click();
+    void MnuSave_Click();
+    void MnExit_Click();
+
+private:
     QMenuBar *MenuBar;
     QMenu *MnMenu;
     QAction *MnuSave;
@@ -70,25 +105,19 @@ public:
     QPlainTextEdit *TxtEs;
     QLabel *LblLimiteH;
     QLabel *LblLimiteV;
-    IntervalTimer TimCap;
-    IntervalTimer TimCaptEcran1;
-    IntervalTimer TimCaptEcran2;
+    // Children of the window, so that they are found by their names like the controls.
+    IntervalTimer TimCap{this};
+    IntervalTimer TimCaptEcran1{this};
+    IntervalTimer TimCaptEcran2{this};
     CommonDialog CommonDialog1;
 
-    int16_t jpegQuality() const { return m_jpegQuality; }
     // The format entries in menu order (BMP, GIF, the four compressions, PNG, TIF).
     std::array<QAction *, 8> formatEntries() const;
 
     // The area below the menu bar, in which the controls are placed.
     QWidget *clientArea() const { return m_client; }
-    // The region overlay, once a region capture has created it (the first monitor's where
-    // there is one per monitor).
-    frmCaptureInfo *overlay() const;
-    // Every region overlay: one over the whole desktop, or one per monitor where a window
-    // cannot span monitors (Wayland).
-    QList<frmCaptureInfo *> overlays() const;
 
-    // What the region overlay does to this window.
+    // The size of the window with its frame and title, in twips.
     int outerWidthTwips() const;
     int outerHeightTwips() const;
     // The frame stays inside the free area of the window's screen: a larger size is cut to it
@@ -106,31 +135,6 @@ public:
     void enableSave();
     bool copyOptionOn() const;
 
-protected:
-    bool Form_QueryUnload() override;
-    void Form_Unload() override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private slots:
-    void regionCaptured(const QImage &picture, const QSize &sizeTwips);
-    void regionReleased();
-    void regionCancelled();
-    void MnuCapEcran_Click();
-    void MnuCapRegion_Click();
-    void TimCaptEcran1_Timer();
-    void TimCaptEcran2_Timer();
-    void TimCap_Timer();
-    void MnMenu_Click();
-    void MnuCapture_Click();
-    void MnuOption_Click();
-    void MnuHelp_Click();
-    void MnuFormat_Entry_Click(int index);
-    void MnuCopier_Click();
-    void MnuSave_Click();
-    void MnExit_Click();
-
-private:
     void buildControls();
     void buildMenus();
     void Form_Load();

@@ -4,13 +4,18 @@
 #include "capture/frmcapture.h"
 #include "capture/frmcaptureinfo.h"
 #include "capture/selectionshape.h"
+#include "platform/twips.h"
+#include "platform/windowframe.h"
 #include "shell/frmbase.h"
+#include "support/memoryscreenservices.h"
 #include "support/namedcontrol.h"
 #include "support/testenv.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMap>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -52,6 +57,72 @@ inline QByteArray clipboard(const char *type = nullptr)
     return runServing(QStringLiteral("xclip"), args);
 }
 
+// A window's size with its frame and title, in twips: the size the capture window keeps
+// within its limits.
+inline QSize outerSizeTwips(const QWidget *window)
+{
+    const QSize outer = windowframe::outerSize(window);
+    return QSize(twips::toTwipsX(outer.width()), twips::toTwipsY(outer.height()));
+}
+
+// Resizes a window as the user does, to an outer size in twips.
+inline void resizeOuterTwips(QWidget *window, int width, int height)
+{
+    const QSize frame = windowframe::outerSize(window) - window->size();
+    window->resize(twips::toPixelsX(width) - frame.width(), twips::toPixelsY(height) - frame.height());
+}
+
+// Gives the capture window a picture the way the user does, with "Grab current screen", on a
+// desktop held in memory whose one monitor shows exactly that picture. The screen services in
+// use before are put back afterwards. True once the window shows the picture, ready to save.
+inline bool captureOf(frmCapture *window, const QImage &picture)
+{
+    ScreenServices &before = ScreenServices::current();
+    bool shown = false;
+    {
+        MemoryScreenServices desktop;
+        desktop.screen().setAreas({{QRect(QPoint(0, 0), picture.size()), 1.0}});
+        desktop.screen().desktop() = picture.convertToFormat(QImage::Format_RGB32);
+        auto *box = control<CapturePictureBox>(window, "PicCapt");
+        auto *save = control<QAction>(window, "MnuSave");
+        control<QAction>(window, "MnuCapEcran")->trigger();
+        shown = waitUntil([&] {
+            return box->isVisible() && save->isEnabled() && !window->isMinimized()
+                && box->picture() == desktop.screen().desktop();
+        });
+    }
+    ScreenServices::install(&before);
+    return shown;
+}
+
+// An empty selection, as the user makes one: Ctrl + click without moving on the region
+// overlay, over a desktop held in memory. True once the window is back, ready to save it.
+inline bool captureNothing(frmCapture *window)
+{
+    ScreenServices &before = ScreenServices::current();
+    bool shown = false;
+    {
+        MemoryScreenServices desktop;
+        desktop.screen().setAreas({{QRect(0, 0, 200, 200), 1.0}});
+        control<QAction>(window, "MnuCapRegion")->trigger();
+        if (waitUntil([&] { return window->overlay() && window->overlay()->isVisible(); }, 3000)) {
+            frmCaptureInfo *overlay = window->overlay();
+            const QPoint at(50, 50);
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+                QMouseEvent e(type, QPointF(at), QPointF(overlay->mapToGlobal(at)), Qt::LeftButton, held,
+                              Qt::ControlModifier);
+                QApplication::sendEvent(overlay, &e);
+            }
+            auto *save = control<QAction>(window, "MnuSave");
+            shown = waitUntil([&] { return window->isVisible() && save->isEnabled() && !overlay->isVisible(); });
+        }
+        pump(50); // the steps the selection queued run with the same services
+    }
+    ScreenServices::install(&before);
+    return shown;
+}
+
 // One run of the program with its own settings, and the capture window opened from the
 // launcher's button. The copy option is off unless the settings say otherwise.
 struct CaptureSession {
@@ -82,7 +153,7 @@ struct CaptureSession {
     // Starts a region capture and waits for the overlay to take the keyboard.
     frmCaptureInfo *overlayUp()
     {
-        window->MnuCapRegion->trigger();
+        control<QAction>(window, "MnuCapRegion")->trigger();
         if (!waitUntil([&] { return window->overlay() && window->overlay()->isVisible(); }, 3000))
             return nullptr;
         pump(300);

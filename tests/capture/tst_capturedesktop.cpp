@@ -74,13 +74,14 @@ private slots:
         QFETCH(QStringList, copies);
         CaptureOnMemory m(copyOption);
         frmCapture *w = m.session->window;
-        w->MnuCapEcran->trigger();
-        QTRY_VERIFY(w->MnuSave->isEnabled());
-        const QImage picture = w->PicCapt->picture();
+        control<QAction>(w, "MnuCapEcran")->trigger();
+        QTRY_VERIFY(control<QAction>(w, "MnuSave")->isEnabled());
+        auto *box = control<CapturePictureBox>(w, "PicCapt");
+        const QImage picture = box->picture();
         QCOMPARE(picture.size(), QSize(2560, 1024));
         // Shown at the primary monitor's scale.
         QCOMPARE(picture.devicePixelRatio(), 2.0);
-        QCOMPARE(w->PicCapt->size(), QSize(1280, 512));
+        QCOMPARE(box->size(), QSize(1280, 512));
         QCOMPARE(picture.pixel(499, 499), kRed.rgb());
         QCOMPARE(picture.pixel(1500, 399), kGreen.rgb());
         // Below the short monitor there is no screen: black.
@@ -108,8 +109,8 @@ private slots:
 
         // Logical 1401,101 to 1501,151 on the scaled monitor: physical 1522,202, 200 x 100.
         ctrlDrag(o, QPoint(1400, 100), QPoint(1500, 150));
-        QTRY_VERIFY(!o->isVisible() && m.session->window->MnuSave->isEnabled());
-        const QImage picture = m.session->window->PicCapt->picture();
+        QTRY_VERIFY(!o->isVisible() && control<QAction>(m.session->window, "MnuSave")->isEnabled());
+        const QImage picture = control<CapturePictureBox>(m.session->window, "PicCapt")->picture();
         QCOMPARE(picture.size(), QSize(200, 100));
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(picture.pixel(0, 0), kGreen.rgb());

@@ -40,11 +40,12 @@ private slots:
     void fullCaptureSavesEveryPhysicalPixel()
     {
         CaptureSession s;
-        s.window->MnuCapEcran->trigger();
-        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
+        control<QAction>(s.window, "MnuCapEcran")->trigger();
+        QVERIFY(waitUntil([&] { return control<QAction>(s.window, "MnuSave")->isEnabled(); }));
         const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
-        QCOMPARE(s.window->PicCapt->picture().size(), logical * 2);
-        QCOMPARE(s.window->PicCapt->size(), logical);
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        QCOMPARE(box->picture().size(), logical * 2);
+        QCOMPARE(box->size(), logical);
     }
 
     void regionMatchesWhatWasDragged()
@@ -57,10 +58,11 @@ private slots:
         // Physical 200,600 to 300,700 is logical 100,300 to 150,350.
         xdo(QStringLiteral("mousemove 200 600 sleep 0.1 keydown ctrl sleep 0.1 mousedown 1 sleep 0.1 "
                            "mousemove 250 650 sleep 0.1 mousemove 300 700 sleep 0.1 mouseup 1 sleep 0.1 keyup ctrl"));
-        QVERIFY(waitUntil([&] { return s.window->isVisible() && s.window->MnuSave->isEnabled(); }));
-        const QImage picture = s.window->PicCapt->picture();
+        QVERIFY(waitUntil([&] { return s.window->isVisible() && control<QAction>(s.window, "MnuSave")->isEnabled(); }));
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        const QImage picture = box->picture();
         QCOMPARE(picture.size(), QSize(100, 100));
-        QCOMPARE(s.window->PicCapt->size(), QSize(50, 50));
+        QCOMPARE(box->size(), QSize(50, 50));
         // One logical pixel inside the corner: two physical pixels.
         for (const QPoint p : {QPoint(0, 0), QPoint(99, 99), QPoint(40, 71)})
             QCOMPARE(picture.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(202 + p.x(), 602 + p.y()) & 0xFFFFFF);

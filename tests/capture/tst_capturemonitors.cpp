@@ -112,28 +112,34 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
         CaptureSession s({{QStringLiteral("FormatImage"), QStringLiteral("PNG")}});
         frmCapture *w = s.window;
-        w->MnuCapEcran->trigger();
-        QVERIFY(waitUntil([&] { return w->PicCapt->isVisible() && w->MnuSave->isEnabled() && !w->isMinimized(); }));
-        QCOMPARE(w->PicCapt->picture().size(), QSize(2560, 1024));
+        auto *box = control<CapturePictureBox>(w, "PicCapt");
+        auto *horizontal = control<QScrollBar>(w, "HScrollPic");
+        auto *vertical = control<QScrollBar>(w, "VScrollPic");
+        auto *menuBar = control<QMenuBar>(w, "MenuBar");
+        auto *menu = control<QMenu>(w, "MnMenu");
+        auto *save = control<QAction>(w, "MnuSave");
+        control<QAction>(w, "MnuCapEcran")->trigger();
+        QVERIFY(waitUntil([&] { return box->isVisible() && save->isEnabled() && !w->isMinimized(); }));
+        QCOMPARE(box->picture().size(), QSize(2560, 1024));
 
         // The frame, menu bar included, stays on the monitor the window opened on.
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(waitUntil([&] { return w->frameGeometry().width() > w->width() && free.contains(w->frameGeometry()); }));
-        QVERIFY(w->HScrollPic->isVisible() && w->VScrollPic->isVisible());
+        QVERIFY(horizontal->isVisible() && vertical->isVisible());
 
         // Scrolled to its end, the right monitor's pattern shows inside the window, and the
         // picture's last column stands inside the view, by the vertical bar.
-        w->HScrollPic->setValue(w->HScrollPic->maximum());
+        horizontal->setValue(horizontal->maximum());
         const QPoint source(1900, 350);
-        const QPoint shown = w->PicCapt->mapToGlobal(source);
+        const QPoint shown = box->mapToGlobal(source);
         QVERIFY(w->geometry().contains(shown));
         QVERIFY(waitUntil([&] { return ScreenServices::current().screen().pixel(shown) == fromQRgb(PatternWindow::colourAt(source.x(), source.y())); }));
-        const QPoint end = w->PicCapt->mapTo(w->clientArea(), QPoint(w->PicCapt->width() - 1, 0));
-        QVERIFY(end.x() < w->VScrollPic->x() && end.x() <= w->PictureDoc->geometry().right());
+        const QPoint end = box->mapTo(control<QWidget>(w, "Client"), QPoint(box->width() - 1, 0));
+        QVERIFY(end.x() < vertical->x() && end.x() <= control<PictureBox>(w, "PictureDoc")->geometry().right());
 
         // The mouse wheel over the picture scrolls it down.
         xdo(QStringLiteral("mousemove %1 %2 click 5").arg(shown.x()).arg(shown.y()));
-        QVERIFY(waitUntil([&] { return w->VScrollPic->value() > 0; }));
+        QVERIFY(waitUntil([&] { return vertical->value() > 0; }));
 
         // Saved from the menu with the pointer, as a user does, once the window has the focus
         // (a first click would only give it the focus).
@@ -143,15 +149,15 @@ private slots:
         dialogs.answerFile(path);
         w->activateWindow();
         QVERIFY(waitUntil([&] { return w->isActiveWindow(); }));
-        const QPoint title = centreOf(w->MenuBar, w->MenuBar->actionGeometry(w->MnMenu->menuAction()));
+        const QPoint title = centreOf(menuBar, menuBar->actionGeometry(menu->menuAction()));
         QVERIFY(free.contains(title));
         xdo(QStringLiteral("mousemove %1 %2").arg(title.x()).arg(title.y()));
-        QVERIFY(waitUntil([&] { return w->MenuBar->underMouse(); }));
+        QVERIFY(waitUntil([&] { return menuBar->underMouse(); }));
         xdo(QStringLiteral("click 1"));
-        QVERIFY(waitUntil([&] { return w->MnMenu->isVisible(); }));
-        const QPoint entry = centreOf(w->MnMenu, w->MnMenu->actionGeometry(w->MnuSave));
+        QVERIFY(waitUntil([&] { return menu->isVisible(); }));
+        const QPoint entry = centreOf(menu, menu->actionGeometry(save));
         xdo(QStringLiteral("mousemove %1 %2").arg(entry.x()).arg(entry.y()));
-        QVERIFY(waitUntil([&] { return w->MnMenu->activeAction() == w->MnuSave; }));
+        QVERIFY(waitUntil([&] { return menu->activeAction() == save; }));
         xdo(QStringLiteral("click 1"));
         QVERIFY(waitUntil([&] { return !messages.messages().isEmpty(); }));
         const QImage saved(path);

@@ -84,9 +84,9 @@ private slots:
     void fullCaptureCoversBothMonitors()
     {
         CaptureSession s;
-        s.window->MnuCapEcran->trigger();
-        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
-        QCOMPARE(s.window->PicCapt->picture().size(), QSize(3328, 1536));
+        control<QAction>(s.window, "MnuCapEcran")->trigger();
+        QVERIFY(waitUntil([&] { return control<QAction>(s.window, "MnuSave")->isEnabled(); }));
+        QCOMPARE(control<CapturePictureBox>(s.window, "PicCapt")->picture().size(), QSize(3328, 1536));
     }
 
     void regionOnTheScaledMonitorKeepsItsResolution()
@@ -96,12 +96,13 @@ private slots:
         QVERIFY(o);
         QCOMPARE(o->geometry(), QRect(0, 0, 2304, 1024));
         ctrlDrag(o, QPoint(1500, 150), QPoint(1400, 100));
-        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled() && !o->isVisible(); }));
-        const QImage picture = s.window->PicCapt->picture();
+        QVERIFY(waitUntil([&] { return control<QAction>(s.window, "MnuSave")->isEnabled() && !o->isVisible(); }));
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        const QImage picture = box->picture();
         // 100 x 50 logical pixels, starting one logical pixel inside the corner.
         QCOMPARE(picture.size(), QSize(200, 100));
         QCOMPARE(picture.devicePixelRatio(), 2.0);
-        QCOMPARE(s.window->PicCapt->size(), QSize(100, 50));
+        QCOMPARE(box->size(), QSize(100, 50));
         const QPoint origin(1280 + 2 * 121, 2 * 101);
         for (const QPoint p : {QPoint(0, 0), QPoint(199, 99), QPoint(57, 33)})
             QCOMPARE(picture.pixel(p), PatternWindow::colourAt(origin.x() + p.x(), origin.y() + p.y()));
@@ -113,8 +114,8 @@ private slots:
         frmCaptureInfo *o = regionOverlay(s, physicalPattern());
         QVERIFY(o);
         ctrlDrag(o, QPoint(300, 400), QPoint(340, 430));
-        QVERIFY(waitUntil([&] { return s.window->MnuSave->isEnabled(); }));
-        const QImage picture = s.window->PicCapt->picture();
+        QVERIFY(waitUntil([&] { return control<QAction>(s.window, "MnuSave")->isEnabled(); }));
+        const QImage picture = control<CapturePictureBox>(s.window, "PicCapt")->picture();
         QCOMPARE(picture.size(), QSize(40, 30));
         QCOMPARE(picture.pixel(0, 0), PatternWindow::colourAt(301, 401));
     }

@@ -13,19 +13,36 @@
 
 namespace {
 
+QAction *entry(frmCapture *w, const char *name)
+{
+    return control<QAction>(w, name);
+}
+
+QPlainTextEdit *helpBox(frmCapture *w, const char *name)
+{
+    return control<QPlainTextEdit>(w, name);
+}
+
+CapturePictureBox *pictureBox(frmCapture *w)
+{
+    return control<CapturePictureBox>(w, "PicCapt");
+}
+
 QStringList checkedEntries(frmCapture *w)
 {
     QStringList out;
-    for (QAction *a : w->formatEntries())
-        if (a->isChecked())
+    // The format entries in menu order.
+    for (const char *name : {"MnuFbmp", "MnuFgif", "MnuCompresse1", "MnuCompresse2", "MnuCompresse3",
+                             "MnuCompresse4", "MnuFpng", "MnuFtif"})
+        if (QAction *a = entry(w, name); a->isChecked())
             out << a->text();
     return out;
 }
 
 bool fullCapture(frmCapture *w)
 {
-    w->MnuCapEcran->trigger();
-    return waitUntil([&] { return w->PicCapt->isVisible() && w->MnuSave->isEnabled() && !w->isMinimized(); }, 5000);
+    entry(w, "MnuCapEcran")->trigger();
+    return waitUntil([&] { return pictureBox(w)->isVisible() && entry(w, "MnuSave")->isEnabled() && !w->isMinimized(); }, 5000);
 }
 
 QImage patternPicture(int w, int h)
@@ -50,39 +67,42 @@ private slots:
         frmCapture *w = s.window;
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Screenshot"));
-        QCOMPARE(w->MnuSave->text(), QStringLiteral("Enregistrer"));
-        QCOMPARE(w->MnExit->text(), QStringLiteral("Fermer"));
-        QCOMPARE(w->MnuFormat->title(), QStringLiteral("Format d'enregistrement"));
-        QCOMPARE(w->MnuCapRegion->text(), QStringLiteral("Capturer une zone de l'écran"));
-        QCOMPARE(w->MnuCapEcran->text(), QStringLiteral("Capturer tout l'écran"));
-        QCOMPARE(w->MnuCopier->text(), QStringLiteral("Copier la capture dans le PP"));
-        QCOMPARE(w->MnMenu->title(), QStringLiteral("Menu"));
-        QCOMPARE(w->MnuCapture->title(), QStringLiteral("Capture (Ctrl+clic)"));
-        QCOMPARE(w->MnuOption->title(), QStringLiteral("Options"));
-        QCOMPARE(w->MnuAide->title(), QStringLiteral("?"));
-        QCOMPARE(w->MnuHelp->text(), QStringLiteral("Help"));
-        QCOMPARE(w->TxtFR->pos(), QPoint(0, 0));
-        QVERIFY(w->TxtFR->isVisibleTo(w));
-        QCOMPARE(w->TxtEn->pos(), QPoint(twips::toPixelsX(600), twips::toPixelsY(3000)));
-        QVERIFY(!w->MnuSave->isEnabled());
+        QCOMPARE(entry(w, "MnuSave")->text(), QStringLiteral("Enregistrer"));
+        QCOMPARE(entry(w, "MnExit")->text(), QStringLiteral("Fermer"));
+        QCOMPARE(control<QMenu>(w, "MnuFormat")->title(), QStringLiteral("Format d'enregistrement"));
+        QCOMPARE(entry(w, "MnuCapRegion")->text(), QStringLiteral("Capturer une zone de l'écran"));
+        QCOMPARE(entry(w, "MnuCapEcran")->text(), QStringLiteral("Capturer tout l'écran"));
+        QCOMPARE(entry(w, "MnuCopier")->text(), QStringLiteral("Copier la capture dans le PP"));
+        QCOMPARE(control<QMenu>(w, "MnMenu")->title(), QStringLiteral("Menu"));
+        QCOMPARE(control<QMenu>(w, "MnuCapture")->title(), QStringLiteral("Capture (Ctrl+clic)"));
+        QCOMPARE(control<QMenu>(w, "MnuOption")->title(), QStringLiteral("Options"));
+        QCOMPARE(control<QMenu>(w, "MnuAide")->title(), QStringLiteral("?"));
+        QCOMPARE(entry(w, "MnuHelp")->text(), QStringLiteral("Help"));
+        QCOMPARE(helpBox(w, "TxtFR")->pos(), QPoint(0, 0));
+        QVERIFY(helpBox(w, "TxtFR")->isVisibleTo(w));
+        QCOMPARE(helpBox(w, "TxtEn")->pos(), QPoint(twips::toPixelsX(600), twips::toPixelsY(3000)));
+        QVERIFY(!entry(w, "MnuSave")->isEnabled());
     }
 
     void helpBoxShowsAndHides()
     {
         CaptureSession s({{"Langue", "Spanish"}});
         frmCapture *w = s.window;
-        w->MnuOption->popup(w->mapToGlobal(QPoint(10, 10)));
-        QVERIFY(waitUntil([&] { return w->MnuOption->isVisible(); }));
-        w->MnuOption->close();
-        QVERIFY(!w->TxtEn->isVisibleTo(w) && !w->TxtFR->isVisibleTo(w) && !w->TxtEs->isVisibleTo(w));
+        auto *options = control<QMenu>(w, "MnuOption");
+        QPlainTextEdit *english = helpBox(w, "TxtEn");
+        QPlainTextEdit *spanish = helpBox(w, "TxtEs");
+        options->popup(w->mapToGlobal(QPoint(10, 10)));
+        QVERIFY(waitUntil([&] { return options->isVisible(); }));
+        options->close();
+        QVERIFY(!english->isVisibleTo(w) && !helpBox(w, "TxtFR")->isVisibleTo(w) && !spanish->isVisibleTo(w));
 
-        w->MnuHelp->trigger();
-        QVERIFY(w->TxtEs->isVisibleTo(w));
-        QCOMPARE(w->TxtEs->pos(), QPoint(0, 0));
-        QVERIFY(!w->TxtEn->isVisibleTo(w));
+        entry(w, "MnuHelp")->trigger();
+        QVERIFY(spanish->isVisibleTo(w));
+        QCOMPARE(spanish->pos(), QPoint(0, 0));
+        QVERIFY(!english->isVisibleTo(w));
         // A click on the box hides it.
-        QTest::mouseClick(w->TxtEs->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(!w->TxtEs->isVisibleTo(w));
+        QTest::mouseClick(spanish->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!spanish->isVisibleTo(w));
     }
 
     void storedFormatChecksOneEntry()
@@ -91,19 +111,19 @@ private slots:
         frmCapture *w = s.window;
         QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("Compression 50%")});
         QCOMPARE(w->jpegQuality(), int16_t(50));
-        QVERIFY(!w->MnuFjpg->menuAction()->isChecked());
+        QVERIFY(!control<QMenu>(w, "MnuFjpg")->menuAction()->isChecked());
 
-        w->MnuFbmp->trigger();
+        entry(w, "MnuFbmp")->trigger();
         QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("BMP")});
         QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("BMP"));
         QCOMPARE(s.env.state.FormatImage, QStringLiteral("BMP"));
         QCOMPARE(w->jpegQuality(), int16_t(50));
 
         // Choosing the entry already checked keeps it checked.
-        w->MnuFbmp->trigger();
+        entry(w, "MnuFbmp")->trigger();
         QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("BMP")});
 
-        w->MnuCompresse1->trigger();
+        entry(w, "MnuCompresse1")->trigger();
         QCOMPARE(w->jpegQuality(), int16_t(0));
         QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("JPG"));
     }
@@ -112,7 +132,7 @@ private slots:
     {
         CaptureSession s({{"FormatImage", "PNG"}});
         frmCapture *w = s.window;
-        w->MnuCompresse2->trigger();
+        entry(w, "MnuCompresse2")->trigger();
         w->close();
         QVERIFY(waitUntil([&] { return s.window.isNull(); }));
         QVERIFY(s.launcher->isVisible());
@@ -121,12 +141,11 @@ private slots:
         QCOMPARE(checkedEntries(again), QStringList{QStringLiteral("Compression 25%")});
         QCOMPARE(again->jpegQuality(), int16_t(25));
         // The reopened window has its imaging started again: saving works.
-        again->putPicture(patternPicture(8, 8));
-        again->enableSave();
+        QVERIFY(captureOf(again, patternPicture(8, 8)));
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         dialogs.answerFile(s.env.path(QStringLiteral("again.JPG")));
-        again->MnuSave->trigger();
+        entry(again, "MnuSave")->trigger();
         QCOMPARE(again->windowTitle(), QStringLiteral("OK"));
     }
 
@@ -134,17 +153,18 @@ private slots:
     {
         CaptureSession s({{"PressePapier", "Non"}});
         frmCapture *w = s.window;
-        QVERIFY(w->MnuCopier->isVisible());
+        QAction *copy = entry(w, "MnuCopier");
+        QVERIFY(copy->isVisible());
         auto *launcherCopyOption = control<QCheckBox>(s.launcher.get(), "ChkPP");
         QVERIFY(!launcherCopyOption->isChecked());
-        w->MnuCopier->trigger();
-        QVERIFY(!w->MnuCopier->isVisible());
+        copy->trigger();
+        QVERIFY(!copy->isVisible());
         QVERIFY(launcherCopyOption->isChecked());
         QCOMPARE(s.env.setting(QStringLiteral("PressePapier")), QStringLiteral("Oui"));
         QCOMPARE(s.env.state.PressePapier, true);
 
         CaptureSession on({{"PressePapier", "Oui"}});
-        QVERIFY(!on.window->MnuCopier->isVisible());
+        QVERIFY(!entry(on.window, "MnuCopier")->isVisible());
     }
 
     void windowCannotBeMadeSmallerThanItsLimits()
@@ -153,12 +173,16 @@ private slots:
         frmCapture *w = s.window;
         pump(200);
         s.env.state.ToolWindowState = 0;
-        w->setOuterSizeTwips(3000, 1500);
-        QVERIFY(waitUntil([&] { return w->outerWidthTwips() >= frmCapture::LimiteH && w->outerHeightTwips() >= frmCapture::LimiteV; }));
-        w->setOuterSizeTwips(9000, 6000);
-        QVERIFY(waitUntil([&] { return w->outerWidthTwips() == 9000 && w->outerHeightTwips() == 6000; }));
-        QCOMPARE(w->PictureDoc->width(), twips::toPixelsX(9000 - 240));
-        QCOMPARE(w->PictureDoc->height(), twips::toPixelsY(6000 - 890));
+        resizeOuterTwips(w, 3000, 1500);
+        QVERIFY(waitUntil([&] {
+            const QSize outer = outerSizeTwips(w);
+            return outer.width() >= frmCapture::LimiteH && outer.height() >= frmCapture::LimiteV;
+        }));
+        resizeOuterTwips(w, 9000, 6000);
+        QVERIFY(waitUntil([&] { return outerSizeTwips(w) == QSize(9000, 6000); }));
+        auto *document = control<PictureBox>(w, "PictureDoc");
+        QCOMPARE(document->width(), twips::toPixelsX(9000 - 240));
+        QCOMPARE(document->height(), twips::toPixelsY(6000 - 890));
     }
 
     void fullScreenCaptureReadsTheScreenAndLeavesTheClipboard()
@@ -173,15 +197,15 @@ private slots:
         otherProgramOwnsClipboard("kept");
 
         QVERIFY(fullCapture(w));
-        const QImage shot = w->PicCapt->picture();
+        const QImage shot = pictureBox(w)->picture();
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         QCOMPARE(shot.size(), screen);
         for (const QPoint p : {QPoint(100, 560), QPoint(499, 859), QPoint(250, 700)})
             QCOMPARE(shot.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(p.x(), p.y()) & 0xFFFFFF);
         // The capture window was out of the way: no grey of its own in the picture.
         QVERIFY((shot.pixel(before.center()) & 0xFFFFFF) != 0x808080);
-        QCOMPARE(w->PicCapt->size(), screen);
-        QVERIFY(w->MnuSave->isEnabled());
+        QCOMPARE(pictureBox(w)->size(), screen);
+        QVERIFY(entry(w, "MnuSave")->isEnabled());
         QVERIFY(waitUntil([&] { return w->frameGeometry().size() == screen; }, 2000));
 
         QCOMPARE(clipboard(), QByteArray("kept"));
@@ -197,7 +221,7 @@ private slots:
         otherProgramOwnsClipboard("replaced");
         QVERIFY(fullCapture(w));
         const QImage fromClipboard = QImage::fromData(clipboard("image/png"), "PNG");
-        QCOMPARE(fromClipboard.size(), w->PicCapt->picture().size());
+        QCOMPARE(fromClipboard.size(), pictureBox(w)->picture().size());
         QCOMPARE(fromClipboard.pixel(650, 650) & 0xFFFFFF, PatternWindow::colourAt(650, 650) & 0xFFFFFF);
     }
 
@@ -218,15 +242,13 @@ private slots:
         CaptureSession s({{"FormatImage", code}, {"Chemin", QDir::tempPath()}});
         frmCapture *w = s.window;
         const QImage picture = patternPicture(120, 80);
-        w->putPicture(picture);
-        w->PicCapt->show();
-        w->enableSave();
+        QVERIFY(captureOf(w, picture));
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         const QString ext = code.left(3);
         const QString path = s.env.path(QStringLiteral("shot.") + ext);
         dialogs.answerFile(path);
-        w->MnuSave->trigger();
+        entry(w, "MnuSave")->trigger();
 
         QCOMPARE(dialogs.requests().size(), 1);
         const auto &r = dialogs.requests().first();
@@ -258,15 +280,14 @@ private slots:
     {
         CaptureSession s({{"FormatImage", "JPG"}});
         frmCapture *w = s.window;
-        w->putPicture(patternPicture(300, 200));
-        w->enableSave();
+        QVERIFY(captureOf(w, patternPicture(300, 200)));
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         dialogs.answerFile(s.env.path(QStringLiteral("q0.JPG")));
-        w->MnuSave->trigger();
-        w->MnuCompresse4->trigger();
+        entry(w, "MnuSave")->trigger();
+        entry(w, "MnuCompresse4")->trigger();
         dialogs.answerFile(s.env.path(QStringLiteral("q75.JPG")));
-        w->MnuSave->trigger();
+        entry(w, "MnuSave")->trigger();
         const qint64 small = QFileInfo(s.env.path(QStringLiteral("q0.JPG"))).size();
         const qint64 large = QFileInfo(s.env.path(QStringLiteral("q75.JPG"))).size();
         QVERIFY2(small > 0 && large > small, qPrintable(QStringLiteral("%1 vs %2").arg(small).arg(large)));
@@ -278,15 +299,14 @@ private slots:
     {
         CaptureSession s({{"FormatImage", "PNG"}});
         frmCapture *w = s.window;
-        w->putPicture(patternPicture(10, 10));
-        w->enableSave();
+        QVERIFY(captureOf(w, patternPicture(10, 10)));
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         dialogs.answerFile(s.env.path(QStringLiteral("a.PNG")));
-        w->MnuSave->trigger();
+        entry(w, "MnuSave")->trigger();
         QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
         dialogs.answerCancel();
-        w->MnuSave->trigger();
+        entry(w, "MnuSave")->trigger();
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
     }
@@ -311,12 +331,11 @@ private slots:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         frmCapture *w = s.window;
-        w->putPicture(emptyPicture ? QImage() : patternPicture(30, 20));
-        w->enableSave();
+        QVERIFY(emptyPicture ? captureNothing(w) : captureOf(w, patternPicture(30, 20)));
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         dialogs.answerFile(s.env.path(target));
-        w->MnuSave->trigger();
+        entry(w, "MnuSave")->trigger();
         QCOMPARE(dialogs.requests().first().filter, code.left(3) + QStringLiteral("|*.") + code.left(3));
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages().first().text, QStringLiteral("Backup is not done"));
@@ -340,7 +359,7 @@ private slots:
         QFETCH(int, after);
         CaptureSession s;
         frmCapture *w = s.window;
-        (region ? w->MnuCapRegion : w->MnuCapEcran)->trigger();
+        entry(w, region ? "MnuCapRegion" : "MnuCapEcran")->trigger();
         pump(after);
         w->close();
         QVERIFY(waitUntil([&] { return s.window.isNull(); }));

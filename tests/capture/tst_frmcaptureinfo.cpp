@@ -91,17 +91,17 @@ private slots:
         releaseWithCtrl();
 
         QVERIFY(waitUntil([&] { return !o->isVisible() && s.window->isVisible(); }));
-        const QImage picture = s.window->PicCapt->picture();
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        const QImage picture = box->picture();
         QCOMPARE(picture.size(), QSize(100, 50));
         // One pixel inside the outline's corner.
         comparePattern(picture, QPoint(201, 601));
-        QCOMPARE(s.window->PicCapt->size(), QSize(100, 50));
-        QVERIFY(s.window->MnuSave->isEnabled());
-        const bool sized = waitUntil([&] {
-            return s.window->outerWidthTwips() == qMax(frmCapture::LimiteH, 1500 + 280)
-                && s.window->outerHeightTwips() == qMax(frmCapture::LimiteV, 750 + 930);
-        }, 2000);
-        QVERIFY2(sized, qPrintable(QStringLiteral("outer %1 x %2").arg(s.window->outerWidthTwips()).arg(s.window->outerHeightTwips())));
+        QCOMPARE(box->size(), QSize(100, 50));
+        QVERIFY(control<QAction>(s.window, "MnuSave")->isEnabled());
+        const QSize wanted(qMax(frmCapture::LimiteH, 1500 + 280), qMax(frmCapture::LimiteV, 750 + 930));
+        const bool sized = waitUntil([&] { return outerSizeTwips(s.window) == wanted; }, 2000);
+        const QSize outer = outerSizeTwips(s.window);
+        QVERIFY2(sized, qPrintable(QStringLiteral("outer %1 x %2").arg(outer.width()).arg(outer.height())));
         // The copy option is off: the other program's text is still there.
         QCOMPARE(clipboard(), QByteArray("kept"));
     }
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(o->ShapeSelect->geometry().intersects(o->LblSize->geometry()));
         releaseWithCtrl();
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
-        const QImage picture = s.window->PicCapt->picture();
+        const QImage picture = control<CapturePictureBox>(s.window, "PicCapt")->picture();
         QVERIFY(!picture.isNull());
         comparePattern(picture, corner.topLeft() + QPoint(101, 101));
         // With the copy option on, exactly that picture is on the clipboard.
@@ -140,11 +140,13 @@ private slots:
         ctrlPressAndDrag(QPoint(100, 100), QPoint(700, 500));
         releaseWithCtrl();
         QVERIFY(waitUntil([&] { return s.window->isVisible() && !o->isVisible(); }));
-        QCOMPARE(s.window->PicCapt->size(), QSize(600, 400));
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        QCOMPARE(box->size(), QSize(600, 400));
         // No edge of the picture lies under PictureDoc's edge or the window's.
-        const QRect picture(s.window->PicCapt->mapTo(s.window->clientArea(), QPoint()), s.window->PicCapt->size());
-        QVERIFY(s.window->PictureDoc->geometry().contains(picture));
-        QVERIFY(s.window->clientArea()->rect().contains(picture));
+        auto *client = control<QWidget>(s.window, "Client");
+        const QRect picture(box->mapTo(client, QPoint()), box->size());
+        QVERIFY(control<PictureBox>(s.window, "PictureDoc")->geometry().contains(picture));
+        QVERIFY(client->rect().contains(picture));
     }
 
     void escapeGivesTheWindowBackUnchanged()
@@ -155,7 +157,8 @@ private slots:
         ctrlPressAndDrag(QPoint(400, 400), QPoint(450, 430));
         releaseWithCtrl();
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
-        const QImage before = s.window->PicCapt->picture();
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        const QImage before = box->picture();
         QCOMPARE(before.size(), QSize(50, 30));
 
         o = s.overlayUp();
@@ -163,7 +166,7 @@ private slots:
         ctrlPressAndDrag(QPoint(100, 100), QPoint(300, 300));
         xdo(QStringLiteral("key Escape"));
         QVERIFY(waitUntil([&] { return !o->isVisible() && s.window->isVisible(); }));
-        QCOMPARE(s.window->PicCapt->picture(), before);
+        QCOMPARE(box->picture(), before);
     }
 
     void releaseAfterLettingGoOfCtrlKeepsTheOverlay()
@@ -181,7 +184,7 @@ private slots:
         QVERIFY(!o->ShapeSelect->isVisible());
         QVERIFY(o->Labaide->isVisible());
         QVERIFY(!s.window->isVisible());
-        QVERIFY(!s.window->MnuSave->isEnabled());
+        QVERIFY(!control<QAction>(s.window, "MnuSave")->isEnabled());
         xdo(QStringLiteral("key Escape"));
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
     }
@@ -193,10 +196,12 @@ private slots:
         QVERIFY(o);
         xdo(QStringLiteral("mousemove 500 500 sleep 0.1 keydown ctrl sleep 0.1 click 1 sleep 0.1 keyup ctrl"));
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
-        QVERIFY(s.window->PicCapt->picture().isNull());
-        QVERIFY(s.window->PicCapt->size().isEmpty());
+        auto *box = control<CapturePictureBox>(s.window, "PicCapt");
+        QVERIFY(box->picture().isNull());
+        QVERIFY(box->size().isEmpty());
         QVERIFY(waitUntil([&] {
-            return s.window->outerWidthTwips() >= frmCapture::LimiteH && s.window->outerHeightTwips() >= frmCapture::LimiteV;
+            const QSize outer = outerSizeTwips(s.window);
+            return outer.width() >= frmCapture::LimiteH && outer.height() >= frmCapture::LimiteV;
         }));
     }
 

@@ -58,19 +58,17 @@ private slots:
         CaptureSession s({{QStringLiteral("FormatImage"), QStringLiteral("PNG")}});
         frmCapture *w = s.window;
         QVERIFY(messages.messages().isEmpty()); // nothing to complain about at opening
-        w->putPicture(picture());
-        w->PicCapt->show();
-        w->enableSave();
+        QVERIFY(captureOf(w, picture()));
 
         dialogs.answerFile(s.env.path(QStringLiteral("shot.PNG")));
-        w->MnuSave->trigger();
+        control<QAction>(w, "MnuSave")->trigger();
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(messages.messages().at(0).text.startsWith(QLatin1String("The registration process was completed")));
         QCOMPARE(QImage(s.env.path(QStringLiteral("shot.PNG"))).size(), picture().size());
 
-        w->MnuFtif->trigger();
+        control<QAction>(w, "MnuFtif")->trigger();
         dialogs.answerFile(s.env.path(QStringLiteral("shot.TIF")));
-        w->MnuSave->trigger();
+        control<QAction>(w, "MnuSave")->trigger();
         QCOMPARE(messages.messages().size(), 2);
         QCOMPARE(messages.messages().at(1).text, QStringLiteral("Backup is not done"));
         QVERIFY(!QFile::exists(s.env.path(QStringLiteral("shot.TIF"))));

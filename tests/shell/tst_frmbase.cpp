@@ -1,3 +1,4 @@
+#include "capture/capturesession.h"
 #include "capture/frmcapture.h"
 #include "platform/intervaltimer.h"
 #include "platform/label.h"
@@ -267,9 +268,10 @@ private slots:
         QVERIFY(capture);
         QVERIFY(capture->isVisible());
         QStringList checked;
-        for (QAction *a : capture->formatEntries())
-            if (a->isChecked())
-                checked << a->text();
+        for (const char *name : {"MnuFbmp", "MnuFgif", "MnuCompresse1", "MnuCompresse2", "MnuCompresse3",
+                                 "MnuCompresse4", "MnuFpng", "MnuFtif"})
+            if (auto *entry = control<QAction>(capture, name); entry->isChecked())
+                checked << entry->text();
         QCOMPARE(checked, QStringList{QStringLiteral("Compression 50%")});
         QCOMPARE(capture->jpegQuality(), int16_t(50));
 
@@ -278,10 +280,9 @@ private slots:
         RecordingMessageBox messages;
         QImage picture(16, 16, QImage::Format_RGB32);
         picture.fill(qRgb(30, 60, 200));
-        capture->putPicture(picture);
-        capture->enableSave();
+        QVERIFY(captureOf(capture, picture));
         dialogs.answerFile(env.path(QStringLiteral("shot.JPG")));
-        capture->MnuSave->trigger();
+        control<QAction>(capture, "MnuSave")->trigger();
         QCOMPARE(dialogs.requests().size(), 1);
         QCOMPARE(dialogs.requests()[0].defaultExt, QStringLiteral(".JPG"));
         QCOMPARE(dialogs.requests()[0].initDir, env.dir.path());
