@@ -26,11 +26,6 @@ class frmCaptureInfo : public QWidget
 public:
     explicit frmCaptureInfo(AppState &state, std::optional<Screen::Area> monitor = std::nullopt);
 
-    Label *Labaide;
-    SelectionShape *ShapeSelect;
-    // Size of the selection in pixels, shown next to the rectangle while dragging.
-    QLabel *LblSize;
-
     // Freezes the given desktop copy (physical pixels of the whole virtual desktop), hides the
     // rectangle, sets the instruction of the language and shows the overlay as the active
     // window.
@@ -38,12 +33,8 @@ public:
     // Hides the overlay and lets the keyboard go.
     void dismiss();
 
+    // The desktop copy the overlay shows and takes regions from.
     const QImage &frozen() const { return m_frozen; }
-    const RegionSelection &selection() const { return m_selection; }
-
-    // The part of the frozen copy under a rectangle of the client area (logical pixels), at
-    // the copy's resolution; null for an empty rectangle.
-    QImage frozenPart(const QRect &clientPixels) const;
 
 signals:
     // A region was selected; the overlay is gone. `picture` is null when the rectangle holds
@@ -72,6 +63,14 @@ private slots:
     void Form_MouseUp(int Button, int Shift, float X, float Y);
 
 private:
+    Label *Labaide;
+    SelectionShape *ShapeSelect;
+    // Size of the selection in pixels, shown next to the rectangle while dragging.
+    QLabel *LblSize;
+
+    // The part of the frozen copy under a rectangle of the client area (logical pixels), at
+    // the copy's resolution; null for an empty rectangle.
+    QImage frozenPart(const QRect &clientPixels) const;
     void setCrosshair(bool cross);
     bool isCrosshair() const;
     void showShape(bool visible);

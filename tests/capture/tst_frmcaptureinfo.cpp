@@ -42,6 +42,11 @@ void comparePattern(const QImage &picture, QPoint screenOrigin)
         }
 }
 
+// The overlay's controls.
+Label *instruction(frmCaptureInfo *o) { return control<Label>(o, "Labaide"); }
+SelectionShape *outline(frmCaptureInfo *o) { return control<SelectionShape>(o, "ShapeSelect"); }
+QLabel *sizeLabel(frmCaptureInfo *o) { return control<QLabel>(o, "LblSize"); }
+
 } // namespace
 
 class TstFrmCaptureInfo : public QObject
@@ -59,8 +64,8 @@ private slots:
         QCOMPARE(o->geometry(), screen->virtualGeometry());
         QVERIFY(o->windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!s.window->isVisible());
-        QVERIFY(o->Labaide->isVisible());
-        QVERIFY(!o->ShapeSelect->isVisible());
+        QVERIFY(instruction(o)->isVisible());
+        QVERIFY(!outline(o)->isVisible());
         QCOMPARE(o->cursor().shape(), Qt::WhatsThisCursor);
         QCOMPARE(o->frozen().size(), screen->virtualSize() * screen->devicePixelRatio());
         xdo(QStringLiteral("key Escape"));
@@ -82,12 +87,12 @@ private slots:
         pump(200);
 
         ctrlPressAndDrag(QPoint(300, 650), QPoint(200, 600));
-        QVERIFY(o->ShapeSelect->isVisible());
+        QVERIFY(outline(o)->isVisible());
         QCOMPARE(o->cursor().shape(), Qt::CrossCursor);
-        QVERIFY(!o->Labaide->isVisible());
-        QCOMPARE(o->ShapeSelect->geometry(), QRect(200, 600, 100, 50));
-        QVERIFY(o->LblSize->isVisible());
-        QCOMPARE(o->LblSize->text(), QStringLiteral("100 × 50"));
+        QVERIFY(!instruction(o)->isVisible());
+        QCOMPARE(outline(o)->geometry(), QRect(200, 600, 100, 50));
+        QVERIFY(sizeLabel(o)->isVisible());
+        QCOMPARE(sizeLabel(o)->text(), QStringLiteral("100 × 50"));
         releaseWithCtrl();
 
         QVERIFY(waitUntil([&] { return !o->isVisible() && s.window->isVisible(); }));
@@ -119,8 +124,8 @@ private slots:
         QVERIFY(o);
         // Dragged into the corner: the label is pushed back over the rectangle.
         ctrlPressAndDrag(corner.topLeft() + QPoint(100, 100), screen.bottomRight());
-        QVERIFY(o->LblSize->isVisible());
-        QVERIFY(o->ShapeSelect->geometry().intersects(o->LblSize->geometry()));
+        QVERIFY(sizeLabel(o)->isVisible());
+        QVERIFY(outline(o)->geometry().intersects(sizeLabel(o)->geometry()));
         releaseWithCtrl();
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
         const QImage picture = control<CapturePictureBox>(s.window, "PicCapt")->picture();
@@ -177,12 +182,12 @@ private slots:
         ctrlPressAndDrag(QPoint(100, 100), QPoint(200, 200));
         xdo(QStringLiteral("keyup ctrl sleep 0.1 mousemove 210 210 sleep 0.1"));
         QCOMPARE(o->cursor().shape(), Qt::WhatsThisCursor);
-        QVERIFY(o->Labaide->isVisible());
-        QVERIFY(o->ShapeSelect->isVisible());
+        QVERIFY(instruction(o)->isVisible());
+        QVERIFY(outline(o)->isVisible());
         xdo(QStringLiteral("mouseup 1"));
         QVERIFY(o->isVisible());
-        QVERIFY(!o->ShapeSelect->isVisible());
-        QVERIFY(o->Labaide->isVisible());
+        QVERIFY(!outline(o)->isVisible());
+        QVERIFY(instruction(o)->isVisible());
         QVERIFY(!s.window->isVisible());
         QVERIFY(!control<QAction>(s.window, "MnuSave")->isEnabled());
         xdo(QStringLiteral("key Escape"));
@@ -220,7 +225,7 @@ private slots:
         CaptureSession s({{"Langue", language}});
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
-        QCOMPARE(o->Labaide->text(), text);
+        QCOMPARE(instruction(o)->text(), text);
         xdo(QStringLiteral("key Escape"));
     }
 };
