@@ -23,6 +23,31 @@ public:
     // The invisible line that marks the top of the drawing surface (its Y1, twips).
     static constexpr int LineTop_Y1 = 1440;
 
+    // The four colour stops, and how many segments between them are in use (1 to 3).
+    const lineargradient::Stops &stops() const { return m_stops; }
+    int segmentCount() const { return m_k; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void Form_Unload() override;
+
+private slots:
+    void op1_Click();
+    void op2_Click();
+    void op3_Click();
+    void Pic1_Click();
+    void Pic2_Click();
+    void Pic3_Click();
+    void Pic4_Click();
+    void CmdH_Click();
+    void CmdV_Click();
+    void CmdD1_Click();
+    void CmdD2_Click();
+    void CmdEnreg_Click();
+    void CmdSpheric_Click();
+    void CmdCss_Click();
+
+private:
     QGroupBox *Fra2;
     QRadioButton *op1;
     QRadioButton *op2;
@@ -48,30 +73,6 @@ public:
     // Recomputes the four stops from the swatches' back colours.
     void GetSwatchColors();
 
-    const lineargradient::Stops &stops() const { return m_stops; }
-    int segmentCount() const { return m_k; }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void Form_Unload() override;
-
-private slots:
-    void op1_Click();
-    void op2_Click();
-    void op3_Click();
-    void Pic1_Click();
-    void Pic2_Click();
-    void Pic3_Click();
-    void Pic4_Click();
-    void CmdH_Click();
-    void CmdV_Click();
-    void CmdD1_Click();
-    void CmdD2_Click();
-    void CmdEnreg_Click();
-    void CmdSpheric_Click();
-    void CmdCss_Click();
-
-private:
     void buildControls();
     void Form_Load();
     void Form_Resize() override;

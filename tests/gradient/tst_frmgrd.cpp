@@ -34,11 +34,15 @@ struct Fixture : ToolFixture<FrmGRD>
     {
     }
 
-    void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
-    int32_t px(int x, int y) const { return w->PicDeg->Point(x, y); }
-    int width() const { return w->PicDeg->image().width(); }
-    int height() const { return w->PicDeg->image().height(); }
-
+    void click(const char *button) { QTest::mouseClick(control<QAbstractButton>(w, button), Qt::LeftButton); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(w, name); }
+    // Colour stop 1 to 4.
+    PictureBox *swatch(int stop) const { return control<PictureBox>(w, QStringLiteral("Pic%1").arg(stop)); }
+    // The drawing surface.
+    PictureBox *surface() const { return control<PictureBox>(w, "PicDeg"); }
+    int32_t px(int x, int y) const { return surface()->Point(x, y); }
+    int width() const { return surface()->image().width(); }
+    int height() const { return surface()->image().height(); }
 };
 
 int red(int32_t c) { return c & 0xFF; }
@@ -67,22 +71,22 @@ private slots:
         QVERIFY(f.w);
         QVERIFY(f.exposed);
         QCOMPARE(f.w->objectName(), QStringLiteral("FrmGRD"));
-        QVERIFY(f.w->op3->isChecked());
+        QVERIFY(control<QRadioButton>(f.w, "op3")->isChecked());
         QCOMPARE(f.w->segmentCount(), 3);
-        for (auto *pic : { f.w->Pic1, f.w->Pic2, f.w->Pic3, f.w->Pic4 })
-            QVERIFY(pic->isVisible());
-        QVERIFY(!f.w->CmdD1->isEnabled());
-        QVERIFY(!f.w->CmdD2->isEnabled());
-        QVERIFY(!f.w->CmdEnreg->isEnabled());
+        for (int stop = 1; stop <= 4; ++stop)
+            QVERIFY(f.swatch(stop)->isVisible());
+        QVERIFY(!f.button("CmdD1")->isEnabled());
+        QVERIFY(!f.button("CmdD2")->isEnabled());
+        QVERIFY(!f.button("CmdEnreg")->isEnabled());
         QCOMPARE(f.w->stops()[2].G, 128.0);
         QCOMPARE(f.w->stops()[3].B, 255.0);
-        QCOMPARE(f.w->PicDeg->scaleWidth(), 44.068348f);
-        QCOMPARE(f.w->PicDeg->scaleHeight(), 17.656193f);
-        QVERIFY(onlyColour(f.w->PicDeg, kBackground));
+        QCOMPARE(f.surface()->scaleWidth(), 44.068348f);
+        QCOMPARE(f.surface()->scaleHeight(), 17.656193f);
+        QVERIFY(onlyColour(f.surface(), kBackground));
         // The surface sits under the top line, 60 twips from the left.
-        QCOMPARE(f.w->PicDeg->geometry().topLeft(),
+        QCOMPARE(f.surface()->geometry().topLeft(),
             QPoint(twips::toPixelsX(60), twips::toPixelsY(1440)));
-        QCOMPARE(f.w->PicDeg->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1444));
+        QCOMPARE(f.surface()->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1444));
     }
 
     void captions_data()
@@ -111,39 +115,41 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
         Fixture f(language);
-        const QStringList actual { f.w->windowTitle(), f.w->Fra1->title(), f.w->Fra3->title(),
-            f.w->op1->text(), f.w->CmdSpheric->text(), f.w->CmdEnreg->text(), f.w->CmdCss->text() };
+        const QStringList actual { f.w->windowTitle(), control<QGroupBox>(f.w, "Fra1")->title(),
+            control<QGroupBox>(f.w, "Fra3")->title(), control<QRadioButton>(f.w, "op1")->text(),
+            f.button("CmdSpheric")->text(), f.button("CmdEnreg")->text(),
+            control<QToolButton>(f.w, "CmdCss")->text() };
         QCOMPARE(actual, expected);
     }
 
     void optionButtonsSetTheStopsInUse()
     {
         Fixture f;
-        f.click(f.w->op1);
+        f.click("op1");
         QCOMPARE(f.w->segmentCount(), 1);
-        QVERIFY(!f.w->Pic3->isVisible());
-        QVERIFY(!f.w->Pic4->isVisible());
-        QVERIFY(f.w->CmdD1->isEnabled());
-        QVERIFY(f.w->CmdD2->isEnabled());
-        f.click(f.w->op2);
+        QVERIFY(!f.swatch(3)->isVisible());
+        QVERIFY(!f.swatch(4)->isVisible());
+        QVERIFY(f.button("CmdD1")->isEnabled());
+        QVERIFY(f.button("CmdD2")->isEnabled());
+        f.click("op2");
         QCOMPARE(f.w->segmentCount(), 2);
-        QVERIFY(f.w->Pic3->isVisible());
-        QVERIFY(!f.w->Pic4->isVisible());
-        QVERIFY(!f.w->CmdD1->isEnabled());
-        f.click(f.w->op3);
+        QVERIFY(f.swatch(3)->isVisible());
+        QVERIFY(!f.swatch(4)->isVisible());
+        QVERIFY(!f.button("CmdD1")->isEnabled());
+        f.click("op3");
         QCOMPARE(f.w->segmentCount(), 3);
-        QVERIFY(f.w->Pic4->isVisible());
-        QVERIFY(!f.w->CmdD2->isEnabled());
+        QVERIFY(f.swatch(4)->isVisible());
+        QVERIFY(!f.button("CmdD2")->isEnabled());
     }
 
     void horizontalWithTwoColours()
     {
         Fixture f;
-        f.click(f.w->op1);
-        f.click(f.w->CmdH);
-        QCOMPARE(f.w->PicDeg->scaleWidth(), 256.0f);
-        QCOMPARE(f.w->PicDeg->scaleHeight(), 17.656193f);
-        QVERIFY(f.w->CmdEnreg->isEnabled());
+        f.click("op1");
+        f.click("CmdH");
+        QCOMPARE(f.surface()->scaleWidth(), 256.0f);
+        QCOMPARE(f.surface()->scaleHeight(), 17.656193f);
+        QVERIFY(f.button("CmdEnreg")->isEnabled());
         for (int y : { 0, f.height() / 2, f.height() - 1 }) {
             QCOMPARE(f.px(0, y), 0x0000FF);
             QCOMPARE(f.px(f.width() - 1, y), 0x00FFFF);
@@ -163,9 +169,9 @@ private slots:
     void horizontalWithThreeColoursSplitsAtTheMiddle()
     {
         Fixture f;
-        f.click(f.w->op2);
-        f.click(f.w->CmdH);
-        QCOMPARE(f.w->PicDeg->scaleWidth(), 512.0f);
+        f.click("op2");
+        f.click("CmdH");
+        QCOMPARE(f.surface()->scaleWidth(), 512.0f);
         const int w = f.width();
         // Ten lines share the first column here, the last one a step past stop 1.
         QVERIFY(qAbs(green(f.px(0, 3))) <= 1);
@@ -181,25 +187,25 @@ private slots:
     void verticalAndTheScaleTheDiagonalsFind()
     {
         Fixture f;
-        f.click(f.w->op1);
-        f.click(f.w->CmdV);
-        QCOMPARE(f.w->PicDeg->scaleHeight(), 256.0f);
-        QCOMPARE(f.w->PicDeg->scaleWidth(), 44.068348f);
+        f.click("op1");
+        f.click("CmdV");
+        QCOMPARE(f.surface()->scaleHeight(), 256.0f);
+        QCOMPARE(f.surface()->scaleWidth(), 44.068348f);
         // The surface is short: its first row holds a couple of steps past stop 1.
         QCOMPARE(red(f.px(5, 0)), 255);
         QVERIFY(green(f.px(5, 0)) <= 2);
         QCOMPARE(f.px(5, f.height() - 1), 0x00FFFF);
-        f.click(f.w->CmdH);
-        QCOMPARE(f.w->PicDeg->scaleWidth(), 256.0f);
-        QCOMPARE(f.w->PicDeg->scaleHeight(), 256.0f);
+        f.click("CmdH");
+        QCOMPARE(f.surface()->scaleWidth(), 256.0f);
+        QCOMPARE(f.surface()->scaleHeight(), 256.0f);
     }
 
     void diagonalsRightAfterOpeningLeaveStripes()
     {
         Fixture f;
-        f.click(f.w->op1);
-        f.click(f.w->CmdD1);
-        QVERIFY(f.w->CmdEnreg->isEnabled());
+        f.click("op1");
+        f.click("CmdD1");
+        QVERIFY(f.button("CmdEnreg")->isEnabled());
         // 67 lines several pixels apart: the background stays between them.
         int background = 0, painted = 0, lastGreen = -1;
         bool rising = true;
@@ -220,8 +226,8 @@ private slots:
         QCOMPARE(f.px(0, 0), kBackground);
 
         // From the other corner the colours fall along the top edge instead.
-        f.w->PicDeg->Cls();
-        f.click(f.w->CmdD2);
+        f.surface()->Cls();
+        f.click("CmdD2");
         lastGreen = 256;
         bool falling = true;
         for (int x = 0; x < f.width(); ++x) {
@@ -240,31 +246,31 @@ private slots:
         Fixture f;
         ScriptedCommonDialog dialogs;
         dialogs.answerColor(0x000A05);
-        QTest::mouseClick(f.w->Pic1, Qt::LeftButton);
+        QTest::mouseClick(f.swatch(1), Qt::LeftButton);
         QCOMPARE(dialogs.requests().size(), 1);
         QCOMPARE(dialogs.requests()[0].kind, CommonDialog::Kind::Color);
         QVERIFY(dialogs.requests()[0].cancelError);
-        QCOMPARE(f.w->Pic1->backColor(), 0x000A05);
+        QCOMPARE(f.swatch(1)->backColor(), 0x000A05);
         QCOMPARE(f.w->stops()[0].R, 5.0);
         QCOMPARE(f.w->stops()[0].G, 10.0);
         QCOMPARE(f.w->stops()[0].B, 0.0);
 
         dialogs.answerCancel();
-        QTest::mouseClick(f.w->Pic2, Qt::LeftButton);
-        QCOMPARE(f.w->Pic2->backColor(), 0x00FFFF);
+        QTest::mouseClick(f.swatch(2), Qt::LeftButton);
+        QCOMPARE(f.swatch(2)->backColor(), 0x00FFFF);
         QCOMPARE(f.w->stops()[1].G, 255.0);
 
-        f.click(f.w->op1);
-        f.click(f.w->CmdD1);
+        f.click("op1");
+        f.click("CmdD1");
         int32_t nearest = -1;
         for (int x = 0; x < f.width() && nearest < 0; ++x)
             if (f.px(x, 0) != kBackground)
                 nearest = f.px(x, 0);
         // One step from (5, 10, 0) towards (255, 255, 0) over the designed scale's 67 lines.
         QCOMPARE(nearest, 9 + 256 * 14);
-        f.click(f.w->CmdH);
+        f.click("CmdH");
         QCOMPARE(f.px(0, 0), 0x000A05);
-        f.click(f.w->CmdV);
+        f.click("CmdV");
         QVERIFY(red(f.px(f.width() - 1, 0)) <= 7 && green(f.px(f.width() - 1, 0)) <= 12);
     }
 
@@ -273,10 +279,10 @@ private slots:
         Fixture f;
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
-        f.click(f.w->CmdH);
+        f.click("CmdH");
         const QString path = f.env.path(QStringLiteral("picture"));
         dialogs.answerFile(path);
-        f.click(f.w->CmdEnreg);
+        f.click("CmdEnreg");
 
         QCOMPARE(dialogs.requests().size(), 1);
         const auto &r = dialogs.requests()[0];
@@ -285,23 +291,23 @@ private slots:
         QCOMPARE(r.fileName, f.env.dir.path() + QStringLiteral("/.bmp"));
         QCOMPARE(r.filterIndex, 1);
         QVERIFY(r.dialogTitle.isEmpty() && r.filter.isEmpty() && r.defaultExt.isEmpty());
-        QVERIFY(!f.w->CmdEnreg->isEnabled());
+        QVERIFY(!f.button("CmdEnreg")->isEnabled());
         QVERIFY(messages.messages().isEmpty());
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        const QSize inner = f.w->PicDeg->innerSize();
+        const QSize inner = f.surface()->innerSize();
         QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 18), inner.width());
         QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 22), inner.height());
         QImage back;
         QVERIFY(back.loadFromData(bytes, "BMP"));
-        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), f.w->PicDeg->image());
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), f.surface()->image());
 
         // Accepting the proposed name unchanged gives a file literally named ".bmp".
-        f.click(f.w->CmdV);
+        f.click("CmdV");
         dialogs.answerFile(r.fileName);
-        f.click(f.w->CmdEnreg);
+        f.click("CmdEnreg");
         QVERIFY(QFile::exists(f.env.path(QStringLiteral(".bmp"))));
     }
 
@@ -323,52 +329,52 @@ private slots:
         ScriptedCommonDialog dialogs;
         RecordingMessageBox messages;
         const QStringList before = QDir(f.env.dir.path()).entryList(QDir::Files | QDir::Hidden);
-        f.click(f.w->CmdH);
+        f.click("CmdH");
         dialogs.answerCancel();
-        f.click(f.w->CmdEnreg);
-        QVERIFY(!f.w->CmdEnreg->isEnabled());
+        f.click("CmdEnreg");
+        QVERIFY(!f.button("CmdEnreg")->isEnabled());
         QVERIFY(messages.messages().isEmpty());
 
         // A name the dialog lets through but no file can take (a folder holds it): the user
         // is told, and may try another place. (A missing folder is refused in the dialog.)
         QVERIFY(QDir(f.env.dir.path()).mkdir(QStringLiteral("taken.bmp")));
-        f.click(f.w->CmdH);
+        f.click("CmdH");
         dialogs.answerFile(f.env.path(QStringLiteral("taken.bmp")));
-        f.click(f.w->CmdEnreg);
+        f.click("CmdEnreg");
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].text, message);
         QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
         QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
-        QVERIFY(f.w->CmdEnreg->isEnabled());
+        QVERIFY(f.button("CmdEnreg")->isEnabled());
         QCOMPARE(QDir(f.env.dir.path()).entryList(QDir::Files | QDir::Hidden), before);
         QVERIFY(!QFile::exists(f.env.path(QStringLiteral("missing"))));
 
         const QString elsewhere = f.env.path(QStringLiteral("picture.bmp"));
         dialogs.answerFile(elsewhere);
-        f.click(f.w->CmdEnreg);
+        f.click("CmdEnreg");
         QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(!f.w->CmdEnreg->isEnabled());
+        QVERIFY(!f.button("CmdEnreg")->isEnabled());
         QCOMPARE(QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32),
-            f.w->PicDeg->image());
+            f.surface()->image());
     }
 
     void resizingClearsAndSnapsBack()
     {
         Fixture f;
-        f.click(f.w->CmdH);
-        QVERIFY(f.w->CmdEnreg->isEnabled());
+        f.click("CmdH");
+        QVERIFY(f.button("CmdEnreg")->isEnabled());
         const QSize before = f.w->size();
         f.w->resize(before + QSize(60, 40));
         QVERIFY(waitUntil([&] { return f.w->size() == before + QSize(60, 40); }));
-        QVERIFY(waitUntil([&] { return !f.w->CmdEnreg->isEnabled(); }));
-        QVERIFY(onlyColour(f.w->PicDeg, kBackground));
+        QVERIFY(waitUntil([&] { return !f.button("CmdEnreg")->isEnabled(); }));
+        QVERIFY(onlyColour(f.surface(), kBackground));
         // The surface follows the window: 4 twips short of the bottom, 8 twips short of the
         // width (it starts 60 twips in).
         const int innerW = twips::toTwipsX(f.w->width()), innerH = twips::toTwipsY(f.w->height());
-        QCOMPARE(f.w->PicDeg->width(), twips::toPixelsX(innerW - 8));
-        QCOMPARE(f.w->PicDeg->height(), twips::toPixelsY(innerH - 1444));
+        QCOMPARE(f.surface()->width(), twips::toPixelsX(innerW - 8));
+        QCOMPARE(f.surface()->height(), twips::toPixelsY(innerH - 1444));
         // A resize keeps the user scale's unit counts.
-        QCOMPARE(f.w->PicDeg->scaleWidth(), 768.0f);
+        QCOMPARE(f.surface()->scaleWidth(), 768.0f);
 
         f.w->resize(100, 60);
         QVERIFY(waitUntil([&] {
@@ -391,7 +397,7 @@ private slots:
     {
         Fixture f;
         f.env.state.ToolWindowState = 0;
-        f.click(f.w->CmdSpheric);
+        f.click("CmdSpheric");
         auto *spheric = qobject_cast<FrmSpheric *>(f.launcher->toolWindow(Tool::Spherical));
         QVERIFY(spheric);
         QVERIFY(spheric->isVisible());
@@ -408,20 +414,20 @@ private slots:
     void copiesTheDrawnGradientAsCss()
     {
         Fixture f;
-        f.click(f.w->CmdCss); // nothing drawn yet: the stops in use, left to right
+        f.click("CmdCss"); // nothing drawn yet: the stops in use, left to right
         QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("linear-gradient(90deg, #FF0000 0%, #FFFF00 33.33%, #008040 66.67%, "
                            "#8000FF 100%)"));
-        f.click(f.w->op2);
-        f.click(f.w->CmdV);
-        f.click(f.w->op1); // not drawn: the copy follows the picture
-        f.click(f.w->CmdCss);
+        f.click("op2");
+        f.click("CmdV");
+        f.click("op1"); // not drawn: the copy follows the picture
+        f.click("CmdCss");
         QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("linear-gradient(180deg, #FF0000 0%, #FFFF00 50%, #008040 100%)"));
-        f.click(f.w->CmdD2);
-        auto *menu = f.w->PicDeg->findChild<QAction *>(QStringLiteral("MnuCss"));
+        f.click("CmdD2");
+        auto *menu = f.surface()->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
-        QVERIFY(f.w->PicDeg->actions().contains(menu));
+        QVERIFY(f.surface()->actions().contains(menu));
         menu->trigger();
         QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("linear-gradient(to bottom left, #FF0000 0%, #FFFF00 100%)"));
