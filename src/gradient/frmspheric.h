@@ -25,6 +25,21 @@ public:
     // The invisible line that sets the drawing surface's height (its Y1, twips).
     static constexpr int LineTop_Y1 = 1320;
 
+    // A swatch label's back colour (0x00BBGGRR).
+    static int32_t backColor(const Label *label);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private slots:
+    void CmdGo_Click();
+    void Foc_Click();
+    void CmdSave_Click();
+    void LblC1_Click();
+    void LblC2_Click();
+    void CmdCss_Click();
+
+private:
     QPushButton *Foc;
     QGroupBox *DraDim;
     std::array<Label *, 4> Lbl;
@@ -40,22 +55,8 @@ public:
     QAction *MnuCss;
     CommonDialog CD1;
 
-    // A swatch label's back colour (0x00BBGGRR).
-    static int32_t backColor(const Label *label);
     static void setBackColor(Label *label, int32_t bgr);
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
-private slots:
-    void CmdGo_Click();
-    void Foc_Click();
-    void CmdSave_Click();
-    void LblC1_Click();
-    void LblC2_Click();
-    void CmdCss_Click();
-
-private:
     void buildControls();
     void Form_Resize() override;
     void chooseColor(Label *swatch);

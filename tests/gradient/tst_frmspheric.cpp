@@ -34,23 +34,29 @@ struct Fixture : ToolFixture<FrmSpheric>
     {
     }
 
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(w, name); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(w, name); }
+    // Colour swatch 1 or 2.
+    Label *swatch(int n) const { return control<Label>(w, QStringLiteral("LblC%1").arg(n)); }
+    // The drawing surface.
+    PictureBox *surface() const { return control<PictureBox>(w, "Pik"); }
+
     void go(const QString &width, const QString &height = QStringLiteral("200"))
     {
-        w->TxtWidth->setText(width);
-        w->TxtHeight->setText(height);
-        QTest::mouseClick(w->CmdGo, Qt::LeftButton);
+        field("TxtWidth")->setText(width);
+        field("TxtHeight")->setText(height);
+        QTest::mouseClick(button("CmdGo"), Qt::LeftButton);
     }
-    int32_t px(int x, int y) const { return w->Pik->Point(x, y); }
+    int32_t px(int x, int y) const { return surface()->Point(x, y); }
     bool blank() const
     {
-        const QImage &img = w->Pik->image();
+        const QImage &img = surface()->image();
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 if (img.pixel(x, y) != 0xFFFFFFFF)
                     return false;
         return true;
     }
-
 };
 
 } // namespace
@@ -64,19 +70,19 @@ private slots:
         Fixture f;
         QVERIFY(f.w);
         QVERIFY(f.exposed);
-        QCOMPARE(f.w->TxtWidth->text(), QStringLiteral("200"));
-        QCOMPARE(f.w->TxtHeight->text(), QStringLiteral("200"));
-        QCOMPARE(FrmSpheric::backColor(f.w->LblC1), kYellow);
-        QCOMPARE(FrmSpheric::backColor(f.w->LblC2), kOrange);
-        QVERIFY(!f.w->CmdSave->isEnabled());
+        QCOMPARE(f.field("TxtWidth")->text(), QStringLiteral("200"));
+        QCOMPARE(f.field("TxtHeight")->text(), QStringLiteral("200"));
+        QCOMPARE(FrmSpheric::backColor(f.swatch(1)), kYellow);
+        QCOMPARE(FrmSpheric::backColor(f.swatch(2)), kOrange);
+        QVERIFY(!f.button("CmdSave")->isEnabled());
         QVERIFY(f.blank());
         QCOMPARE(
-            f.w->Pik->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
-        QVERIFY(f.w->Foc->isDefault());
+            f.surface()->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
+        QVERIFY(f.button("Foc")->isDefault());
         // The window opens at least at its smallest outer size, the surface laid out for it.
         QVERIFY(f.w->frameGeometry().height() >= twips::toPixelsY(6030));
-        QCOMPARE(f.w->Pik->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1400));
-        QCOMPARE(f.w->Pik->width(), twips::toPixelsX(twips::toTwipsX(f.w->width()) - 120));
+        QCOMPARE(f.surface()->height(), twips::toPixelsY(twips::toTwipsY(f.w->height()) - 1400));
+        QCOMPARE(f.surface()->width(), twips::toPixelsX(twips::toTwipsX(f.w->width()) - 120));
     }
 
     void captions_data()
@@ -108,9 +114,11 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
         Fixture f(language);
-        const QStringList actual { f.w->windowTitle(), f.w->DraDim->title(), f.w->Lbl[0]->text(),
-            f.w->Lbl[1]->text(), f.w->Lbl[2]->text(), f.w->CmdGo->text(), f.w->CmdSave->text(),
-            f.w->FraColor->title(), f.w->LblC1->toolTip(), f.w->LblC2->toolTip() };
+        const QStringList actual { f.w->windowTitle(), control<QGroupBox>(f.w, "DraDim")->title(),
+            control<Label>(f.w, "Lbl", 0)->text(), control<Label>(f.w, "Lbl", 1)->text(),
+            control<Label>(f.w, "Lbl", 2)->text(), f.button("CmdGo")->text(),
+            f.button("CmdSave")->text(), control<QGroupBox>(f.w, "FraColor")->title(),
+            f.swatch(1)->toolTip(), f.swatch(2)->toolTip() };
         QCOMPARE(actual, expected);
     }
 
@@ -140,13 +148,13 @@ private slots:
         RecordingMessageBox messages;
         if (colour1 != kYellow) {
             dialogs.answerColor(colour1);
-            QTest::mouseClick(f.w->LblC1, Qt::LeftButton);
+            QTest::mouseClick(f.swatch(1), Qt::LeftButton);
             dialogs.answerColor(colour2);
-            QTest::mouseClick(f.w->LblC2, Qt::LeftButton);
+            QTest::mouseClick(f.swatch(2), Qt::LeftButton);
         }
         f.go(QStringLiteral("200"));
         QVERIFY(messages.messages().isEmpty());
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         QCOMPARE(f.px(100, 100), colour1);
         for (const QPoint rim :
             { QPoint(199, 100), QPoint(1, 100), QPoint(100, 1), QPoint(100, 199) })
@@ -157,7 +165,7 @@ private slots:
         for (const QPoint out :
             { QPoint(200, 100), QPoint(0, 100), QPoint(100, 200), QPoint(250, 150), QPoint(5, 5) })
             QCOMPARE(f.px(out.x(), out.y()), kWhite);
-        QTest::mouseClick(f.w->CmdCss, Qt::LeftButton);
+        QTest::mouseClick(f.button("CmdCss"), Qt::LeftButton);
         QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, %1)").arg(css));
     }
@@ -217,15 +225,15 @@ private slots:
         Fixture f;
         RecordingMessageBox messages;
         f.go(QStringLiteral("200"));
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         f.go(width, height);
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].text, QStringLiteral("Incompatible value."));
         QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
         QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
-        QVERIFY(!f.w->CmdSave->isEnabled());
+        QVERIFY(!f.button("CmdSave")->isEnabled());
         QVERIFY(f.blank()); // the earlier sphere was cleared and nothing was drawn
-        QVERIFY(f.w->Foc->hasFocus() || !f.w->isActiveWindow());
+        QVERIFY(f.button("Foc")->hasFocus() || !f.w->isActiveWindow());
     }
 
     void widestAndNarrowestAccepted()
@@ -234,11 +242,11 @@ private slots:
         RecordingMessageBox messages;
         f.go(QStringLiteral("2"));
         QVERIFY(messages.messages().isEmpty());
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         QVERIFY(f.blank());
         f.go(QStringLiteral("65538"));
         QVERIFY(messages.messages().isEmpty());
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         QCOMPARE(f.px(2, 100), kOrange); // the left end of the rim
         QCOMPARE(f.px(0, 100), kWhite);
     }
@@ -246,12 +254,12 @@ private slots:
     void enterInASizeFieldDraws()
     {
         Fixture f;
-        f.w->TxtHeight->setFocus();
-        QTest::keyClick(f.w->TxtHeight, Qt::Key_Return);
+        f.field("TxtHeight")->setFocus();
+        QTest::keyClick(f.field("TxtHeight"), Qt::Key_Return);
         QCOMPARE(f.px(100, 100), kYellow);
-        QVERIFY(f.w->CmdSave->isEnabled());
-        f.w->Pik->Cls();
-        QTest::mouseClick(f.w->Foc, Qt::LeftButton);
+        QVERIFY(f.button("CmdSave")->isEnabled());
+        f.surface()->Cls();
+        QTest::mouseClick(f.button("Foc"), Qt::LeftButton);
         QCOMPARE(f.px(100, 100), kYellow);
     }
 
@@ -261,15 +269,15 @@ private slots:
         ScriptedCommonDialog dialogs;
         f.go(QStringLiteral("200"));
         dialogs.answerColor(0x112233);
-        QTest::mouseClick(f.w->LblC1, Qt::LeftButton);
+        QTest::mouseClick(f.swatch(1), Qt::LeftButton);
         QCOMPARE(dialogs.requests().size(), 1);
         QCOMPARE(dialogs.requests()[0].kind, CommonDialog::Kind::Color);
         QCOMPARE(dialogs.requests()[0].color, kYellow); // the dialog starts from the swatch
-        QCOMPARE(FrmSpheric::backColor(f.w->LblC1), 0x112233);
+        QCOMPARE(FrmSpheric::backColor(f.swatch(1)), 0x112233);
         QCOMPARE(f.px(100, 100), kYellow); // nothing is redrawn
         dialogs.answerCancel();
-        QTest::mouseClick(f.w->LblC2, Qt::LeftButton);
-        QCOMPARE(FrmSpheric::backColor(f.w->LblC2), kOrange);
+        QTest::mouseClick(f.swatch(2), Qt::LeftButton);
+        QCOMPARE(FrmSpheric::backColor(f.swatch(2)), kOrange);
         f.go(QStringLiteral("200"));
         QCOMPARE(f.px(100, 100), 0x112233);
         QCOMPARE(f.px(199, 100), kOrange);
@@ -283,7 +291,7 @@ private slots:
         f.go(QStringLiteral("200"));
         const QString path = f.env.path(QStringLiteral("sphere"));
         dialogs.answerFile(path);
-        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QTest::mouseClick(f.button("CmdSave"), Qt::LeftButton);
         const auto &r = dialogs.requests().at(0);
         QCOMPARE(r.kind, CommonDialog::Kind::Save);
         QCOMPARE(r.initDir, f.env.dir.path());
@@ -293,14 +301,14 @@ private slots:
         QVERIFY(r.fileName.isEmpty());
         QVERIFY(r.defaultExt.isEmpty());
         QVERIFY(!r.cancelError);
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
 
         // The whole surface, not the 200 x 200 sphere, read back byte by byte and as an image.
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         file.close();
-        const QSize inner = f.w->Pik->innerSize();
+        const QSize inner = f.surface()->innerSize();
         QVERIFY(inner.width() > 200 && inner.height() > 200);
         QCOMPARE(bytes.left(2), QByteArray("BM"));
         QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 18), inner.width());
@@ -312,15 +320,15 @@ private slots:
         QCOMPARE(bytes.mid(at, 3), QByteArray::fromHex("00ffff"));
         QImage back;
         QVERIFY(back.loadFromData(bytes, "BMP"));
-        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), f.w->Pik->image());
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), f.surface()->image());
 
         // The next save proposes the last name; cancelling it writes nothing.
         QVERIFY(file.remove());
         dialogs.answerCancel();
-        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QTest::mouseClick(f.button("CmdSave"), Qt::LeftButton);
         QCOMPARE(dialogs.requests().at(1).fileName, path);
         QVERIFY(!QFile::exists(path));
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         QVERIFY(messages.messages().isEmpty());
     }
 
@@ -347,22 +355,22 @@ private slots:
         };
         const QStringList before = entries();
         dialogs.answerFile(f.env.path(QStringLiteral("missing/sphere.bmp")));
-        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QTest::mouseClick(f.button("CmdSave"), Qt::LeftButton);
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages()[0].text, message);
         QCOMPARE(messages.messages()[0].icon, MessageBox::Icon::Information);
         QCOMPARE(messages.messages()[0].title, QStringLiteral("Tintavo"));
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         QCOMPARE(entries(), before);
 
         // Another place works, and says nothing.
         const QString elsewhere = f.env.path(QStringLiteral("sphere.bmp"));
         dialogs.answerFile(elsewhere);
-        QTest::mouseClick(f.w->CmdSave, Qt::LeftButton);
+        QTest::mouseClick(f.button("CmdSave"), Qt::LeftButton);
         QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(f.w->CmdSave->isEnabled());
+        QVERIFY(f.button("CmdSave")->isEnabled());
         QCOMPARE(
-            QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32), f.w->Pik->image());
+            QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32), f.surface()->image());
     }
 
     void resizingClearsAndSnapsBack()
@@ -371,12 +379,12 @@ private slots:
         f.go(QStringLiteral("200"));
         const QSize before = f.w->size();
         f.w->resize(before + QSize(50, 30));
-        QVERIFY(waitUntil([&] { return !f.w->CmdSave->isEnabled(); }));
+        QVERIFY(waitUntil([&] { return !f.button("CmdSave")->isEnabled(); }));
         QVERIFY(waitUntil([&] { return f.w->size() == before + QSize(50, 30); }));
         QVERIFY(f.blank());
         const int innerW = twips::toTwipsX(f.w->width()), innerH = twips::toTwipsY(f.w->height());
-        QCOMPARE(f.w->Pik->width(), twips::toPixelsX(innerW - 120));
-        QCOMPARE(f.w->Pik->height(), twips::toPixelsY(innerH - 1400));
+        QCOMPARE(f.surface()->width(), twips::toPixelsX(innerW - 120));
+        QCOMPARE(f.surface()->height(), twips::toPixelsY(innerH - 1400));
         f.w->resize(120, 80);
         QVERIFY(waitUntil([&] {
             return f.w->frameGeometry().width() >= twips::toPixelsX(7800)
@@ -388,12 +396,12 @@ private slots:
     {
         Fixture f;
         RecordingMessageBox messages;
-        QTest::mouseClick(f.w->CmdCss, Qt::LeftButton); // nothing drawn: the fields
+        QTest::mouseClick(f.button("CmdCss"), Qt::LeftButton); // nothing drawn: the fields
         QCOMPARE(ScreenServices::current().clipboard().text(),
             QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000)"));
         f.go(QStringLiteral("300"), QStringLiteral("100"));
-        f.w->TxtWidth->setText(QStringLiteral("oops")); // the copy follows the picture
-        auto *menu = f.w->Pik->findChild<QAction *>(QStringLiteral("MnuCss"));
+        f.field("TxtWidth")->setText(QStringLiteral("oops")); // the copy follows the picture
+        auto *menu = f.surface()->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
         menu->trigger();
         QCOMPARE(ScreenServices::current().clipboard().text(),
@@ -401,7 +409,7 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
         f.go(QStringLiteral("oops"));
         QCOMPARE(messages.messages().size(), 1);
-        QTest::mouseClick(f.w->CmdCss, Qt::LeftButton);
+        QTest::mouseClick(f.button("CmdCss"), Qt::LeftButton);
         QCOMPARE(messages.messages().size(), 2);
         QCOMPARE(messages.messages()[1].text, QStringLiteral("Incompatible value."));
     }
