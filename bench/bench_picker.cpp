@@ -3,6 +3,7 @@
 
 #include "picker/frmcolorpicker.h"
 #include "picker/loupe.h"
+#include "platform/intervaltimer.h"
 #include "platform/settingsstore.h"
 #include "shell/appstate.h"
 #include "shell/frmbase.h"
@@ -46,22 +47,30 @@ void BM_ReleaseToBoxesAndClipboard(benchmark::State &st)
 {
     PickerWorld world;
     frmColorPicker &p = *world.picker;
+    // The controls by their names: the pipette button, the HTML box and the display timer.
+    auto *pipette = p.findChild<QPushButton *>(QStringLiteral("CmdPipette"));
+    auto *html = p.findChild<QLineEdit *>(QStringLiteral("TxtC(0)"));
+    auto *display = p.findChild<IntervalTimer *>(QStringLiteral("TimCapt"));
+    if (!pipette || !html || !display) {
+        st.SkipWithError("the picker has no control of that name");
+        return;
+    }
     for (auto _ : st) {
         st.PauseTiming();
-        p.CmdPipette->click();
-        p.TxtC[0]->clear();
+        pipette->click();
+        html->clear();
         st.ResumeTiming();
         // The release as the capture delivers it; the pick then runs its steps from the event
         // loop, each after the events queued before it.
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&p, &release);
-        for (int i = 0; i < 10 && p.TxtC[0]->text().isEmpty(); ++i)
+        for (int i = 0; i < 10 && html->text().isEmpty(); ++i)
             QCoreApplication::sendPostedEvents();
         st.PauseTiming();
-        if (p.TxtC[0]->text().isEmpty() || QGuiApplication::clipboard()->text() != p.TxtC[0]->text())
+        if (html->text().isEmpty() || QGuiApplication::clipboard()->text() != html->text())
             st.SkipWithError("the release did not fill the boxes and the clipboard");
-        p.TimCapt.setInterval(0); // the display timer's second copy is not part of the release
+        display->setInterval(0); // the display timer's second copy is not part of the release
         st.ResumeTiming();
     }
 }

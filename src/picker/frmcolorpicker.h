@@ -32,34 +32,12 @@ public:
     frmColorPicker(AppState &state, ToolHost &host);
     ~frmColorPicker() override;
 
-    QPushButton *CmdPipette;
-    PictureBox *picSampleColor;
-    QFrame *Fra2;
-    QPushButton *CmdBasicColor;
-    QPushButton *CmdConvertir;
-    QCheckBox *chkcopyauto;
-    std::array<QRadioButton *, 5> Opt1;
-    QCheckBox *chkKeepFront;
-    QCheckBox *ChkXY;
-    Label *LblPosX;
-    Label *LblPosY;
-    QGroupBox *Fra1;
-    std::array<QLineEdit *, 11> TxtC;
-    std::array<Label *, 17> Lbl;
-    PictureBox *Picture3;
-    QLineEdit *Foc;
-    CommonDialog dlg1;
-    IntervalTimer TimXY;
-    IntervalTimer TimCapt;
-
-    // Shows a colour in the swatch and every box, then performs the automatic copy.
-    void SetTextCouleur(int32_t p_Color);
-
+    // Whether the pipette runs, and the last value picked or converted (which need not be a
+    // colour).
     bool pipetteActive() const { return m_pipetteActive; }
     int32_t currentColor() const { return m_currentColor; }
     // The swatch's background as a colour value (a system-colour reference while fresh).
     int32_t swatchColor() const { return m_swatchColor; }
-    Loupe *loupe() const { return m_loupe; }
     // The frozen pipette's overlays, one per monitor, while it runs.
     QList<PickOverlay *> pickOverlays() const;
 
@@ -79,6 +57,30 @@ private slots:
     void TimCapt_Timer();
 
 private:
+    QPushButton *CmdPipette;
+    PictureBox *picSampleColor;
+    QFrame *Fra2;
+    QPushButton *CmdBasicColor;
+    QPushButton *CmdConvertir;
+    QCheckBox *chkcopyauto;
+    std::array<QRadioButton *, 5> Opt1;
+    QCheckBox *chkKeepFront;
+    QCheckBox *ChkXY;
+    Label *LblPosX;
+    Label *LblPosY;
+    QGroupBox *Fra1;
+    std::array<QLineEdit *, 11> TxtC;
+    std::array<Label *, 17> Lbl;
+    PictureBox *Picture3;
+    QLineEdit *Foc;
+    CommonDialog dlg1;
+    // Children of the window, so that they are found by their names like the controls.
+    IntervalTimer TimXY{this};
+    IntervalTimer TimCapt{this};
+
+    // Shows a colour in the swatch and every box, then performs the automatic copy.
+    void SetTextCouleur(int32_t p_Color);
+
     void buildControls();
     void buildValueFrame();
     void Form_Load();

@@ -2,6 +2,7 @@
 #include "picker/frmmodale1.h"
 #include "picker/loupe.h"
 #include "platform/clipboard.h"
+#include "platform/intervaltimer.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/pointer.h"
@@ -57,12 +58,31 @@ bool keptAbove(QWidget *w)
         .contains(QLatin1String("_NET_WM_STATE_ABOVE"));
 }
 
+// One of the eleven value boxes.
+QLineEdit *valueBox(frmColorPicker &picker, int index)
+{
+    return control<QLineEdit>(&picker, "TxtC", index);
+}
+
 QStringList boxes(frmColorPicker &picker)
 {
     QStringList out;
-    for (QLineEdit *t : picker.TxtC)
-        out << t->text();
+    for (int i = 0; i < 11; ++i)
+        out << valueBox(picker, i)->text();
     return out;
+}
+
+Loupe *loupe(frmColorPicker &picker)
+{
+    return control<Loupe>(&picker, "Loupe");
+}
+
+// Shows a value the way the basic colours button does: as the colour dialog's answer.
+void showValue(frmColorPicker &picker, int32_t value)
+{
+    ScriptedCommonDialog dialogs;
+    dialogs.answerColor(value);
+    QTest::mouseClick(control<QPushButton>(&picker, "CmdBasicColor"), Qt::LeftButton);
 }
 
 } // namespace
@@ -98,7 +118,7 @@ class TstFrmColorPicker : public QObject
     // Presses the pipette, then releases over `where` with a real click.
     static void pickAt(frmColorPicker &picker, QPoint where)
     {
-        xinput::clickAt(physicalCentre(picker.CmdPipette));
+        xinput::clickAt(physicalCentre(control<QPushButton>(&picker, "CmdPipette")));
         QVERIFY(waitUntil([&] { return picker.pipetteActive(); }));
         xinput::clickAt(where);
         QVERIFY(waitUntil([&] { return !picker.pipetteActive(); }));
@@ -110,23 +130,27 @@ private slots:
         World w;
         frmColorPicker &p = *w.picker;
         QCOMPARE(p.size(), QSize(302, 373));
-        QVERIFY(!p.rect().intersects(p.Picture3->geometry())); // the capture image is never seen
-        QVERIFY(p.chkcopyauto->isChecked() && p.ChkXY->isChecked() && p.Opt1[0]->isChecked());
-        QVERIFY(p.chkKeepFront->isChecked() && waitUntil([&] { return keptAbove(&p); }, 2000));
-        QVERIFY(p.Fra2->isVisible());
+        auto *coordinates = control<QCheckBox>(&p, "ChkXY");
+        auto *x = control<Label>(&p, "LblPosX");
+        auto *y = control<Label>(&p, "LblPosY");
+        QVERIFY(!p.rect().intersects(control<PictureBox>(&p, "Picture3")->geometry())); // the capture image is never seen
+        QVERIFY(control<QCheckBox>(&p, "chkcopyauto")->isChecked() && coordinates->isChecked()
+                && control<QRadioButton>(&p, "Opt1", 0)->isChecked());
+        QVERIFY(control<QCheckBox>(&p, "chkKeepFront")->isChecked() && waitUntil([&] { return keptAbove(&p); }, 2000));
+        QVERIFY(control<QFrame>(&p, "Fra2")->isVisible());
         QCOMPARE(boxes(p).join(QString()), QString());
         QCOMPARE(p.swatchColor(), int32_t(0x80000005u));
 
         // Coordinates from the start; unticking greys the labels and empties them at the next tick.
         xinput::moveTo(QPoint(700, 600));
-        QVERIFY(waitUntil([&] { return p.LblPosX->text() == QLatin1String("700") && p.LblPosY->text() == QLatin1String("600"); }));
-        QTest::mouseClick(p.ChkXY, Qt::LeftButton);
-        QCOMPARE(p.LblPosX->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
-        QVERIFY(waitUntil([&] { return p.LblPosX->text().isEmpty() && p.LblPosY->text().isEmpty(); }, 300));
-        QVERIFY(!p.TimXY.isActive());
-        QTest::mouseClick(p.ChkXY, Qt::LeftButton);
-        QCOMPARE(p.LblPosY->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xFF));
-        QVERIFY(waitUntil([&] { return !p.LblPosX->text().isEmpty(); }, 300));
+        QVERIFY(waitUntil([&] { return x->text() == QLatin1String("700") && y->text() == QLatin1String("600"); }));
+        QTest::mouseClick(coordinates, Qt::LeftButton);
+        QCOMPARE(x->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
+        QVERIFY(waitUntil([&] { return x->text().isEmpty() && y->text().isEmpty(); }, 300));
+        QVERIFY(!control<IntervalTimer>(&p, "TimXY")->isActive());
+        QTest::mouseClick(coordinates, Qt::LeftButton);
+        QCOMPARE(y->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xFF));
+        QVERIFY(waitUntil([&] { return !x->text().isEmpty(); }, 300));
     }
 
     void pipettePicksAWindowOfKnownColour()
@@ -136,31 +160,31 @@ private slots:
         std::unique_ptr<QWidget> target(targetWindow(QColor(255, 0, 0), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
 
-        xinput::clickAt(physicalCentre(p.CmdPipette));
+        xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
-        QVERIFY(!p.CmdPipette->isEnabled() && !p.Fra2->isVisible());
+        QVERIFY(!control<QPushButton>(&p, "CmdPipette")->isEnabled() && !control<QFrame>(&p, "Fra2")->isVisible());
         // The loupe follows the pointer, beside it and never over it.
         xinput::moveTo(physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return p.loupe()->isVisible() && p.loupe()->centreColor() == 0x0000FF; }));
-        QVERIFY(!p.loupe()->frameGeometry().contains(target->geometry().center()));
+        QVERIFY(waitUntil([&] { return loupe(p)->isVisible() && loupe(p)->centreColor() == 0x0000FF; }));
+        QVERIFY(!loupe(p)->frameGeometry().contains(target->geometry().center()));
 
         xinput::clickAt(physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return !p.pipetteActive() && p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
-        QVERIFY(!p.loupe()->isVisible() && p.CmdPipette->isEnabled());
+        QVERIFY(waitUntil([&] { return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(!loupe(p)->isVisible() && control<QPushButton>(&p, "CmdPipette")->isEnabled());
         QCOMPARE(boxes(p), (QStringList{"#FF0000", "255", "0", "0", "0", "120", "240", "&H00FF&", "$00FF", "0xFF", "255"}));
         QCOMPARE(p.currentColor(), 255);
-        QCOMPARE(p.picSampleColor->image().pixel(10, 10), qRgb(255, 0, 0));
+        QCOMPARE(control<PictureBox>(&p, "picSampleColor")->image().pixel(10, 10), qRgb(255, 0, 0));
         QCOMPARE(xinput::clipboard(), QStringLiteral("#FF0000"));
         QVERIFY(QWidget::mouseGrabber() == nullptr);
 
         // Released over the picker itself: its own pixel, here the swatch just set.
         target.reset(targetWindow(QColor(0, 0, 255), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
-        pickAt(p, physicalCentre(p.picSampleColor));
+        pickAt(p, physicalCentre(control<PictureBox>(&p, "picSampleColor")));
         pump(250);
-        QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#FF0000"));
-        pickAt(p, physicalCentre(p.Fra1));
-        QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FFFFFF"); }));
+        QCOMPARE(valueBox(p, 0)->text(), QStringLiteral("#FF0000"));
+        pickAt(p, physicalCentre(control<QGroupBox>(&p, "Fra1")));
+        QVERIFY(waitUntil([&] { return valueBox(p, 0)->text() == QLatin1String("#FFFFFF"); }));
     }
 
     void copyFormatsAndAutomaticCopyOff()
@@ -173,23 +197,24 @@ private slots:
         // A colour on the clipboard first, in HTML, past the display timer's second copy: a
         // copy made by the option's click would show.
         pickAt(p, physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return !p.TimCapt.isActive() && xinput::clipboard() == QLatin1String("#0C0B0A"); }));
-        QTest::mouseClick(p.Opt1[3], Qt::LeftButton, {}, QPoint(6, 7)); // "C"
+        QVERIFY(waitUntil([&] { return !control<IntervalTimer>(&p, "TimCapt")->isActive() && xinput::clipboard() == QLatin1String("#0C0B0A"); }));
+        QTest::mouseClick(control<QRadioButton>(&p, "Opt1", 3), Qt::LeftButton, {}, QPoint(6, 7)); // "C"
         QCOMPARE(xinput::clipboard(), QStringLiteral("#0C0B0A"));        // nothing copied on the click
         pickAt(p, physicalCentre(target.get()));
         QVERIFY(waitUntil([&] { return xinput::clipboard() == QLatin1String("0xA0B0C"); }));
 
-        QTest::mouseClick(p.Opt1[4], Qt::LeftButton, {}, QPoint(6, 7)); // "Long data"
-        p.SetTextCouleur(65280);
+        QTest::mouseClick(control<QRadioButton>(&p, "Opt1", 4), Qt::LeftButton, {}, QPoint(6, 7)); // "Long data"
+        showValue(p, 65280);
         QCOMPARE(xinput::clipboard(), QStringLiteral("65280"));
 
         // Off: the clipboard keeps what another copy put there.
-        QTest::mouseClick(p.chkcopyauto, Qt::LeftButton);
-        QVERIFY(!p.chkcopyauto->isChecked());
+        auto *automaticCopy = control<QCheckBox>(&p, "chkcopyauto");
+        QTest::mouseClick(automaticCopy, Qt::LeftButton);
+        QVERIFY(!automaticCopy->isChecked());
         ScreenServices::current().clipboard().setText(QStringLiteral("keep"));
         pickAt(p, physicalCentre(target.get()));
         pump(250); // past the display timer's second copy
-        QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#0C0B0A"));
+        QCOMPARE(valueBox(p, 0)->text(), QStringLiteral("#0C0B0A"));
         QCOMPARE(xinput::clipboard(), QStringLiteral("keep"));
     }
 
@@ -201,22 +226,22 @@ private slots:
         std::unique_ptr<QWidget> field(targetWindow(QColor(0, 0, 255), QRect(700, 300, 200, 120)));
         std::unique_ptr<QWidget> column(targetWindow(QColor(255, 0, 0), QRect(800, 300, 1, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(column.get()));
-        xinput::clickAt(physicalCentre(p.CmdPipette));
+        xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
         xinput::clickAt(QPoint(750, 350), 3);
         pump(250);
         QVERIFY(p.pipetteActive());
-        QCOMPARE(p.TxtC[0]->text(), QString());
+        QCOMPARE(valueBox(p, 0)->text(), QString());
 
         xinput::key(QStringLiteral("Escape"));
         QVERIFY(waitUntil([&] { return !p.pipetteActive(); }));
-        QVERIFY(p.CmdPipette->isEnabled() && !p.loupe()->isVisible());
+        QVERIFY(control<QPushButton>(&p, "CmdPipette")->isEnabled() && !loupe(p)->isVisible());
         xinput::clickAt(QPoint(750, 350)); // the capture is gone: this click is not a pick
         pump(250);
-        QCOMPARE(p.TxtC[0]->text(), QString());
+        QCOMPARE(valueBox(p, 0)->text(), QString());
 
         // Arrows move by one pixel, ten with Shift; Enter picks where the pointer is.
-        xinput::clickAt(physicalCentre(p.CmdPipette));
+        xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
         xinput::moveTo(QPoint(789, 350));
         xinput::key(QStringLiteral("shift+Right"));
@@ -226,7 +251,7 @@ private slots:
         xinput::key(QStringLiteral("Down"));
         QVERIFY(waitUntil([] { return pointerAt() == QPoint(800, 350); }));
         xinput::key(QStringLiteral("Return"));
-        QVERIFY(waitUntil([&] { return !p.pipetteActive() && p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#FF0000"); }));
     }
 
     void valuesThatAreNotColoursChangeNothing()
@@ -235,16 +260,16 @@ private slots:
         frmColorPicker &p = *w.picker;
         // Another program's text on the clipboard first, so that each copy shows.
         ScreenServices::current().clipboard().setText(QStringLiteral("other"));
-        p.SetTextCouleur(-1);
+        showValue(p, -1);
         QCOMPARE(boxes(p).join(QString()), QString());
         QCOMPARE(xinput::clipboard(), QString()); // the empty box is copied
-        p.SetTextCouleur(16777215);
+        showValue(p, 16777215);
         const QStringList white = boxes(p);
         QCOMPARE(white.first(), QStringLiteral("#FFFFFF"));
         ScreenServices::current().clipboard().setText(QStringLiteral("other"));
-        p.SetTextCouleur(16777216);
+        showValue(p, 16777216);
         QCOMPARE(xinput::clipboard(), QStringLiteral("#FFFFFF")); // the unchanged box is copied
-        p.SetTextCouleur(int32_t(0x80000005u));
+        showValue(p, int32_t(0x80000005u));
         QCOMPARE(boxes(p), white);
         QCOMPARE(xinput::clipboard(), QStringLiteral("#FFFFFF"));
     }
@@ -255,18 +280,18 @@ private slots:
         frmColorPicker &p = *w.picker;
         ScriptedCommonDialog dialogs;
         dialogs.answerCancel();
-        QTest::mouseClick(p.CmdBasicColor, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&p, "CmdBasicColor"), Qt::LeftButton);
         // A fresh swatch hands the system colour reference: cancelled, nothing is shown.
         QCOMPARE(dialogs.requests().at(0).color, int32_t(0x80000005u));
-        QCOMPARE(p.TxtC[0]->text(), QString());
-        QVERIFY(!p.Fra2->isVisible());
+        QCOMPARE(valueBox(p, 0)->text(), QString());
+        QVERIFY(!control<QFrame>(&p, "Fra2")->isVisible());
 
         dialogs.answerColor(0x123456);
-        QTest::mouseClick(p.CmdBasicColor, Qt::LeftButton);
-        QCOMPARE(p.TxtC[0]->text(), QStringLiteral("#563412"));
+        QTest::mouseClick(control<QPushButton>(&p, "CmdBasicColor"), Qt::LeftButton);
+        QCOMPARE(valueBox(p, 0)->text(), QStringLiteral("#563412"));
         QCOMPARE(p.currentColor(), 0); // the dialog does not change the picked colour
         dialogs.answerCancel();
-        QTest::mouseClick(p.CmdBasicColor, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&p, "CmdBasicColor"), Qt::LeftButton);
         QCOMPARE(dialogs.requests().at(2).color, 0x123456);
     }
 
@@ -281,34 +306,35 @@ private slots:
                 auto *dlg = qobject_cast<FrmModale1 *>(QApplication::activeModalWidget());
                 if (aboveWhileOpen)
                     *aboveWhileOpen = !waitUntil([&] { return !keptAbove(&p); }, 15000);
-                QTest::keyClicks(dlg->TxtC, text);
-                QTest::mouseClick(validate ? dlg->CmdOK : dlg->CmdAnnule, Qt::LeftButton);
+                QTest::keyClicks(control<QLineEdit>(dlg, "TxtC"), text);
+                QTest::mouseClick(control<QPushButton>(dlg, validate ? "CmdOK" : "CmdAnnule"), Qt::LeftButton);
             });
-            QTest::mouseClick(p.CmdConvertir, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(&p, "CmdConvertir"), Qt::LeftButton);
         };
+        auto *display = control<IntervalTimer>(&p, "TimCapt");
         bool aboveWhileOpen = true;
         answer(QStringLiteral("00255"), true, &aboveWhileOpen);
         QVERIFY(!aboveWhileOpen);
         // Shown by the display timer, not at once.
-        QCOMPARE(p.TxtC[0]->text(), QString());
-        QVERIFY(p.TimCapt.isActive());
-        QVERIFY(waitUntil([&] { return p.TxtC[0]->text() == QLatin1String("#FF0000"); }));
-        QVERIFY(p.chkKeepFront->isChecked() && waitUntil([&] { return keptAbove(&p); }, 15000));
+        QCOMPARE(valueBox(p, 0)->text(), QString());
+        QVERIFY(display->isActive());
+        QVERIFY(waitUntil([&] { return valueBox(p, 0)->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(control<QCheckBox>(&p, "chkKeepFront")->isChecked() && waitUntil([&] { return keptAbove(&p); }, 15000));
 
         answer(QStringLiteral("16777216"), true); // accepted, but not a colour
-        QVERIFY(waitUntil([&] { return !p.TimCapt.isActive(); }));
-        QCOMPARE(p.TxtC[10]->text(), QStringLiteral("255"));
+        QVERIFY(waitUntil([&] { return !display->isActive(); }));
+        QCOMPARE(valueBox(p, 10)->text(), QStringLiteral("255"));
         answer(QStringLiteral("65280"), false);
-        QVERIFY(!p.TimCapt.isActive());
+        QVERIFY(!display->isActive());
         QCOMPARE(p.currentColor(), 16777216);
-        QCOMPARE(p.TxtC[10]->text(), QStringLiteral("255"));
+        QCOMPARE(valueBox(p, 10)->text(), QStringLiteral("255"));
     }
 
     void closingBringsTheLauncherBack()
     {
         World w;
         QVERIFY(waitUntil([&] { return !w.launcher->isVisible(); }, 2000));
-        xinput::clickAt(physicalCentre(w.picker->CmdPipette));
+        xinput::clickAt(physicalCentre(control<QPushButton>(w.picker, "CmdPipette")));
         QVERIFY(waitUntil([&] { return w.picker->pipetteActive(); }));
         w.picker->close(); // while the pipette runs: every grab goes with it
         QCOMPARE(w.env.state.ToolWindowState, uint8_t(100));

@@ -4,6 +4,7 @@
 #include "picker/frmcolorpicker.h"
 #include "platform/picturebox.h"
 #include "support/memoryscreenservices.h"
+#include "support/namedcontrol.h"
 #include "support/toolfixture.h"
 
 #include <QApplication>
@@ -19,7 +20,9 @@ struct PickerOnMemory {
     frmColorPicker &picker = *tool.w;
     qsizetype copiesBefore = services.clipboard().changes().size();
 
-    void startPipette() { QTest::mouseClick(picker.CmdPipette, Qt::LeftButton); }
+    void startPipette() { QTest::mouseClick(control<QPushButton>(&picker, "CmdPipette"), Qt::LeftButton); }
+    // The HTML box, the first of the eleven.
+    QLineEdit *html() { return control<QLineEdit>(&picker, "TxtC(0)"); }
     // The left button let go with the pointer at a physical position: the pick starts.
     void releaseAt(QPoint physical)
     {
@@ -52,7 +55,7 @@ private slots:
         QCOMPARE(m.services.pointer().captured(), &m.picker);
 
         m.releaseAt(QPoint(750, 350));
-        QTRY_COMPARE(m.picker.TxtC[0]->text(), QStringLiteral("#FF0000"));
+        QTRY_COMPARE(m.html()->text(), QStringLiteral("#FF0000"));
         QCOMPARE(m.picker.currentColor(), 255);
         QCOMPARE(m.picker.swatchColor(), 255);
         QVERIFY(!m.services.pointer().captured());
@@ -68,7 +71,7 @@ private slots:
         screen.fill(QRect(761, 351, 1, 1), QColor(0x12, 0x34, 0x56));
         m.startPipette();
         m.releaseAt(QPoint(761, 351));
-        QTRY_COMPARE(m.picker.TxtC[0]->text(), QStringLiteral("#123456"));
+        QTRY_COMPARE(m.html()->text(), QStringLiteral("#123456"));
     }
 
     void unreadablePixelShowsNothing_data()
@@ -89,14 +92,14 @@ private slots:
         screen.fill(QRect(700, 300, 120, 120), QColor(255, 0, 0));
         m.startPipette();
         m.releaseAt(QPoint(750, 350));
-        QTRY_COMPARE(m.picker.TxtC[0]->text(), QStringLiteral("#FF0000"));
+        QTRY_COMPARE(m.html()->text(), QStringLiteral("#FF0000"));
 
         screen.setReadable(screenReadable);
         m.startPipette();
         m.releaseAt(at);
         QTRY_COMPARE(m.picker.currentColor(), -1);
         // Neither the cleared capture picture nor anything else is shown.
-        QCOMPARE(m.picker.TxtC[0]->text(), QStringLiteral("#FF0000"));
+        QCOMPARE(m.html()->text(), QStringLiteral("#FF0000"));
         QCOMPARE(m.picker.swatchColor(), 255);
     }
 
@@ -110,12 +113,12 @@ private slots:
         m.startPipette(); // before the pick has read its pixel
         settle();
         QVERIFY(m.picker.pipetteActive());
-        QCOMPARE(m.picker.TxtC[0]->text(), QString());
+        QCOMPARE(m.html()->text(), QString());
         // The abandoned pick leaves the new pipette its capture.
         QCOMPARE(m.services.pointer().captured(), &m.picker);
 
         m.releaseAt(QPoint(120, 120));
-        QTRY_COMPARE(m.picker.TxtC[0]->text(), QStringLiteral("#0000FF"));
+        QTRY_COMPARE(m.html()->text(), QStringLiteral("#0000FF"));
         QVERIFY(!m.copies().contains(QStringLiteral("text:#FF0000")));
     }
 
@@ -144,7 +147,7 @@ private slots:
         QTest::keyClick(&m.picker, Qt::Key_Up);
         QCOMPARE(m.services.pointer().physicalPos(), QPoint(2559, 0));
         QTest::keyClick(&m.picker, Qt::Key_Return);
-        QTRY_COMPARE(m.picker.TxtC[0]->text(), QStringLiteral("#00FF00"));
+        QTRY_COMPARE(m.html()->text(), QStringLiteral("#00FF00"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "platform/pointer.h"
 #include "platform/screenservices.h"
 #include "shell/frmbase.h"
+#include "support/namedcontrol.h"
 #include "support/testenv.h"
 #include "xinput.h"
 
@@ -91,28 +92,33 @@ private slots:
             {QPoint(761, 351), QStringLiteral("#FFFFFF"), 0xFFFFFF},
             {QPoint(760, 350), QStringLiteral("#FF0000"), 0x0000FF},
         };
+        auto *pipette = control<QPushButton>(p, "CmdPipette");
+        auto *x = control<Label>(p, "LblPosX");
+        auto *y = control<Label>(p, "LblPosY");
+        auto *html = control<QLineEdit>(p, "TxtC(0)");
+        auto *loupe = control<Loupe>(p, "Loupe");
         for (const auto &c : cases) {
-            xinput::clickAt(physicalCentre(p->CmdPipette));
+            xinput::clickAt(physicalCentre(pipette));
             QVERIFY(waitUntil([&] { return p->pipetteActive(); }));
             xinput::moveTo(c.at);
-            QVERIFY2(waitUntil([&] { return p->LblPosX->text() == QString::number(c.at.x())
-                                         && p->LblPosY->text() == QString::number(c.at.y()); }),
-                     qPrintable(p->LblPosX->text() + QLatin1Char(',') + p->LblPosY->text()));
-            QVERIFY(waitUntil([&] { return p->loupe()->centreColor() == c.bgr; }));
+            QVERIFY2(waitUntil([&] { return x->text() == QString::number(c.at.x())
+                                         && y->text() == QString::number(c.at.y()); }),
+                     qPrintable(x->text() + QLatin1Char(',') + y->text()));
+            QVERIFY(waitUntil([&] { return loupe->centreColor() == c.bgr; }));
             xinput::clickAt(c.at);
             QVERIFY(waitUntil([&] { return !p->pipetteActive(); }));
-            QVERIFY(waitUntil([&] { return p->TxtC[0]->text() == c.html; }, 1000));
+            QVERIFY(waitUntil([&] { return html->text() == c.html; }, 1000));
         }
 
         // The arrows move by one physical pixel.
-        xinput::clickAt(physicalCentre(p->CmdPipette));
+        xinput::clickAt(physicalCentre(pipette));
         QVERIFY(waitUntil([&] { return p->pipetteActive(); }));
         xinput::moveTo(QPoint(760, 350));
         xinput::key(QStringLiteral("Right"));
         QVERIFY(waitUntil([] { return pointerAt() == QPoint(761, 350); }));
         xinput::key(QStringLiteral("Return"));
         QVERIFY(waitUntil([&] { return !p->pipetteActive(); }));
-        QVERIFY(waitUntil([&] { return p->TxtC[0]->text() == QLatin1String("#0000FF"); }, 1000));
+        QVERIFY(waitUntil([&] { return html->text() == QLatin1String("#0000FF"); }, 1000));
         delete p.data();
     }
 };
