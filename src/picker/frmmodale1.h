@@ -18,11 +18,6 @@ public:
     explicit FrmModale1(AppState &state, QWidget *parent = nullptr);
     int32_t value() const { return m_value; }
 
-    Label *Lbl12; // objectName "Lbl(12)"
-    QLineEdit *TxtC;
-    QPushButton *CmdOK;
-    QPushButton *CmdAnnule;
-
     static constexpr int kMaxDigits = 8;
 
 private slots:
@@ -31,6 +26,11 @@ private slots:
     void CmdAnnule_Click();
 
 private:
+    Label *Lbl12; // objectName "Lbl(12)"
+    QLineEdit *TxtC;
+    QPushButton *CmdOK;
+    QPushButton *CmdAnnule;
+
     void Form_Load();
 
     AppState &m_state;

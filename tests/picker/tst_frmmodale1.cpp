@@ -1,11 +1,21 @@
 #include "picker/frmmodale1.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
+#include "support/namedcontrol.h"
 #include "support/testenv.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+
+// The dialog's controls.
+QLineEdit *entry(const FrmModale1 &dlg) { return control<QLineEdit>(&dlg, "TxtC"); }
+QPushButton *validateButton(const FrmModale1 &dlg) { return control<QPushButton>(&dlg, "CmdOK"); }
+QPushButton *cancelButton(const FrmModale1 &dlg) { return control<QPushButton>(&dlg, "CmdAnnule"); }
+
+} // namespace
 
 class TstFrmModale1 : public QObject
 {
@@ -24,24 +34,26 @@ private slots:
     {
         TestEnv env;
         FrmModale1 dlg(env.state);
-        QVERIFY(!dlg.CmdOK->isEnabled());
-        QTest::keyClicks(dlg.TxtC, QStringLiteral("12a3"));
-        QCOMPARE(dlg.TxtC->text(), QStringLiteral("123"));
-        QCOMPARE(dlg.TxtC->cursorPosition(), 3);
-        QVERIFY(dlg.CmdOK->isEnabled());
+        QLineEdit *box = entry(dlg);
+        QPushButton *validate = validateButton(dlg);
+        QVERIFY(!validate->isEnabled());
+        QTest::keyClicks(box, QStringLiteral("12a3"));
+        QCOMPARE(box->text(), QStringLiteral("123"));
+        QCOMPARE(box->cursorPosition(), 3);
+        QVERIFY(validate->isEnabled());
 
-        QTest::keyClicks(dlg.TxtC, QStringLiteral("456789"));
-        QCOMPARE(dlg.TxtC->text(), QStringLiteral("12345678")); // no ninth character
-        dlg.TxtC->setCursorPosition(2);
-        QTest::keyClick(dlg.TxtC, Qt::Key_0);
-        QCOMPARE(dlg.TxtC->text(), QStringLiteral("12345678"));
+        QTest::keyClicks(box, QStringLiteral("456789"));
+        QCOMPARE(box->text(), QStringLiteral("12345678")); // no ninth character
+        box->setCursorPosition(2);
+        QTest::keyClick(box, Qt::Key_0);
+        QCOMPARE(box->text(), QStringLiteral("12345678"));
 
-        dlg.TxtC->selectAll();
-        QTest::keyClick(dlg.TxtC, Qt::Key_Backspace);
-        QCOMPARE(dlg.TxtC->text(), QString());
-        QVERIFY(!dlg.CmdOK->isEnabled());
-        QTest::keyClick(dlg.TxtC, Qt::Key_7);
-        QVERIFY(dlg.CmdOK->isEnabled());
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString());
+        QVERIFY(!validate->isEnabled());
+        QTest::keyClick(box, Qt::Key_7);
+        QVERIFY(validate->isEnabled());
     }
 
     void pastingKeepsDigitsOnly_data()
@@ -62,9 +74,9 @@ private slots:
         QFETCH(QString, expected);
         TestEnv env;
         FrmModale1 dlg(env.state);
-        paste(dlg.TxtC, clip);
-        QCOMPARE(dlg.TxtC->text(), expected);
-        QCOMPARE(dlg.CmdOK->isEnabled(), !expected.isEmpty());
+        paste(entry(dlg), clip);
+        QCOMPARE(entry(dlg)->text(), expected);
+        QCOMPARE(validateButton(dlg)->isEnabled(), !expected.isEmpty());
     }
 
     void validateHandsBackTheNumber_data()
@@ -83,8 +95,8 @@ private slots:
         TestEnv env;
         FrmModale1 dlg(env.state);
         dlg.show();
-        QTest::keyClicks(dlg.TxtC, text);
-        QTest::mouseClick(dlg.CmdOK, Qt::LeftButton);
+        QTest::keyClicks(entry(dlg), text);
+        QTest::mouseClick(validateButton(dlg), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.value(), value);
     }
@@ -96,10 +108,10 @@ private slots:
             FrmModale1 dlg(env.state);
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-            QTest::keyClick(dlg.TxtC, Qt::Key_Return); // empty: Validate is disabled
+            QTest::keyClick(entry(dlg), Qt::Key_Return); // empty: Validate is disabled
             QVERIFY(dlg.isVisible());
-            QTest::keyClicks(dlg.TxtC, QStringLiteral("255"));
-            QTest::mouseClick(dlg.CmdAnnule, Qt::LeftButton);
+            QTest::keyClicks(entry(dlg), QStringLiteral("255"));
+            QTest::mouseClick(cancelButton(dlg), Qt::LeftButton);
             QVERIFY(!dlg.isVisible());
             QCOMPARE(dlg.result(), int(QDialog::Rejected));
             QCOMPARE(dlg.value(), 0);
@@ -107,15 +119,15 @@ private slots:
         {
             FrmModale1 dlg(env.state);
             dlg.show();
-            QTest::keyClicks(dlg.TxtC, QStringLiteral("255"));
+            QTest::keyClicks(entry(dlg), QStringLiteral("255"));
             dlg.close();
             QCOMPARE(dlg.result(), int(QDialog::Rejected));
             QCOMPARE(dlg.value(), 0);
         }
         FrmModale1 dlg(env.state);
         dlg.show();
-        QTest::keyClicks(dlg.TxtC, QStringLiteral("65280"));
-        QTest::keyClick(dlg.TxtC, Qt::Key_Return); // Validate is the default button
+        QTest::keyClicks(entry(dlg), QStringLiteral("65280"));
+        QTest::keyClick(entry(dlg), Qt::Key_Return); // Validate is the default button
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.value(), 65280);
     }
