@@ -90,6 +90,7 @@ FrmToIco::FrmToIco(AppState &state, ToolHost &host)
     connect(CcBtnConvertion, &QPushButton::clicked, this, &FrmToIco::CcBtnConvertion_Click);
     for (int i = 0; i < 6; ++i)
         connect(opBpp[size_t(i)], &QRadioButton::clicked, this, [this, i] { opBpp_Click(i); });
+    TimResult.setObjectName(QStringLiteral("TimResult"));
     connect(&TimResult, &IntervalTimer::timeout, this, &FrmToIco::TimResult_Timer);
 
     Form_Load();

@@ -29,8 +29,18 @@ public:
     int32_t GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor = -1, bool vbReplacePicByIcon = false,
                     bool vbUseSystemConstraints = false);
 
+    // The depth the icon file is written at (1, 4, 8, 16, 24 or 32 bits), as chosen.
     int BitDepth = 8;
 
+private slots:
+    void CmdOpen_Click();
+    void CmdColor_Click();
+    void CcBtnExport_Click();
+    void CcBtnConvertion_Click();
+    void opBpp_Click(int Index);
+    void TimResult_Timer();
+
+private:
     Label *Lbl2;
     QPushButton *CmdOpen;
     QLineEdit *TxtSource;
@@ -53,18 +63,10 @@ public:
     std::array<QRadioButton *, 6> opBpp{};
     QPushButton *CcBtnConvertion;
     QPushButton *CmdFoc;
-    IntervalTimer TimResult;
+    // A child of the window, so that it is found by its name like the controls.
+    IntervalTimer TimResult{this};
     CommonDialog CD1;
 
-private slots:
-    void CmdOpen_Click();
-    void CmdColor_Click();
-    void CcBtnExport_Click();
-    void CcBtnConvertion_Click();
-    void opBpp_Click(int Index);
-    void TimResult_Timer();
-
-private:
     void buildControls();
     void Form_Load();
     void forgetSource(const QString &path);

@@ -31,6 +31,12 @@ QRgb rgb(const QImage &image, int x, int y)
 {
     return image.pixel(x, y) | 0xFF000000;
 }
+
+// What the preview box shows.
+QImage preview(FrmToIco *f)
+{
+    return control<PictureBox>(f, "picView")->image();
+}
 } // namespace
 
 // The converter window driven through its controls, with scripted dialogs and message boxes.
@@ -118,17 +124,18 @@ private slots:
         QVERIFY(req.cancelError);
         QVERIFY(req.fileName.isEmpty());
 
-        QCOMPARE(f->TxtSource->text(), w.env.path(QStringLiteral("star.bmp")));
-        QCOMPARE(f->TxtExport->text(), w.exported());
-        QVERIFY(f->CmdColor->isEnabled() && f->CcBtnExport->isEnabled() && f->CcBtnConvertion->isEnabled());
-        QCOMPARE(f->CcPicTransparent->backColor(), 0xFFFF00); // the top-left pixel, cyan
-        QCOMPARE(rgb(f->picView->image(), 16, 16), qRgb(0, 0, 255));
-        QCOMPARE(rgb(f->picView->image(), 32, 32), kLightGrey); // the box is one pixel wider
-        QVERIFY(f->TimResult.isActive());
+        QCOMPARE(control<QLineEdit>(f, "TxtSource")->text(), w.env.path(QStringLiteral("star.bmp")));
+        QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), w.exported());
+        for (const char *name : {"CmdColor", "CcBtnExport", "CcBtnConvertion"})
+            QVERIFY(control<QPushButton>(f, name)->isEnabled());
+        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0xFFFF00); // the top-left pixel, cyan
+        QCOMPARE(rgb(preview(f), 16, 16), qRgb(0, 0, 255));
+        QCOMPARE(rgb(preview(f), 32, 32), kLightGrey); // the box is one pixel wider
+        QVERIFY(control<IntervalTimer>(f, "TimResult")->isActive());
 
         // The preview, once: mask (clear, so all black), image, and both together.
-        QVERIFY(waitUntil([&] { return !f->TimResult.isActive(); }, 3000));
-        const QImage &cible = f->CcPicCible->image();
+        QVERIFY(waitUntil([&] { return !control<IntervalTimer>(f, "TimResult")->isActive(); }, 3000));
+        const QImage &cible = control<PictureBox>(f, "CcPicCible")->image();
         QCOMPARE(rgb(cible, 8 + 5, 20 + 5), qRgb(0, 0, 0));
         QCOMPARE(rgb(cible, 65 + 16, 20 + 16), qRgb(0, 0, 255));
         QCOMPARE(rgb(cible, 65, 20), qRgb(0, 255, 255));
@@ -147,9 +154,9 @@ private slots:
         // At 8 bits the preview keeps the loaded bitmap.
         w.click("CcBtnConvertion");
         QCOMPARE(QFileInfo(w.exported()).size(), 2238);
-        QCOMPARE(rgb(f->picView->image(), 0, 0), qRgb(0, 255, 255));
+        QCOMPARE(rgb(preview(f), 0, 0), qRgb(0, 255, 255));
 
-        QTest::mouseClick(f->opBpp[5], Qt::LeftButton);
+        QTest::mouseClick(control<QRadioButton>(f, "opBpp", 5), Qt::LeftButton);
         QCOMPARE(f->BitDepth, 32);
         QCOMPARE(w.env.setting(QStringLiteral("ColorDepth")), QStringLiteral("5"));
         w.click("CcBtnConvertion");
@@ -160,8 +167,8 @@ private slots:
         QCOMPARE(m.icon, MessageBox::Icon::Information);
         QCOMPARE(m.title, QStringLiteral("Tintavo"));
         // The written icon, its transparent pixels in the box's light grey.
-        QCOMPARE(rgb(f->picView->image(), 0, 0), kLightGrey);
-        QCOMPARE(rgb(f->picView->image(), 16, 16), qRgb(0, 0, 255));
+        QCOMPARE(rgb(preview(f), 0, 0), kLightGrey);
+        QCOMPARE(rgb(preview(f), 16, 16), qRgb(0, 0, 255));
     }
 
     void getIconMasksTheTransparentColour()
@@ -205,16 +212,16 @@ private slots:
         FrmToIco *f = w.open();
         w.dialogs.answerCancel();
         w.click("CmdOpen");
-        QVERIFY(f->TxtSource->text().isEmpty());
-        QVERIFY(!f->CcBtnConvertion->isEnabled());
+        QVERIFY(control<QLineEdit>(f, "TxtSource")->text().isEmpty());
+        QVERIFY(!control<QPushButton>(f, "CcBtnConvertion")->isEnabled());
 
         w.loadStar();
         w.dialogs.answerCancel();
         w.click("CmdColor");
-        QCOMPARE(f->CcPicTransparent->backColor(), 0xFFFF00);
+        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0xFFFF00);
         w.dialogs.answerCancel();
         w.click("CcBtnExport");
-        QCOMPARE(f->TxtExport->text(), w.exported());
+        QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), w.exported());
         const auto &save = w.dialogs.requests().constLast();
         QCOMPARE(save.kind, CommonDialog::Kind::Save);
         QCOMPARE(save.flags, 0x81806u);
@@ -232,16 +239,16 @@ private slots:
         w.loadStar();
         w.dialogs.answerColor(0x0000FF); // red
         w.click("CmdColor");
-        QCOMPARE(f->CcPicTransparent->backColor(), 0x0000FF);
+        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0x0000FF);
         const QString other = w.env.path(QStringLiteral("other.ico"));
         w.dialogs.answerFile(other);
         w.click("CcBtnExport");
-        QCOMPARE(f->TxtExport->text(), other);
-        QTest::mouseClick(f->opBpp[5], Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), other);
+        QTest::mouseClick(control<QRadioButton>(f, "opBpp", 5), Qt::LeftButton);
         w.click("CcBtnConvertion");
         // Red is now the see-through colour; the cyan background stays.
-        QCOMPARE(rgb(f->picView->image(), 16, 6), kLightGrey);
-        QCOMPARE(rgb(f->picView->image(), 0, 0), qRgb(0, 255, 255));
+        QCOMPARE(rgb(preview(f), 16, 6), kLightGrey);
+        QCOMPARE(rgb(preview(f), 0, 0), qRgb(0, 255, 255));
         QVERIFY(!QFile::exists(w.exported()));
     }
 
@@ -252,20 +259,20 @@ private slots:
         w.loadStar();
         w.click("CcBtnConvertion");
         const QByteArray before = [&] { QFile x(w.exported()); x.open(QIODevice::ReadOnly); return x.readAll(); }();
-        f->TxtExport->setText(w.env.path(QStringLiteral("missing/star.ico")));
+        control<QLineEdit>(f, "TxtExport")->setText(w.env.path(QStringLiteral("missing/star.ico")));
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().size(), 2);
         QCOMPARE(w.boxes.messages().at(0).text,
                  QStringLiteral("L'icone a été enregistrée dans:.\r\n") + w.exported());
         QCOMPARE(w.boxes.messages().at(1).text, QStringLiteral("Impossible d'enregistrer."));
         QCOMPARE(w.boxes.messages().at(1).icon, MessageBox::Icon::Information);
-        QVERIFY(f->picView->picture().isNull());
-        QCOMPARE(rgb(f->picView->image(), 16, 16), kLightGrey);
+        QVERIFY(control<PictureBox>(f, "picView")->picture().isNull());
+        QCOMPARE(rgb(preview(f), 16, 16), kLightGrey);
         QFile x(w.exported());
         QVERIFY(x.open(QIODevice::ReadOnly));
         QCOMPARE(x.readAll(), before);
         // The source is kept: converting again to a good path works.
-        f->TxtExport->setText(w.exported());
+        control<QLineEdit>(f, "TxtExport")->setText(w.exported());
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().size(), 3);
     }
@@ -274,17 +281,18 @@ private slots:
     {
         World w(QStringLiteral("Spanish"));
         FrmToIco *f = w.open();
-        QCOMPARE(f->CcBtnConvertion->text(), QStringLiteral("Transformar a\narchivo de icono"));
-        QCOMPARE(f->Lbl2->text(), QStringLiteral("Cargar una imagen *.BMP 32x32 píxel."));
-        QCOMPARE(f->CcLbl[1]->text(), QStringLiteral("Resultado:"));
+        QCOMPARE(control<QPushButton>(f, "CcBtnConvertion")->text(), QStringLiteral("Transformar a\narchivo de icono"));
+        QCOMPARE(control<Label>(f, "Lbl2")->text(), QStringLiteral("Cargar una imagen *.BMP 32x32 píxel."));
+        auto *result = control<Label>(f, "CcLbl", 1);
+        QCOMPARE(result->text(), QStringLiteral("Resultado:"));
         // The longer caption grows to the left and keeps clear of the preview box.
-        QVERIFY(f->CcLbl[1]->width() >= f->CcLbl[1]->sizeHint().width());
-        QCOMPARE(f->CcLbl[1]->geometry().right() + 1, twips::toPixelsX(555 + 690));
-        QCOMPARE(f->LblColorDep->text(), QStringLiteral("Profundidad del color"));
-        QCOMPARE(f->opBpp[0]->text(), QStringLiteral("2 Color"));
+        QVERIFY(result->width() >= result->sizeHint().width());
+        QCOMPARE(result->geometry().right() + 1, twips::toPixelsX(555 + 690));
+        QCOMPARE(control<Label>(f, "LblColorDep")->text(), QStringLiteral("Profundidad del color"));
+        QCOMPARE(control<QRadioButton>(f, "opBpp", 0)->text(), QStringLiteral("2 Color"));
         QCOMPARE(f->windowTitle(), QStringLiteral("BMP 32x32 to ICO 32x32"));
         w.loadStar();
-        f->TxtExport->setText(w.env.path(QStringLiteral("missing/star.ico")));
+        control<QLineEdit>(f, "TxtExport")->setText(w.env.path(QStringLiteral("missing/star.ico")));
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().constLast().text, QStringLiteral("No se pudo guardar."));
     }
@@ -293,12 +301,12 @@ private slots:
     {
         World w(QStringLiteral("Klingon"));
         FrmToIco *f = w.open();
-        QCOMPARE(f->Lbl3->text(), QStringLiteral("Save to icon file:"));
+        QCOMPARE(control<Label>(f, "Lbl3")->text(), QStringLiteral("Save to icon file:"));
         w.env.state.MessageText = QStringLiteral("earlier");
         w.loadStar();
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().constLast().text, QStringLiteral("earlier\r\n") + w.exported());
-        f->TxtExport->setText(w.env.path(QStringLiteral("missing/star.ico")));
+        control<QLineEdit>(f, "TxtExport")->setText(w.env.path(QStringLiteral("missing/star.ico")));
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().size(), 1);
     }
@@ -307,13 +315,13 @@ private slots:
     {
         World w;
         FrmToIco *f = w.open();
-        QTest::mouseClick(f->opBpp[3], Qt::LeftButton);
+        QTest::mouseClick(control<QRadioButton>(f, "opBpp", 3), Qt::LeftButton);
         f->close();
         QVERIFY(waitUntil([&] { return w.window.isNull(); }));
         QCOMPARE(w.env.state.ToolWindowState, uint8_t(100));
         QCOMPARE(control<IntervalTimer>(w.launcher, "TimVisible")->interval(), 100);
         f = w.open();
-        QVERIFY(f->opBpp[3]->isChecked());
+        QVERIFY(control<QRadioButton>(f, "opBpp", 3)->isChecked());
         QCOMPARE(f->BitDepth, 16);
     }
 
@@ -330,7 +338,7 @@ private slots:
         World w;
         w.env.state.ColorDepth = stored;
         FrmToIco *f = w.open();
-        QVERIFY(f->opBpp[2]->isChecked());
+        QVERIFY(control<QRadioButton>(f, "opBpp", 2)->isChecked());
         QCOMPARE(f->BitDepth, 8);
         QCOMPARE(w.env.setting(QStringLiteral("ColorDepth")), QStringLiteral("2"));
     }
@@ -356,8 +364,8 @@ private slots:
         QVERIFY(png.save(pngPath));
         w.dialogs.answerFile(pngPath);
         w.click("CmdOpen");
-        QCOMPARE(f->TxtExport->text(), w.env.path(QStringLiteral("out/disc.ico")));
-        QCOMPARE(f->CcPicTransparent->backColor(), 0x1E140A);
+        QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), w.env.path(QStringLiteral("out/disc.ico")));
+        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0x1E140A);
         QVERIFY(w.boxes.messages().isEmpty());
 
         // A file that cannot be read: nothing of the old picture is left for "Convert" to
@@ -368,15 +376,15 @@ private slots:
         QCOMPARE(w.boxes.messages().size(), 1);
         QCOMPARE(w.boxes.messages().at(0).text, message + QStringLiteral("\r\n") + bad);
         QCOMPARE(w.boxes.messages().at(0).title, QStringLiteral("Tintavo"));
-        QVERIFY(f->TxtSource->text().isEmpty());
-        QVERIFY(f->TxtExport->text().isEmpty());
-        QVERIFY(!f->CcBtnConvertion->isEnabled());
-        QVERIFY(!f->CcBtnExport->isEnabled());
-        QVERIFY(!f->CmdColor->isEnabled());
-        QVERIFY(f->CcPicSource->picture().isNull());
-        QVERIFY(f->picView->picture().isNull());
-        QCOMPARE(rgb(f->picView->image(), 5, 5), kLightGrey);
-        QCOMPARE(f->CcPicTransparent->backColor(), 0x808080);
+        QVERIFY(control<QLineEdit>(f, "TxtSource")->text().isEmpty());
+        QVERIFY(control<QLineEdit>(f, "TxtExport")->text().isEmpty());
+        QVERIFY(!control<QPushButton>(f, "CcBtnConvertion")->isEnabled());
+        QVERIFY(!control<QPushButton>(f, "CcBtnExport")->isEnabled());
+        QVERIFY(!control<QPushButton>(f, "CmdColor")->isEnabled());
+        QVERIFY(control<PictureBox>(f, "CcPicSource")->picture().isNull());
+        QVERIFY(control<PictureBox>(f, "picView")->picture().isNull());
+        QCOMPARE(rgb(preview(f), 5, 5), kLightGrey);
+        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0x808080);
         QVERIFY(!QFileInfo::exists(w.env.path(QStringLiteral("out/bad-huge.ico"))));
 
         // A title too short to lose an extension stops before anything changes.
@@ -384,13 +392,13 @@ private slots:
         QVERIFY(QFile::copy(kStar, tiny));
         w.dialogs.answerFile(tiny);
         w.click("CmdOpen");
-        QVERIFY(f->TxtSource->text().isEmpty());
+        QVERIFY(control<QLineEdit>(f, "TxtSource")->text().isEmpty());
         QCOMPARE(w.boxes.messages().size(), 1);
 
         // A good file afterwards works as on a fresh window.
         w.loadStar();
-        QCOMPARE(f->TxtExport->text(), w.exported());
-        QVERIFY(f->CcBtnConvertion->isEnabled());
+        QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), w.exported());
+        QVERIFY(control<QPushButton>(f, "CcBtnConvertion")->isEnabled());
         w.click("CcBtnConvertion");
         QCOMPARE(QFileInfo(w.exported()).size(), 2238);
     }
