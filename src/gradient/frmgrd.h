@@ -20,9 +20,6 @@ class FrmGRD : public ToolWindow
 public:
     FrmGRD(AppState &state, ToolHost &host);
 
-    // The invisible line that marks the top of the drawing surface (its Y1, twips).
-    static constexpr int LineTop_Y1 = 1440;
-
     // The four colour stops, and how many segments between them are in use (1 to 3).
     const lineargradient::Stops &stops() const { return m_stops; }
     int segmentCount() const { return m_k; }
@@ -48,6 +45,9 @@ private slots:
     void CmdCss_Click();
 
 private:
+    // The invisible line that marks the top of the drawing surface (its Y1, twips).
+    static constexpr int LineTop_Y1 = 1440;
+
     QGroupBox *Fra2;
     QRadioButton *op1;
     QRadioButton *op2;

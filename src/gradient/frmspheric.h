@@ -22,9 +22,6 @@ class FrmSpheric : public ToolWindow
 public:
     FrmSpheric(AppState &state, ToolHost &host);
 
-    // The invisible line that sets the drawing surface's height (its Y1, twips).
-    static constexpr int LineTop_Y1 = 1320;
-
     // A swatch label's back colour (0x00BBGGRR).
     static int32_t backColor(const Label *label);
 
@@ -40,6 +37,9 @@ private slots:
     void CmdCss_Click();
 
 private:
+    // The invisible line that sets the drawing surface's height (its Y1, twips).
+    static constexpr int LineTop_Y1 = 1320;
+
     QPushButton *Foc;
     QGroupBox *DraDim;
     std::array<Label *, 4> Lbl;

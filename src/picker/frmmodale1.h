@@ -18,14 +18,15 @@ public:
     explicit FrmModale1(AppState &state, QWidget *parent = nullptr);
     int32_t value() const { return m_value; }
 
-    static constexpr int kMaxDigits = 8;
-
 private slots:
     void TxtC_Change();
     void CmdOK_Click();
     void CmdAnnule_Click();
 
 private:
+    // The longest number the box takes.
+    static constexpr int kMaxDigits = 8;
+
     Label *Lbl12; // objectName "Lbl(12)"
     QLineEdit *TxtC;
     QPushButton *CmdOK;
