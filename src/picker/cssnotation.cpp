@@ -500,7 +500,8 @@ std::optional<int32_t> readDecimal(std::string_view s)
             ++group;
             continue;
         }
-        if (group == 0 || (!firstGroup && group != 3))
+        const bool spaceFollows = i < s.size();
+        if (group == 0 || (firstGroup ? spaceFollows && group > 3 : group != 3))
             return std::nullopt;
         if (i < s.size() && s[i] != ' ')
             return std::nullopt;
@@ -888,9 +889,9 @@ std::optional<int32_t> parse(const QString &text)
     // "color: #e91e63" as copied from a style sheet: the property name goes.
     if (const auto colon = s.find(':'); colon != std::string_view::npos) {
         const std::string_view property = trimmed(s.substr(0, colon));
-        if (property.empty() || !std::all_of(property.begin(), property.end(), [](char c) {
-                return isLetter(c) || c == '-';
-            }))
+        if (!std::any_of(property.begin(), property.end(), isLetter)
+            || !std::all_of(
+                property.begin(), property.end(), [](char c) { return isLetter(c) || c == '-'; }))
             return std::nullopt;
         s = trimmed(s.substr(colon + 1));
     }
