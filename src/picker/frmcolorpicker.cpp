@@ -1,6 +1,7 @@
 #include "picker/frmcolorpicker.h"
 
 #include "picker/colorvalue.h"
+#include "picker/colourpanel.h"
 #include "picker/frmmodale1.h"
 #include "picker/loupe.h"
 #include "picker/pickoverlay.h"
@@ -24,6 +25,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -39,6 +41,12 @@ constexpr int kFra1Height = 5535;
 // Keep-in-front sets the outer height to the frame's height + 800 twips; the title bar and
 // borders took 740 of those where the window was designed, so the client stays as designed.
 constexpr int kNonClientHeight = 740;
+
+const CaptionRow kMore = {"CmdMore", "More: CSS, history, contrast", "Plus : CSS, historique, contraste",
+                          "Más: CSS, historial, contraste"};
+// Whether the fold-out panel is open, kept for the next start.
+const QString kPanelKey = QStringLiteral("PanneauCouleur");
+constexpr int kMoreHeight = 20;
 
 const CaptionRow kCaptions[] = {
     { "Lbl(2)", "Red", "Rouge", "Rojo" },
@@ -221,6 +229,7 @@ void frmColorPicker::buildControls()
     Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 5160, 1300, 675, 375);
 
     m_loupe = new Loupe(this);
+    buildPanel();
 
     TimXY.setObjectName(QStringLiteral("TimXY"));
     TimCapt.setObjectName(QStringLiteral("TimCapt"));
@@ -297,6 +306,7 @@ void frmColorPicker::Form_Load()
         chkKeepFront->setToolTip(captionOf(kKeepInFrontUnavailable, languageFromId(m_state.Langue)));
     }
     applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
+    CmdMore->setChecked(m_state.readSetting(kPanelKey) == QLatin1String("Oui"));
     for (QCheckBox *box : { chkcopyauto, chkKeepFront, ChkXY })
         wrapCaption(box);
     TimXY.setInterval(100);
@@ -330,10 +340,72 @@ void frmColorPicker::SetTextCouleur(int32_t p_Color)
                 break;
             }
         }
-        Clipboard &clipboard = ScreenServices::current().clipboard();
-        clipboard.clear();
-        clipboard.setText(TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text());
+        // A CSS notation chosen in the panel takes the place of the designed choice.
+        const QString css = colorvalue::isColor(p_Color) ? m_panel->autoCopyText(p_Color) : QString();
+        copyText(css.isEmpty() ? TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text() : css);
     }
+    if (colorvalue::isColor(p_Color))
+        m_panel->setCurrentColour(p_Color);
+}
+
+void frmColorPicker::copyText(const QString &text)
+{
+    Clipboard &clipboard = ScreenServices::current().clipboard();
+    clipboard.clear();
+    clipboard.setText(text);
+}
+
+void frmColorPicker::buildPanel()
+{
+    // Below the designed client area, which keeps its size and every control its place.
+    const int designed = twips::toPixelsY(kClientHeight);
+    CmdMore = new QPushButton(this);
+    CmdMore->setObjectName(QStringLiteral("CmdMore"));
+    CmdMore->setGeometry(0, designed, width(), kMoreHeight);
+    CmdMore->setFlat(true);
+    CmdMore->setCheckable(true);
+    CmdMore->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 6px; border-top: 1px solid #c0c0c0; }"));
+    m_panel = new ColourPanel(m_state, this);
+    m_panel->move(0, designed + kMoreHeight);
+    m_panel->hide();
+    connect(CmdMore, &QPushButton::toggled, this, [this](bool open) {
+        setPanelOpen(open);
+        m_state.writeSetting(kPanelKey, open ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    });
+    connect(m_panel, &ColourPanel::copyRequested, this, &frmColorPicker::copyText);
+    connect(m_panel, &ColourPanel::colourChosen, this, [this](int32_t colour) {
+        Fra2->hide();
+        m_currentColor = colour;
+        SetTextCouleur(colour);
+    });
+
+    // "Copy as" in the context menus of the swatch and of the boxes.
+    picSampleColor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picSampleColor, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { showCopyAsMenu(picSampleColor, at); });
+    for (QLineEdit *box : TxtC) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint at) { showCopyAsMenu(box, at); });
+    }
+}
+
+void frmColorPicker::showCopyAsMenu(QWidget *control, QPoint at)
+{
+    auto *box = qobject_cast<QLineEdit *>(control);
+    QMenu *menu = box ? box->createStandardContextMenu() : new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (box)
+        menu->addSeparator();
+    menu->addMenu(m_panel->copyAsMenu(colorvalue::isColor(m_swatchColor) ? m_swatchColor : -1, menu));
+    menu->popup(control->mapToGlobal(at));
+}
+
+void frmColorPicker::setPanelOpen(bool open)
+{
+    m_panel->setVisible(open);
+    const QString caption = captionOf(kMore, languageFromId(m_state.Langue));
+    CmdMore->setText((open ? QStringLiteral("▴ ") : QStringLiteral("▾ ")) + caption);
+    setFixedHeight(twips::toPixelsY(kClientHeight) + kMoreHeight + (open ? ColourPanel::unfoldedHeight() : 0));
 }
 
 void frmColorPicker::CmdPipette_Click()
@@ -480,8 +552,10 @@ void frmColorPicker::PickCentre()
                                               : colorvalue::kUnreadable;
             m_currentColor = value;
             SetTextCouleur(value);
-            if (value >= 0)
+            if (value >= 0) {
                 setSwatch(value);
+                m_panel->remember(value);
+            }
             endPick();
         });
     });
@@ -577,6 +651,7 @@ void frmColorPicker::desktopColorReady(Screen::Outcome outcome, int32_t color)
     m_currentColor = color;
     SetTextCouleur(color);
     setSwatch(color);
+    m_panel->remember(color);
 }
 
 QList<PickOverlay *> frmColorPicker::pickOverlays() const
@@ -632,7 +707,8 @@ void frmColorPicker::chkKeepFront_Click()
     if (isVisible())
         focusSink();
     windowlayer::setTopmost(this, chkKeepFront->isChecked());
-    setFixedHeight(twips::toPixelsY(kFra1Height + 800 - kNonClientHeight));
+    // The designed height, and below it the fold-out panel's button and the panel if open.
+    setPanelOpen(m_panel->isVisibleTo(this));
 }
 
 void frmColorPicker::ChkXY_Click()

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 
+class ColourPanel;
 class Label;
 class Loupe;
 class PickOverlay;
@@ -105,6 +106,13 @@ private:
     void movePointerBy(int dx, int dy);
 
     Loupe *m_loupe;
+    // Beyond the designed controls: the fold-out panel below them and its button.
+    QPushButton *CmdMore = nullptr;
+    ColourPanel *m_panel = nullptr;
+    void buildPanel();
+    void setPanelOpen(bool open);
+    void showCopyAsMenu(QWidget *control, QPoint at);
+    void copyText(const QString &text);
     QList<QPointer<PickOverlay>> m_overlays;
     uint8_t m_copyOption = 0;
     uint8_t m_coordsOff = 0;

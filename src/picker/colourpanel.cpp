@@ -1,0 +1,346 @@
+#include "picker/colourpanel.h"
+
+#include "picker/colorvalue.h"
+#include "picker/contrast.h"
+#include "picker/cssnotation.h"
+#include "picker/palettefile.h"
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
+#include "shell/appstate.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+// The stored notation of the automatic copy; empty for the designed choice.
+const QString kAutoCopyKey = QStringLiteral("CopieCss");
+
+constexpr int kWidth = 302;
+constexpr int kHeight = 274;
+constexpr int kSwatchColumns = 12;
+
+const CaptionRow kTexts[] = {
+    {"paste", "Paste a colour:", "Coller une couleur :", "Pegar un color:"},
+    {"copy", "Copy", "Copier", "Copiar"},
+    {"auto", "Automatic copy:", "Copie automatique :", "Copia automática:"},
+    {"designed", "Choice above", "Choix ci-dessus", "Opción de arriba"},
+    {"history", "Last picks (right click for more):", "Dernières couleurs (clic droit : plus) :",
+     "Últimos colores (clic derecho: más):"},
+    {"background", "Use as background", "Utiliser comme fond", "Usar como fondo"},
+    {"remove", "Remove", "Retirer", "Quitar"},
+    {"removeAll", "Remove all", "Tout retirer", "Quitar todos"},
+    {"contrast", "Contrast on background:", "Contraste sur le fond :", "Contraste sobre el fondo:"},
+    {"verdict", "AA %1 · AA large %2 · AAA %3 · AAA large %4", "AA %1 · AA grand %2 · AAA %3 · AAA grand %4",
+     "AA %1 · AA grande %2 · AAA %3 · AAA grande %4"},
+    {"sample", "Sample text", "Texte d'exemple", "Texto de ejemplo"},
+    {"save", "Save palette…", "Enregistrer la palette…", "Guardar paleta…"},
+    {"load", "Load palette…", "Charger une palette…", "Cargar paleta…"},
+    {"copyAs", "Copy as", "Copier en", "Copiar como"},
+    {"unreadable", "Not a colour", "Pas une couleur", "No es un color"},
+};
+
+QString text(const char *key, Language language)
+{
+    for (const CaptionRow &row : kTexts) {
+        if (qstrcmp(row.control, key) == 0)
+            return captionOf(row, language);
+    }
+    return QString();
+}
+
+QColor qcolor(int32_t bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+void paintSwatch(QWidget *w, int32_t bgr)
+{
+    const bool colour = colorvalue::isColor(bgr);
+    w->setStyleSheet(colour ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(qcolor(bgr).name())
+                            : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
+}
+
+} // namespace
+
+ColourPanel::ColourPanel(AppState &state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_history(state)
+{
+    setObjectName(QStringLiteral("ColourPanel"));
+    setFixedSize(kWidth, kHeight);
+    buildControls();
+    refreshHistory();
+    refreshContrast();
+}
+
+int ColourPanel::unfoldedHeight() { return kHeight; }
+
+void ColourPanel::buildControls()
+{
+    auto place = [this](QWidget *w, const char *name, int x, int y, int width, int height) {
+        w->setParent(this);
+        w->setObjectName(QString::fromLatin1(name));
+        w->setGeometry(x, y, width, height);
+        return w;
+    };
+
+    m_pasteLabel = new QLabel;
+    place(m_pasteLabel, "LblPaste", 4, 4, 108, 22);
+    m_paste = new QLineEdit;
+    place(m_paste, "TxtPaste", 112, 4, 186, 22);
+    m_paste->setClearButtonEnabled(true);
+    connect(m_paste, &QLineEdit::textEdited, this, &ColourPanel::pasteEdited);
+    connect(m_paste, &QLineEdit::returnPressed, this, &ColourPanel::pasteEdited);
+
+    m_notation = new QComboBox;
+    place(m_notation, "CboNotation", 4, 30, 214, 22);
+    m_notationValue = new QLineEdit;
+    place(m_notationValue, "TxtNotation", 4, 56, 294, 22);
+    m_notationValue->setReadOnly(true);
+    m_copy = new QPushButton;
+    place(m_copy, "CmdCopyNotation", 222, 30, 76, 22);
+    connect(m_notation, &QComboBox::currentIndexChanged, this, [this] { setCurrentColour(m_current); });
+    connect(m_copy, &QPushButton::clicked, this, [this] {
+        if (!m_notationValue->text().isEmpty())
+            emit copyRequested(m_notationValue->text());
+    });
+
+    m_autoLabel = new QLabel;
+    place(m_autoLabel, "LblAutoCopy", 4, 82, 108, 22);
+    m_autoCopy = new QComboBox;
+    place(m_autoCopy, "CboAutoCopy", 112, 82, 186, 22);
+    connect(m_autoCopy, &QComboBox::activated, this, [this](int index) {
+        m_state.writeSetting(kAutoCopyKey, m_autoCopy->itemData(index).toString());
+    });
+
+    m_historyLabel = new QLabel;
+    place(m_historyLabel, "LblHistory", 4, 108, 294, 16);
+    for (int i = 0; i < colourhistory::kCapacity; ++i) {
+        auto *swatch = new QToolButton;
+        place(swatch, QStringLiteral("History(%1)").arg(i).toLatin1().constData(), 4 + (i % kSwatchColumns) * 24,
+              126 + (i / kSwatchColumns) * 22, 22, 20);
+        swatch->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(swatch, &QToolButton::clicked, this, [this, i] {
+            if (i < m_history.colours().size())
+                emit colourChosen(m_history.colours().at(i));
+        });
+        connect(swatch, &QToolButton::customContextMenuRequested, this,
+                [this, i, swatch](QPoint at) { historyMenu(i, swatch->mapToGlobal(at)); });
+        m_swatches << swatch;
+    }
+
+    m_contrastLabel = new QLabel;
+    place(m_contrastLabel, "LblContrast", 4, 174, 170, 18);
+    m_ratio = new QLabel;
+    place(m_ratio, "LblRatio", 178, 174, 120, 18);
+    m_ratio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont bold = m_ratio->font();
+    bold.setBold(true);
+    m_ratio->setFont(bold);
+    m_verdict = new QLabel;
+    place(m_verdict, "LblVerdict", 4, 194, 294, 18);
+    m_preview = new QLabel;
+    place(m_preview, "LblPreview", 4, 214, 294, 26);
+    m_preview->setAlignment(Qt::AlignCenter);
+    QFont large = m_preview->font();
+    large.setPointSizeF(11);
+    m_preview->setFont(large);
+
+    m_savePalette = new QPushButton;
+    place(m_savePalette, "CmdSavePalette", 4, 246, 145, 24);
+    m_loadPalette = new QPushButton;
+    place(m_loadPalette, "CmdLoadPalette", 153, 246, 145, 24);
+    connect(m_savePalette, &QPushButton::clicked, this, &ColourPanel::savePalette);
+    connect(m_loadPalette, &QPushButton::clicked, this, &ColourPanel::loadPalette);
+
+    applyLanguage(languageFromId(m_state.Langue));
+}
+
+void ColourPanel::applyLanguage(Language language)
+{
+    m_language = language;
+    m_pasteLabel->setText(text("paste", language));
+    m_copy->setText(text("copy", language));
+    m_autoLabel->setText(text("auto", language));
+    m_historyLabel->setText(text("history", language));
+    m_contrastLabel->setText(text("contrast", language));
+    m_savePalette->setText(text("save", language));
+    m_loadPalette->setText(text("load", language));
+
+    const int chosen = qMax(0, m_notation->currentIndex());
+    m_notation->clear();
+    m_autoCopy->clear();
+    m_autoCopy->addItem(text("designed", language), QString());
+    for (const cssnotation::NotationInfo &n : cssnotation::notations()) {
+        m_notation->addItem(cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
+        m_autoCopy->addItem(cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
+    }
+    m_notation->setCurrentIndex(chosen);
+    const int stored = m_autoCopy->findData(autoCopyNotation());
+    m_autoCopy->setCurrentIndex(stored < 0 ? 0 : stored);
+    refreshContrast();
+}
+
+QString ColourPanel::autoCopyNotation() const
+{
+    const QString id = m_state.readSetting(kAutoCopyKey);
+    // A stored name this version does not know is the designed choice.
+    return cssnotation::notationFromId(id) ? id : QString();
+}
+
+QString ColourPanel::autoCopyText(int32_t bgr) const
+{
+    const auto notation = cssnotation::notationFromId(autoCopyNotation());
+    return notation ? cssnotation::format(bgr, *notation) : QString();
+}
+
+void ColourPanel::setCurrentColour(int32_t bgr)
+{
+    m_current = bgr;
+    const auto notation = cssnotation::notationFromId(m_notation->currentData().toString());
+    m_notationValue->setText(notation && colorvalue::isColor(bgr) ? cssnotation::format(bgr, *notation) : QString());
+    refreshContrast();
+}
+
+void ColourPanel::remember(int32_t bgr)
+{
+    if (m_history.add(bgr))
+        refreshHistory();
+}
+
+void ColourPanel::pasteEdited()
+{
+    const QString typed = m_paste->text().trimmed();
+    const auto colour = cssnotation::parse(typed);
+    // An unreadable text is marked and changes nothing.
+    const bool bad = !typed.isEmpty() && !colour;
+    m_paste->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd8d8; }") : QString());
+    m_paste->setToolTip(bad ? text("unreadable", m_language) : QString());
+    if (colour)
+        emit colourChosen(*colour);
+}
+
+void ColourPanel::refreshHistory()
+{
+    const QList<int32_t> &colours = m_history.colours();
+    for (int i = 0; i < m_swatches.size(); ++i) {
+        const int32_t c = i < colours.size() ? colours.at(i) : -1;
+        paintSwatch(m_swatches.at(i), c);
+        m_swatches.at(i)->setEnabled(c >= 0);
+        m_swatches.at(i)->setToolTip(c >= 0 ? colorvalue::htmlNotation(c) : QString());
+    }
+    m_savePalette->setEnabled(!colours.isEmpty());
+}
+
+void ColourPanel::refreshContrast()
+{
+    if (!m_ratio)
+        return;
+    const bool colour = colorvalue::isColor(m_current);
+    m_preview->setText(text("sample", m_language));
+    m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;")
+                                 .arg(qcolor(m_background).name(), colour ? qcolor(m_current).name() : QStringLiteral("#000000")));
+    if (!colour) {
+        m_ratio->clear();
+        m_verdict->clear();
+        return;
+    }
+    const double r = contrast::ratio(m_current, m_background);
+    m_ratio->setText(QStringLiteral("%1 : 1").arg(contrast::shownRatio(m_current, m_background), 0, 'f', 2));
+    const contrast::Verdict v = contrast::judge(r);
+    auto mark = [](bool ok) { return ok ? QStringLiteral("✓") : QStringLiteral("✗"); };
+    m_verdict->setText(text("verdict", m_language)
+                           .arg(mark(v.aaNormal), mark(v.aaLarge), mark(v.aaaNormal), mark(v.aaaLarge)));
+}
+
+void ColourPanel::historyMenu(int index, QPoint global)
+{
+    if (index >= m_history.colours().size())
+        return;
+    const int32_t colour = m_history.colours().at(index);
+    QMenu menu(this);
+    menu.addAction(text("background", m_language), this, [this, colour] {
+        m_background = colour;
+        refreshContrast();
+    });
+    menu.addMenu(copyAsMenu(colour, &menu));
+    menu.addSeparator();
+    menu.addAction(text("remove", m_language), this, [this, colour] {
+        m_history.remove(colour);
+        refreshHistory();
+    });
+    menu.addAction(text("removeAll", m_language), this, [this] {
+        m_history.clear();
+        refreshHistory();
+    });
+    menu.exec(global);
+}
+
+QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)
+{
+    auto *menu = new QMenu(text("copyAs", m_language), parent);
+    menu->setObjectName(QStringLiteral("MnuCopyAs"));
+    menu->setEnabled(colorvalue::isColor(bgr));
+    for (const cssnotation::NotationInfo &n : cssnotation::notations()) {
+        const QString value = cssnotation::format(bgr, n.notation);
+        menu->addAction(QStringLiteral("%1\t%2").arg(cssnotation::displayName(n.notation, m_language), value), this,
+                        [this, value] { emit copyRequested(value); });
+    }
+    return menu;
+}
+
+void ColourPanel::savePalette()
+{
+    if (m_history.colours().isEmpty())
+        return;
+    CommonDialog dialog(window());
+    dialog.Filter = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl|CSS (*.css)|*.css|JSON (*.json)|*.json");
+    dialog.FilterIndex = 1;
+    dialog.DefaultExt = QStringLiteral("gpl");
+    dialog.InitDir = m_state.Chemin;
+    dialog.FileName = QStringLiteral("palette.gpl");
+    dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist;
+    if (!dialog.ShowSave())
+        return;
+    const QString suffix = QFileInfo(dialog.FileName).suffix().toLower();
+    const palettefile::Format format = suffix == QLatin1String("css")    ? palettefile::Format::Css
+                                       : suffix == QLatin1String("json") ? palettefile::Format::Json
+                                                                         : palettefile::Format::Gpl;
+    palettefile::Palette palette;
+    for (int32_t c : m_history.colours())
+        palette.entries.append({c, QString()});
+    if (!palettefile::save(palette, format, dialog.FileName))
+        MessageBox::show(window(), captionOf(kCouldNotSave, m_language) + QLatin1Char('\n') + dialog.FileName,
+                         MessageBox::Icon::Exclamation, window()->windowTitle());
+}
+
+void ColourPanel::loadPalette()
+{
+    CommonDialog dialog(window());
+    dialog.Filter = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl");
+    dialog.FilterIndex = 1;
+    dialog.InitDir = m_state.Chemin;
+    dialog.Flags = CommonDialog::FileMustExist | CommonDialog::PathMustExist;
+    if (!dialog.ShowOpen())
+        return;
+    const palettefile::LoadResult result = palettefile::loadGpl(dialog.FileName);
+    if (!result.ok()) {
+        // A malformed file says where, and loads nothing.
+        MessageBox::show(window(), palettefile::errorText(result, m_language) + QLatin1Char('\n') + dialog.FileName,
+                         MessageBox::Icon::Exclamation, window()->windowTitle());
+        return;
+    }
+    // The palette's colours become the last picks, its first colour first.
+    const auto &entries = result.palette.entries;
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it)
+        m_history.add(it->colour);
+    refreshHistory();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "picker/colourhistory.h"
+#include "shell/language.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <cstdint>
+
+struct AppState;
+class PictureBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+// What the picker offers beyond its designed controls, folded out below them: a field that
+// reads any pasted colour, the colour in CSS notations to copy, the notation the automatic copy
+// uses, the last picks, the contrast of the colour on a background, and palette files.
+class ColourPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    ColourPanel(AppState &state, QWidget *parent);
+
+    // Height when folded out, in pixels.
+    static int unfoldedHeight();
+
+    // The colour the picker shows now (or not a colour).
+    void setCurrentColour(int32_t bgr);
+    // A pick to remember.
+    void remember(int32_t bgr);
+
+    // The notation the automatic copy uses instead of the designed choice, as stored ("" for
+    // the designed choice).
+    QString autoCopyNotation() const;
+    // The current colour in the notation the automatic copy uses; empty for the designed one.
+    QString autoCopyText(int32_t bgr) const;
+
+    const ColourHistory &history() const { return m_history; }
+    int32_t background() const { return m_background; }
+
+    // "Copy as" entries for any colour, for the context menus of the swatch and the boxes.
+    QMenu *copyAsMenu(int32_t bgr, QWidget *parent);
+
+    void applyLanguage(Language language);
+
+signals:
+    // A colour to show everywhere (pasted, or a remembered pick clicked).
+    void colourChosen(int32_t bgr);
+    // Text to put on the clipboard.
+    void copyRequested(const QString &text);
+
+private:
+    void buildControls();
+    void pasteEdited();
+    void refreshHistory();
+    void refreshContrast();
+    void historyMenu(int index, QPoint global);
+    void savePalette();
+    void loadPalette();
+    void storeHistory();
+
+    AppState &m_state;
+    Language m_language = Language::English;
+    int32_t m_current = -1;
+    int32_t m_background = 0xFFFFFF;
+    ColourHistory m_history;
+
+    QLabel *m_pasteLabel = nullptr;
+    QLineEdit *m_paste = nullptr;
+    QComboBox *m_notation = nullptr;
+    QLineEdit *m_notationValue = nullptr;
+    QPushButton *m_copy = nullptr;
+    QLabel *m_autoLabel = nullptr;
+    QComboBox *m_autoCopy = nullptr;
+    QLabel *m_historyLabel = nullptr;
+    QList<QToolButton *> m_swatches;
+    QLabel *m_contrastLabel = nullptr;
+    QLabel *m_ratio = nullptr;
+    QLabel *m_verdict = nullptr;
+    QLabel *m_preview = nullptr;
+    QPushButton *m_savePalette = nullptr;
+    QPushButton *m_loadPalette = nullptr;
+};

@@ -1,0 +1,301 @@
+// The picker's fold-out panel on the in-memory back end: pasting any notation, the automatic
+// copy in a CSS notation, the last picks kept across a restart, the contrast on a chosen
+// background, "Copy as" menus, and the designed controls left where they are.
+
+#include "picker/colourpanel.h"
+#include "picker/cssnotation.h"
+#include "picker/frmcolorpicker.h"
+#include "support/memoryscreenservices.h"
+#include "support/toolfixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+struct PanelWorld {
+    explicit PanelWorld(const QString &language = QStringLiteral("Anglais"))
+        : tool(Tool::ColorPicker, language)
+    {
+    }
+    MemoryScreenServices services;
+    ToolFixture<frmColorPicker> tool;
+    frmColorPicker &picker = *tool.w;
+
+    template<class T>
+    T *find(const QString &name) { return picker.findChild<T *>(name); }
+    QString html() { return find<QLineEdit>(QStringLiteral("TxtC(0)"))->text(); }
+    ColourPanel *panel() { return find<ColourPanel>(QStringLiteral("ColourPanel")); }
+    void unfold()
+    {
+        if (!panel()->isVisible())
+            find<QPushButton>(QStringLiteral("CmdMore"))->click();
+    }
+    // A pick of a colour painted under the pointer.
+    void pick(const QColor &colour)
+    {
+        services.screen().fill(QRect(600, 400, 40, 40), colour);
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("CmdPipette")), Qt::LeftButton);
+        services.pointer().setPos(QPoint(620, 420));
+        QTest::mouseRelease(&picker, Qt::LeftButton);
+        QTRY_COMPARE(html(), QColor(colour).name().toUpper());
+    }
+    QStringList historyTips()
+    {
+        QStringList out;
+        for (int i = 0; i < 24; ++i) {
+            auto *s = find<QToolButton>(QStringLiteral("History(%1)").arg(i));
+            if (s->isEnabled())
+                out << s->toolTip();
+        }
+        return out;
+    }
+};
+
+// Runs `action` on the menu that opens next, then closes it.
+void onNextMenu(const std::function<void(QMenu *)> &action)
+{
+    QTimer::singleShot(200, [action] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (menu)
+            action(menu);
+        if (QApplication::activePopupWidget())
+            QApplication::activePopupWidget()->close();
+    });
+}
+
+QAction *actionStartingWith(QMenu *menu, const QString &text)
+{
+    for (QAction *a : menu->actions()) {
+        if (a->text().startsWith(text))
+            return a;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TstColourPanel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Folding out grows the window below the designed controls, which stay where they are; the
+    // choice is kept for the next start.
+    void foldsOutBelowTheDesignedControls()
+    {
+        PanelWorld w;
+        QVERIFY(!w.panel()->isVisible());
+        const int designedHeight = w.picker.height();
+        const QRect pipette = w.find<QPushButton>(QStringLiteral("CmdPipette"))->geometry();
+        const QRect values = w.find<QWidget>(QStringLiteral("Fra1"))->geometry();
+        w.unfold();
+        QVERIFY(w.panel()->isVisible());
+        QCOMPARE(w.picker.height(), designedHeight + ColourPanel::unfoldedHeight());
+        QCOMPARE(w.find<QPushButton>(QStringLiteral("CmdPipette"))->geometry(), pipette);
+        QCOMPARE(w.find<QWidget>(QStringLiteral("Fra1"))->geometry(), values);
+        QVERIFY(w.panel()->geometry().top() >= values.bottom());
+        QCOMPARE(w.tool.env.setting(QStringLiteral("PanneauCouleur")), QStringLiteral("Oui"));
+        w.find<QPushButton>(QStringLiteral("CmdMore"))->click();
+        QCOMPARE(w.picker.height(), designedHeight);
+    }
+
+    void pastedTextShowsTheColourEverywhere_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("css rgb") << "rgb(233 30 99)";
+        QTest::newRow("legacy rgb") << "rgb(233, 30, 99)";
+        QTest::newRow("hex lower") << "#e91e63";
+        QTest::newRow("visual basic") << "&H631EE9&";
+        QTest::newRow("delphi") << "$631EE9";
+        QTest::newRow("c") << "0x631EE9";
+        QTest::newRow("decimal") << "6495977";
+    }
+    void pastedTextShowsTheColourEverywhere()
+    {
+        QFETCH(QString, text);
+        PanelWorld w;
+        w.unfold();
+        QLineEdit *paste = w.find<QLineEdit>(QStringLiteral("TxtPaste"));
+        QTest::keyClicks(paste, text);
+        QTRY_COMPARE(w.html(), QStringLiteral("#E91E63"));
+        QCOMPARE(w.picker.swatchColor(), 0x631EE9);
+        QCOMPARE(w.services.clipboard().text(), QStringLiteral("#E91E63"));
+        QVERIFY(paste->styleSheet().isEmpty());
+    }
+
+    void unreadableTextIsMarkedAndChangesNothing()
+    {
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0x33, 0x66, 0xCC));
+        const QStringList copies = w.services.clipboard().changes();
+        QLineEdit *paste = w.find<QLineEdit>(QStringLiteral("TxtPaste"));
+        QTest::keyClicks(paste, QStringLiteral("rgb(1 2"));
+        QVERIFY(!paste->styleSheet().isEmpty());
+        QCOMPARE(w.html(), QStringLiteral("#3366CC"));
+        QCOMPARE(w.services.clipboard().changes(), copies);
+    }
+
+    // Every notation the panel copies pastes back to the same colour.
+    void everyCopiedNotationPastesBack()
+    {
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0xE9, 0x1E, 0x63));
+        QComboBox *notation = w.find<QComboBox>(QStringLiteral("CboNotation"));
+        QLineEdit *paste = w.find<QLineEdit>(QStringLiteral("TxtPaste"));
+        for (int i = 0; i < notation->count(); ++i) {
+            notation->setCurrentIndex(i);
+            w.find<QPushButton>(QStringLiteral("CmdCopyNotation"))->click();
+            const QString copied = w.services.clipboard().text();
+            w.pick(QColor(0, 0, 0));
+            paste->clear();
+            QTest::keyClicks(paste, copied);
+            QVERIFY2(w.html() == QStringLiteral("#E91E63"), qPrintable(copied));
+        }
+    }
+
+    void automaticCopyInACssNotation()
+    {
+        PanelWorld w;
+        w.unfold();
+        QComboBox *automatic = w.find<QComboBox>(QStringLiteral("CboAutoCopy"));
+        const int oklch = automatic->findData(QStringLiteral("oklch"));
+        QVERIFY(oklch > 0);
+        automatic->setCurrentIndex(oklch);
+        emit automatic->activated(oklch);
+        QCOMPARE(w.tool.env.setting(QStringLiteral("CopieCss")), QStringLiteral("oklch"));
+        w.pick(QColor(0xE9, 0x1E, 0x63));
+        QTRY_COMPARE(w.services.clipboard().text(),
+                     cssnotation::format(0x631EE9, cssnotation::Notation::Oklch));
+        // Back to the designed choice: the HTML box again.
+        automatic->setCurrentIndex(0);
+        emit automatic->activated(0);
+        w.pick(QColor(0x33, 0x66, 0xCC));
+        QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("#3366CC"));
+    }
+
+    void picksAreRememberedAcrossARestart()
+    {
+        TestEnv env;
+        QStringList tips;
+        {
+            MemoryScreenServices services;
+            env.state.loadStartupSettings();
+            FrmBase launcher(env.state);
+            auto *picker = qobject_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
+            QVERIFY(picker);
+            for (const QColor &c : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 0, 0)}) {
+                services.screen().fill(QRect(600, 400, 40, 40), c);
+                QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("CmdPipette")), Qt::LeftButton);
+                services.pointer().setPos(QPoint(620, 420));
+                QTest::mouseRelease(picker, Qt::LeftButton);
+                QTRY_COMPARE(picker->findChild<QLineEdit *>(QStringLiteral("TxtC(0)"))->text(), c.name().toUpper());
+            }
+            QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(), (QList<int32_t>{0x0000FF, 0x00FF00}));
+            delete picker;
+        }
+        {
+            MemoryScreenServices services;
+            FrmBase launcher(env.state);
+            auto *picker = qobject_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
+            QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(), (QList<int32_t>{0x0000FF, 0x00FF00}));
+            // A click on a remembered pick shows it again.
+            picker->findChild<QToolButton *>(QStringLiteral("History(1)"))->click();
+            QCOMPARE(picker->findChild<QLineEdit *>(QStringLiteral("TxtC(0)"))->text(), QStringLiteral("#00FF00"));
+            delete picker;
+        }
+    }
+
+    void contrastOnARememberedBackground()
+    {
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0xFF, 0xFF, 0xFF));
+        w.pick(QColor(0x77, 0x77, 0x77));
+        // White is the default background; black, picked last, becomes it, then white again.
+        w.pick(QColor(0, 0, 0));
+        QLabel *ratio = w.find<QLabel>(QStringLiteral("LblRatio"));
+        QCOMPARE(ratio->text(), QStringLiteral("21.00 : 1"));
+        QToolButton *black = w.find<QToolButton>(QStringLiteral("History(0)"));
+        onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
+        emit black->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(w.panel()->background(), 0x000000);
+        w.find<QToolButton>(QStringLiteral("History(1)"))->click(); // #777777 shown
+        QCOMPARE(ratio->text(), QStringLiteral("4.69 : 1"));
+        QToolButton *white = w.find<QToolButton>(QStringLiteral("History(2)"));
+        onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
+        emit white->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblVerdict"))->text(),
+                 QStringLiteral("AA ✗ · AA large ✓ · AAA ✗ · AAA large ✗"));
+    }
+
+    void historyMenuRemovesOneOrAll()
+    {
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(255, 0, 0));
+        w.pick(QColor(0, 0, 255));
+        QCOMPARE(w.historyTips(), (QStringList{"#0000FF", "#FF0000"}));
+        onNextMenu([](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove"))->trigger(); });
+        emit w.find<QToolButton>(QStringLiteral("History(0)"))->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(w.historyTips(), QStringList{"#FF0000"});
+        onNextMenu([](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove all"))->trigger(); });
+        emit w.find<QToolButton>(QStringLiteral("History(0)"))->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(w.historyTips(), QStringList());
+        QVERIFY(!w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->isEnabled());
+    }
+
+    void copyAsFromTheSwatchAndTheBoxes()
+    {
+        PanelWorld w;
+        w.pick(QColor(0xE9, 0x1E, 0x63));
+        const QString expected = cssnotation::format(0x631EE9, cssnotation::Notation::Hsl);
+        for (const char *name : {"picSampleColor", "TxtC(4)"}) {
+            w.services.clipboard().setText(QString());
+            onNextMenu([expected](QMenu *menu) {
+                // Each entry shows the notation's name and the value it copies.
+                if (QMenu *copyAs = menu->findChild<QMenu *>(QStringLiteral("MnuCopyAs"))) {
+                    for (QAction *a : copyAs->actions()) {
+                        if (a->text().endsWith(QLatin1Char('\t') + expected))
+                            a->trigger();
+                    }
+                }
+            });
+            QWidget *target = w.find<QWidget>(QString::fromLatin1(name));
+            emit target->customContextMenuRequested(QPoint(3, 3));
+            QTRY_COMPARE(w.services.clipboard().text(), expected);
+        }
+    }
+
+    void textsInTheThreeLanguages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("more");
+        QTest::addColumn<QString>("paste");
+        QTest::newRow("en") << "Anglais" << "More: CSS, history, contrast" << "Paste a colour:";
+        QTest::newRow("fr") << "Francais" << "Plus : CSS, historique, contraste" << "Coller une couleur :";
+        QTest::newRow("es") << "Spanish" << "Más: CSS, historial, contraste" << "Pegar un color:";
+    }
+    void textsInTheThreeLanguages()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, more);
+        QFETCH(QString, paste);
+        PanelWorld w(language);
+        QVERIFY(w.find<QPushButton>(QStringLiteral("CmdMore"))->text().endsWith(more));
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblPaste"))->text(), paste);
+    }
+};
+
+QTEST_MAIN(TstColourPanel)
+#include "tst_colourpanel.moc"
