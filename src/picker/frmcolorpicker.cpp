@@ -46,7 +46,6 @@ const CaptionRow kMore = {"CmdMore", "More: CSS, history, contrast", "Plus : CSS
                           "Más: CSS, historial, contraste"};
 // Whether the fold-out panel is open, kept for the next start.
 const QString kPanelKey = QStringLiteral("PanneauCouleur");
-constexpr int kMoreHeight = 20;
 
 const CaptionRow kCaptions[] = {
     { "Lbl(2)", "Red", "Rouge", "Rojo" },
@@ -357,16 +356,15 @@ void frmColorPicker::copyText(const QString &text)
 
 void frmColorPicker::buildPanel()
 {
-    // Below the designed client area, which keeps its size and every control its place.
+    // Its button sits in the free space right of the coordinates; the panel goes below the
+    // designed client area, which keeps its size and every control its place.
     const int designed = twips::toPixelsY(kClientHeight);
     CmdMore = new QPushButton(this);
     CmdMore->setObjectName(QStringLiteral("CmdMore"));
-    CmdMore->setGeometry(0, designed, width(), kMoreHeight);
-    CmdMore->setFlat(true);
+    twips::place(CmdMore, 1380, 5115, 735, 315);
     CmdMore->setCheckable(true);
-    CmdMore->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 6px; border-top: 1px solid #c0c0c0; }"));
     m_panel = new ColourPanel(m_state, this);
-    m_panel->move(0, designed + kMoreHeight);
+    m_panel->move(0, designed);
     m_panel->hide();
     connect(CmdMore, &QPushButton::toggled, this, [this](bool open) {
         setPanelOpen(open);
@@ -403,9 +401,9 @@ void frmColorPicker::showCopyAsMenu(QWidget *control, QPoint at)
 void frmColorPicker::setPanelOpen(bool open)
 {
     m_panel->setVisible(open);
-    const QString caption = captionOf(kMore, languageFromId(m_state.Langue));
-    CmdMore->setText((open ? QStringLiteral("▴ ") : QStringLiteral("▾ ")) + caption);
-    setFixedHeight(twips::toPixelsY(kClientHeight) + kMoreHeight + (open ? ColourPanel::unfoldedHeight() : 0));
+    CmdMore->setText(open ? QStringLiteral("CSS ▴") : QStringLiteral("CSS ▾"));
+    CmdMore->setToolTip(captionOf(kMore, languageFromId(m_state.Langue)));
+    setFixedHeight(twips::toPixelsY(kClientHeight) + (open ? ColourPanel::unfoldedHeight() : 0));
 }
 
 void frmColorPicker::CmdPipette_Click()
@@ -707,7 +705,7 @@ void frmColorPicker::chkKeepFront_Click()
     if (isVisible())
         focusSink();
     windowlayer::setTopmost(this, chkKeepFront->isChecked());
-    // The designed height, and below it the fold-out panel's button and the panel if open.
+    // The designed height, and below it the fold-out panel if open.
     setPanelOpen(m_panel->isVisibleTo(this));
 }
 
