@@ -155,14 +155,14 @@ void DesktopPortal::call(const QString &method, QObject *context,
 
 void DesktopPortal::screenshot(QObject *context, std::function<void(Screen::Outcome, const QImage &)> done)
 {
-    call(QStringLiteral("Screenshot"), context, [done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
+    call(QStringLiteral("Screenshot"), context, [this, done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
         if (outcome != Screen::Outcome::Read) {
             done(outcome, QImage());
             return;
         }
         const QString path = QUrl(results.value(QStringLiteral("uri")).toString()).toLocalFile();
         const QImage picture = path.isEmpty() ? QImage() : readPicture(path);
-        if (!path.isEmpty() && isScratchFile(path, scratchFolders()))
+        if (!path.isEmpty() && isScratchFile(path, m_scratch))
             QFile::remove(path);
         done(picture.isNull() ? Screen::Outcome::Unavailable : Screen::Outcome::Read, picture);
     });

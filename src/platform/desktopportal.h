@@ -31,6 +31,8 @@ public:
     // anywhere else (the user's pictures, a document portal's view) is never touched.
     static QStringList scratchFolders();
     static bool isScratchFile(const QString &path, const QStringList &folders);
+    // The folders this portal client removes screenshots from (scratchFolders() unless set).
+    void setScratchFolders(const QStringList &folders) { m_scratch = folders; }
 
 private:
     void call(const QString &method, QObject *context,
@@ -39,4 +41,5 @@ private:
     QDBusConnection m_bus;
     int m_timeoutMs = 30000;
     quint64 m_serial = 0;
+    QStringList m_scratch = scratchFolders();
 };
