@@ -4,6 +4,7 @@
 #include "picker/contrast.h"
 #include "picker/cssnotation.h"
 #include "picker/palettefile.h"
+#include "platform/colorconv.h"
 #include "platform/commondialog.h"
 #include "platform/messagebox.h"
 #include "shell/appstate.h"
@@ -55,15 +56,10 @@ QString text(const char *key, Language language)
     return QString();
 }
 
-QColor qcolor(int32_t bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
 void paintSwatch(QWidget *w, int32_t bgr)
 {
     const bool colour = colorvalue::isColor(bgr);
-    w->setStyleSheet(colour ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(qcolor(bgr).name())
+    w->setStyleSheet(colour ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(toQColor(bgr).name())
                             : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
 }
 
@@ -247,7 +243,7 @@ void ColourPanel::refreshContrast()
     const bool colour = colorvalue::isColor(m_current);
     m_preview->setText(text("sample", m_language));
     m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;")
-                                 .arg(qcolor(m_background).name(), colour ? qcolor(m_current).name() : QStringLiteral("#000000")));
+                                 .arg(toQColor(m_background).name(), colour ? toQColor(m_current).name() : QStringLiteral("#000000")));
     if (!colour) {
         m_ratio->clear();
         m_verdict->clear();

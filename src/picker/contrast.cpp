@@ -1,5 +1,7 @@
 #include "picker/contrast.h"
 
+#include "platform/colorconv.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,8 +20,8 @@ double linear(int channel)
 
 double relativeLuminance(int32_t bgr)
 {
-    const int r = bgr & 0xFF, g = (bgr >> 8) & 0xFF, b = (bgr >> 16) & 0xFF;
-    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+    const Rgb c = rgbOf(bgr);
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
 }
 
 double ratio(int32_t a, int32_t b)
