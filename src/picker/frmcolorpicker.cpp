@@ -4,6 +4,7 @@
 #include "picker/colourpanel.h"
 #include "picker/frmmodale1.h"
 #include "picker/loupe.h"
+#include "picker/loupegeometry.h"
 #include "picker/pickoverlay.h"
 #include "picker/pipetteicon.h"
 #include "platform/clipboard.h"
@@ -20,6 +21,7 @@
 #include "shell/language.h"
 #include "shell/screenfailure.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -32,6 +34,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <utility>
 
 namespace {
 
@@ -233,7 +238,11 @@ void frmColorPicker::buildControls()
     TimXY.setObjectName(QStringLiteral("TimXY"));
     TimCapt.setObjectName(QStringLiteral("TimCapt"));
 
+    // On a live screen the pipette starts as the button goes down, so that a drag from it
+    // picks where the button is let go; a frozen screen needs the click to end first.
+    connect(CmdPipette, &QPushButton::pressed, this, &frmColorPicker::CmdPipette_Press);
     connect(CmdPipette, &QPushButton::clicked, this, &frmColorPicker::CmdPipette_Click);
+    CmdPipette->installEventFilter(this);
     connect(CmdBasicColor, &QPushButton::clicked, this, &frmColorPicker::CmdBasicColor_Click);
     connect(CmdConvertir, &QPushButton::clicked, this, &frmColorPicker::CmdConvertir_Click);
     connect(chkKeepFront, &QCheckBox::toggled, this, &frmColorPicker::chkKeepFront_Click);
@@ -406,18 +415,36 @@ void frmColorPicker::setPanelOpen(bool open)
     setFixedHeight(twips::toPixelsY(kClientHeight) + (open ? ColourPanel::unfoldedHeight() : 0));
 }
 
+void frmColorPicker::CmdPipette_Press()
+{
+    const bool byMouse = std::exchange(m_pressOnPipette, false);
+    if (m_pipetteActive || !ScreenServices::current().screen().isLive())
+        return;
+    focusSink();
+    startLivePipette();
+    m_dragFromPipette = byMouse;
+}
+
 void frmColorPicker::CmdPipette_Click()
 {
-    focusSink();
-    if (!ScreenServices::current().screen().isLive()) {
-        startFrozenPipette();
+    if (m_pipetteActive)
         return;
-    }
+    focusSink();
+    if (!ScreenServices::current().screen().isLive())
+        startFrozenPipette();
+    else
+        startLivePipette();
+}
+
+void frmColorPicker::startLivePipette()
+{
     thePointer().releaseCapture(this);
     Fra2->hide();
     thePointer().setCapture(this);
-    // Arrows, Enter and Esc steer the pipette wherever the pointer is.
+    // Arrows, Enter and Esc steer the pipette wherever the pointer is; the wheel zooms the
+    // loupe over whatever window the pointer is on.
     grabKeyboard();
+    qApp->installEventFilter(this);
     m_pipetteActive = true;
     CmdPipette->setEnabled(false);
     TimCapt.setInterval(100);
@@ -426,13 +453,39 @@ void frmColorPicker::CmdPipette_Click()
 
 void frmColorPicker::releasePipetteGrabs()
 {
+    m_dragFromPipette = false;
+    qApp->removeEventFilter(this);
     m_loupe->stop();
     releaseKeyboard();
     thePointer().releaseCapture(this);
 }
 
+bool frmColorPicker::pointerOverPipette() const
+{
+    const QPoint logical = ScreenServices::current().screen().toLogical(thePointer().physicalPos());
+    return QRect(CmdPipette->mapToGlobal(QPoint(0, 0)), CmdPipette->size()).contains(logical);
+}
+
+bool frmColorPicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == CmdPipette && event->type() == QEvent::MouseButtonPress)
+        m_pressOnPipette = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (event->type() == QEvent::Wheel && m_pipetteActive && m_overlays.isEmpty()) {
+        const int notches = loupegeometry::wheelNotches(m_wheel, static_cast<QWheelEvent *>(event)->angleDelta().y());
+        m_loupe->setZoom(loupegeometry::zoomedBy(m_loupe->zoom(), notches));
+        return true;
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
 void frmColorPicker::mouseReleaseEvent(QMouseEvent *event)
 {
+    // The release that ends a press on the pipette: over the pipette it was the designed
+    // click, and the pick waits for the next one.
+    if (event->button() == Qt::LeftButton && std::exchange(m_dragFromPipette, false) && pointerOverPipette()) {
+        event->accept();
+        return;
+    }
     Form_MouseUp(event->button());
     event->accept();
 }
@@ -605,7 +658,14 @@ void frmColorPicker::frozenDesktopReady(const Screen::DesktopPicture &picture)
     for (const Screen::Area &area : screen.areas()) {
         QScreen *qscreen = QGuiApplication::screenAt(area.logical.center());
         auto *overlay = new PickOverlay(picture.image, origin, area, qscreen);
+        overlay->setZoom(m_loupe->zoom());
         m_overlays << overlay;
+        // One zoom for every monitor, and for the next pipette.
+        connect(overlay, &PickOverlay::zoomChanged, this, [this](int zoom) {
+            m_loupe->setZoom(zoom);
+            for (PickOverlay *other : pickOverlays())
+                other->setZoom(zoom);
+        });
         connect(overlay, &PickOverlay::moved, this, [this](QPoint at) {
             m_pointer = at;
             if (!m_coordsOff) {

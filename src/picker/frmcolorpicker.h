@@ -45,10 +45,12 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void Form_Unload() override;
 
 private slots:
     void CmdPipette_Click();
+    void CmdPipette_Press();
     void CmdBasicColor_Click();
     void CmdConvertir_Click();
     void chkKeepFront_Click();
@@ -104,6 +106,8 @@ private:
     void focusSink();
     void setSwatch(int32_t color);
     void movePointerBy(int dx, int dy);
+    void startLivePipette();
+    bool pointerOverPipette() const;
 
     Loupe *m_loupe;
     // Beyond the designed controls: the fold-out panel below them and its button.
@@ -118,6 +122,11 @@ private:
     uint8_t m_coordsOff = 0;
     QPoint m_pointer;
     bool m_pipetteActive = false;
+    // The left button went down on the pipette, and its release is still to come: released
+    // over the pipette it was a click, anywhere else it picks (press, drag, release).
+    bool m_pressOnPipette = false;
+    bool m_dragFromPipette = false;
+    int m_wheel = 0; // part of a wheel notch left over
     bool m_captureOk = false;
     unsigned m_pick = 0; // counts picks; only the latest one's steps run
     int32_t m_currentColor = 0;

@@ -27,7 +27,7 @@ Loupe::Loupe(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    setFixedSize(viewSize());
+    setZoom(loupegeometry::kZoom);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &Loupe::refresh);
@@ -46,15 +46,25 @@ void Loupe::stop()
     hide();
 }
 
+void Loupe::setZoom(int zoom)
+{
+    m_zoom = zoom;
+    setFixedSize(viewSize(zoom));
+    if (isVisible())
+        refreshAt(m_pointer);
+}
+
 void Loupe::refresh() { refreshAt(ScreenServices::current().pointer().physicalPos()); }
 
 void Loupe::refreshAt(QPoint physicalPointer)
 {
     Screen &screen = ScreenServices::current().screen();
-    const QImage patch = screen.grab(loupegeometry::neighbourhood(physicalPointer));
-    const int c = loupegeometry::kSpan / 2;
+    m_pointer = physicalPointer;
+    const int span = loupegeometry::spanFor(m_zoom);
+    const QImage patch = screen.grab(loupegeometry::neighbourhood(physicalPointer, span));
+    const int c = span / 2;
     m_centre = patch.valid(c, c) ? fromQRgb(patch.pixel(c, c)) : -1;
-    m_view = loupegeometry::magnify(patch);
+    m_view = loupegeometry::magnify(patch, m_zoom);
 
     const QPoint logical = screen.toLogical(physicalPointer);
     move(loupegeometry::placement(logical, size(), screen.areaAt(logical).logical, kGap));
@@ -68,9 +78,9 @@ void Loupe::paintEvent(QPaintEvent *)
     paintView(p, rect(), m_view, m_centre);
 }
 
-QSize Loupe::viewSize()
+QSize Loupe::viewSize(int zoom)
 {
-    const int side = loupegeometry::kSpan * loupegeometry::kZoom + 2 * kBorder;
+    const int side = loupegeometry::spanFor(zoom) * zoom + 2 * kBorder;
     return QSize(side, side + kTextHeight);
 }
 

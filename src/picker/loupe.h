@@ -25,11 +25,15 @@ public:
     // Centre pixel of the last refresh, or -1.
     int32_t centreColor() const { return m_centre; }
 
+    // One of loupegeometry::kZooms; the loupe's size follows.
+    int zoom() const { return m_zoom; }
+    void setZoom(int zoom);
+
     static constexpr int kIntervalMs = 30; // above 30 refreshes a second
 
     // The loupe's outer size, and its picture drawn into `box` of that size: the magnified
     // neighbourhood and the HTML value of its centre pixel (nothing for -1).
-    static QSize viewSize();
+    static QSize viewSize(int zoom);
     static void paintView(QPainter &painter, const QRect &box, const QImage &view, int32_t centre);
 
 protected:
@@ -41,4 +45,6 @@ private:
     QTimer m_timer;
     QImage m_view;
     int32_t m_centre = -1;
+    int m_zoom;
+    QPoint m_pointer;
 };

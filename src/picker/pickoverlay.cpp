@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 #include <QWindow>
 #include <QtMath>
 
@@ -24,6 +25,7 @@ PickOverlay::PickOverlay(const QImage &desktop, QPoint origin, const Screen::Are
     , m_area(area)
     , m_screen(screen ? screen : QGuiApplication::primaryScreen())
     , m_cross(area.physical.center())
+    , m_zoom(loupegeometry::kZoom)
 {
     setObjectName(QStringLiteral("PickOverlay"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -68,6 +70,12 @@ void PickOverlay::moveCrosshairTo(QPoint physical)
     emit moved(p);
 }
 
+void PickOverlay::setZoom(int zoom)
+{
+    m_zoom = zoom;
+    update();
+}
+
 QImage PickOverlay::frozenPart(const QRect &physical) const
 {
     return m_desktop.copy(physical.translated(-m_origin));
@@ -90,12 +98,13 @@ void PickOverlay::paintEvent(QPaintEvent *)
         p.drawLine(QPointF(c.x() + offset, c.y() + half), QPointF(c.x() + offset, c.y() + half + 8));
     }
 
-    const QImage patch = frozenPart(loupegeometry::neighbourhood(m_cross));
-    const int mid = loupegeometry::kSpan / 2;
+    const int span = loupegeometry::spanFor(m_zoom);
+    const QImage patch = frozenPart(loupegeometry::neighbourhood(m_cross, span));
+    const int mid = span / 2;
     const int32_t centre = patch.valid(mid, mid) ? fromQRgb(patch.pixel(mid, mid)) : -1;
-    const QSize size = Loupe::viewSize();
+    const QSize size = Loupe::viewSize(m_zoom);
     const QPoint at = loupegeometry::placement(c.toPoint(), size, rect(), kGap);
-    Loupe::paintView(p, QRect(at, size), loupegeometry::magnify(patch), centre);
+    Loupe::paintView(p, QRect(at, size), loupegeometry::magnify(patch, m_zoom), centre);
 }
 
 void PickOverlay::mouseMoveEvent(QMouseEvent *event)
@@ -109,6 +118,16 @@ void PickOverlay::mouseReleaseEvent(QMouseEvent *event)
         return;
     moveCrosshairTo(physicalOf(event->position()));
     emit picked(m_cross);
+}
+
+void PickOverlay::wheelEvent(QWheelEvent *event)
+{
+    const int zoom = loupegeometry::zoomedBy(m_zoom, loupegeometry::wheelNotches(m_wheel, event->angleDelta().y()));
+    if (zoom != m_zoom) {
+        setZoom(zoom);
+        emit zoomChanged(zoom);
+    }
+    event->accept();
 }
 
 void PickOverlay::keyPressEvent(QKeyEvent *event)

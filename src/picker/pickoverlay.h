@@ -11,7 +11,8 @@ class QScreen;
 // The pipette where the desktop cannot be read live (Wayland): one monitor of a picture taken
 // when the pipette started, shown full screen over that monitor. The pointer moves over it as
 // over the desktop; a loupe beside the pointer magnifies the picture. The arrow keys move a
-// crosshair one physical pixel (Shift: ten), Enter or a left click picks, Esc cancels.
+// crosshair one physical pixel (Shift: ten), Enter or a left click picks, Esc cancels; the
+// mouse wheel zooms the loupe.
 class PickOverlay : public QWidget
 {
     Q_OBJECT
@@ -30,17 +31,22 @@ public:
     QImage frozenPart(const QRect &physical) const;
     // The monitor this overlay covers.
     const Screen::Area &area() const { return m_area; }
+    // The loupe's zoom, one of loupegeometry::kZooms; the mouse wheel changes it.
+    int zoom() const { return m_zoom; }
+    void setZoom(int zoom);
 
 signals:
     void moved(QPoint physical);
     void picked(QPoint physical);
     void cancelled();
+    void zoomChanged(int zoom);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     QPoint physicalOf(QPointF logical) const;
@@ -51,4 +57,6 @@ private:
     Screen::Area m_area;
     QScreen *m_screen;
     QPoint m_cross;
+    int m_zoom;
+    int m_wheel = 0;
 };

@@ -187,6 +187,43 @@ private slots:
         QVERIFY(waitUntil([&] { return valueBox(p, 0)->text() == QLatin1String("#FFFFFF"); }));
     }
 
+    void dragFromThePipettePicksWhereReleasedAndTheWheelZooms()
+    {
+        World w;
+        frmColorPicker &p = *w.picker;
+        std::unique_ptr<QWidget> target(targetWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 300, 120, 120)));
+        QVERIFY(QTest::qWaitForWindowExposed(target.get()));
+        const QPoint pipette = physicalCentre(control<QPushButton>(&p, "CmdPipette"));
+
+        // Press, drag, release over the target: one gesture, one pick.
+        xinput::dragTo(pipette, physicalCentre(target.get()));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#129E5B"); }));
+        QVERIFY(control<QPushButton>(&p, "CmdPipette")->isEnabled() && !loupe(p)->isVisible());
+        QVERIFY(waitUntil([] { return xinput::clipboard() == QLatin1String("#129E5B"); }));
+        QVERIFY(QWidget::mouseGrabber() == nullptr);
+
+        // The wheel zooms the loupe while the pipette runs, and only then; the zoom stays for
+        // the next pipette.
+        xinput::clickAt(pipette);
+        QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
+        xinput::moveTo(physicalCentre(target.get()));
+        const int before = loupe(p)->width();
+        xinput::clickAt(physicalCentre(target.get()), 4); // wheel up
+        QVERIFY(waitUntil([&] { return loupe(p)->zoom() == 12; }));
+        QVERIFY(p.pipetteActive() && loupe(p)->width() != before);
+        QVERIFY(waitUntil([&] { return loupe(p)->centreColor() == 0x5B9E12; }));
+        for (int i = 0; i < 8; ++i)
+            xinput::run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("5")}); // wheel down
+        QVERIFY(waitUntil([&] { return loupe(p)->zoom() == 3; }));
+        xinput::key(QStringLiteral("Escape"));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive(); }));
+        xinput::clickAt(pipette);
+        QVERIFY(waitUntil([&] { return p.pipetteActive() && loupe(p)->isVisible(); }));
+        QCOMPARE(loupe(p)->zoom(), 3);
+        xinput::key(QStringLiteral("Escape"));
+        QVERIFY(waitUntil([&] { return !p.pipetteActive(); }));
+    }
+
     void copyFormatsAndAutomaticCopyOff()
     {
         World w;

@@ -50,8 +50,11 @@ private slots:
                 patch.setPixel(x, y, qRgb(x * 20, y * 20, 100));
         const QImage big = magnify(patch, kZoom);
         QCOMPARE(big.size(), QSize(kSpan * kZoom, kSpan * kZoom));
-        // Every screen pixel fills its square (away from the outline).
-        QCOMPARE(big.pixel(0, 0), patch.pixel(0, 0));
+        // Every screen pixel fills its square (away from the outline), its first row and
+        // column darkened by the grid.
+        QCOMPARE(big.pixel(1, 1), patch.pixel(0, 0));
+        QVERIFY(qRed(big.pixel(kZoom * 4, 1)) < qRed(big.pixel(kZoom * 4 + 1, 1)));
+        QVERIFY(qGreen(big.pixel(1, kZoom * 4)) < qGreen(big.pixel(1, kZoom * 4 + 1)));
         QCOMPARE(big.pixel(kZoom * 3 + 4, kZoom * 9 + 7), patch.pixel(3, 9));
         QCOMPARE(big.pixel(kZoom * 10 + 7, kZoom * 10 + 7), patch.pixel(10, 10));
         // The centre square keeps its colour inside a black and a white line.
@@ -60,6 +63,36 @@ private slots:
         QCOMPARE(big.pixel(c - 1, c + kZoom / 2), qRgb(0, 0, 0));
         QCOMPARE(big.pixel(c - 2, c + kZoom / 2), qRgb(255, 255, 255));
         QCOMPARE(big.pixel(c + kZoom, c + kZoom / 2), qRgb(0, 0, 0));
+    }
+
+    void theWheelStepsThroughZoomLevels()
+    {
+        // Each level shows an odd number of pixels (the pointer's in the middle) in about
+        // the same room, and the default level is the one the loupe always had.
+        QCOMPARE(spanFor(kZoom), kSpan);
+        for (int zoom : kZooms) {
+            const int span = spanFor(zoom);
+            QVERIFY(span % 2 == 1 && span * zoom <= kViewSide && (span + 2) * zoom > kViewSide);
+            QImage patch(span, span, QImage::Format_RGB32);
+            patch.fill(qRgb(200, 200, 200));
+            const QImage big = magnify(patch, zoom);
+            QCOMPARE(big.size(), QSize(span * zoom, span * zoom));
+            // No grid on the smallest levels, where it would hide the pixels.
+            QCOMPARE(big.pixel(0, 0) == patch.pixel(0, 0), zoom < kGridFrom);
+        }
+        QCOMPARE(zoomedBy(kZoom, 1), 12);
+        QCOMPARE(zoomedBy(kZoom, -2), 4);
+        QCOMPARE(zoomedBy(16, 3), 16);
+        QCOMPARE(zoomedBy(3, -1), 3);
+
+        // A touchpad's small steps add up to notches; what is left waits for the next event.
+        int pending = 0;
+        QCOMPARE(wheelNotches(pending, 40), 0);
+        QCOMPARE(wheelNotches(pending, 40), 0);
+        QCOMPARE(wheelNotches(pending, 60), 1);
+        QCOMPARE(pending, 20);
+        QCOMPARE(wheelNotches(pending, -380), -3);
+        QCOMPARE(pending, 0);
     }
 };
 

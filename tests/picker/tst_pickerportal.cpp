@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -134,6 +135,30 @@ private slots:
         QCOMPARE(first->crosshair(), QPoint(643, 522));
         QTest::keyClick(first, Qt::Key_Return);
         QTRY_COMPARE(m.html(), QStringLiteral("#128080"));
+    }
+
+    void theWheelZoomsTheLoupeOnEveryMonitor()
+    {
+        PickerOnPortal m;
+        m.startPipette();
+        const QList<PickOverlay *> overlays = m.waitForOverlays();
+        QCOMPARE(overlays.size(), 2);
+        auto wheel = [&](int delta) {
+            QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(overlays.first(), &e);
+        };
+        wheel(120);
+        QCOMPARE(overlays.first()->zoom(), 12);
+        QCOMPARE(overlays.last()->zoom(), 12);
+        wheel(-240);
+        QCOMPARE(overlays.last()->zoom(), 6);
+        QTest::keyClick(overlays.first(), Qt::Key_Escape);
+        QTRY_VERIFY(m.picker.pickOverlays().isEmpty());
+        // The next pipette starts at the zoom left.
+        m.startPipette();
+        for (PickOverlay *o : m.waitForOverlays())
+            QCOMPARE(o->zoom(), 6);
     }
 
     void escapeCancelsWithoutTouchingAnything()

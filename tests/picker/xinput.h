@@ -41,6 +41,18 @@ inline void clickAt(QPoint physical, int button = 1)
     pump(30);
 }
 
+// The left button pressed at `from`, the pointer dragged in a few steps to `to`, released there.
+inline void dragTo(QPoint from, QPoint to)
+{
+    moveTo(from);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    pump(30);
+    for (int i = 1; i <= 4; ++i)
+        moveTo(from + (to - from) * i / 4);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    pump(30);
+}
+
 inline void key(const QString &name)
 {
     run(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
