@@ -41,6 +41,7 @@ const CaptionRow kTexts[] = {
     {"verdict", "AA %1 · AA large %2 · AAA %3 · AAA large %4", "AA %1 · AA grand %2 · AAA %3 · AAA grand %4",
      "AA %1 · AA grande %2 · AAA %3 · AAA grande %4"},
     {"sample", "Sample text", "Texte d'exemple", "Texto de ejemplo"},
+    {"swap", "Swap text and background", "Inverser texte et fond", "Intercambiar texto y fondo"},
     {"save", "Save palette…", "Enregistrer la palette…", "Guardar paleta…"},
     {"load", "Load palette…", "Charger une palette…", "Cargar paleta…"},
     {"copyAs", "Copy as", "Copier en", "Copiar como"},
@@ -144,7 +145,12 @@ void ColourPanel::buildControls()
     m_verdict = new QLabel;
     place(m_verdict, "LblVerdict", 4, 194, 294, 18);
     m_preview = new QLabel;
-    place(m_preview, "LblPreview", 4, 214, 294, 26);
+    place(m_preview, "LblPreview", 4, 214, 264, 26);
+    m_swap = new QToolButton;
+    place(m_swap, "CmdSwap", 272, 214, 26, 26);
+    m_swap->setText(QStringLiteral("⇄"));
+    m_swap->setCheckable(true);
+    connect(m_swap, &QToolButton::toggled, this, &ColourPanel::refreshContrast);
     m_preview->setAlignment(Qt::AlignCenter);
     QFont large = m_preview->font();
     large.setPointSizeF(11);
@@ -168,6 +174,7 @@ void ColourPanel::applyLanguage(Language language)
     m_autoLabel->setText(text("auto", language));
     m_historyLabel->setText(text("history", language));
     m_contrastLabel->setText(text("contrast", language));
+    m_swap->setToolTip(text("swap", language));
     m_savePalette->setText(text("save", language));
     m_loadPalette->setText(text("load", language));
 
@@ -241,9 +248,13 @@ void ColourPanel::refreshContrast()
     if (!m_ratio)
         return;
     const bool colour = colorvalue::isColor(m_current);
+    // The ratio is the same either way round; the preview shows the chosen way.
+    QString textColour = colour ? toQColor(m_current).name() : QStringLiteral("#000000");
+    QString backColour = toQColor(m_background).name();
+    if (m_swap->isChecked())
+        std::swap(textColour, backColour);
     m_preview->setText(text("sample", m_language));
-    m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;")
-                                 .arg(toQColor(m_background).name(), colour ? toQColor(m_current).name() : QStringLiteral("#000000")));
+    m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;").arg(backColour, textColour));
     if (!colour) {
         m_ratio->clear();
         m_verdict->clear();
@@ -262,22 +273,23 @@ void ColourPanel::historyMenu(int index, QPoint global)
     if (index >= m_history.colours().size())
         return;
     const int32_t colour = m_history.colours().at(index);
-    QMenu menu(this);
-    menu.addAction(text("background", m_language), this, [this, colour] {
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(text("background", m_language), this, [this, colour] {
         m_background = colour;
         refreshContrast();
     });
-    menu.addMenu(copyAsMenu(colour, &menu));
-    menu.addSeparator();
-    menu.addAction(text("remove", m_language), this, [this, colour] {
+    menu->addMenu(copyAsMenu(colour, menu));
+    menu->addSeparator();
+    menu->addAction(text("remove", m_language), this, [this, colour] {
         m_history.remove(colour);
         refreshHistory();
     });
-    menu.addAction(text("removeAll", m_language), this, [this] {
+    menu->addAction(text("removeAll", m_language), this, [this] {
         m_history.clear();
         refreshHistory();
     });
-    menu.exec(global);
+    menu->popup(global);
 }
 
 QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)

@@ -83,6 +83,7 @@ private:
     QLabel *m_ratio = nullptr;
     QLabel *m_verdict = nullptr;
     QLabel *m_preview = nullptr;
+    QToolButton *m_swap = nullptr; // the current colour as the background, the text in the other
     QPushButton *m_savePalette = nullptr;
     QPushButton *m_loadPalette = nullptr;
 };

@@ -234,15 +234,21 @@ private slots:
         QToolButton *black = w.find<QToolButton>(QStringLiteral("History(0)"));
         onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
         emit black->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(w.panel()->background(), 0x000000);
+        QTRY_COMPARE(w.panel()->background(), 0x000000);
         w.find<QToolButton>(QStringLiteral("History(1)"))->click(); // #777777 shown
         QCOMPARE(ratio->text(), QStringLiteral("4.69 : 1"));
         QToolButton *white = w.find<QToolButton>(QStringLiteral("History(2)"));
         onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
         emit white->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
+        QTRY_COMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
         QCOMPARE(w.find<QLabel>(QStringLiteral("LblVerdict"))->text(),
                  QStringLiteral("AA ✗ · AA large ✓ · AAA ✗ · AAA large ✗"));
+        // Swapped, the grey is the background and white the text; the ratio stays.
+        QLabel *preview = w.find<QLabel>(QStringLiteral("LblPreview"));
+        QVERIFY(preview->styleSheet().contains(QLatin1String("background: #ffffff; color: #777777")));
+        w.find<QToolButton>(QStringLiteral("CmdSwap"))->click();
+        QVERIFY(preview->styleSheet().contains(QLatin1String("background: #777777; color: #ffffff")));
+        QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
     }
 
     void historyMenuRemovesOneOrAll()
@@ -254,10 +260,10 @@ private slots:
         QCOMPARE(w.historyTips(), (QStringList{"#0000FF", "#FF0000"}));
         onNextMenu([](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove"))->trigger(); });
         emit w.find<QToolButton>(QStringLiteral("History(0)"))->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(w.historyTips(), QStringList{"#FF0000"});
+        QTRY_COMPARE(w.historyTips(), QStringList{"#FF0000"});
         onNextMenu([](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove all"))->trigger(); });
         emit w.find<QToolButton>(QStringLiteral("History(0)"))->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(w.historyTips(), QStringList());
+        QTRY_COMPARE(w.historyTips(), QStringList());
         QVERIFY(!w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->isEnabled());
     }
 
