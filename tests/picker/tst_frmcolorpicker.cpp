@@ -26,18 +26,6 @@
 namespace {
 
 // A plain window of one colour at a fixed place, outside the window manager's reach.
-QWidget *targetWindow(const QColor &color, const QRect &geometry)
-{
-    auto *w = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    w->setGeometry(geometry);
-    w->show();
-    return w;
-}
-
 QPoint pointerAt()
 {
     return ScreenServices::current().pointer().physicalPos();
@@ -157,7 +145,7 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
-        std::unique_ptr<QWidget> target(targetWindow(QColor(255, 0, 0), QRect(700, 300, 120, 120)));
+        std::unique_ptr<QWidget> target(xinput::colourWindow(QColor(255, 0, 0), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
 
         xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
@@ -178,7 +166,7 @@ private slots:
         QVERIFY(QWidget::mouseGrabber() == nullptr);
 
         // Released over the picker itself: its own pixel, here the swatch just set.
-        target.reset(targetWindow(QColor(0, 0, 255), QRect(700, 300, 120, 120)));
+        target.reset(xinput::colourWindow(QColor(0, 0, 255), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
         pickAt(p, physicalCentre(control<PictureBox>(&p, "picSampleColor")));
         pump(250);
@@ -191,7 +179,7 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
-        std::unique_ptr<QWidget> target(targetWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 300, 120, 120)));
+        std::unique_ptr<QWidget> target(xinput::colourWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
         const QPoint pipette = physicalCentre(control<QPushButton>(&p, "CmdPipette"));
 
@@ -228,7 +216,7 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
-        std::unique_ptr<QWidget> target(targetWindow(QColor(0x0C, 0x0B, 0x0A), QRect(700, 300, 120, 120)));
+        std::unique_ptr<QWidget> target(xinput::colourWindow(QColor(0x0C, 0x0B, 0x0A), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
 
         // A colour on the clipboard first, in HTML, past the display timer's second copy: a
@@ -260,8 +248,8 @@ private slots:
         World w;
         frmColorPicker &p = *w.picker;
         // A red column at x = 800 in a blue field.
-        std::unique_ptr<QWidget> field(targetWindow(QColor(0, 0, 255), QRect(700, 300, 200, 120)));
-        std::unique_ptr<QWidget> column(targetWindow(QColor(255, 0, 0), QRect(800, 300, 1, 120)));
+        std::unique_ptr<QWidget> field(xinput::colourWindow(QColor(0, 0, 255), QRect(700, 300, 200, 120)));
+        std::unique_ptr<QWidget> column(xinput::colourWindow(QColor(255, 0, 0), QRect(800, 300, 1, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(column.get()));
         xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));

@@ -13,18 +13,6 @@
 
 namespace {
 
-QWidget *colourWindow(const QColor &color, const QRect &geometry)
-{
-    auto *w = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    w->setGeometry(geometry);
-    w->show();
-    return w;
-}
-
 // Starts the program (the picker opens at start), picks the middle of `target` with the
 // pipette and closes the program once the pick is stored.
 void pickWithTheRealProgram(const QString &home, const QString &ini, QWidget *target, const QString &expected)
@@ -71,8 +59,8 @@ private slots:
             // One pick from an earlier run, and a hand-edited entry that is no colour.
             s.setValue(QStringLiteral("Options/History"), QStringLiteral("#3366CC bogus"));
         }
-        std::unique_ptr<QWidget> green(colourWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 400, 120, 120)));
-        std::unique_ptr<QWidget> coffee(colourWindow(QColor(0xC0, 0xFF, 0xEE), QRect(850, 400, 120, 120)));
+        std::unique_ptr<QWidget> green(xinput::colourWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 400, 120, 120)));
+        std::unique_ptr<QWidget> coffee(xinput::colourWindow(QColor(0xC0, 0xFF, 0xEE), QRect(850, 400, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(coffee.get()));
 
         // Each start finds the picks of the one before, newest first; the bogus entry is gone.

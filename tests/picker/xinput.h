@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QStringList>
+#include <QWidget>
 
 namespace xinput {
 
@@ -24,6 +25,19 @@ inline QString run(const QString &program, const QStringList &args)
         p.waitForFinished(1000);
     }
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A borderless window of one colour, placed by us rather than by the window manager.
+inline QWidget *colourWindow(const QColor &color, const QRect &geometry)
+{
+    auto *w = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+    w->setGeometry(geometry);
+    w->show();
+    return w;
 }
 
 inline void moveTo(QPoint physical)
