@@ -1,12 +1,11 @@
 #include "icon/faviconset.h"
 
 #include "icon/multiicon.h"
+#include "icon/pngbytes.h"
 #include "platform/filesave.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,12 +25,7 @@ constexpr int kTouchSize = 180;
 
 QByteArray png(const QImage &image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setCompression(9);
-    return writer.write(image) ? bytes : QByteArray();
+    return pngbytes::encode(image);
 }
 
 QByteArray manifest()

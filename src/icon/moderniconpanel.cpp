@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kWidth = 487;
-constexpr int kHeight = 428;
+constexpr int kHeight = 442;
 
 const CaptionRow kTexts[] = {
     {"open", "Open picture…", "Ouvrir une image…", "Abrir imagen…"},
@@ -154,7 +154,7 @@ void ModernIconPanel::buildControls()
     m_copyLinks = pushButton();
     place(m_copyLinks, QStringLiteral("CmdCopyLinks"), 396, 334, 87, 24);
     m_links = new QPlainTextEdit;
-    place(m_links, QStringLiteral("TxtLinks"), 4, 360, 479, 64);
+    place(m_links, QStringLiteral("TxtLinks"), 4, 360, 479, 78);
     m_links->setReadOnly(true);
     m_links->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_links->setPlainText(faviconset::linkLines());

@@ -1,9 +1,8 @@
 #include "icon/multiicon.h"
 
+#include "icon/pngbytes.h"
 #include "platform/filesave.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QtEndian>
 
 #include <algorithm>
@@ -206,15 +205,7 @@ QByteArray bitmapEntry(const QImage &image)
 
 QByteArray pngEntry(const QImage &image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    // Icons are written once and fetched often: the smaller file is worth the time.
-    writer.setCompression(9);
-    if (!writer.write(image.convertToFormat(QImage::Format_ARGB32)))
-        return {};
-    return bytes;
+    return pngbytes::encode(image);
 }
 
 } // namespace
