@@ -4,10 +4,10 @@
 #include "icon/moderniconpanel.h"
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
+#include "platform/clipboard.h"
 #include "platform/label.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
-#include "platform/clipboard.h"
 #include "platform/screenservices.h"
 #include "platform/vbmath.h"
 #include "shell/appstate.h"
@@ -45,13 +45,13 @@ const CaptionRow kCaptions[] = {
 // Messages of the conversion; the French saved text keeps its stray full stop.
 const CaptionRow kSavedMessage = {"", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
                                   "El icono se ha guardado en:"};
+const CaptionRow kNotReadMessage = {"", "Could not read this picture file.", "Impossible de lire ce fichier image.",
+                                    "No se pudo leer este archivo de imagen."};
+// The button that folds the panel out, beyond the designed controls.
 const CaptionRow kModern = {"CmdModern", "Modern icon", "Icône moderne", "Icono moderno"};
 const CaptionRow kModernTip = {"CmdModern", "Any picture to icons of several sizes and a favicon set",
                                "Toute image en icônes de plusieurs tailles et en favicons",
                                "Cualquier imagen a iconos de varios tamaños y favicons"};
-
-const CaptionRow kNotReadMessage = {"", "Could not read this picture file.", "Impossible de lire ce fichier image.",
-                                    "No se pudo leer este archivo de imagen."};
 
 Label *previewLabel(QWidget *parent, const char *name, int left, const char *text)
 {

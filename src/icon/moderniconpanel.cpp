@@ -234,6 +234,7 @@ void ModernIconPanel::openPicture()
         return;
     }
     m_picture = loaded.picture;
+    m_squares.clear();
     m_baseName = QFileInfo(path).completeBaseName();
     m_pictureName->setText(QStringLiteral("%1 — %2 × %3")
                                .arg(QFileInfo(path).fileName())
@@ -248,8 +249,15 @@ void ModernIconPanel::openPicture()
 void ModernIconPanel::refreshPreview()
 {
     hideConfirmation();
-    const int wrap = m_previewArea->viewport()->width();
-    m_preview->setPictures(multiicon::entriesFor(m_picture, chosenSizes(), fit()), wrap);
+    // Each size is made once per picture and fit: ticking a box adds one, not all again.
+    QList<QImage> pictures;
+    for (int size : chosenSizes()) {
+        const int key = size * 2 + (fit() == sourcepicture::Fit::Crop ? 1 : 0);
+        if (!m_squares.contains(key))
+            m_squares.insert(key, m_picture.square(size, fit()));
+        pictures.append(m_squares.value(key));
+    }
+    m_preview->setPictures(pictures, m_previewArea->viewport()->width());
 }
 
 void ModernIconPanel::chooseBackground()

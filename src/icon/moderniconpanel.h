@@ -5,6 +5,8 @@
 #include "platform/commondialog.h"
 #include "shell/language.h"
 
+#include <QHash>
+#include <QImage>
 #include <QList>
 #include <QWidget>
 
@@ -56,6 +58,7 @@ private:
     Language m_language = Language::English;
     CommonDialog m_dialog;
     sourcepicture::Picture m_picture;
+    QHash<int, QImage> m_squares; // the preview's pictures by size and fit
     QString m_baseName;
     int32_t m_background = 0xFFFFFF;
     QString m_faviconFolder;

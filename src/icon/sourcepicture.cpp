@@ -58,6 +58,10 @@ struct Loader {
         const QImage image = picturefile::load(device, limits.maxDecodedBytes);
         if (image.isNull())
             return failed(Error::Corrupt, size);
+        // A header may give one size and the pixels another (a GIF's screen and its frame):
+        // Qt's allocation limit has bounded the decoding, the picture is held to the limits.
+        if (!fits(image.size(), limits))
+            return failed(Error::TooLarge, image.size());
         Result r;
         r.picture = Picture::fromImage(image);
         r.size = size;

@@ -244,36 +244,6 @@ private slots:
                         QCOMPARE(out.pixel(x, y) | 0xFF000000, qRgb(250, 120, 10));
         }
     }
-
-    void nonSquarePictures()
-    {
-        // A wide red bar: centred it sits in the middle with transparent bands above and
-        // below; cropped, its middle fills the square.
-        QImage wide(300, 100, QImage::Format_ARGB32);
-        wide.fill(qRgb(255, 0, 0));
-        for (int y = 0; y < 100; ++y)
-            wide.setPixel(0, y, qRgb(0, 0, 255)); // a left edge the crop cuts away
-        const QImage centred = multiicon::resampled(wide, 48, Fit::Centre);
-        QCOMPARE(qAlpha(centred.pixel(24, 2)), 0);
-        QCOMPARE(qAlpha(centred.pixel(24, 45)), 0);
-        QCOMPARE(centred.pixel(24, 24), qRgb(255, 0, 0));
-        const QImage cropped = multiicon::resampled(wide, 48, Fit::Crop);
-        for (int y = 0; y < 48; ++y)
-            for (int x = 0; x < 48; ++x)
-                QCOMPARE(cropped.pixel(x, y), qRgb(255, 0, 0));
-    }
-
-    void onlyIconSizesAreWritten()
-    {
-        QVERIFY(multiicon::icoBytes({}).isEmpty());
-        QImage odd(20, 20, QImage::Format_ARGB32);
-        odd.fill(Qt::red);
-        QVERIFY(multiicon::icoBytes({odd}).isEmpty());
-        QImage small(16, 16, QImage::Format_ARGB32);
-        small.fill(Qt::red);
-        const QByteArray one = multiicon::icoBytes({small, odd, small});
-        QCOMPARE(qFromLittleEndian<quint16>(one.constData() + 4), 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstMultiIcon)
