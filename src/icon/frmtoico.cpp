@@ -1,11 +1,14 @@
 #include "icon/frmtoico.h"
 
 #include "icon/iconpreview.h"
+#include "icon/moderniconpanel.h"
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
+#include "platform/clipboard.h"
 #include "platform/label.h"
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
+#include "platform/screenservices.h"
 #include "platform/vbmath.h"
 #include "shell/appstate.h"
 #include "shell/buttonicons.h"
@@ -20,6 +23,8 @@
 
 namespace {
 
+constexpr int kClientWidth = 7305;
+constexpr int kClientHeight = 3990;
 constexpr int32_t kLightGrey = 0xE0E0E0;
 constexpr int32_t kGrey = 0x808080;
 constexpr int kDepths[6] = {1, 4, 8, 16, 24, 32};
@@ -42,6 +47,11 @@ const CaptionRow kSavedMessage = {"", "The icon has been saved in:", "L'icone a 
                                   "El icono se ha guardado en:"};
 const CaptionRow kNotReadMessage = {"", "Could not read this picture file.", "Impossible de lire ce fichier image.",
                                     "No se pudo leer este archivo de imagen."};
+// The button that folds the panel out, beyond the designed controls.
+const CaptionRow kModern = {"CmdModern", "Modern icon", "Icône moderne", "Icono moderno"};
+const CaptionRow kModernTip = {"CmdModern", "Any picture to icons of several sizes and a favicon set",
+                               "Toute image en icônes de plusieurs tailles et en favicons",
+                               "Cualquier imagen a iconos de varios tamaños y favicons"};
 
 Label *previewLabel(QWidget *parent, const char *name, int left, const char *text)
 {
@@ -75,9 +85,10 @@ FrmToIco::FrmToIco(AppState &state, ToolHost &host)
                    | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("BMP 32x32 to ICO 32x32"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    twips::setClientSize(this, 7305, 3990);
+    twips::setClientSize(this, kClientWidth, kClientHeight);
     setFixedSize(size());
     buildControls();
+    buildModernPanel();
 
     // As designed: the dialog raises on cancel, offers icons first.
     CD1.CancelError = true;
@@ -146,12 +157,40 @@ void FrmToIco::buildControls()
     applyCaptions(this, kCaptions, Language::English);
 }
 
+void FrmToIco::buildModernPanel()
+{
+    // Its button takes the free space right of the preview boxes; the panel goes below the
+    // designed client area, which keeps its size and every control its place.
+    CmdModern = button(this, "CmdModern", 2655, 975, 1740, 375, "");
+    CmdModern->setCheckable(true);
+    m_modern = new ModernIconPanel(m_state, this);
+    m_modern->move(0, twips::toPixelsY(kClientHeight));
+    m_modern->hide();
+    connect(CmdModern, &QPushButton::toggled, this, &FrmToIco::setModernOpen);
+    connect(m_modern, &ModernIconPanel::copyRequested, this, [](const QString &text) {
+        Clipboard &clipboard = ScreenServices::current().clipboard();
+        clipboard.clear();
+        clipboard.setText(text);
+    });
+}
+
+void FrmToIco::setModernOpen(bool open)
+{
+    m_modern->setVisible(open);
+    const Language lang = languageFromId(m_state.Langue);
+    CmdModern->setText(captionOf(kModern, lang) + (open ? QStringLiteral(" ▴") : QStringLiteral(" ▾")));
+    CmdModern->setToolTip(captionOf(kModernTip, lang));
+    setFixedHeight(twips::toPixelsY(kClientHeight) + (open ? ModernIconPanel::unfoldedHeight() : 0));
+}
+
 void FrmToIco::Form_Load()
 {
     centreWindow(this);
     const Language lang = languageFromId(m_state.Langue);
     if (lang == Language::French || lang == Language::Spanish)
         applyCaptions(this, kCaptions, lang);
+    m_modern->applyLanguage(lang);
+    setModernOpen(false);
     // "Résultat:" and "Resultado:" are wider than the label's designed width: the label keeps
     // its right edge beside the preview and grows to the left into the free space.
     const QRect result = CcLbl[1]->geometry();

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class Label;
+class ModernIconPanel;
 class PictureBox;
 class QFrame;
 class QGroupBox;
@@ -67,7 +68,14 @@ private:
     IntervalTimer TimResult{this};
     CommonDialog CD1;
 
+    // Beyond the designed window: any picture to multi-size icons and a favicon set, in a
+    // panel folded out below the designed controls.
+    QPushButton *CmdModern = nullptr;
+    ModernIconPanel *m_modern = nullptr;
+
     void buildControls();
+    void buildModernPanel();
+    void setModernOpen(bool open);
     void Form_Load();
     void forgetSource(const QString &path);
 };

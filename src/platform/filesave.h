@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QImage;
@@ -10,3 +11,14 @@ class QImage;
 namespace filesave {
 bool writeAtomically(const QString &path, const QByteArray &bytes);
 }
+
+namespace filesave {
+struct NamedBytes {
+    QString path;
+    QByteArray bytes;
+};
+// Several files that belong together: every one is written to a temporary file beside its
+// target first, and only when all of them are on disk do they replace their targets. When a
+// file cannot be written, no target is touched and `failedPath` names that file.
+bool writeAllAtomically(const QList<NamedBytes> &files, QString *failedPath = nullptr);
+} // namespace filesave
