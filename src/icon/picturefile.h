@@ -12,8 +12,9 @@ class QIODevice;
 // every pixel defined, whatever the file held.
 namespace picturefile {
 
-// Most memory a decoded picture may take, at 4 bytes a pixel: Qt's own default allocation
-// limit for image readers, so the two never disagree.
+// Most memory a decoded picture may take, at 4 bytes a pixel: Qt's default allocation limit
+// for image readers. The picture loader of the icon panel raises Qt's limit for the whole
+// program; this budget, checked before Qt decodes anything, stays as it is.
 constexpr qint64 kMaxDecodedBytes = qint64(256) << 20;
 
 bool fitsDecodeBudget(QSize size, qint64 maxDecodedBytes = kMaxDecodedBytes);
