@@ -1,0 +1,127 @@
+#include "cli/colorcommand.h"
+
+#include "picker/colorvalue.h"
+#include "picker/cssnotation.h"
+
+#include <QCommandLineParser>
+
+namespace colorcommand {
+
+namespace {
+
+const QString kCommand = QStringLiteral("color");
+
+// The program's own notations, after the CSS ones.
+struct OwnFormat
+{
+    const char *id;
+    colorvalue::Box box;
+};
+constexpr OwnFormat kOwnFormats[] = {
+    { "vb", colorvalue::VisualBasic },
+    { "delphi", colorvalue::Delphi },
+    { "c", colorvalue::CLiteral },
+    { "decimal", colorvalue::LongData },
+};
+
+const QString kHelp = QStringLiteral(
+    "Usage: tintavo color VALUE [--format F]...\n"
+    "\n"
+    "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
+    "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
+    "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() or a CSS colour name.\n"
+    "\n"
+    "Options:\n"
+    "  -f, --format F  print only this notation (repeat, or separate with commas)\n"
+    "  -h, --help      show this help\n"
+    "\n");
+
+} // namespace
+
+const char *const kFormatHelp
+    = "Formats: hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk\n"
+      "         vb delphi c decimal\n";
+
+QStringList formatIds()
+{
+    QStringList ids;
+    for (const cssnotation::NotationInfo &info : cssnotation::notations())
+        ids.append(QString::fromLatin1(info.id));
+    for (const OwnFormat &f : kOwnFormats)
+        ids.append(QString::fromLatin1(f.id));
+    return ids;
+}
+
+QString formatted(int32_t colour, const QString &id)
+{
+    if (const auto notation = cssnotation::notationFromId(id))
+        return cssnotation::format(colour, *notation);
+    for (const OwnFormat &f : kOwnFormats)
+        if (id == QLatin1String(f.id))
+            return colorvalue::notations(colour)[f.box];
+    return QString();
+}
+
+cli::Parsed<Request> parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption format(
+        { QStringLiteral("f"), QStringLiteral("format") }, QString(), QStringLiteral("F"));
+    parser.addOption(format);
+    if (auto stop = cli::parseOptions(
+            parser, kCommand, arguments, kHelp + QString::fromLatin1(kFormatHelp)))
+        return *stop;
+    const QStringList values = parser.positionalArguments();
+    if (values.isEmpty())
+        return cli::usageError(kCommand, QStringLiteral("a colour VALUE is needed"));
+    if (values.size() > 1)
+        return cli::usageError(kCommand, QStringLiteral("unexpected argument '%1'").arg(values[1]));
+    const auto colour = cli::parseColour(values[0]);
+    if (!colour)
+        return cli::usageError(kCommand, QStringLiteral("'%1' is no colour").arg(values[0]));
+    Request request;
+    request.colour = *colour;
+    const cli::Parsed<QStringList> formats = formatsOf(kCommand, parser.values(format));
+    if (const auto *stop = std::get_if<cli::Stop>(&formats))
+        return *stop;
+    request.formats = std::get<QStringList>(formats);
+    return request;
+}
+
+cli::Parsed<QStringList> formatsOf(const QString &command, const QStringList &values)
+{
+    const QStringList known = formatIds();
+    QStringList ids;
+    for (const QString &option : values) {
+        for (const QString &id : option.split(QLatin1Char(','))) {
+            if (!known.contains(id.trimmed()))
+                return cli::badValue(command, QStringLiteral("--format"), id);
+            ids.append(id.trimmed());
+        }
+    }
+    return ids;
+}
+
+QString output(const Request &request)
+{
+    QString text;
+    if (!request.formats.isEmpty()) {
+        for (const QString &id : request.formats)
+            text += formatted(request.colour, id) + QLatin1Char('\n');
+        return text;
+    }
+    for (const QString &id : formatIds())
+        text += id.leftJustified(11) + formatted(request.colour, id) + QLatin1Char('\n');
+    return text;
+}
+
+int run(const QStringList &arguments)
+{
+    const cli::Parsed<Request> parsed = parse(arguments);
+    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
+        return cli::finish(*stop);
+    cli::printOut(output(std::get<Request>(parsed)));
+    return cli::Success;
+}
+
+} // namespace colorcommand

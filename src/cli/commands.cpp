@@ -1,0 +1,148 @@
+#include "cli/commands.h"
+
+#include "cli/capturecommand.h"
+#include "cli/colorcommand.h"
+#include "cli/commandline.h"
+#include "cli/gradientcommand.h"
+#include "cli/iconcommand.h"
+#include "cli/pickcommand.h"
+#include "cli/spherecommand.h"
+#include "platform/screenservices.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
+
+namespace commands {
+
+namespace {
+
+// What a command needs to run: nothing of Qt's application, an image-drawing application
+// without any display, widgets without any display, or the session's screen.
+enum class Needs { Nothing, Images, Widgets, Screen };
+
+struct Command
+{
+    const char *name;
+    Needs needs;
+    // Help and usage errors, before any application exists: they need no display either.
+    std::optional<cli::Stop> (*check)(const QStringList &arguments);
+    int (*run)(const QStringList &arguments);
+};
+
+template<auto parse>
+std::optional<cli::Stop> check(const QStringList &arguments)
+{
+    return cli::stopOf(parse(arguments));
+}
+
+const Command kCommands[] = {
+    { "color", Needs::Nothing, check<colorcommand::parse>, colorcommand::run },
+    { "pick", Needs::Screen, check<pickcommand::parse>, pickcommand::run },
+    { "capture", Needs::Screen, check<capturecommand::parse>, capturecommand::run },
+    { "gradient", Needs::Widgets, check<gradientcommand::parse>, gradientcommand::run },
+    { "sphere", Needs::Images, check<spherecommand::parse>, spherecommand::run },
+    { "icon", Needs::Images, check<iconcommand::parse>, iconcommand::run },
+};
+
+const QString kHelp = QStringLiteral(
+    "Usage: tintavo [COMMAND [OPTIONS]]\n"
+    "\n"
+    "Without a command, opens the launcher. Commands:\n"
+    "  color VALUE      print a colour in every notation\n"
+    "  pick             pick a colour on the screen with the pipette\n"
+    "  capture          capture the screen, a region of it, or a region drawn\n"
+    "  gradient ...     draw a linear gradient into a bitmap\n"
+    "  sphere ...       draw a spherical gradient into a bitmap\n"
+    "  icon IN -o OUT   convert a picture into a 32 x 32 icon\n"
+    "\n"
+    "  -h, --help       show this help; 'tintavo COMMAND --help' for a command's\n"
+    "  --version        show the version\n"
+    "\n"
+    "Exit status: 0 done, 1 failure, 2 bad arguments.\n");
+
+const Command *find(const QString &name)
+{
+    for (const Command &c : kCommands)
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char **argv)
+{
+    // The commands that draw never open a window: they run over SSH and in CI.
+    if (needs == Needs::Images || needs == Needs::Widgets)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    switch (needs) {
+    case Needs::Nothing:
+        return nullptr;
+    case Needs::Images:
+        return std::make_unique<QGuiApplication>(argc, argv);
+    case Needs::Widgets:
+    case Needs::Screen:
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return nullptr;
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+bool wanted(int argc, char **argv)
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (arguments.isEmpty())
+        return false;
+    const QString &first = arguments.first();
+    return !first.startsWith(QLatin1Char('-')) || first == QLatin1String("--help")
+        || first == QLatin1String("-h") || first == QLatin1String("--version");
+}
+
+int run(int &argc, char **argv)
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    const QString first = arguments.value(0);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        cli::printOut(kHelp);
+        return cli::Success;
+    }
+    if (first == QLatin1String("--version")) {
+        cli::printOut(QStringLiteral("tintavo " TINTAVO_VERSION "\n"));
+        return cli::Success;
+    }
+    const Command *command = find(first);
+    if (!command) {
+        cli::printError(QStringLiteral("tintavo: unknown command '%1'\nTry 'tintavo --help'.\n").arg(first));
+        return cli::UsageError;
+    }
+    if (const auto stop = command->check(arguments.mid(1)))
+        return cli::finish(*stop);
+    if (command->needs == Needs::Screen && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        cli::printError(QStringLiteral("tintavo %1: no desktop session to read the screen of\n").arg(first));
+        return cli::Failure;
+    }
+    const auto application = makeApplication(command->needs, argc, argv);
+    if (application)
+        application->setApplicationName(QStringLiteral("Tintavo"));
+    std::unique_ptr<ScreenServices> services;
+    if (command->needs == Needs::Screen) {
+        // Overlays come and go while the command runs; it ends when the command says so.
+        QApplication::setQuitOnLastWindowClosed(false);
+        services = ScreenServices::forSession();
+        ScreenServices::install(services.get());
+    }
+    return command->run(arguments.mid(1));
+}
+
+} // namespace commands

@@ -1,0 +1,138 @@
+#include "cli/gradientcommand.h"
+
+#include "gradient/bmpfile.h"
+#include "gradient/gradientsurface.h"
+#include "icon/picturefile.h"
+#include "platform/picturebox.h"
+
+#include <QCommandLineParser>
+#include <QImage>
+
+namespace gradientcommand {
+
+namespace {
+
+using lineargradient::Orientation;
+
+const QString kCommand = QStringLiteral("gradient");
+
+const QString kHelp = QStringLiteral(
+    "Usage: tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size WxH -o FILE [--css]\n"
+    "\n"
+    "Draws the linear gradient window's gradient on a surface of W x H pixels and saves it\n"
+    "as the window does: a 24-bit Windows bitmap.\n"
+    "\n"
+    "Options:\n"
+    "  --colors LIST        two to four colours, in any notation the picker reads\n"
+    "  --orientation O      horizontal, vertical, diagonal-down or diagonal-up\n"
+    "                       (the diagonals take two colours)\n"
+    "  --size WxH           the drawing surface in pixels\n"
+    "  -o, --output FILE    the bitmap to write\n"
+    "  --css                print the gradient as CSS\n"
+    "  -h, --help           show this help\n");
+
+struct OrientationName
+{
+    const char *name;
+    Orientation orientation;
+};
+constexpr OrientationName kOrientations[] = {
+    { "horizontal", Orientation::Horizontal },
+    { "vertical", Orientation::Vertical },
+    { "diagonal-down", Orientation::DiagonalFromLeft },
+    { "diagonal-up", Orientation::DiagonalFromRight },
+};
+
+} // namespace
+
+cli::Parsed<Request> parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption colors(QStringLiteral("colors"), QString(), QStringLiteral("LIST"));
+    const QCommandLineOption orientation(
+        QStringLiteral("orientation"), QString(), QStringLiteral("O"));
+    const QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("WxH"));
+    const QCommandLineOption output(
+        { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
+    const QCommandLineOption css(QStringLiteral("css"));
+    parser.addOptions({ colors, orientation, size, output, css });
+    if (auto stop = cli::parseOptions(parser, kCommand, arguments, kHelp))
+        return *stop;
+    if (!parser.positionalArguments().isEmpty())
+        return cli::usageError(kCommand,
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
+
+    Request request;
+    if (!parser.isSet(colors))
+        return cli::usageError(kCommand, QStringLiteral("--colors is needed"));
+    const QStringList items = cli::splitList(parser.value(colors));
+    if (items.size() < 2 || items.size() > 4)
+        return cli::badValue(kCommand, QStringLiteral("--colors"), parser.value(colors));
+    for (int i = 0; i < 4; ++i) {
+        // Stops past the last colour repeat it; the drawing never reaches them.
+        const QString &item = items[std::min<qsizetype>(i, items.size() - 1)];
+        const auto colour = cli::parseColour(item);
+        if (!colour)
+            return cli::badValue(kCommand, QStringLiteral("--colors"), item);
+        request.stops[i] = lineargradient::splitColor(*colour);
+    }
+    request.segments = int(items.size()) - 1;
+
+    if (!parser.isSet(orientation))
+        return cli::usageError(kCommand, QStringLiteral("--orientation is needed"));
+    const auto named = std::find_if(std::begin(kOrientations), std::end(kOrientations),
+        [&](const OrientationName &o) { return parser.value(orientation) == QLatin1String(o.name); });
+    if (named == std::end(kOrientations))
+        return cli::badValue(kCommand, QStringLiteral("--orientation"), parser.value(orientation));
+    request.orientation = named->orientation;
+    const bool diagonal = request.orientation == Orientation::DiagonalFromLeft
+        || request.orientation == Orientation::DiagonalFromRight;
+    if (diagonal && request.segments != 1)
+        return cli::usageError(kCommand,
+            QStringLiteral("--colors: a diagonal gradient takes two colours"));
+
+    request.css = parser.isSet(css);
+    request.output = parser.value(output);
+    if (parser.isSet(output) && request.output.isEmpty())
+        return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
+    if (request.output.isEmpty() && !request.css)
+        return cli::usageError(kCommand, QStringLiteral("-o FILE or --css is needed"));
+    if (!request.output.isEmpty()) {
+        if (!parser.isSet(size))
+            return cli::usageError(kCommand, QStringLiteral("--size is needed"));
+        const auto s = cli::parseSize(parser.value(size));
+        if (!s || !picturefile::fitsDecodeBudget(*s))
+            return cli::badValue(kCommand, QStringLiteral("--size"), parser.value(size));
+        request.size = *s;
+    }
+    return request;
+}
+
+QImage picture(const Request &request)
+{
+    // The window's surface has a one-pixel border around the drawing.
+    PictureBox surface;
+    surface.setBorder(true);
+    surface.resize(request.size + QSize(2, 2));
+    gradientsurface::prepare(surface);
+    gradientsurface::draw(surface, request.stops, request.segments, request.orientation);
+    return surface.image();
+}
+
+int run(const QStringList &arguments)
+{
+    const cli::Parsed<Request> parsed = parse(arguments);
+    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
+        return cli::finish(*stop);
+    const Request &request = std::get<Request>(parsed);
+    if (!request.output.isEmpty() && !bmpfile::save24(picture(request), request.output)) {
+        cli::printError(QStringLiteral("tintavo gradient: could not write '%1'\n").arg(request.output));
+        return cli::Failure;
+    }
+    if (request.css)
+        cli::printOut(lineargradient::css(request.orientation, request.stops, request.segments)
+            + QLatin1Char('\n'));
+    return cli::Success;
+}
+
+} // namespace gradientcommand
