@@ -139,11 +139,7 @@ private:
         return problem.isEmpty();
     }
 
-    void fail(const QString &message)
-    {
-        cli::printError(QStringLiteral("tintavo capture: %1\n").arg(message));
-        QCoreApplication::exit(cli::Failure);
-    }
+    void fail(const QString &message) { QCoreApplication::exit(cli::failure(kCommand, message)); }
 
     Request m_request;
     SettingsStore m_store;
@@ -172,16 +168,12 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption region(QStringLiteral("region"), QString(), QStringLiteral("X,Y,W,H"));
     const QCommandLineOption select(QStringLiteral("select"));
     const QCommandLineOption delay(QStringLiteral("delay"), QString(), QStringLiteral("S"));
-    const QCommandLineOption output(
-        { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
+    const QCommandLineOption output = cli::outputOption();
     const QCommandLineOption quality(QStringLiteral("quality"), QString(), QStringLiteral("Q"));
     const QCommandLineOption clipboard(QStringLiteral("clipboard"));
     parser.addOptions({ region, select, delay, output, quality, clipboard });
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, kHelp))
         return *stop;
-    if (!parser.positionalArguments().isEmpty())
-        return cli::usageError(kCommand,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
 
     Request request;
     if (parser.isSet(region) && parser.isSet(select))
@@ -223,12 +215,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
 int run(const QStringList &arguments)
 {
-    const cli::Parsed<Request> parsed = parse(arguments);
-    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
-        return cli::finish(*stop);
-    Capture capture(std::get<Request>(parsed));
-    capture.start();
-    return QApplication::exec();
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        Capture capture(request);
+        capture.start();
+        return QApplication::exec();
+    });
 }
 
 } // namespace capturecommand

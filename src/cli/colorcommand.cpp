@@ -65,11 +65,10 @@ QString formatted(int32_t colour, const QString &id)
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption format(
-        { QStringLiteral("f"), QStringLiteral("format") }, QString(), QStringLiteral("F"));
+    const QCommandLineOption format = formatOption();
     parser.addOption(format);
     if (auto stop = cli::parseOptions(
-            parser, kCommand, arguments, kHelp + QString::fromLatin1(kFormatHelp)))
+            parser, kCommand, arguments, kHelp + QString::fromLatin1(kFormatHelp), true))
         return *stop;
     const QStringList values = parser.positionalArguments();
     if (values.isEmpty())
@@ -86,6 +85,12 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         return *stop;
     request.formats = std::get<QStringList>(formats);
     return request;
+}
+
+QCommandLineOption formatOption()
+{
+    return QCommandLineOption(
+        QStringList { QStringLiteral("f"), QStringLiteral("format") }, QString(), QStringLiteral("F"));
 }
 
 cli::Parsed<QStringList> formatsOf(const QString &command, const QStringList &values)
@@ -117,11 +122,10 @@ QString output(const Request &request)
 
 int run(const QStringList &arguments)
 {
-    const cli::Parsed<Request> parsed = parse(arguments);
-    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
-        return cli::finish(*stop);
-    cli::printOut(output(std::get<Request>(parsed)));
-    return cli::Success;
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        cli::printOut(output(request));
+        return int(cli::Success);
+    });
 }
 
 } // namespace colorcommand

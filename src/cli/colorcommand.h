@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 
+#include <QCommandLineOption>
 #include <QStringList>
 
 #include <cstdint>
@@ -21,6 +22,8 @@ QStringList formatIds();
 
 cli::Parsed<Request> parse(const QStringList &arguments);
 
+// -f, --format F.
+QCommandLineOption formatOption();
 // The ids in the values of --format options (each may list several, separated by commas);
 // a usage error of the command naming an unknown one.
 cli::Parsed<QStringList> formatsOf(const QString &command, const QStringList &values);

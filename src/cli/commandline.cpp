@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "icon/picturefile.h"
 #include "picker/cssnotation.h"
 
 #include <QCommandLineParser>
@@ -21,7 +22,7 @@ Stop badValue(const QString &command, const QString &option, const QString &valu
 }
 
 std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &command,
-    const QStringList &arguments, const QString &help)
+    const QStringList &arguments, const QString &help, bool positional)
 {
     const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
     parser.addOption(helpOption);
@@ -32,6 +33,48 @@ std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &comm
         return usageError(command, parser.errorText());
     if (parser.isSet(helpOption))
         return Stop { Success, help };
+    if (!positional && !parser.positionalArguments().isEmpty())
+        return usageError(command,
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
+    return std::nullopt;
+}
+
+int failure(const QString &command, const QString &message)
+{
+    printError(QStringLiteral("tintavo %1: %2\n").arg(command, message));
+    return Failure;
+}
+
+QCommandLineOption outputOption()
+{
+    return QCommandLineOption(
+        QStringList { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
+}
+
+QList<QCommandLineOption> drawingOptions()
+{
+    return { QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
+        outputOption(), QCommandLineOption(QStringLiteral("css")) };
+}
+
+std::optional<Stop> readDrawingOutput(
+    const QCommandLineParser &parser, const QString &command, DrawingOutput &target)
+{
+    const QString size = QStringLiteral("size");
+    target.css = parser.isSet(QStringLiteral("css"));
+    target.output = parser.value(QStringLiteral("output"));
+    if (parser.isSet(QStringLiteral("output")) && target.output.isEmpty())
+        return badValue(command, QStringLiteral("--output"), target.output);
+    if (target.output.isEmpty() && !target.css)
+        return usageError(command, QStringLiteral("-o FILE or --css is needed"));
+    if (target.output.isEmpty())
+        return std::nullopt;
+    if (!parser.isSet(size))
+        return usageError(command, QStringLiteral("--size is needed"));
+    const auto s = parseSize(parser.value(size));
+    if (!s || !picturefile::fitsDecodeBudget(*s))
+        return badValue(command, QStringLiteral("--size"), parser.value(size));
+    target.size = *s;
     return std::nullopt;
 }
 

@@ -8,8 +8,9 @@
 #include <optional>
 #include <variant>
 
+#include <QCommandLineOption>
+
 class QCommandLineParser;
-class QImage;
 
 // What the commands share: exit statuses, the end of a parse that asks for no work (help, or a
 // usage error naming the bad argument), and readers for the values several commands take.
@@ -41,9 +42,42 @@ Stop usageError(const QString &command, const QString &message);
 Stop badValue(const QString &command, const QString &option, const QString &value);
 
 // Runs the parser over the arguments that follow the command's name. A stop when they ask for
-// help or when the parser refuses one of them; nothing when the options can be read.
+// help, when the parser refuses one of them, or when one is no option and the command takes
+// none (`positional` false); nothing when the options can be read.
 std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &command,
-    const QStringList &arguments, const QString &help);
+    const QStringList &arguments, const QString &help, bool positional = false);
+
+// Prints the stop's text where it belongs and gives its exit status.
+int finish(const Stop &stop);
+
+// Runs the work on the request, or ends with the stop the parse came to.
+template<class Request, class Work>
+int runParsed(const Parsed<Request> &parsed, Work work)
+{
+    if (const Stop *stop = std::get_if<Stop>(&parsed))
+        return finish(*stop);
+    return work(std::get<Request>(parsed));
+}
+
+// "tintavo COMMAND: message" on standard error; the failure status.
+int failure(const QString &command, const QString &message);
+
+// -o, --output FILE.
+QCommandLineOption outputOption();
+
+// Where a drawing goes: a picture of `size` written to `output`, its CSS printed, or both.
+struct DrawingOutput
+{
+    QSize size;
+    QString output; // empty: no picture
+    bool css = false;
+};
+// --size WxH, -o FILE and --css, for a parser that also has the others of the command.
+QList<QCommandLineOption> drawingOptions();
+// Reads them after a parse; a usage error of the command when they do not add up. The size
+// is checked against the memory a picture may take.
+std::optional<Stop> readDrawingOutput(
+    const QCommandLineParser &parser, const QString &command, DrawingOutput &target);
 
 // Any colour the picker reads, as 0x00BBGGRR.
 std::optional<int32_t> parseColour(const QString &text);
@@ -51,9 +85,6 @@ std::optional<int32_t> parseColour(const QString &text);
 std::optional<QSize> parseSize(const QString &text, int limit = 32767);
 // Items separated by commas outside parentheses, so "rgb(1, 2, 3),#fff" is two colours.
 QStringList splitList(const QString &text);
-
-// Prints the stop's text where it belongs and gives its exit status.
-int finish(const Stop &stop);
 
 void printOut(const QString &text);
 void printError(const QString &text);

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <memory>
 
@@ -19,9 +18,10 @@ namespace commands {
 
 namespace {
 
-// What a command needs to run: nothing of Qt's application, an image-drawing application
-// without any display, widgets without any display, or the session's screen.
-enum class Needs { Nothing, Images, Widgets, Screen };
+// What a command needs to run: nothing of Qt's application, Qt's core (image readers found
+// as plugins), widgets without any display, or the session's screen. Pictures are read,
+// drawn and written without any platform at all, which keeps the start short.
+enum class Needs { Nothing, Core, Widgets, Screen };
 
 struct Command
 {
@@ -43,8 +43,8 @@ const Command kCommands[] = {
     { "pick", Needs::Screen, check<pickcommand::parse>, pickcommand::run },
     { "capture", Needs::Screen, check<capturecommand::parse>, capturecommand::run },
     { "gradient", Needs::Widgets, check<gradientcommand::parse>, gradientcommand::run },
-    { "sphere", Needs::Images, check<spherecommand::parse>, spherecommand::run },
-    { "icon", Needs::Images, check<iconcommand::parse>, iconcommand::run },
+    { "sphere", Needs::Core, check<spherecommand::parse>, spherecommand::run },
+    { "icon", Needs::Core, check<iconcommand::parse>, iconcommand::run },
 };
 
 const QString kHelp = QStringLiteral(
@@ -73,14 +73,14 @@ const Command *find(const QString &name)
 
 std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char **argv)
 {
-    // The commands that draw never open a window: they run over SSH and in CI.
-    if (needs == Needs::Images || needs == Needs::Widgets)
+    // The gradient's surface is a widget that is never shown: it runs over SSH and in CI.
+    if (needs == Needs::Widgets)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     switch (needs) {
     case Needs::Nothing:
         return nullptr;
-    case Needs::Images:
-        return std::make_unique<QGuiApplication>(argc, argv);
+    case Needs::Core:
+        return std::make_unique<QCoreApplication>(argc, argv);
     case Needs::Widgets:
     case Needs::Screen:
         return std::make_unique<QApplication>(argc, argv);
@@ -129,8 +129,7 @@ int run(int &argc, char **argv)
         return cli::finish(*stop);
     if (command->needs == Needs::Screen && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        cli::printError(QStringLiteral("tintavo %1: no desktop session to read the screen of\n").arg(first));
-        return cli::Failure;
+        return cli::failure(first, QStringLiteral("no desktop session to read the screen of"));
     }
     const auto application = makeApplication(command->needs, argc, argv);
     if (application)

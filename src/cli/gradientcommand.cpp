@@ -2,7 +2,6 @@
 
 #include "gradient/bmpfile.h"
 #include "gradient/gradientsurface.h"
-#include "icon/picturefile.h"
 #include "platform/picturebox.h"
 
 #include <QCommandLineParser>
@@ -51,16 +50,10 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption colors(QStringLiteral("colors"), QString(), QStringLiteral("LIST"));
     const QCommandLineOption orientation(
         QStringLiteral("orientation"), QString(), QStringLiteral("O"));
-    const QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("WxH"));
-    const QCommandLineOption output(
-        { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
-    const QCommandLineOption css(QStringLiteral("css"));
-    parser.addOptions({ colors, orientation, size, output, css });
+    parser.addOptions({ colors, orientation });
+    parser.addOptions(cli::drawingOptions());
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, kHelp))
         return *stop;
-    if (!parser.positionalArguments().isEmpty())
-        return cli::usageError(kCommand,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
 
     Request request;
     if (!parser.isSet(colors))
@@ -91,20 +84,8 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         return cli::usageError(kCommand,
             QStringLiteral("--colors: a diagonal gradient takes two colours"));
 
-    request.css = parser.isSet(css);
-    request.output = parser.value(output);
-    if (parser.isSet(output) && request.output.isEmpty())
-        return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
-    if (request.output.isEmpty() && !request.css)
-        return cli::usageError(kCommand, QStringLiteral("-o FILE or --css is needed"));
-    if (!request.output.isEmpty()) {
-        if (!parser.isSet(size))
-            return cli::usageError(kCommand, QStringLiteral("--size is needed"));
-        const auto s = cli::parseSize(parser.value(size));
-        if (!s || !picturefile::fitsDecodeBudget(*s))
-            return cli::badValue(kCommand, QStringLiteral("--size"), parser.value(size));
-        request.size = *s;
-    }
+    if (auto stop = cli::readDrawingOutput(parser, kCommand, request.target))
+        return *stop;
     return request;
 }
 
@@ -113,7 +94,7 @@ QImage picture(const Request &request)
     // The window's surface has a one-pixel border around the drawing.
     PictureBox surface;
     surface.setBorder(true);
-    surface.resize(request.size + QSize(2, 2));
+    surface.resize(request.target.size + QSize(2, 2));
     gradientsurface::prepare(surface);
     gradientsurface::draw(surface, request.stops, request.segments, request.orientation);
     return surface.image();
@@ -121,18 +102,15 @@ QImage picture(const Request &request)
 
 int run(const QStringList &arguments)
 {
-    const cli::Parsed<Request> parsed = parse(arguments);
-    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
-        return cli::finish(*stop);
-    const Request &request = std::get<Request>(parsed);
-    if (!request.output.isEmpty() && !bmpfile::save24(picture(request), request.output)) {
-        cli::printError(QStringLiteral("tintavo gradient: could not write '%1'\n").arg(request.output));
-        return cli::Failure;
-    }
-    if (request.css)
-        cli::printOut(lineargradient::css(request.orientation, request.stops, request.segments)
-            + QLatin1Char('\n'));
-    return cli::Success;
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        const cli::DrawingOutput &target = request.target;
+        if (!target.output.isEmpty() && !bmpfile::save24(picture(request), target.output))
+            return cli::failure(kCommand, QStringLiteral("could not write '%1'").arg(target.output));
+        if (target.css)
+            cli::printOut(lineargradient::css(request.orientation, request.stops, request.segments)
+                + QLatin1Char('\n'));
+        return int(cli::Success);
+    });
 }
 
 } // namespace gradientcommand

@@ -3,8 +3,9 @@
 #include "cli/commandline.h"
 #include "gradient/lineargradient.h"
 
-#include <QSize>
 #include <QString>
+
+class QImage;
 
 // tintavo gradient: the linear gradient window's drawing on a surface of a given size, saved
 // as the window saves it, and its CSS.
@@ -15,9 +16,7 @@ struct Request
     lineargradient::Stops stops {};
     int segments = 1;
     lineargradient::Orientation orientation = lineargradient::Orientation::Horizontal;
-    QSize size;
-    QString output; // empty: no picture
-    bool css = false;
+    cli::DrawingOutput target;
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);

@@ -32,13 +32,12 @@ const QString kHelp = QStringLiteral(
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption output(
-        { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
+    const QCommandLineOption output = cli::outputOption();
     const QCommandLineOption depth(QStringLiteral("depth"), QString(), QStringLiteral("N"));
     const QCommandLineOption transparent(
         QStringLiteral("transparent"), QString(), QStringLiteral("C"));
     parser.addOptions({ output, depth, transparent });
-    if (auto stop = cli::parseOptions(parser, kCommand, arguments, kHelp))
+    if (auto stop = cli::parseOptions(parser, kCommand, arguments, kHelp, true))
         return *stop;
 
     const QStringList inputs = parser.positionalArguments();
@@ -68,25 +67,18 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
 int run(const QStringList &arguments)
 {
-    const cli::Parsed<Request> parsed = parse(arguments);
-    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
-        return cli::finish(*stop);
-    const Request &request = std::get<Request>(parsed);
-
-    const QImage picture = picturefile::load(request.input);
-    if (picture.isNull()) {
-        cli::printError(QStringLiteral("tintavo icon: could not read a picture from '%1'\n")
-                            .arg(request.input));
-        return cli::Failure;
-    }
-    const int32_t transparent
-        = request.transparent.value_or(iconsource::proposedTransparentColor(picture));
-    if (!modPic2Ico::SaveIcon(iconsource::sourcePixels(picture), request.output,
-            iconsource::kIconSize, request.depth, transparent, true)) {
-        cli::printError(QStringLiteral("tintavo icon: could not write '%1'\n").arg(request.output));
-        return cli::Failure;
-    }
-    return cli::Success;
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        const QImage picture = picturefile::load(request.input);
+        if (picture.isNull())
+            return cli::failure(
+                kCommand, QStringLiteral("could not read a picture from '%1'").arg(request.input));
+        const int32_t transparent
+            = request.transparent.value_or(iconsource::proposedTransparentColor(picture));
+        if (!modPic2Ico::SaveIcon(iconsource::sourcePixels(picture), request.output,
+                iconsource::kIconSize, request.depth, transparent, true))
+            return cli::failure(kCommand, QStringLiteral("could not write '%1'").arg(request.output));
+        return int(cli::Success);
+    });
 }
 
 } // namespace iconcommand

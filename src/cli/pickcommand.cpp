@@ -48,8 +48,7 @@ private:
     void desktopReady(const Screen::DesktopPicture &picture)
     {
         if (picture.outcome != Screen::Outcome::Read || picture.image.isNull()) {
-            cli::printError(QStringLiteral("tintavo pick: the screen could not be read\n"));
-            QCoreApplication::exit(cli::Failure);
+            QCoreApplication::exit(cli::failure(kCommand, QStringLiteral("the screen could not be read")));
             return;
         }
         Screen &screen = ScreenServices::current().screen();
@@ -60,8 +59,7 @@ private:
             m_overlays << overlay;
             connect(overlay, &PickOverlay::cancelled, this, [this] {
                 closeOverlays();
-                cli::printError(QStringLiteral("tintavo pick: cancelled\n"));
-                QCoreApplication::exit(cli::Failure);
+                QCoreApplication::exit(cli::failure(kCommand, QStringLiteral("cancelled")));
             });
             connect(overlay, &PickOverlay::picked, this, [this, overlay](QPoint at) {
                 const int32_t colour = fromQRgb(overlay->frozenPart(QRect(at, QSize(1, 1))).pixel(0, 0));
@@ -95,15 +93,11 @@ private:
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption format(
-        { QStringLiteral("f"), QStringLiteral("format") }, QString(), QStringLiteral("F"));
+    const QCommandLineOption format = colorcommand::formatOption();
     parser.addOption(format);
     if (auto stop = cli::parseOptions(
             parser, kCommand, arguments, kHelp + QString::fromLatin1(colorcommand::kFormatHelp)))
         return *stop;
-    if (!parser.positionalArguments().isEmpty())
-        return cli::usageError(kCommand,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
     const cli::Parsed<QStringList> formats = colorcommand::formatsOf(kCommand, parser.values(format));
     if (const auto *stop = std::get_if<cli::Stop>(&formats))
         return *stop;
@@ -112,12 +106,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
 int run(const QStringList &arguments)
 {
-    const cli::Parsed<Request> parsed = parse(arguments);
-    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
-        return cli::finish(*stop);
-    Pick pick(std::get<Request>(parsed));
-    pick.start();
-    return QApplication::exec();
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        Pick pick(request);
+        pick.start();
+        return QApplication::exec();
+    });
 }
 
 } // namespace pickcommand

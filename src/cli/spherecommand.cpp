@@ -3,7 +3,6 @@
 #include "gradient/bmpfile.h"
 #include "gradient/modspheric.h"
 #include "gradient/spherecss.h"
-#include "icon/picturefile.h"
 #include "platform/colorconv.h"
 
 #include <QCommandLineParser>
@@ -44,23 +43,17 @@ const QString kHelp = QStringLiteral(
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("WxH"));
     const QCommandLineOption centre(
-        { QStringLiteral("centre"), QStringLiteral("center") }, QString(), QStringLiteral("C"));
+        QStringList { QStringLiteral("centre"), QStringLiteral("center") }, QString(), QStringLiteral("C"));
     const QCommandLineOption rim(QStringLiteral("rim"), QString(), QStringLiteral("C"));
     const QCommandLineOption sphere(QStringLiteral("sphere"), QString(), QStringLiteral("WxH"));
-    const QCommandLineOption output(
-        { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
-    const QCommandLineOption css(QStringLiteral("css"));
-    parser.addOptions({ size, centre, rim, sphere, output, css });
+    parser.addOptions({ centre, rim, sphere });
+    parser.addOptions(cli::drawingOptions());
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, kHelp))
         return *stop;
-    if (!parser.positionalArguments().isEmpty())
-        return cli::usageError(kCommand,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
 
     Request request;
-    for (const auto &[option, name, target] :
+    for (const auto &[option, name, into] :
         { std::tuple { &centre, QStringLiteral("--centre"), &request.centre },
             std::tuple { &rim, QStringLiteral("--rim"), &request.rim } }) {
         if (!parser.isSet(*option))
@@ -68,7 +61,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         const auto colour = cli::parseColour(parser.value(*option));
         if (!colour)
             return cli::badValue(kCommand, name, parser.value(*option));
-        *target = *colour;
+        *into = *colour;
     }
     if (!parser.isSet(sphere))
         return cli::usageError(kCommand, QStringLiteral("--sphere is needed"));
@@ -77,57 +70,37 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         return cli::badValue(kCommand, QStringLiteral("--sphere"), parser.value(sphere));
     request.sphere = *sphereSize;
 
-    request.css = parser.isSet(css);
-    request.output = parser.value(output);
-    if (parser.isSet(output) && request.output.isEmpty())
-        return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
-    if (request.output.isEmpty() && !request.css)
-        return cli::usageError(kCommand, QStringLiteral("-o FILE or --css is needed"));
-    if (!request.output.isEmpty()) {
-        if (!parser.isSet(size))
-            return cli::usageError(kCommand, QStringLiteral("--size is needed"));
-        const auto s = cli::parseSize(parser.value(size));
-        if (!s || !picturefile::fitsDecodeBudget(*s))
-            return cli::badValue(kCommand, QStringLiteral("--size"), parser.value(size));
-        request.surface = *s;
-    }
+    if (auto stop = cli::readDrawingOutput(parser, kCommand, request.target))
+        return *stop;
     return request;
 }
 
 int run(const QStringList &arguments)
 {
-    const cli::Parsed<Request> parsed = parse(arguments);
-    if (const auto *stop = std::get_if<cli::Stop>(&parsed))
-        return cli::finish(*stop);
-    const Request &request = std::get<Request>(parsed);
-    const modSpheric::SphereRect rect { 0, 0, request.sphere.width(), request.sphere.height() };
-    modSpheric::SpherePlan plan;
-    if (modSpheric::planSphere(
-            rect, kPercentage, kStartAngle, kEndAngle, request.centre, request.rim, plan)
-        != modSpheric::SphereError::None) {
-        cli::printError(QStringLiteral("tintavo sphere: a sphere of %1 x %2 cannot be drawn\n")
-                            .arg(request.sphere.width())
-                            .arg(request.sphere.height()));
-        return cli::Failure;
-    }
-    if (!request.output.isEmpty()) {
-        QImage surface(request.surface, QImage::Format_RGB32);
-        surface.fill(toQRgb(kSurfaceColour));
-        const modSpheric::SphereError error = modSpheric::DrawSphere(surface, rect, kPercentage,
-            kStartAngle, kEndAngle, request.centre, request.rim);
-        if (error != modSpheric::SphereError::None) {
-            cli::printError(QStringLiteral("tintavo sphere: the sphere could not be drawn\n"));
-            return cli::Failure;
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        const modSpheric::SphereRect rect { 0, 0, request.sphere.width(), request.sphere.height() };
+        modSpheric::SpherePlan plan;
+        if (modSpheric::planSphere(
+                rect, kPercentage, kStartAngle, kEndAngle, request.centre, request.rim, plan)
+            != modSpheric::SphereError::None)
+            return cli::failure(kCommand, QStringLiteral("a sphere of %1 x %2 cannot be drawn")
+                                              .arg(request.sphere.width())
+                                              .arg(request.sphere.height()));
+        const cli::DrawingOutput &target = request.target;
+        if (!target.output.isEmpty()) {
+            QImage surface(target.size, QImage::Format_RGB32);
+            surface.fill(toQRgb(kSurfaceColour));
+            if (modSpheric::DrawSphere(surface, rect, kPercentage, kStartAngle, kEndAngle,
+                    request.centre, request.rim)
+                != modSpheric::SphereError::None)
+                return cli::failure(kCommand, QStringLiteral("the sphere could not be drawn"));
+            if (!bmpfile::save24(surface, target.output))
+                return cli::failure(kCommand, QStringLiteral("could not write '%1'").arg(target.output));
         }
-        if (!bmpfile::save24(surface, request.output)) {
-            cli::printError(
-                QStringLiteral("tintavo sphere: could not write '%1'\n").arg(request.output));
-            return cli::Failure;
-        }
-    }
-    if (request.css)
-        cli::printOut(spherecss::css(plan, request.centre, request.rim) + QLatin1Char('\n'));
-    return cli::Success;
+        if (target.css)
+            cli::printOut(spherecss::css(plan, request.centre, request.rim) + QLatin1Char('\n'));
+        return int(cli::Success);
+    });
 }
 
 } // namespace spherecommand

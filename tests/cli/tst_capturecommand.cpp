@@ -2,29 +2,15 @@
 #include "platform/colorconv.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "support/programrun.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run tintavo(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(TINTAVO_BINARY), arguments);
-    if (!p.waitForFinished(60000))
-        return {};
-    return { p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError()) };
-}
+ProgramRun tintavo(const QStringList &arguments) { return runTintavo(arguments, true); }
 
 } // namespace
 
@@ -64,7 +50,7 @@ private slots:
             QStringLiteral("150,170,211,77") };
         if (!name.isEmpty())
             arguments << QStringLiteral("-o") << dir.filePath(name);
-        const Run r = tintavo(arguments);
+        const ProgramRun r = tintavo(arguments);
         QCOMPARE(r.status, 0);
         QImage shot;
         if (name.isEmpty())
@@ -83,7 +69,7 @@ private slots:
 
     void regionOutsideTheDesktopFails()
     {
-        const Run r = tintavo({ QStringLiteral("capture"), QStringLiteral("--region"),
+        const ProgramRun r = tintavo({ QStringLiteral("capture"), QStringLiteral("--region"),
             QStringLiteral("5000,0,10,10") });
         QCOMPARE(r.status, 1);
         QVERIFY(r.out.isEmpty());

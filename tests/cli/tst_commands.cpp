@@ -4,6 +4,7 @@
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "support/namedcontrol.h"
+#include "support/programrun.h"
 #include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
 
@@ -12,34 +13,15 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
+using Run = ProgramRun;
 
-// The installed program as a user runs it: no display at all.
-Run tintavo(const QStringList &arguments)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TINTAVO_BINARY), arguments);
-    if (!p.waitForFinished(60000))
-        return {};
-    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-        QString::fromUtf8(p.readAllStandardError()) };
-}
+// The program as a user runs it over SSH: no display at all.
+Run tintavo(const QStringList &arguments) { return runTintavo(arguments, false); }
 
 QByteArray bytesOf(const QString &path)
 {

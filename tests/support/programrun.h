@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The built program run as a user runs it, to its end.
+struct ProgramRun
+{
+    int status = -1; // -1: it crashed or did not end within a minute
+    QByteArray out;
+    QString err;
+};
+
+// With `display` false, as over SSH: no X or Wayland display, no platform chosen.
+inline ProgramRun runTintavo(const QStringList &arguments, bool display)
+{
+    QProcess p;
+    if (!display) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+    }
+    p.start(QStringLiteral(TINTAVO_BINARY), arguments);
+    if (!p.waitForFinished(60000))
+        return {};
+    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+        QString::fromUtf8(p.readAllStandardError()) };
+}
