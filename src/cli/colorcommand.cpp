@@ -1,5 +1,6 @@
 #include "cli/colorcommand.h"
 
+#include "cli/clitexts.h"
 #include "picker/colorvalue.h"
 #include "picker/cssnotation.h"
 
@@ -24,17 +25,37 @@ constexpr OwnFormat kOwnFormats[] = {
     { "decimal", colorvalue::LongData },
 };
 
-const QString kHelp = QStringLiteral(
-    "Usage: tintavo color VALUE [--format F]...\n"
-    "\n"
-    "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
-    "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
-    "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() or a CSS colour name.\n"
-    "\n"
-    "Options:\n"
-    "  -f, --format F  print only this notation (repeat, or separate with commas)\n"
-    "  -h, --help      show this help\n"
-    "\n");
+const CaptionRow kHelp { "Help",
+        "Usage: tintavo color VALUE [--format F]...\n"
+        "\n"
+        "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
+        "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
+        "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() or a CSS colour name.\n"
+        "\n"
+        "Options:\n"
+        "  -f, --format F  print only this notation (repeat, or separate with commas)\n"
+        "  -h, --help      show this help\n"
+        "\n",
+        "Utilisation : tintavo color VALEUR [--format F]...\n"
+        "\n"
+        "Affiche une couleur dans toutes les notations, ou dans celles choisies, une par ligne.\n"
+        "VALEUR est toute notation que lit la pipette : décimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
+        "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() ou un nom de couleur CSS.\n"
+        "\n"
+        "Options :\n"
+        "  -f, --format F  n'afficher que cette notation (à répéter, ou séparées par des virgules)\n"
+        "  -h, --help      afficher cette aide\n"
+        "\n",
+        "Uso: tintavo color VALOR [--format F]...\n"
+        "\n"
+        "Muestra un color en todas las notaciones, o solo en las elegidas, una por línea.\n"
+        "VALOR es cualquier notación que lee la pipeta: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
+        "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() o un nombre de color CSS.\n"
+        "\n"
+        "Opciones:\n"
+        "  -f, --format F  mostrar solo esta notación (repetida, o separadas por comas)\n"
+        "  -h, --help      mostrar esta ayuda\n"
+        "\n" };
 
 } // namespace
 
@@ -68,16 +89,16 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption format = formatOption();
     parser.addOption(format);
     if (auto stop = cli::parseOptions(
-            parser, kCommand, arguments, kHelp + QString::fromLatin1(kFormatHelp), true))
+            parser, kCommand, arguments, cli::say(kHelp) + QString::fromLatin1(kFormatHelp), true))
         return *stop;
     const QStringList values = parser.positionalArguments();
     if (values.isEmpty())
-        return cli::usageError(kCommand, QStringLiteral("a colour VALUE is needed"));
+        return cli::usageError(kCommand, cli::say(clitexts::kColourNeeded));
     if (values.size() > 1)
-        return cli::usageError(kCommand, QStringLiteral("unexpected argument '%1'").arg(values[1]));
+        return cli::usageError(kCommand, cli::say(clitexts::kUnexpected).arg(values[1]));
     const auto colour = cli::parseColour(values[0]);
     if (!colour)
-        return cli::usageError(kCommand, QStringLiteral("'%1' is no colour").arg(values[0]));
+        return cli::usageError(kCommand, cli::say(clitexts::kNoColour).arg(values[0]));
     Request request;
     request.colour = *colour;
     const cli::Parsed<QStringList> formats = formatsOf(kCommand, parser.values(format));

@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "cli/clitexts.h"
 #include "icon/picturefile.h"
 #include "picker/cssnotation.h"
 
@@ -13,12 +14,12 @@ namespace cli {
 Stop usageError(const QString &command, const QString &message)
 {
     return { UsageError,
-        QStringLiteral("tintavo %1: %2\nTry 'tintavo %1 --help'.\n").arg(command, message) };
+        QStringLiteral("tintavo %1: %2\n%3\n").arg(command, message, say(clitexts::kTryHelp).arg(command)) };
 }
 
 Stop badValue(const QString &command, const QString &option, const QString &value)
 {
-    return usageError(command, QStringLiteral("bad value for %1: '%2'").arg(option, value));
+    return usageError(command, say(clitexts::kBadValue).arg(option, value));
 }
 
 std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &command,
@@ -35,7 +36,7 @@ std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &comm
         return Stop { Success, help };
     if (!positional && !parser.positionalArguments().isEmpty())
         return usageError(command,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
+            say(clitexts::kUnexpected).arg(parser.positionalArguments()[0]));
     return std::nullopt;
 }
 
@@ -60,22 +61,37 @@ QList<QCommandLineOption> drawingOptions()
 std::optional<Stop> readDrawingOutput(
     const QCommandLineParser &parser, const QString &command, DrawingOutput &target)
 {
-    const QString size = QStringLiteral("size");
+    QString size = QStringLiteral("size");
     target.css = parser.isSet(QStringLiteral("css"));
     target.output = parser.value(QStringLiteral("output"));
     if (parser.isSet(QStringLiteral("output")) && target.output.isEmpty())
         return badValue(command, QStringLiteral("--output"), target.output);
     if (target.output.isEmpty() && !target.css)
-        return usageError(command, QStringLiteral("-o FILE or --css is needed"));
+        return usageError(command, say(clitexts::kOutputOrCss));
     if (target.output.isEmpty())
         return std::nullopt;
     if (!parser.isSet(size))
-        return usageError(command, QStringLiteral("--size is needed"));
+        return usageError(command, say(clitexts::kNeeded).arg(size.prepend(QStringLiteral("--"))));
     const auto s = parseSize(parser.value(size));
     if (!s || !picturefile::fitsDecodeBudget(*s))
         return badValue(command, QStringLiteral("--size"), parser.value(size));
     target.size = *s;
     return std::nullopt;
+}
+
+QString say(const CaptionRow &row)
+{
+    QByteArray locale = qgetenv("LC_ALL");
+    if (locale.isEmpty())
+        locale = qgetenv("LC_MESSAGES");
+    if (locale.isEmpty())
+        locale = qgetenv("LANG");
+    Language language = Language::English;
+    if (locale.startsWith("fr"))
+        language = Language::French;
+    else if (locale.startsWith("es"))
+        language = Language::Spanish;
+    return captionOf(row, language);
 }
 
 std::optional<int32_t> parseColour(const QString &text) { return cssnotation::parse(text); }

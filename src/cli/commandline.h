@@ -10,6 +10,8 @@
 
 #include <QCommandLineOption>
 
+struct CaptionRow;
+
 class QCommandLineParser;
 
 // What the commands share: exit statuses, the end of a parse that asks for no work (help, or a
@@ -78,6 +80,9 @@ QList<QCommandLineOption> drawingOptions();
 // is checked against the memory a picture may take.
 std::optional<Stop> readDrawingOutput(
     const QCommandLineParser &parser, const QString &command, DrawingOutput &target);
+
+// A message in the language of the locale.
+QString say(const CaptionRow &row);
 
 // Any colour the picker reads, as 0x00BBGGRR.
 std::optional<int32_t> parseColour(const QString &text);

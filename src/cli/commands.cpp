@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/capturecommand.h"
+#include "cli/clitexts.h"
 #include "cli/colorcommand.h"
 #include "cli/commandline.h"
 #include "cli/gradientcommand.h"
@@ -47,21 +48,49 @@ const Command kCommands[] = {
     { "icon", Needs::Core, check<iconcommand::parse>, iconcommand::run },
 };
 
-const QString kHelp = QStringLiteral(
-    "Usage: tintavo [COMMAND [OPTIONS]]\n"
-    "\n"
-    "Without a command, opens the launcher. Commands:\n"
-    "  color VALUE      print a colour in every notation\n"
-    "  pick             pick a colour on the screen with the pipette\n"
-    "  capture          capture the screen, a region of it, or a region drawn\n"
-    "  gradient ...     draw a linear gradient into a bitmap\n"
-    "  sphere ...       draw a spherical gradient into a bitmap\n"
-    "  icon IN -o OUT   convert a picture into a 32 x 32 icon\n"
-    "\n"
-    "  -h, --help       show this help; 'tintavo COMMAND --help' for a command's\n"
-    "  --version        show the version\n"
-    "\n"
-    "Exit status: 0 done, 1 failure, 2 bad arguments.\n");
+const CaptionRow kHelp { "Help",
+        "Usage: tintavo [COMMAND [OPTIONS]]\n"
+        "\n"
+        "Without a command, opens the launcher. Commands:\n"
+        "  color VALUE      print a colour in every notation\n"
+        "  pick             pick a colour on the screen with the pipette\n"
+        "  capture          capture the screen, a region of it, or a region drawn\n"
+        "  gradient ...     draw a linear gradient into a bitmap\n"
+        "  sphere ...       draw a spherical gradient into a bitmap\n"
+        "  icon IN -o OUT   convert a picture into a 32 x 32 icon\n"
+        "\n"
+        "  -h, --help       show this help; 'tintavo COMMAND --help' for a command's\n"
+        "  --version        show the version\n"
+        "\n"
+        "Exit status: 0 done, 1 failure, 2 bad arguments.\n",
+        "Utilisation : tintavo [COMMANDE [OPTIONS]]\n"
+        "\n"
+        "Sans commande, ouvre le lanceur. Commandes :\n"
+        "  color VALEUR     afficher une couleur dans toutes les notations\n"
+        "  pick             choisir une couleur à l'écran avec la pipette\n"
+        "  capture          capturer l'écran, une zone, ou une zone tracée\n"
+        "  gradient ...     dessiner un dégradé linéaire dans un bitmap\n"
+        "  sphere ...       dessiner un dégradé sphérique dans un bitmap\n"
+        "  icon E -o S      convertir une image en icône 32 x 32\n"
+        "\n"
+        "  -h, --help       afficher cette aide ; « tintavo COMMANDE --help » pour une commande\n"
+        "  --version        afficher la version\n"
+        "\n"
+        "Code de sortie : 0 fait, 1 échec, 2 arguments incorrects.\n",
+        "Uso: tintavo [ORDEN [OPCIONES]]\n"
+        "\n"
+        "Sin orden, abre el lanzador. Órdenes:\n"
+        "  color VALOR      mostrar un color en todas las notaciones\n"
+        "  pick             elegir un color en la pantalla con la pipeta\n"
+        "  capture          capturar la pantalla, una zona, o una zona trazada\n"
+        "  gradient ...     dibujar un degradado lineal en un mapa de bits\n"
+        "  sphere ...       dibujar un degradado esférico en un mapa de bits\n"
+        "  icon E -o S      convertir una imagen en un icono de 32 x 32\n"
+        "\n"
+        "  -h, --help       mostrar esta ayuda; «tintavo ORDEN --help» para una orden\n"
+        "  --version        mostrar la versión\n"
+        "\n"
+        "Estado de salida: 0 hecho, 1 fallo, 2 argumentos incorrectos.\n" };
 
 const Command *find(const QString &name)
 {
@@ -113,7 +142,7 @@ int run(int &argc, char **argv)
     const QStringList arguments = argumentsOf(argc, argv);
     const QString first = arguments.value(0);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        cli::printOut(kHelp);
+        cli::printOut(cli::say(kHelp));
         return cli::Success;
     }
     if (first == QLatin1String("--version")) {
@@ -122,14 +151,15 @@ int run(int &argc, char **argv)
     }
     const Command *command = find(first);
     if (!command) {
-        cli::printError(QStringLiteral("tintavo: unknown command '%1'\nTry 'tintavo --help'.\n").arg(first));
+        cli::printError(QStringLiteral("tintavo: %1\n%2\n")
+                            .arg(cli::say(clitexts::kUnknownCommand).arg(first), cli::say(clitexts::kTryMainHelp)));
         return cli::UsageError;
     }
     if (const auto stop = command->check(arguments.mid(1)))
         return cli::finish(*stop);
     if (command->needs == Needs::Screen && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return cli::failure(first, QStringLiteral("no desktop session to read the screen of"));
+        return cli::failure(first, cli::say(clitexts::kNoSession));
     }
     const auto application = makeApplication(command->needs, argc, argv);
     if (application)

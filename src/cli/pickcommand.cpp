@@ -1,5 +1,6 @@
 #include "cli/pickcommand.h"
 
+#include "cli/clitexts.h"
 #include "cli/colorcommand.h"
 #include "picker/pickoverlay.h"
 #include "platform/colorconv.h"
@@ -17,17 +18,37 @@ namespace {
 
 const QString kCommand = QStringLiteral("pick");
 
-const QString kHelp = QStringLiteral(
-    "Usage: tintavo pick [--format F]...\n"
-    "\n"
-    "Freezes the screen and shows the pipette with its loupe: the arrow keys move one pixel\n"
-    "(Shift: ten), a click or Enter picks, Esc cancels (exit status 1). Prints the colour as\n"
-    "hex, or in the chosen notations, one per line.\n"
-    "\n"
-    "Options:\n"
-    "  -f, --format F  print this notation (repeat, or separate with commas)\n"
-    "  -h, --help      show this help\n"
-    "\n");
+const CaptionRow kHelp { "Help",
+        "Usage: tintavo pick [--format F]...\n"
+        "\n"
+        "Freezes the screen and shows the pipette with its loupe: the arrow keys move one pixel\n"
+        "(Shift: ten), a click or Enter picks, Esc cancels (exit status 1). Prints the colour as\n"
+        "hex, or in the chosen notations, one per line.\n"
+        "\n"
+        "Options:\n"
+        "  -f, --format F  print this notation (repeat, or separate with commas)\n"
+        "  -h, --help      show this help\n"
+        "\n",
+        "Utilisation : tintavo pick [--format F]...\n"
+        "\n"
+        "Fige l'écran et montre la pipette avec sa loupe : les flèches déplacent d'un pixel\n"
+        "(Maj : dix), un clic ou Entrée choisit, Échap annule (code de sortie 1). Affiche la couleur\n"
+        "en hexadécimal, ou dans les notations choisies, une par ligne.\n"
+        "\n"
+        "Options :\n"
+        "  -f, --format F  afficher cette notation (à répéter, ou séparées par des virgules)\n"
+        "  -h, --help      afficher cette aide\n"
+        "\n",
+        "Uso: tintavo pick [--format F]...\n"
+        "\n"
+        "Congela la pantalla y muestra la pipeta con su lupa: las flechas mueven un píxel\n"
+        "(Mayús: diez), un clic o Intro elige, Esc cancela (estado de salida 1). Muestra el color\n"
+        "en hexadecimal, o en las notaciones elegidas, una por línea.\n"
+        "\n"
+        "Opciones:\n"
+        "  -f, --format F  mostrar esta notación (repetida, o separadas por comas)\n"
+        "  -h, --help      mostrar esta ayuda\n"
+        "\n" };
 
 // Shows one overlay per monitor over a frozen copy of the desktop and prints what is picked.
 class Pick : public QObject
@@ -48,7 +69,7 @@ private:
     void desktopReady(const Screen::DesktopPicture &picture)
     {
         if (picture.outcome != Screen::Outcome::Read || picture.image.isNull()) {
-            QCoreApplication::exit(cli::failure(kCommand, QStringLiteral("the screen could not be read")));
+            QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kScreenUnread)));
             return;
         }
         Screen &screen = ScreenServices::current().screen();
@@ -59,7 +80,7 @@ private:
             m_overlays << overlay;
             connect(overlay, &PickOverlay::cancelled, this, [this] {
                 closeOverlays();
-                QCoreApplication::exit(cli::failure(kCommand, QStringLiteral("cancelled")));
+                QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kCancelled)));
             });
             connect(overlay, &PickOverlay::picked, this, [this, overlay](QPoint at) {
                 const int32_t colour = fromQRgb(overlay->frozenPart(QRect(at, QSize(1, 1))).pixel(0, 0));
@@ -96,7 +117,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption format = colorcommand::formatOption();
     parser.addOption(format);
     if (auto stop = cli::parseOptions(
-            parser, kCommand, arguments, kHelp + QString::fromLatin1(colorcommand::kFormatHelp)))
+            parser, kCommand, arguments, cli::say(kHelp) + QString::fromLatin1(colorcommand::kFormatHelp)))
         return *stop;
     const cli::Parsed<QStringList> formats = colorcommand::formatsOf(kCommand, parser.values(format));
     if (const auto *stop = std::get_if<cli::Stop>(&formats))

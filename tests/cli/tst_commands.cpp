@@ -108,6 +108,17 @@ private slots:
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
+    void messagesFollowTheLocale()
+    {
+        const QStringList arguments { QStringLiteral("icon"), QStringLiteral("star.bmp"), QStringLiteral("--depth"),
+            QStringLiteral("3"), QStringLiteral("-o"), QStringLiteral("x.ico") };
+        QCOMPARE(runTintavo(arguments, false, QStringLiteral("fr_FR.UTF-8")).err,
+            QStringLiteral("tintavo icon: valeur incorrecte pour --depth : « 3 »\nEssayez « tintavo icon --help ».\n"));
+        QCOMPARE(runTintavo(arguments, false, QStringLiteral("es_ES.UTF-8")).err,
+            QStringLiteral("tintavo icon: valor incorrecto para --depth: «3»\nPruebe «tintavo icon --help».\n"));
+        QVERIFY(runTintavo({ QStringLiteral("--help") }, false, QStringLiteral("es_ES")).out.startsWith("Uso: tintavo"));
+    }
+
     void failuresWriteNothing()
     {
         TestEnv env;

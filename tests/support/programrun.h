@@ -13,16 +13,19 @@ struct ProgramRun
     QString err;
 };
 
-// With `display` false, as over SSH: no X or Wayland display, no platform chosen.
-inline ProgramRun runTintavo(const QStringList &arguments, bool display)
+// With `display` false, as over SSH: no X or Wayland display, no platform chosen. `locale`
+// (such as "fr_FR.UTF-8") replaces the test's own.
+inline ProgramRun runTintavo(const QStringList &arguments, bool display, const QString &locale = QString())
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!display) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
             env.remove(QString::fromLatin1(name));
-        p.setProcessEnvironment(env);
     }
+    if (!locale.isEmpty())
+        env.insert(QStringLiteral("LC_ALL"), locale);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TINTAVO_BINARY), arguments);
     if (!p.waitForFinished(60000))
         return {};
