@@ -8,7 +8,7 @@ FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test asan bench fuzz install clean
+.PHONY: all deps build run test asan bench fuzz install package clean
 
 all: build
 
@@ -42,6 +42,10 @@ fuzz: deps
 
 install: build
 	cmake --install $(BUILD)
+
+# A Debian package of the program (build/tintavo_<version>_<arch>.deb).
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

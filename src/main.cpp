@@ -1,3 +1,4 @@
+#include "cli/commands.h"
 #include "platform/screenservices.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (commands::wanted(argc, argv))
+        return commands::run(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintavo"));
     QApplication::setDesktopFileName(QStringLiteral("tintavo"));

@@ -1,6 +1,7 @@
 #include "gradient/frmgrd.h"
 
 #include "gradient/gradientsave.h"
+#include "gradient/gradientsurface.h"
 #include "platform/clipboard.h"
 #include "platform/picturebox.h"
 #include "platform/screenservices.h"
@@ -27,10 +28,6 @@ constexpr int kClientWidth = 7560;
 constexpr int kClientHeight = 3720;
 constexpr int kMinOuterWidth = 7800;
 constexpr int kMinOuterHeight = 3600;
-
-// The designed user scale of the drawing surface.
-constexpr float kDesignedScaleWidth = 44.068348f;
-constexpr float kDesignedScaleHeight = 17.656193f;
 
 const CaptionRow kCaptions[] = {
     { "Form", nullptr, "Dégradés", "Degradado" },
@@ -159,9 +156,7 @@ void FrmGRD::buildControls()
     PicDeg = makeControl<PictureBox>(this, QStringLiteral("PicDeg"), 60, LineTop_Y1,
         kClientWidth - 8, kClientHeight - (LineTop_Y1 + 4));
     PicDeg->setBorder(true);
-    PicDeg->setBackColor(0xE0E0E0);
-    PicDeg->setScaleWidth(kDesignedScaleWidth);
-    PicDeg->setScaleHeight(kDesignedScaleHeight);
+    gradientsurface::prepare(*PicDeg);
     MnuCss = new QAction(QStringLiteral("Copy CSS"), PicDeg);
     MnuCss->setObjectName(QStringLiteral("MnuCss"));
     PicDeg->addAction(MnuCss);
@@ -244,45 +239,18 @@ void FrmGRD::remember(Orientation orientation)
     m_drawnK = m_k;
 }
 
-void FrmGRD::drawStraight(Orientation orientation)
+void FrmGRD::drawGradient(Orientation orientation)
 {
     focusSink();
-    // Lines run from the near edge to five times the surface's outer size (in twips, the
-    // window's unit, read as user units), so they always cross the whole surface.
-    double across = 0;
-    if (orientation == Orientation::Horizontal) {
-        PicDeg->setScaleWidth(float(256 * m_k));
-        across = 5.0 * twips::toTwipsY(PicDeg->height());
-    } else {
-        PicDeg->setScaleHeight(float(256 * m_k));
-        across = 2.5 * twips::toTwipsX(PicDeg->width());
-    }
-    lineargradient::drawStraight(m_stops, orientation, across,
-        [this](double x1, double y1, double x2, double y2, int32_t color) {
-            PicDeg->Line(x1, y1, x2, y2, color);
-        });
+    gradientsurface::draw(*PicDeg, m_stops, m_k, orientation);
     CmdEnreg->setEnabled(true);
     remember(orientation);
 }
 
-void FrmGRD::drawDiagonal(Orientation orientation)
-{
-    focusSink();
-    const int16_t n
-        = lineargradient::diagonalLineCount(PicDeg->scaleWidth(), PicDeg->scaleHeight());
-    lineargradient::drawDiagonal(
-        m_stops, orientation, n, [this] { return PicDeg->scaleWidth(); },
-        [this](double x1, double y1, double x2, double y2, int32_t color) {
-            PicDeg->Line(x1, y1, x2, y2, color);
-        });
-    CmdEnreg->setEnabled(true);
-    remember(orientation);
-}
-
-void FrmGRD::CmdH_Click() { drawStraight(Orientation::Horizontal); }
-void FrmGRD::CmdV_Click() { drawStraight(Orientation::Vertical); }
-void FrmGRD::CmdD1_Click() { drawDiagonal(Orientation::DiagonalFromLeft); }
-void FrmGRD::CmdD2_Click() { drawDiagonal(Orientation::DiagonalFromRight); }
+void FrmGRD::CmdH_Click() { drawGradient(Orientation::Horizontal); }
+void FrmGRD::CmdV_Click() { drawGradient(Orientation::Vertical); }
+void FrmGRD::CmdD1_Click() { drawGradient(Orientation::DiagonalFromLeft); }
+void FrmGRD::CmdD2_Click() { drawGradient(Orientation::DiagonalFromRight); }
 
 void FrmGRD::CmdEnreg_Click()
 {

@@ -78,8 +78,7 @@ private:
     void Form_Resize() override;
     void chooseColor(PictureBox *swatch);
     void setSegments(int k);
-    void drawStraight(lineargradient::Orientation orientation);
-    void drawDiagonal(lineargradient::Orientation orientation);
+    void drawGradient(lineargradient::Orientation orientation);
     void remember(lineargradient::Orientation orientation);
     void focusSink();
 

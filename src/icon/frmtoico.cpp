@@ -1,6 +1,7 @@
 #include "icon/frmtoico.h"
 
 #include "icon/iconpreview.h"
+#include "icon/iconsource.h"
 #include "icon/moderniconpanel.h"
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
@@ -119,7 +120,7 @@ void FrmToIco::buildControls()
     Shape1 = makeControl<QFrame>(this, QStringLiteral("Shape1"), 2010, 885, 525, 525);
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     CcPicSource = makeControl<PictureBox>(this, QStringLiteral("CcPicSource"), 2025, 900, 495, 495);
-    CcPicSource->setBackColor(kLightGrey);
+    CcPicSource->setBackColor(iconsource::kBackColor);
 
     Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255);
     CmdColor = button(this, "CmdColor", 180, 1860, 495, 315, "...");
@@ -244,7 +245,7 @@ void FrmToIco::CmdOpen_Click()
     TxtExport->setText(AppState::joinPath(m_state.Chemin, baseName + QStringLiteral(".ico")));
     CcPicSource->setPicture(picture);
     picView->setPicture(picture);
-    CcPicTransparent->setBackColor(CcPicSource->Point(0, 0));
+    CcPicTransparent->setBackColor(iconsource::proposedTransparentColor(picture));
     TimResult.setInterval(500);
 }
 
@@ -325,7 +326,8 @@ void FrmToIco::CcBtnConvertion_Click()
 {
     const QString path = TxtExport->text();
     const Language lang = languageFromId(m_state.Langue);
-    if (modPic2Ico::SaveIcon(CcPicSource->image(), path, 32, BitDepth, CcPicTransparent->backColor(), true)) {
+    const QImage source = iconsource::sourcePixels(CcPicSource->picture());
+    if (modPic2Ico::SaveIcon(source, path, iconsource::kIconSize, BitDepth, CcPicTransparent->backColor(), true)) {
         if (BitDepth == 16 || BitDepth == 32)
             picView->setPicture(modPic2Ico::LoadIconFile(path, picView->backColor()));
         // An unknown language keeps the previous message text, still shown with the path.

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <memory>
+
 namespace {
 QClipboard *board()
 {
@@ -32,6 +34,23 @@ void SystemClipboard::setImage(const QImage &image)
 {
     if (QClipboard *c = board())
         c->setImage(image);
+}
+
+void SystemClipboard::whenReplaced(QObject *context, std::function<void()> replaced)
+{
+    QClipboard *c = board();
+    if (!c || !c->ownsClipboard()) {
+        Clipboard::whenReplaced(context, std::move(replaced));
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(c, &QClipboard::changed, context,
+        [c, connection, replaced = std::move(replaced)](QClipboard::Mode mode) {
+            if (mode != QClipboard::Clipboard || c->ownsClipboard())
+                return;
+            QObject::disconnect(*connection);
+            replaced();
+        });
 }
 
 QImage SystemClipboard::image() const

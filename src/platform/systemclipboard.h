@@ -11,4 +11,5 @@ public:
     QString text() const override;
     void setImage(const QImage &image) override;
     QImage image() const override;
+    void whenReplaced(QObject *context, std::function<void()> replaced) override;
 };

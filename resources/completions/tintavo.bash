@@ -1,0 +1,46 @@
+# bash completion for tintavo
+_tintavo()
+{
+    local cur prev words cword
+    _init_completion || return
+
+    local commands="color pick capture gradient sphere icon"
+    local formats="hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal"
+
+    if [[ $cword -eq 1 ]]; then
+        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        return
+    fi
+
+    case $prev in
+        --format|-f)
+            COMPREPLY=($(compgen -W "$formats" -- "$cur"))
+            return ;;
+        --orientation)
+            COMPREPLY=($(compgen -W "horizontal vertical diagonal-down diagonal-up" -- "$cur"))
+            return ;;
+        --depth)
+            COMPREPLY=($(compgen -W "1 4 8 16 24 32" -- "$cur"))
+            return ;;
+        -o|--output)
+            _filedir
+            return ;;
+        --region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent)
+            return ;;
+    esac
+
+    local options="--help"
+    case ${words[1]} in
+        color|pick) options+=" --format" ;;
+        capture) options+=" --region --select --delay --output --quality --clipboard" ;;
+        gradient) options+=" --colors --orientation --size --output --css" ;;
+        sphere) options+=" --size --centre --rim --sphere --output --css" ;;
+        icon) options+=" --output --depth --transparent" ;;
+    esac
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    elif [[ ${words[1]} == icon ]]; then
+        _filedir
+    fi
+}
+complete -F _tintavo tintavo

@@ -1,0 +1,35 @@
+# fish completion for tintavo
+set -l commands color pick capture gradient sphere icon
+set -l formats hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal
+
+complete -c tintavo -f
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a color -d 'Print a colour in every notation'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a pick -d 'Pick a colour on the screen'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a capture -d 'Capture the screen'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a gradient -d 'Draw a linear gradient'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a sphere -d 'Draw a spherical gradient'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a icon -d 'Convert a picture into an icon'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -l version -d 'Show the version'
+complete -c tintavo -s h -l help -d 'Show help'
+
+complete -c tintavo -n "__fish_seen_subcommand_from color pick" -s f -l format -x -a "$formats" -d 'Notation to print'
+
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l region -x -d 'Region X,Y,W,H in physical pixels'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l select -d 'Draw the region with the mouse'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l delay -x -d 'Seconds before the capture'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l quality -x -d 'JPEG quality 0-100'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l clipboard -d 'Put the picture on the clipboard'
+
+complete -c tintavo -n "__fish_seen_subcommand_from gradient" -l colors -x -d 'Two to four colours'
+complete -c tintavo -n "__fish_seen_subcommand_from gradient" -l orientation -x -a 'horizontal vertical diagonal-down diagonal-up'
+complete -c tintavo -n "__fish_seen_subcommand_from gradient sphere" -l size -x -d 'Surface WxH'
+complete -c tintavo -n "__fish_seen_subcommand_from gradient sphere" -l css -d 'Print as CSS'
+complete -c tintavo -n "__fish_seen_subcommand_from sphere" -l centre -l center -x -d 'Centre colour'
+complete -c tintavo -n "__fish_seen_subcommand_from sphere" -l rim -x -d 'Rim colour'
+complete -c tintavo -n "__fish_seen_subcommand_from sphere" -l sphere -x -d 'Sphere WxH'
+
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l depth -x -a '1 4 8 16 24 32' -d 'Bits per pixel'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l transparent -x -d 'Transparent colour'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -F
+
+complete -c tintavo -n "__fish_seen_subcommand_from capture gradient sphere icon" -s o -l output -r -F -d 'Output file'

@@ -1,0 +1,258 @@
+#include "cli/capturecommand.h"
+
+#include "capture/frmcaptureinfo.h"
+#include "cli/clitexts.h"
+#include "capture/modcapture.h"
+#include "platform/clipboard.h"
+#include "platform/filesave.h"
+#include "platform/screen.h"
+#include "platform/screenservices.h"
+#include "platform/settingsstore.h"
+#include "shell/appstate.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
+
+namespace capturecommand {
+
+namespace {
+
+const QString kCommand = QStringLiteral("capture");
+
+const CaptionRow kHelp { "Help",
+        "Usage: tintavo capture [--region X,Y,W,H | --select] [--delay S] [-o FILE] [--quality Q]\n"
+        "                       [--clipboard]\n"
+        "\n"
+        "Captures the whole desktop, a region of it, or a region drawn with the mouse (Ctrl and\n"
+        "drag, Esc cancels). The format follows the file's extension: .bmp, .gif, .jpg or .jpeg,\n"
+        ".png, .tif or .tiff. Without -o and --clipboard, a PNG goes to standard output.\n"
+        "\n"
+        "Options:\n"
+        "  --region X,Y,W,H     the region in physical pixels of the desktop\n"
+        "  --select             draw the region on a frozen copy of the screen\n"
+        "  --delay S            wait S seconds first\n"
+        "  -o, --output FILE    the picture to write\n"
+        "  --quality Q          JPEG quality, 0 (smallest) to 100\n"
+        "  --clipboard          put the picture on the clipboard and serve it until another\n"
+        "                       program takes the clipboard (a clipboard manager does at once)\n"
+        "  -h, --help           show this help\n",
+        "Utilisation : tintavo capture [--region X,Y,L,H | --select] [--delay S] [-o FICHIER]\n"
+        "                              [--quality Q] [--clipboard]\n"
+        "\n"
+        "Capture tout le bureau, une zone, ou une zone tracée à la souris (Ctrl et glisser,\n"
+        "Échap annule). Le format suit l'extension du fichier : .bmp, .gif, .jpg ou .jpeg, .png,\n"
+        ".tif ou .tiff. Sans -o ni --clipboard, un PNG part sur la sortie standard.\n"
+        "\n"
+        "Options :\n"
+        "  --region X,Y,L,H     la zone en pixels physiques du bureau\n"
+        "  --select             tracer la zone sur une copie figée de l'écran\n"
+        "  --delay S            attendre d'abord S secondes\n"
+        "  -o, --output FICHIER l'image à écrire\n"
+        "  --quality Q          qualité JPEG, de 0 (le plus petit) à 100\n"
+        "  --clipboard          mettre l'image dans le presse-papiers et la servir jusqu'à ce\n"
+        "                       qu'un autre programme le prenne (un gestionnaire le fait aussitôt)\n"
+        "  -h, --help           afficher cette aide\n",
+        "Uso: tintavo capture [--region X,Y,AN,AL | --select] [--delay S] [-o ARCHIVO]\n"
+        "                    [--quality Q] [--clipboard]\n"
+        "\n"
+        "Captura todo el escritorio, una zona, o una zona trazada con el ratón (Ctrl y arrastrar,\n"
+        "Esc cancela). El formato sigue la extensión del archivo: .bmp, .gif, .jpg o .jpeg, .png,\n"
+        ".tif o .tiff. Sin -o ni --clipboard, un PNG sale por la salida estándar.\n"
+        "\n"
+        "Opciones:\n"
+        "  --region X,Y,AN,AL   la zona en píxeles físicos del escritorio\n"
+        "  --select             trazar la zona sobre una copia congelada de la pantalla\n"
+        "  --delay S            esperar antes S segundos\n"
+        "  -o, --output ARCHIVO la imagen que escribir\n"
+        "  --quality Q          calidad JPEG, de 0 (la más pequeña) a 100\n"
+        "  --clipboard          poner la imagen en el portapapeles y servirla hasta que otro\n"
+        "                       programa lo tome (un gestor de portapapeles lo hace enseguida)\n"
+        "  -h, --help           mostrar esta ayuda\n" };
+
+// What runs in the event loop: waits, reads the screen, lets the user draw a region if asked,
+// writes the picture and ends the loop with the exit status.
+class Capture : public QObject
+{
+public:
+    explicit Capture(const Request &request)
+        : m_request(request)
+        , m_state(m_store)
+    {
+        m_state.loadStartupSettings();
+    }
+
+    void start()
+    {
+        QTimer::singleShot(m_request.delayMs, this, [this] {
+            ScreenServices::current().screen().requestDesktop(
+                this, [this](const Screen::DesktopPicture &picture) { desktopReady(picture); });
+        });
+    }
+
+private:
+    void desktopReady(const Screen::DesktopPicture &picture)
+    {
+        if (picture.outcome != Screen::Outcome::Read || picture.image.isNull())
+            return fail(cli::say(clitexts::kScreenUnread));
+        if (!m_request.select) {
+            if (!m_request.region)
+                return finish(picture.image);
+            const QPoint origin = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
+            const QRect inDesktop = m_request.region->translated(-origin);
+            if (!picture.image.rect().contains(inDesktop))
+                return fail(cli::say(clitexts::kOutsideDesktop));
+            return finish(picture.image.copy(inDesktop));
+        }
+        // A window spans every monitor on X; on Wayland each monitor gets one of its own.
+        QList<std::optional<Screen::Area>> monitors { std::nullopt };
+        if (!ScreenServices::current().placesWindows()) {
+            monitors.clear();
+            for (const Screen::Area &a : ScreenServices::current().screen().areas())
+                monitors << a;
+        }
+        for (const auto &monitor : monitors) {
+            auto *overlay = new frmCaptureInfo(m_state, monitor);
+            m_overlays << overlay;
+            connect(overlay, &frmCaptureInfo::regionCaptured, this,
+                [this](const QImage &region, const QSize &) {
+                    dismissOverlays();
+                    if (region.isNull())
+                        return fail(cli::say(clitexts::kEmptyRegion));
+                    finish(region);
+                });
+            connect(overlay, &frmCaptureInfo::cancelled, this, [this] {
+                dismissOverlays();
+                fail(cli::say(clitexts::kCancelled));
+            });
+            overlay->present(picture.image);
+        }
+    }
+
+    void dismissOverlays()
+    {
+        for (const QPointer<frmCaptureInfo> &o : std::as_const(m_overlays)) {
+            if (o) {
+                o->dismiss();
+                o->deleteLater();
+            }
+        }
+        m_overlays.clear();
+    }
+
+    void finish(const QImage &picture)
+    {
+        if ((!m_request.output.isEmpty() || !m_request.clipboard) && !write(picture))
+            return;
+        if (!m_request.clipboard) {
+            QCoreApplication::exit(cli::Success);
+            return;
+        }
+        Clipboard &clipboard = ScreenServices::current().clipboard();
+        clipboard.clear();
+        clipboard.setImage(picture);
+        clipboard.whenReplaced(this, [] { QCoreApplication::exit(cli::Success); });
+    }
+
+    // False when it failed, which it has said.
+    bool write(const QImage &picture)
+    {
+        const QByteArray bytes = modCapture::encodeImage(picture, m_request.format, m_request.quality);
+        QString problem;
+        if (bytes.isEmpty())
+            problem = cli::say(clitexts::kNotEncoded).arg(m_request.format);
+        else if (m_request.output.isEmpty() && !cli::writeOut(bytes))
+            problem = cli::say(clitexts::kStdoutFailed);
+        else if (!m_request.output.isEmpty() && !filesave::writeAtomically(m_request.output, bytes))
+            problem = cli::say(clitexts::kCouldNotWrite).arg(m_request.output);
+        if (!problem.isEmpty())
+            fail(problem);
+        return problem.isEmpty();
+    }
+
+    void fail(const QString &message) { QCoreApplication::exit(cli::failure(kCommand, message)); }
+
+    Request m_request;
+    SettingsStore m_store;
+    AppState m_state;
+    QList<QPointer<frmCaptureInfo>> m_overlays;
+};
+
+} // namespace
+
+QString formatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toUpper();
+    if (suffix == QLatin1String("JPEG"))
+        return QStringLiteral("JPG");
+    if (suffix == QLatin1String("TIFF"))
+        return QStringLiteral("TIF");
+    for (const char *known : { "BMP", "GIF", "JPG", "PNG", "TIF" })
+        if (suffix == QLatin1String(known))
+            return suffix;
+    return QString();
+}
+
+cli::Parsed<Request> parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption region(QStringLiteral("region"), QString(), QStringLiteral("X,Y,W,H"));
+    const QCommandLineOption select(QStringLiteral("select"));
+    const QCommandLineOption delay(QStringLiteral("delay"), QString(), QStringLiteral("S"));
+    const QCommandLineOption output = cli::outputOption();
+    const QCommandLineOption quality(QStringLiteral("quality"), QString(), QStringLiteral("Q"));
+    const QCommandLineOption clipboard(QStringLiteral("clipboard"));
+    parser.addOptions({ region, select, delay, output, quality, clipboard });
+    if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp)))
+        return *stop;
+
+    Request request;
+    if (parser.isSet(region) && parser.isSet(select))
+        return cli::usageError(kCommand, cli::say(clitexts::kRegionOrSelect));
+    request.select = parser.isSet(select);
+    if (parser.isSet(region)) {
+        const QStringList parts = parser.value(region).split(QLatin1Char(','));
+        bool ok = parts.size() == 4;
+        int v[4] = {};
+        for (int i = 0; ok && i < 4; ++i)
+            v[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || v[2] < 1 || v[3] < 1)
+            return cli::badValue(kCommand, QStringLiteral("--region"), parser.value(region));
+        request.region = QRect(v[0], v[1], v[2], v[3]);
+    }
+    if (parser.isSet(delay)) {
+        bool ok = false;
+        const double seconds = parser.value(delay).toDouble(&ok);
+        if (!ok || seconds < 0 || seconds > 3600)
+            return cli::badValue(kCommand, QStringLiteral("--delay"), parser.value(delay));
+        request.delayMs = int(seconds * 1000);
+    }
+    request.clipboard = parser.isSet(clipboard);
+    request.output = parser.value(output);
+    if (parser.isSet(output)) {
+        request.format = formatOf(request.output);
+        if (request.format.isEmpty())
+            return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
+    }
+    if (parser.isSet(quality)) {
+        bool ok = false;
+        const int q = parser.value(quality).toInt(&ok);
+        if (!ok || q < 0 || q > 100 || request.format != QLatin1String("JPG"))
+            return cli::badValue(kCommand, QStringLiteral("--quality"), parser.value(quality));
+        request.quality = int16_t(q);
+    }
+    return request;
+}
+
+int run(const QStringList &arguments)
+{
+    return cli::runParsed(parse(arguments), [](const Request &request) {
+        Capture capture(request);
+        capture.start();
+        return QApplication::exec();
+    });
+}
+
+} // namespace capturecommand

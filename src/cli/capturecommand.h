@@ -1,0 +1,35 @@
+#pragma once
+
+#include "cli/commandline.h"
+
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// tintavo capture: the desktop, a region of it given in physical pixels, or a region drawn
+// with the mouse on the capture window's region overlay, into a picture file, onto the
+// clipboard, or onto standard output as PNG.
+namespace capturecommand {
+
+struct Request
+{
+    std::optional<QRect> region; // physical pixels of the virtual desktop
+    bool select = false;
+    int delayMs = 0;
+    QString output; // empty: PNG on standard output, unless on the clipboard
+    bool clipboard = false;
+    QString format = QStringLiteral("PNG"); // the picture writer's name for it
+    int16_t quality = -1;
+};
+
+cli::Parsed<Request> parse(const QStringList &arguments);
+
+// The writer's name for a file's extension ("shot.jpeg" -> "JPG"); empty when none writes it.
+QString formatOf(const QString &path);
+
+// Needs a QApplication and the session's screen services; runs in the application's event loop.
+int run(const QStringList &arguments);
+
+} // namespace capturecommand

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "shell/language.h"
+
+// The commands' messages in the three languages, chosen by the locale (LC_ALL, LC_MESSAGES,
+// LANG) as terminal programs do. %1, %2 stand for names and values.
+namespace clitexts {
+
+inline const CaptionRow kTryHelp { "TryHelp", "Try 'tintavo %1 --help'.", "Essayez « tintavo %1 --help ».",
+    "Pruebe «tintavo %1 --help»." };
+inline const CaptionRow kTryMainHelp { "TryMainHelp", "Try 'tintavo --help'.", "Essayez « tintavo --help ».",
+    "Pruebe «tintavo --help»." };
+inline const CaptionRow kUnknownCommand { "UnknownCommand", "unknown command '%1'", "commande inconnue « %1 »",
+    "orden desconocida «%1»" };
+inline const CaptionRow kBadValue { "BadValue", "bad value for %1: '%2'", "valeur incorrecte pour %1 : « %2 »",
+    "valor incorrecto para %1: «%2»" };
+inline const CaptionRow kUnexpected { "Unexpected", "unexpected argument '%1'", "argument inattendu « %1 »",
+    "argumento inesperado «%1»" };
+inline const CaptionRow kNeeded { "Needed", "%1 is needed", "%1 est nécessaire", "falta %1" };
+inline const CaptionRow kOutputOrCss { "OutputOrCss", "-o FILE or --css is needed",
+    "-o FICHIER ou --css est nécessaire", "falta -o ARCHIVO o --css" };
+inline const CaptionRow kCouldNotWrite { "CouldNotWrite", "could not write '%1'",
+    "impossible d'écrire « %1 »", "no se pudo escribir «%1»" };
+inline const CaptionRow kNoColour { "NoColour", "'%1' is no colour", "« %1 » n'est pas une couleur",
+    "«%1» no es un color" };
+inline const CaptionRow kColourNeeded { "ColourNeeded", "a colour VALUE is needed",
+    "une couleur VALEUR est nécessaire", "falta un color VALOR" };
+inline const CaptionRow kDiagonalTwo { "DiagonalTwo", "--colors: a diagonal gradient takes two colours",
+    "--colors : un dégradé diagonal prend deux couleurs", "--colors: un degradado diagonal lleva dos colores" };
+inline const CaptionRow kSphereTooLarge { "SphereTooLarge", "a sphere of %1 x %2 cannot be drawn",
+    "une sphère de %1 x %2 ne peut pas être dessinée", "no se puede dibujar una esfera de %1 x %2" };
+inline const CaptionRow kSphereFailed { "SphereFailed", "the sphere could not be drawn",
+    "la sphère n'a pas pu être dessinée", "no se pudo dibujar la esfera" };
+inline const CaptionRow kPictureNeeded { "PictureNeeded", "an input picture IN is needed",
+    "une image d'entrée ENTRÉE est nécessaire", "falta una imagen de entrada ENTRADA" };
+inline const CaptionRow kIconNeeded { "IconNeeded", "-o OUT.ico is needed", "-o SORTIE.ico est nécessaire",
+    "falta -o SALIDA.ico" };
+inline const CaptionRow kNotAPicture { "NotAPicture", "could not read a picture from '%1'",
+    "impossible de lire une image dans « %1 »", "no se pudo leer una imagen de «%1»" };
+inline const CaptionRow kRegionOrSelect { "RegionOrSelect", "--region and --select exclude each other",
+    "--region et --select s'excluent", "--region y --select se excluyen" };
+inline const CaptionRow kNoSession { "NoSession", "no desktop session to read the screen of",
+    "aucune session de bureau dont lire l'écran", "no hay sesión de escritorio cuya pantalla leer" };
+inline const CaptionRow kScreenUnread { "ScreenUnread", "the screen could not be read",
+    "l'écran n'a pas pu être lu", "no se pudo leer la pantalla" };
+inline const CaptionRow kOutsideDesktop { "OutsideDesktop", "the region lies outside the desktop",
+    "la zone sort du bureau", "la zona sale del escritorio" };
+inline const CaptionRow kEmptyRegion { "EmptyRegion", "the region holds no pixel", "la zone ne contient aucun pixel",
+    "la zona no contiene ningún píxel" };
+inline const CaptionRow kCancelled { "Cancelled", "cancelled", "annulé", "cancelado" };
+inline const CaptionRow kNotEncoded { "NotEncoded", "the picture could not be encoded as %1",
+    "l'image n'a pas pu être codée en %1", "no se pudo codificar la imagen como %1" };
+inline const CaptionRow kStdoutFailed { "StdoutFailed", "standard output could not be written",
+    "impossible d'écrire sur la sortie standard", "no se pudo escribir en la salida estándar" };
+
+} // namespace clitexts

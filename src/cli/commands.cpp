@@ -1,0 +1,177 @@
+#include "cli/commands.h"
+
+#include "cli/capturecommand.h"
+#include "cli/clitexts.h"
+#include "cli/colorcommand.h"
+#include "cli/commandline.h"
+#include "cli/gradientcommand.h"
+#include "cli/iconcommand.h"
+#include "cli/pickcommand.h"
+#include "cli/spherecommand.h"
+#include "platform/screenservices.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <memory>
+
+namespace commands {
+
+namespace {
+
+// What a command needs to run: nothing of Qt's application, Qt's core (image readers found
+// as plugins), widgets without any display, or the session's screen. Pictures are read,
+// drawn and written without any platform at all, which keeps the start short.
+enum class Needs { Nothing, Core, Widgets, Screen };
+
+struct Command
+{
+    const char *name;
+    Needs needs;
+    // Help and usage errors, before any application exists: they need no display either.
+    std::optional<cli::Stop> (*check)(const QStringList &arguments);
+    int (*run)(const QStringList &arguments);
+};
+
+template<auto parse>
+std::optional<cli::Stop> check(const QStringList &arguments)
+{
+    return cli::stopOf(parse(arguments));
+}
+
+const Command kCommands[] = {
+    { "color", Needs::Nothing, check<colorcommand::parse>, colorcommand::run },
+    { "pick", Needs::Screen, check<pickcommand::parse>, pickcommand::run },
+    { "capture", Needs::Screen, check<capturecommand::parse>, capturecommand::run },
+    { "gradient", Needs::Widgets, check<gradientcommand::parse>, gradientcommand::run },
+    { "sphere", Needs::Core, check<spherecommand::parse>, spherecommand::run },
+    { "icon", Needs::Core, check<iconcommand::parse>, iconcommand::run },
+};
+
+const CaptionRow kHelp { "Help",
+        "Usage: tintavo [COMMAND [OPTIONS]]\n"
+        "\n"
+        "Without a command, opens the launcher. Commands:\n"
+        "  color VALUE      print a colour in every notation\n"
+        "  pick             pick a colour on the screen with the pipette\n"
+        "  capture          capture the screen, a region of it, or a region drawn\n"
+        "  gradient ...     draw a linear gradient into a bitmap\n"
+        "  sphere ...       draw a spherical gradient into a bitmap\n"
+        "  icon IN -o OUT   convert a picture into a 32 x 32 icon\n"
+        "\n"
+        "  -h, --help       show this help; 'tintavo COMMAND --help' for a command's\n"
+        "  --version        show the version\n"
+        "\n"
+        "Exit status: 0 done, 1 failure, 2 bad arguments.\n",
+        "Utilisation : tintavo [COMMANDE [OPTIONS]]\n"
+        "\n"
+        "Sans commande, ouvre le lanceur. Commandes :\n"
+        "  color VALEUR     afficher une couleur dans toutes les notations\n"
+        "  pick             choisir une couleur à l'écran avec la pipette\n"
+        "  capture          capturer l'écran, une zone, ou une zone tracée\n"
+        "  gradient ...     dessiner un dégradé linéaire dans un bitmap\n"
+        "  sphere ...       dessiner un dégradé sphérique dans un bitmap\n"
+        "  icon E -o S      convertir une image en icône 32 x 32\n"
+        "\n"
+        "  -h, --help       afficher cette aide ; « tintavo COMMANDE --help » pour une commande\n"
+        "  --version        afficher la version\n"
+        "\n"
+        "Code de sortie : 0 fait, 1 échec, 2 arguments incorrects.\n",
+        "Uso: tintavo [ORDEN [OPCIONES]]\n"
+        "\n"
+        "Sin orden, abre el lanzador. Órdenes:\n"
+        "  color VALOR      mostrar un color en todas las notaciones\n"
+        "  pick             elegir un color en la pantalla con la pipeta\n"
+        "  capture          capturar la pantalla, una zona, o una zona trazada\n"
+        "  gradient ...     dibujar un degradado lineal en un mapa de bits\n"
+        "  sphere ...       dibujar un degradado esférico en un mapa de bits\n"
+        "  icon E -o S      convertir una imagen en un icono de 32 x 32\n"
+        "\n"
+        "  -h, --help       mostrar esta ayuda; «tintavo ORDEN --help» para una orden\n"
+        "  --version        mostrar la versión\n"
+        "\n"
+        "Estado de salida: 0 hecho, 1 fallo, 2 argumentos incorrectos.\n" };
+
+const Command *find(const QString &name)
+{
+    for (const Command &c : kCommands)
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char **argv)
+{
+    // The gradient's surface is a widget that is never shown: it runs over SSH and in CI.
+    if (needs == Needs::Widgets)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    switch (needs) {
+    case Needs::Nothing:
+        return nullptr;
+    case Needs::Core:
+        return std::make_unique<QCoreApplication>(argc, argv);
+    case Needs::Widgets:
+    case Needs::Screen:
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return nullptr;
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+bool wanted(int argc, char **argv)
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (arguments.isEmpty())
+        return false;
+    const QString &first = arguments.first();
+    return !first.startsWith(QLatin1Char('-')) || first == QLatin1String("--help")
+        || first == QLatin1String("-h") || first == QLatin1String("--version");
+}
+
+int run(int &argc, char **argv)
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    const QString first = arguments.value(0);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        cli::printOut(cli::say(kHelp));
+        return cli::Success;
+    }
+    if (first == QLatin1String("--version")) {
+        cli::printOut(QStringLiteral("tintavo " TINTAVO_VERSION "\n"));
+        return cli::Success;
+    }
+    const Command *command = find(first);
+    if (!command) {
+        cli::printError(QStringLiteral("tintavo: %1\n%2\n")
+                            .arg(cli::say(clitexts::kUnknownCommand).arg(first), cli::say(clitexts::kTryMainHelp)));
+        return cli::UsageError;
+    }
+    if (const auto stop = command->check(arguments.mid(1)))
+        return cli::finish(*stop);
+    if (command->needs == Needs::Screen && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return cli::failure(first, cli::say(clitexts::kNoSession));
+    }
+    const auto application = makeApplication(command->needs, argc, argv);
+    if (application)
+        application->setApplicationName(QStringLiteral("Tintavo"));
+    std::unique_ptr<ScreenServices> services;
+    if (command->needs == Needs::Screen) {
+        // Overlays come and go while the command runs; it ends when the command says so.
+        QApplication::setQuitOnLastWindowClosed(false);
+        services = ScreenServices::forSession();
+        ScreenServices::install(services.get());
+    }
+    return command->run(arguments.mid(1));
+}
+
+} // namespace commands

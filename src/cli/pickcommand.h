@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/commandline.h"
+
+#include <QStringList>
+
+// tintavo pick: the picker's pipette on a frozen copy of the screen; prints the colour.
+namespace pickcommand {
+
+struct Request
+{
+    QStringList formats; // format ids of the color command; empty: hex
+};
+
+cli::Parsed<Request> parse(const QStringList &arguments);
+
+// Needs a QApplication and the session's screen services; runs in the application's event loop.
+int run(const QStringList &arguments);
+
+} // namespace pickcommand

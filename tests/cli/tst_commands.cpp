@@ -1,0 +1,286 @@
+#include "gradient/frmgrd.h"
+#include "gradient/frmspheric.h"
+#include "icon/frmtoico.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "support/namedcontrol.h"
+#include "support/programrun.h"
+#include "support/scripteddialogs.h"
+#include "support/toolfixture.h"
+
+#include "picker/cssnotation.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+using Run = ProgramRun;
+
+// The program as a user runs it over SSH: no display at all.
+Run tintavo(const QStringList &arguments) { return runTintavo(arguments, false); }
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString hex(int32_t bgr) { return cssnotation::format(bgr, cssnotation::Notation::Hex); }
+
+} // namespace
+
+class TstCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void colorRoundTripsEveryNotation()
+    {
+        for (const int32_t colour : { 0x000000, 0xFFFFFF, 0x563412, 0x631EE9, 0x808080, 0x0000FF }) {
+            const Run all = tintavo({ QStringLiteral("color"), QString::number(colour) });
+            QCOMPARE(all.status, 0);
+            const QList<QByteArray> lines = all.out.trimmed().split('\n');
+            QCOMPARE(lines.size(), 15);
+            for (const QByteArray &line : lines) {
+                // Each line: the format's id, then the value; the value reads back, both as
+                // this program reads it and given back to the command in that format.
+                const QString id = QString::fromUtf8(line.left(line.indexOf(' ')));
+                const QString value = QString::fromUtf8(line.mid(line.indexOf(' '))).trimmed();
+                QCOMPARE(cssnotation::parse(value), std::optional<int32_t>(colour));
+                const Run again = tintavo({ QStringLiteral("color"), value, QStringLiteral("--format"), id });
+                QCOMPARE(again.status, 0);
+                QCOMPARE(QString::fromUtf8(again.out), value + QLatin1Char('\n'));
+            }
+        }
+        const Run chosen = tintavo({ QStringLiteral("color"), QStringLiteral("0x123456"),
+            QStringLiteral("-f"), QStringLiteral("hex,decimal"), QStringLiteral("--format"),
+            QStringLiteral("vb") });
+        QCOMPARE(chosen.out, QByteArray("#563412\n1193046\n&H00123456&\n"));
+    }
+
+    void usageErrorsNameTheBadArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unknown command") << QStringList { "paint" } << "'paint'";
+        QTest::newRow("not a colour") << QStringList { "color", "#12345" } << "'#12345'";
+        QTest::newRow("unknown format") << QStringList { "color", "0", "--format", "hexx" } << "'hexx'";
+        QTest::newRow("unknown option") << QStringList { "color", "0", "--fromat", "hex" } << "fromat";
+        QTest::newRow("missing value") << QStringList { "icon", "a.bmp", "-o" } << "o";
+        QTest::newRow("depth") << QStringList { "icon", "a.bmp", "-o", "a.ico", "--depth", "2" } << "--depth";
+        QTest::newRow("five colours")
+            << QStringList { "gradient", "--colors", "red,red,red,red,red", "--orientation",
+                   "vertical", "--size", "9x9", "-o", "g.bmp" }
+            << "--colors";
+        QTest::newRow("three on a diagonal")
+            << QStringList { "gradient", "--colors", "rgb(1, 2, 3),red,blue", "--orientation",
+                   "diagonal-up", "--size", "9x9", "-o", "g.bmp" }
+            << "--colors";
+        QTest::newRow("orientation")
+            << QStringList { "gradient", "--colors", "red,blue", "--orientation", "up", "--size",
+                   "9x9", "-o", "g.bmp" }
+            << "'up'";
+        QTest::newRow("size") << QStringList { "sphere", "--size", "0x9", "--centre", "red", "--rim",
+                                     "blue", "--sphere", "9x9", "-o", "s.bmp" }
+                              << "--size";
+        QTest::newRow("rim") << QStringList { "sphere", "--size", "9x9", "--centre", "red", "--rim",
+                                    "bleu", "--sphere", "9x9", "-o", "s.bmp" }
+                             << "'bleu'";
+        QTest::newRow("capture format") << QStringList { "capture", "-o", "shot.xcf" } << "shot.xcf";
+        QTest::newRow("quality of a PNG")
+            << QStringList { "capture", "-o", "shot.png", "--quality", "50" } << "--quality";
+    }
+
+    void usageErrorsNameTheBadArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        QTemporaryDir dir;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const Run r = tintavo(arguments);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(named), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void messagesFollowTheLocale()
+    {
+        const QStringList arguments { QStringLiteral("icon"), QStringLiteral("star.bmp"), QStringLiteral("--depth"),
+            QStringLiteral("3"), QStringLiteral("-o"), QStringLiteral("x.ico") };
+        QCOMPARE(runTintavo(arguments, false, QStringLiteral("fr_FR.UTF-8")).err,
+            QStringLiteral("tintavo icon: valeur incorrecte pour --depth : « 3 »\nEssayez « tintavo icon --help ».\n"));
+        QCOMPARE(runTintavo(arguments, false, QStringLiteral("es_ES.UTF-8")).err,
+            QStringLiteral("tintavo icon: valor incorrecto para --depth: «3»\nPruebe «tintavo icon --help».\n"));
+        QVERIFY(runTintavo({ QStringLiteral("--help") }, false, QStringLiteral("es_ES")).out.startsWith("Uso: tintavo"));
+    }
+
+    void failuresWriteNothing()
+    {
+        TestEnv env;
+        const QString ico = env.path(QStringLiteral("old.ico"));
+        QFile f(ico);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old") == 3);
+        f.close();
+        const Run unreadable = tintavo(
+            { QStringLiteral("icon"), env.path(QStringLiteral("none.bmp")), QStringLiteral("-o"), ico });
+        QCOMPARE(unreadable.status, 1);
+        QVERIFY(unreadable.err.contains(QStringLiteral("none.bmp")));
+        QCOMPARE(bytesOf(ico), QByteArray("old"));
+        const Run noFolder = tintavo({ QStringLiteral("icon"), QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp"),
+            QStringLiteral("-o"), env.path(QStringLiteral("missing/star.ico")) });
+        QCOMPARE(noFolder.status, 1);
+        QVERIFY(!QFile::exists(env.path(QStringLiteral("missing"))));
+        const Run noScreen = tintavo({ QStringLiteral("capture"), QStringLiteral("-o"), env.path(QStringLiteral("shot.png")) });
+        QCOMPARE(noScreen.status, 1);
+        QVERIFY(!QFile::exists(env.path(QStringLiteral("shot.png"))));
+    }
+
+    void helpAndVersion()
+    {
+        for (const char *command : { "color", "pick", "capture", "gradient", "sphere", "icon" }) {
+            const Run r = tintavo({ QString::fromLatin1(command), QStringLiteral("--help") });
+            QCOMPARE(r.status, 0);
+            QVERIFY(r.out.startsWith("Usage: tintavo " + QByteArray(command)));
+        }
+        const Run v = tintavo({ QStringLiteral("--version") });
+        QCOMPARE(v.status, 0);
+        QVERIFY(v.out.startsWith("tintavo 1."));
+    }
+
+    void gradientIsTheWindowsFile_data()
+    {
+        QTest::addColumn<int>("segments");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("orientation");
+        QTest::newRow("2 horizontal") << 1 << "CmdH" << "horizontal";
+        QTest::newRow("3 vertical") << 2 << "CmdV" << "vertical";
+        QTest::newRow("4 horizontal") << 3 << "CmdH" << "horizontal";
+        QTest::newRow("4 vertical") << 3 << "CmdV" << "vertical";
+        QTest::newRow("diagonal down") << 1 << "CmdD1" << "diagonal-down";
+        QTest::newRow("diagonal up") << 1 << "CmdD2" << "diagonal-up";
+    }
+
+    void gradientIsTheWindowsFile()
+    {
+        QFETCH(int, segments);
+        QFETCH(QString, button);
+        QFETCH(QString, orientation);
+        const int32_t stops[] = { 0x3020F0, 0x10C0E0, 0xE08040, 0x000000 };
+        ToolFixture<FrmGRD> f(Tool::Gradient, QStringLiteral("Anglais"));
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox boxes;
+        QStringList colours;
+        for (int i = 0; i <= segments; ++i) {
+            dialogs.answerColor(stops[i]);
+            QTest::mouseClick(control<PictureBox>(f.w, QStringLiteral("Pic%1").arg(i + 1)), Qt::LeftButton);
+            colours << hex(stops[i]);
+        }
+        QTest::mouseClick(control<QRadioButton>(f.w, QStringLiteral("op%1").arg(segments)), Qt::LeftButton);
+        QTest::mouseClick(control<QAbstractButton>(f.w, button), Qt::LeftButton);
+        const QString windowFile = f.env.path(QStringLiteral("window.bmp"));
+        dialogs.answerFile(windowFile);
+        QTest::mouseClick(control<QAbstractButton>(f.w, "CmdEnreg"), Qt::LeftButton);
+
+        const QSize size = control<PictureBox>(f.w, "PicDeg")->innerSize();
+        const QString commandFile = f.env.path(QStringLiteral("command.bmp"));
+        const Run r = tintavo({ QStringLiteral("gradient"), QStringLiteral("--colors"),
+            colours.join(QLatin1Char(',')), QStringLiteral("--orientation"), orientation,
+            QStringLiteral("--size"), QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+            QStringLiteral("-o"), commandFile, QStringLiteral("--css") });
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith("linear-gradient("));
+        const QByteArray expected = bytesOf(windowFile);
+        QVERIFY(expected.size() > 54);
+        QVERIFY(bytesOf(commandFile) == expected);
+    }
+
+    void sphereIsTheWindowsFile_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("designed") << "200" << "200";
+        QTest::newRow("wide, past the surface") << "900" << "120";
+        QTest::newRow("narrow") << "7" << "300";
+    }
+
+    void sphereIsTheWindowsFile()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        ToolFixture<FrmSpheric> f(Tool::Spherical, QStringLiteral("Anglais"));
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox boxes;
+        dialogs.answerColor(0x20A0F0);
+        QTest::mouseClick(control<Label>(f.w, "LblC1"), Qt::LeftButton);
+        dialogs.answerColor(0x401010);
+        QTest::mouseClick(control<Label>(f.w, "LblC2"), Qt::LeftButton);
+        control<QLineEdit>(f.w, "TxtWidth")->setText(width);
+        control<QLineEdit>(f.w, "TxtHeight")->setText(height);
+        QTest::mouseClick(control<QAbstractButton>(f.w, "CmdGo"), Qt::LeftButton);
+        const QString windowFile = f.env.path(QStringLiteral("window.bmp"));
+        dialogs.answerFile(windowFile);
+        QTest::mouseClick(control<QAbstractButton>(f.w, "CmdSave"), Qt::LeftButton);
+
+        const QSize size = control<PictureBox>(f.w, "Pik")->innerSize();
+        const QString commandFile = f.env.path(QStringLiteral("command.bmp"));
+        const Run r = tintavo({ QStringLiteral("sphere"), QStringLiteral("--size"),
+            QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), QStringLiteral("--centre"),
+            QStringLiteral("rgb(240 160 32)"), QStringLiteral("--rim"), QStringLiteral("#101040"),
+            QStringLiteral("--sphere"), width + QLatin1Char('x') + height, QStringLiteral("-o"),
+            commandFile });
+        QCOMPARE(r.status, 0);
+        const QByteArray expected = bytesOf(windowFile);
+        QVERIFY(expected.size() > 54);
+        QVERIFY(bytesOf(commandFile) == expected);
+    }
+
+    void iconIsTheWindowsFileAtEveryDepth()
+    {
+        const QString star = QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp");
+        ToolFixture<FrmToIco> f(Tool::ToIco, QStringLiteral("Anglais"));
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox boxes;
+        dialogs.answerFile(star);
+        QTest::mouseClick(control<QAbstractButton>(f.w, "CmdOpen"), Qt::LeftButton);
+        const int depths[] = { 1, 4, 8, 16, 24, 32 };
+        for (int i = 0; i < 6; ++i) {
+            control<QRadioButton>(f.w, "opBpp", i)->click();
+            QCOMPARE(f.w->BitDepth, depths[i]);
+            const QString windowFile = f.env.path(QStringLiteral("window%1.ico").arg(depths[i]));
+            control<QLineEdit>(f.w, "TxtExport")->setText(windowFile);
+            QTest::mouseClick(control<QAbstractButton>(f.w, "CcBtnConvertion"), Qt::LeftButton);
+            const QString commandFile = f.env.path(QStringLiteral("command%1.ico").arg(depths[i]));
+            const Run r = tintavo({ QStringLiteral("icon"), star, QStringLiteral("-o"), commandFile,
+                QStringLiteral("--depth"), QString::number(depths[i]) });
+            QCOMPARE(r.status, 0);
+            const QByteArray expected = bytesOf(windowFile);
+            QVERIFY(expected.size() > 22);
+            const QByteArray actual = bytesOf(commandFile);
+            qsizetype at = 0;
+            while (at < std::min(actual.size(), expected.size()) && actual[at] == expected[at])
+                ++at;
+            QVERIFY2(actual == expected,
+                qPrintable(QStringLiteral("depth %1: %2 bytes, the window's %3, first difference at %4")
+                               .arg(depths[i]).arg(actual.size()).arg(expected.size()).arg(at)));
+        }
+        // Another transparent colour, chosen in the window's colour dialog.
+        dialogs.answerColor(0xFF0000);
+        QTest::mouseClick(control<QAbstractButton>(f.w, "CmdColor"), Qt::LeftButton);
+        QTest::mouseClick(control<QAbstractButton>(f.w, "CcBtnConvertion"), Qt::LeftButton);
+        const QString commandFile = f.env.path(QStringLiteral("blue.ico"));
+        QCOMPARE(tintavo({ QStringLiteral("icon"), star, QStringLiteral("-o"), commandFile,
+                     QStringLiteral("--depth"), QStringLiteral("32"), QStringLiteral("--transparent"),
+                     QStringLiteral("blue") })
+                     .status,
+            0);
+        QVERIFY(bytesOf(commandFile) == bytesOf(f.env.path(QStringLiteral("window32.ico"))));
+    }
+};
+
+QTEST_MAIN(TstCommands)
+#include "tst_commands.moc"
