@@ -30,6 +30,11 @@ complete -c tintavo -n "__fish_seen_subcommand_from sphere" -l sphere -x -d 'Sph
 
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l depth -x -a '1 4 8 16 24 32' -d 'Bits per pixel'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l transparent -x -d 'Transparent colour'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l sizes -x -a '16,32,48,256 16,24,32,48,64,128,256' -d 'Sizes of a multi-size icon'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l favicon-set -x -a '(__fish_complete_directories)' -d 'Folder for the favicon set'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l background -x -d 'Background of the touch icon'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l crop -d 'Crop a picture that is not square'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l force -d 'Replace the files of the set'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -F
 
 complete -c tintavo -n "__fish_seen_subcommand_from capture gradient sphere icon" -s o -l output -r -F -d 'Output file'

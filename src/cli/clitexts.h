@@ -37,6 +37,20 @@ inline const CaptionRow kIconNeeded { "IconNeeded", "-o OUT.ico is needed", "-o 
     "falta -o SALIDA.ico" };
 inline const CaptionRow kNotAPicture { "NotAPicture", "could not read a picture from '%1'",
     "impossible de lire une image dans « %1 »", "no se pudo leer una imagen de «%1»" };
+inline const CaptionRow kExclusive { "Exclusive", "%1 and %2 exclude each other", "%1 et %2 s'excluent",
+    "%1 y %2 se excluyen" };
+inline const CaptionRow kClassicOnly { "ClassicOnly", "%1 goes with the 32 x 32 icon only",
+    "%1 ne va qu'avec l'icône 32 x 32", "%1 solo va con el icono de 32 x 32" };
+inline const CaptionRow kSetOnly { "SetOnly", "%1 goes with --favicon-set only", "%1 ne va qu'avec --favicon-set",
+    "%1 solo va con --favicon-set" };
+inline const CaptionRow kModernOnly { "ModernOnly", "%1 goes with --sizes or --favicon-set only",
+    "%1 ne va qu'avec --sizes ou --favicon-set", "%1 solo va con --sizes o --favicon-set" };
+inline const CaptionRow kPictureTooLarge { "PictureTooLarge",
+    "'%1' is a picture of %2 x %3 pixels: more than %4 x %4 or %5 MiB decoded",
+    "« %1 » est une image de %2 x %3 pixels : plus de %4 x %4 ou de %5 Mio une fois décodée",
+    "«%1» es una imagen de %2 x %3 píxeles: más de %4 x %4 o de %5 MiB decodificada" };
+inline const CaptionRow kWouldReplace { "WouldReplace", "%1 already holds %2; add --force to replace them",
+    "%1 contient déjà %2 ; ajoutez --force pour les remplacer", "%1 ya contiene %2; añada --force para reemplazarlos" };
 inline const CaptionRow kRegionOrSelect { "RegionOrSelect", "--region and --select exclude each other",
     "--region et --select s'excluent", "--region y --select se excluyen" };
 inline const CaptionRow kNoSession { "NoSession", "no desktop session to read the screen of",

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <memory>
 
@@ -20,14 +21,33 @@ namespace commands {
 namespace {
 
 // What a command needs to run: nothing of Qt's application, Qt's core (image readers found
-// as plugins), widgets without any display, or the session's screen. Pictures are read,
-// drawn and written without any platform at all, which keeps the start short.
-enum class Needs { Nothing, Core, Widgets, Screen };
+// as plugins), fonts without any display (an SVG drawing may hold text), widgets without any
+// display, or the session's screen. Pictures are read, drawn and written without any
+// platform at all, which keeps the start short.
+enum class Needs { Nothing, Core, Gui, Widgets, Screen };
+
+template<Needs needs>
+Needs always(const QStringList &)
+{
+    return needs;
+}
+
+// The 32 x 32 icon needs Qt's core only; any picture at several sizes may be a drawing.
+Needs iconNeeds(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument.startsWith(QLatin1String("--sizes")) || argument.startsWith(QLatin1String("--favicon-set")))
+            return Needs::Gui;
+    }
+    return Needs::Core;
+}
 
 struct Command
 {
     const char *name;
-    Needs needs;
+    Needs (*needs)(const QStringList &arguments);
     // Help and usage errors, before any application exists: they need no display either.
     std::optional<cli::Stop> (*check)(const QStringList &arguments);
     int (*run)(const QStringList &arguments);
@@ -40,12 +60,12 @@ std::optional<cli::Stop> check(const QStringList &arguments)
 }
 
 const Command kCommands[] = {
-    { "color", Needs::Nothing, check<colorcommand::parse>, colorcommand::run },
-    { "pick", Needs::Screen, check<pickcommand::parse>, pickcommand::run },
-    { "capture", Needs::Screen, check<capturecommand::parse>, capturecommand::run },
-    { "gradient", Needs::Widgets, check<gradientcommand::parse>, gradientcommand::run },
-    { "sphere", Needs::Core, check<spherecommand::parse>, spherecommand::run },
-    { "icon", Needs::Core, check<iconcommand::parse>, iconcommand::run },
+    { "color", always<Needs::Nothing>, check<colorcommand::parse>, colorcommand::run },
+    { "pick", always<Needs::Screen>, check<pickcommand::parse>, pickcommand::run },
+    { "capture", always<Needs::Screen>, check<capturecommand::parse>, capturecommand::run },
+    { "gradient", always<Needs::Widgets>, check<gradientcommand::parse>, gradientcommand::run },
+    { "sphere", always<Needs::Core>, check<spherecommand::parse>, spherecommand::run },
+    { "icon", iconNeeds, check<iconcommand::parse>, iconcommand::run },
 };
 
 const CaptionRow kHelp { "Help",
@@ -102,14 +122,17 @@ const Command *find(const QString &name)
 
 std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char **argv)
 {
-    // The gradient's surface is a widget that is never shown: it runs over SSH and in CI.
-    if (needs == Needs::Widgets)
+    // The gradient's surface is a widget that is never shown, and fonts need no screen either:
+    // these run over SSH and in CI.
+    if (needs == Needs::Widgets || needs == Needs::Gui)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     switch (needs) {
     case Needs::Nothing:
         return nullptr;
     case Needs::Core:
         return std::make_unique<QCoreApplication>(argc, argv);
+    case Needs::Gui:
+        return std::make_unique<QGuiApplication>(argc, argv);
     case Needs::Widgets:
     case Needs::Screen:
         return std::make_unique<QApplication>(argc, argv);
@@ -157,15 +180,16 @@ int run(int &argc, char **argv)
     }
     if (const auto stop = command->check(arguments.mid(1)))
         return cli::finish(*stop);
-    if (command->needs == Needs::Screen && qEnvironmentVariableIsEmpty("DISPLAY")
+    const Needs needs = command->needs(arguments.mid(1));
+    if (needs == Needs::Screen && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         return cli::failure(first, cli::say(clitexts::kNoSession));
     }
-    const auto application = makeApplication(command->needs, argc, argv);
+    const auto application = makeApplication(needs, argc, argv);
     if (application)
         application->setApplicationName(QStringLiteral("Tintavo"));
     std::unique_ptr<ScreenServices> services;
-    if (command->needs == Needs::Screen) {
+    if (needs == Needs::Screen) {
         // Overlays come and go while the command runs; it ends when the command says so.
         QApplication::setQuitOnLastWindowClosed(false);
         services = ScreenServices::forSession();

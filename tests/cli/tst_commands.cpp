@@ -1,6 +1,9 @@
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
+#include "icon/faviconset.h"
 #include "icon/frmtoico.h"
+#include "icon/multiicon.h"
+#include "icon/sourcepicture.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "support/namedcontrol.h"
@@ -11,7 +14,10 @@
 #include "picker/cssnotation.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QImageReader>
+#include <QPainter>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -90,6 +96,14 @@ private slots:
         QTest::newRow("rim") << QStringList { "sphere", "--size", "9x9", "--centre", "red", "--rim",
                                     "bleu", "--sphere", "9x9", "-o", "s.bmp" }
                              << "'bleu'";
+        QTest::newRow("icon size") << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16,20" } << "--sizes";
+        QTest::newRow("depth of a multi-size icon")
+            << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16", "--depth", "8" } << "--depth";
+        QTest::newRow("crop of the 32 x 32 icon") << QStringList { "icon", "a.png", "-o", "a.ico", "--crop" } << "--crop";
+        QTest::newRow("force without a set")
+            << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16", "--force" } << "--force";
+        QTest::newRow("set and -o") << QStringList { "icon", "a.png", "--favicon-set", "web", "-o", "a.ico" }
+                                    << "--favicon-set";
         QTest::newRow("capture format") << QStringList { "capture", "-o", "shot.xcf" } << "shot.xcf";
         QTest::newRow("quality of a PNG")
             << QStringList { "capture", "-o", "shot.png", "--quality", "50" } << "--quality";
@@ -237,6 +251,77 @@ private slots:
         const QByteArray expected = bytesOf(windowFile);
         QVERIFY(expected.size() > 54);
         QVERIFY(bytesOf(commandFile) == expected);
+    }
+
+    void multiSizeIconsAndFaviconSetsWithoutADisplay()
+    {
+        TestEnv env;
+        QImage disc(300, 200, QImage::Format_ARGB32);
+        disc.fill(Qt::transparent);
+        {
+            QPainter p(&disc);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setBrush(QColor(0xE9, 0x1E, 0x63));
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QPoint(150, 100), 90, 90);
+        }
+        const QString png = env.path(QStringLiteral("disc.png"));
+        QVERIFY(disc.save(png));
+
+        // The bytes the converter's panel writes for the same picture and sizes.
+        const QString ico = env.path(QStringLiteral("disc.ico"));
+        const Run multi = tintavo({ QStringLiteral("icon"), png, QStringLiteral("-o"), ico, QStringLiteral("--sizes"),
+                                    QStringLiteral("256,16,48") });
+        QCOMPARE(multi.status, 0);
+        const QList<int> sizes { 16, 48, 256 };
+        const sourcepicture::Result loaded = sourcepicture::load(png);
+        QVERIFY(bytesOf(ico) == multiicon::icoBytes(multiicon::entriesFor(loaded.picture, sizes, sourcepicture::Fit::Centre)));
+
+        // A drawing with text, drawn at each size with no display at all.
+        const QString svg = env.path(QStringLiteral("letter.svg"));
+        QFile f(svg);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='64' height='64'><rect width='64' height='64' "
+                "fill='#3366cc'/><text x='8' y='48' font-size='48'>A</text></svg>");
+        f.close();
+        QCOMPARE(tintavo({ QStringLiteral("icon"), svg, QStringLiteral("-o"), env.path(QStringLiteral("letter.ico")),
+                           QStringLiteral("--sizes"), QStringLiteral("16,64") })
+                     .status,
+                 0);
+        QImageReader reader(env.path(QStringLiteral("letter.ico")));
+        QCOMPARE(reader.imageCount(), 2);
+
+        // The set: every file, and the lines for the page on standard output.
+        const QString site = env.path(QStringLiteral("site/static"));
+        const QStringList set { QStringLiteral("icon"), png, QStringLiteral("--favicon-set"), site };
+        const Run first = tintavo(set);
+        QCOMPARE(first.status, 0);
+        QCOMPARE(QString::fromUtf8(first.out), faviconset::linkLines() + QLatin1Char('\n'));
+        QCOMPARE(QDir(site).entryList(QDir::Files, QDir::Name), QStringList({ "apple-touch-icon.png", "favicon.ico",
+                 "icon-192.png", "icon-512.png", "site.webmanifest" }));
+        const QByteArray touch = bytesOf(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
+        // Again: nothing is replaced without --force, and the message names what is there.
+        const Run again = tintavo(set + QStringList { QStringLiteral("--background"), QStringLiteral("black") });
+        QCOMPARE(again.status, 1);
+        QVERIFY2(again.err.contains(site) && again.err.contains(QStringLiteral("favicon.ico")), qPrintable(again.err));
+        QVERIFY(bytesOf(QDir(site).filePath(QStringLiteral("apple-touch-icon.png"))) == touch);
+        const Run forced = tintavo(set + QStringList { QStringLiteral("--background"), QStringLiteral("black"),
+                                                       QStringLiteral("--force") });
+        QCOMPARE(forced.status, 0);
+        const QImage black(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
+        QCOMPARE(black.size(), QSize(180, 180));
+        QCOMPARE(black.pixel(0, 0), qRgb(0, 0, 0));
+
+        // A picture too large is refused before it is decoded, with its size.
+        QImage wide(20000, 1, QImage::Format_Mono);
+        wide.fill(0);
+        const QString huge = env.path(QStringLiteral("wide.png"));
+        QVERIFY(wide.save(huge));
+        const Run refused = tintavo({ QStringLiteral("icon"), huge, QStringLiteral("-o"), ico, QStringLiteral("--sizes"),
+                                      QStringLiteral("16") });
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("20000 x 1")), qPrintable(refused.err));
+        QVERIFY(bytesOf(ico) == multiicon::icoBytes(multiicon::entriesFor(loaded.picture, sizes, sourcepicture::Fit::Centre)));
     }
 
     void iconIsTheWindowsFileAtEveryDepth()
