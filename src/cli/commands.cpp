@@ -120,12 +120,25 @@ const Command *find(const QString &name)
     return nullptr;
 }
 
+QtMessageHandler qtDefaultHandler = nullptr;
+
+void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtDefaultHandler(type, context, message);
+}
+
 std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char **argv)
 {
     // The gradient's surface is a widget that is never shown, and fonts need no screen either:
-    // these run over SSH and in CI.
-    if (needs == Needs::Widgets || needs == Needs::Gui)
+    // these run over SSH and in CI. Where no session made a runtime folder (cron, CI), Qt would
+    // say so on standard error although nothing here uses one.
+    if (needs == Needs::Widgets || needs == Needs::Gui) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            qtDefaultHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
+    }
     switch (needs) {
     case Needs::Nothing:
         return nullptr;

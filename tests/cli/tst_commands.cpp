@@ -208,6 +208,7 @@ private slots:
             QStringLiteral("-o"), commandFile, QStringLiteral("--css") });
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.startsWith("linear-gradient("));
+        QCOMPARE(r.err, QString()); // nothing of Qt's own on the way
         const QByteArray expected = bytesOf(windowFile);
         QVERIFY(expected.size() > 54);
         QVERIFY(bytesOf(commandFile) == expected);

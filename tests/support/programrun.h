@@ -13,14 +13,15 @@ struct ProgramRun
     QString err;
 };
 
-// With `display` false, as over SSH: no X or Wayland display, no platform chosen. `locale`
+// With `display` false, as over SSH or from cron: no X or Wayland display, no platform chosen,
+// no runtime folder. `locale`
 // (such as "fr_FR.UTF-8") replaces the test's own.
 inline ProgramRun runTintavo(const QStringList &arguments, bool display, const QString &locale = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!display) {
-        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
             env.remove(QString::fromLatin1(name));
     }
     if (!locale.isEmpty())
