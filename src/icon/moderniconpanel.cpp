@@ -164,14 +164,7 @@ void ModernIconPanel::buildControls()
     connect(m_copyLinks, &QPushButton::clicked, this, [this] { emit copyRequested(m_links->toPlainText()); });
 }
 
-QString ModernIconPanel::text(const char *key) const
-{
-    for (const CaptionRow &row : kTexts) {
-        if (qstrcmp(row.control, key) == 0)
-            return captionOf(row, m_language);
-    }
-    return QString();
-}
+QString ModernIconPanel::text(const char *key) const { return captionOf(kTexts, key, m_language); }
 
 void ModernIconPanel::applyLanguage(Language language)
 {

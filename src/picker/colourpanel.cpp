@@ -48,14 +48,7 @@ const CaptionRow kTexts[] = {
     {"unreadable", "Not a colour", "Pas une couleur", "No es un color"},
 };
 
-QString text(const char *key, Language language)
-{
-    for (const CaptionRow &row : kTexts) {
-        if (qstrcmp(row.control, key) == 0)
-            return captionOf(row, language);
-    }
-    return QString();
-}
+QString text(const char *key, Language language) { return captionOf(kTexts, key, language); }
 
 void paintSwatch(QWidget *w, int32_t bgr)
 {

@@ -29,6 +29,15 @@ QString captionOf(const CaptionRow &row, Language language)
     return text ? QString::fromUtf8(text) : QString();
 }
 
+QString captionOf(const CaptionRow *rows, std::size_t count, const char *key, Language language)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        if (qstrcmp(rows[i].control, key) == 0)
+            return captionOf(rows[i], language);
+    }
+    return QString();
+}
+
 void applyCaptions(QWidget *window, const CaptionRow *rows, std::size_t count, Language language,
                    bool includeEnglish)
 {

@@ -38,6 +38,15 @@ extern const CaptionRow kCouldNotSave;
 // The caption of a table row in a language (English for Other).
 QString captionOf(const CaptionRow &row, Language language);
 
+// The caption of the row named `key` in a table of texts; empty when no row has that name.
+QString captionOf(const CaptionRow *rows, std::size_t count, const char *key, Language language);
+
+template<std::size_t N>
+QString captionOf(const CaptionRow (&rows)[N], const char *key, Language language)
+{
+    return captionOf(rows, N, key, language);
+}
+
 // Caption of any control kind: buttons, labels, frames, menus and actions, windows.
 void setCaption(QObject *control, const QString &text);
 QString caption(const QObject *control);
