@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <limits>
+
 namespace sourcepicture {
 
 namespace {
@@ -106,10 +109,33 @@ QImage Picture::square(int size, Fit fit) const
     return out.convertToFormat(QImage::Format_ARGB32);
 }
 
+namespace {
+
+// While a picture loads, Qt's readers refuse on their own to allocate more than its budget: a
+// header may promise a small picture while the decoder allocates for a larger one (a GIF's
+// screen). The limit is Qt's, for the whole program, so the one before is put back.
+class AllocationLimit
+{
+public:
+    explicit AllocationLimit(qint64 bytes)
+        : m_previous(QImageReader::allocationLimit())
+    {
+        const qint64 mib = (bytes + (qint64(1) << 20) - 1) >> 20;
+        QImageReader::setAllocationLimit(int(std::clamp<qint64>(mib, 1, std::numeric_limits<int>::max())));
+    }
+    ~AllocationLimit() { QImageReader::setAllocationLimit(m_previous); }
+    AllocationLimit(const AllocationLimit &) = delete;
+    AllocationLimit &operator=(const AllocationLimit &) = delete;
+
+private:
+    int m_previous;
+};
+
+} // namespace
+
 Result load(QIODevice &device, const Limits &limits)
 {
-    // Qt's readers refuse on their own what would take more memory than this, in MiB.
-    QImageReader::setAllocationLimit(int(std::max<qint64>(limits.maxDecodedBytes, kMaxDecodedBytes) >> 20));
+    const AllocationLimit allocation(limits.maxDecodedBytes);
     const qint64 fileBytes = device.size();
     if (fileBytes <= 0)
         return failed(Error::Corrupt);
