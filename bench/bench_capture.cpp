@@ -26,7 +26,9 @@ static QImage desktopLikePicture()
         p.setPen(Qt::black);
         for (int line = 0; line < 30; ++line)
             p.drawText(win.left() + 12, win.top() + 50 + line * 17,
-                       QStringLiteral("Line %1 of a document window with some text in it, 0123456789 ABCDEF").arg(line));
+                QStringLiteral(
+                    "Line %1 of a document window with some text in it, 0123456789 ABCDEF")
+                    .arg(line));
     }
     const QRect photo(1100, 600, 700, 420);
     QLinearGradient g(photo.topLeft(), photo.bottomRight());
@@ -42,7 +44,8 @@ static QImage desktopLikePicture()
             seed = seed * 1664525u + 1013904223u;
             const int n = int(seed >> 28) - 8;
             const QRgb c = line[x];
-            line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) + n, 255));
+            line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255),
+                qBound(0, qBlue(c) + n, 255));
         }
     }
     return img;

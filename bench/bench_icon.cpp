@@ -18,8 +18,9 @@ QImage starPicture()
     QPainter p(&img);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 0, 0));
-    p.drawPolygon(QPolygon({QPoint(16, 1), QPoint(20, 12), QPoint(31, 12), QPoint(22, 19), QPoint(26, 30),
-                            QPoint(16, 23), QPoint(6, 30), QPoint(10, 19), QPoint(1, 12), QPoint(12, 12)}));
+    p.drawPolygon(
+        QPolygon({ QPoint(16, 1), QPoint(20, 12), QPoint(31, 12), QPoint(22, 19), QPoint(26, 30),
+            QPoint(16, 23), QPoint(6, 30), QPoint(10, 19), QPoint(1, 12), QPoint(12, 12) }));
     p.setBrush(QColor(0, 0, 255));
     p.drawEllipse(QPoint(16, 16), 3, 3);
     // A few colours off every table, so the nearest-entry search has work to do.
@@ -52,6 +53,20 @@ void BM_SaveIcon(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_IconBytes)->Arg(1)->Arg(4)->Arg(8)->Arg(16)->Arg(24)->Arg(32)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SaveIcon)->Arg(1)->Arg(4)->Arg(8)->Arg(16)->Arg(24)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IconBytes)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(24)
+    ->Arg(32)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveIcon)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(24)
+    ->Arg(32)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

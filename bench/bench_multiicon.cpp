@@ -19,10 +19,11 @@
 
 namespace {
 
-const QList<int> kAllSizes = {16, 24, 32, 48, 64, 128, 256};
+const QList<int> kAllSizes = { 16, 24, 32, 48, 64, 128, 256 };
 
 // A logo-like picture: a disc with colours running across it and a soft rim, on transparent.
-struct Source {
+struct Source
+{
     QTemporaryDir dir;
     QString png;
     Source()
@@ -54,7 +55,8 @@ void BM_PngToSevenSizeIco(benchmark::State &state)
     const QString out = source().dir.filePath(QStringLiteral("tintavo.ico"));
     for (auto _ : state) {
         const sourcepicture::Result r = sourcepicture::load(source().png);
-        if (r.error != sourcepicture::Error::None || !multiicon::writeIco(out, r.picture, kAllSizes, sourcepicture::Fit::Centre))
+        if (r.error != sourcepicture::Error::None
+            || !multiicon::writeIco(out, r.picture, kAllSizes, sourcepicture::Fit::Centre))
             state.SkipWithError("the icon file was not written");
     }
     state.counters["bytes"] = double(QFileInfo(out).size());
@@ -66,15 +68,18 @@ void BM_PngToFaviconSet(benchmark::State &state)
     QDir().mkpath(folder);
     for (auto _ : state) {
         const sourcepicture::Result r = sourcepicture::load(source().png);
-        const auto files = faviconset::build(r.picture, sourcepicture::Fit::Centre, qRgb(255, 255, 255));
-        if (faviconset::write(folder, files, true).status != faviconset::WriteResult::Status::Written)
+        const auto files
+            = faviconset::build(r.picture, sourcepicture::Fit::Centre, qRgb(255, 255, 255));
+        if (faviconset::write(folder, files, true).status
+            != faviconset::WriteResult::Status::Written)
             state.SkipWithError("the favicon set was not written");
     }
     qint64 bytes = 0;
     for (const QString &name : faviconset::fileNames())
         bytes += QFileInfo(QDir(folder).filePath(name)).size();
     state.counters["bytes"] = double(bytes);
-    state.counters["ico_bytes"] = double(QFileInfo(QDir(folder).filePath(QStringLiteral("favicon.ico"))).size());
+    state.counters["ico_bytes"]
+        = double(QFileInfo(QDir(folder).filePath(QStringLiteral("favicon.ico"))).size());
 }
 
 // The reference: ImageMagick's convert, one process per icon file as a designer would run it.
@@ -88,7 +93,9 @@ void BM_ImageMagickSevenSizeIco(benchmark::State &state)
     const QString out = source().dir.filePath(QStringLiteral("magick.ico"));
     for (auto _ : state) {
         QProcess p;
-        p.start(convert, {source().png, QStringLiteral("-define"), QStringLiteral("icon:auto-resize=256,128,64,48,32,24,16"), out});
+        p.start(convert,
+            { source().png, QStringLiteral("-define"),
+                QStringLiteral("icon:auto-resize=256,128,64,48,32,24,16"), out });
         if (!p.waitForFinished(60000) || p.exitCode() != 0)
             state.SkipWithError("convert failed");
     }

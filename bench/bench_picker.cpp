@@ -21,10 +21,11 @@
 
 namespace {
 
-struct PickerWorld {
+struct PickerWorld
+{
     QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("config"))};
-    AppState state{store};
+    SettingsStore store { dir.filePath(QStringLiteral("config")) };
+    AppState state { store };
     FrmBase *launcher = nullptr;
     QPointer<frmColorPicker> picker;
 
@@ -62,8 +63,8 @@ void BM_ReleaseToBoxesAndClipboard(benchmark::State &st)
         st.ResumeTiming();
         // The release as the capture delivers it; the pick then runs its steps from the event
         // loop, each after the events queued before it.
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10),
+            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&p, &release);
         for (int i = 0; i < 10 && html->text().isEmpty(); ++i)
             QCoreApplication::sendPostedEvents();

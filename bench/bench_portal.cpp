@@ -48,16 +48,18 @@ bool runUntil(const std::function<bool()> &condition)
 
 bool onWayland(benchmark::State &st)
 {
-    if (QGuiApplication::platformName() == QLatin1String("wayland") && !ScreenServices::current().screen().isLive())
+    if (QGuiApplication::platformName() == QLatin1String("wayland")
+        && !ScreenServices::current().screen().isLive())
         return true;
     st.SkipWithError("not on a Wayland desktop (run through scripts/run-under-wayland)");
     return false;
 }
 
-struct ToolWorld {
+struct ToolWorld
+{
     QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("config"))};
-    AppState state{store};
+    SettingsStore store { dir.filePath(QStringLiteral("config")) };
+    AppState state { store };
     FrmBase *launcher = nullptr;
     QPointer<QWidget> tool;
 
@@ -157,7 +159,7 @@ void BM_GrimAlone(benchmark::State &st)
     const QString file = QDir::temp().filePath(QStringLiteral("bench-grim.png"));
     for (auto _ : st) {
         QProcess grim;
-        grim.start(QStringLiteral("grim"), {file});
+        grim.start(QStringLiteral("grim"), { file });
         grim.waitForFinished(10000);
     }
     QFile::remove(file);
@@ -166,8 +168,14 @@ void BM_GrimAlone(benchmark::State &st)
 } // namespace
 
 BENCHMARK(BM_PortalScreenshotLaidOut)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
-BENCHMARK(BM_PipettePressToOverlayShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
-BENCHMARK(BM_CaptureCommandToPictureShown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_PipettePressToOverlayShown)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10);
+BENCHMARK(BM_CaptureCommandToPictureShown)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 BENCHMARK(BM_GrimAlone)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 int main(int argc, char **argv)

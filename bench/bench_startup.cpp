@@ -21,7 +21,8 @@ extern char **environ;
 
 namespace {
 
-struct X {
+struct X
+{
     xcb_connection_t *c = nullptr;
     X()
     {
@@ -49,7 +50,7 @@ struct X {
                 if (mapped)
                     return true;
             }
-            pollfd p{xcb_get_file_descriptor(c), POLLIN, 0};
+            pollfd p { xcb_get_file_descriptor(c), POLLIN, 0 };
             poll(&p, 1, 5);
         }
         return false;
@@ -69,7 +70,7 @@ pid_t spawnProgram(const std::string &home)
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
     pid_t pid = 0;
-    char *argv[] = {const_cast<char *>(TINTAVO_BINARY), nullptr};
+    char *argv[] = { const_cast<char *>(TINTAVO_BINARY), nullptr };
     posix_spawn(&pid, TINTAVO_BINARY, nullptr, nullptr, argv, environ);
     return pid;
 }
@@ -118,8 +119,12 @@ void BM_ColdStartToLauncherShown(benchmark::State &state)
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
     }
 }
-BENCHMARK(BM_ColdStartToLauncherShown)->UseManualTime()->Iterations(1)->Repetitions(10)
-    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ColdStartToLauncherShown)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_IdleMemory(benchmark::State &state)
 {

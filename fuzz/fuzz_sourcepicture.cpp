@@ -13,7 +13,7 @@
 
 namespace {
 // Small enough that each input decodes in milliseconds.
-const sourcepicture::Limits kFuzzLimits{2048, qint64(16) << 20};
+const sourcepicture::Limits kFuzzLimits { 2048, qint64(16) << 20 };
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    QByteArray bytes
+        = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return 0;
@@ -36,10 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             __builtin_trap();
         return 0;
     }
-    if (r.picture.isNull() || (!r.picture.isScalable() && !sourcepicture::fits(r.picture.size(), kFuzzLimits)))
+    if (r.picture.isNull()
+        || (!r.picture.isScalable() && !sourcepicture::fits(r.picture.size(), kFuzzLimits)))
         __builtin_trap();
-    for (auto fit : {sourcepicture::Fit::Centre, sourcepicture::Fit::Crop}) {
-        if (multiicon::icoBytes(multiicon::entriesFor(r.picture, {16, 48}, fit)).isEmpty())
+    for (auto fit : { sourcepicture::Fit::Centre, sourcepicture::Fit::Crop }) {
+        if (multiicon::icoBytes(multiicon::entriesFor(r.picture, { 16, 48 }, fit)).isEmpty())
             __builtin_trap();
     }
     return 0;

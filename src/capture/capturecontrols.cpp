@@ -9,9 +9,11 @@
 
 namespace capturecontrols {
 
-QPlainTextEdit *helpBox(QWidget *parent, const char *name, int top, int32_t bgr, const char *tip, const QString &text)
+QPlainTextEdit *helpBox(
+    QWidget *parent, const char *name, int top, int32_t bgr, const char *tip, const QString &text)
 {
-    auto *box = makeControl<QPlainTextEdit>(parent, QString::fromLatin1(name), 600, top, 4665, 2085);
+    auto *box
+        = makeControl<QPlainTextEdit>(parent, QString::fromLatin1(name), 600, top, 4665, 2085);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, toQColor(bgr));
     pal.setColor(QPalette::Text, Qt::black);

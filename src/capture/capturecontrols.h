@@ -14,7 +14,8 @@ namespace capturecontrols {
 
 // A read-only help box of the designed size (4665 x 2085 twips) at Left 600 and the given
 // Top, in a back colour (0x00BBGGRR), with its tool tip and its CR LF text.
-QPlainTextEdit *helpBox(QWidget *parent, const char *name, int top, int32_t bgr, const char *tip, const QString &text);
+QPlainTextEdit *helpBox(
+    QWidget *parent, const char *name, int top, int32_t bgr, const char *tip, const QString &text);
 
 // A named entry appended to a menu.
 QAction *entry(QMenu *menu, const char *name, const char *text);

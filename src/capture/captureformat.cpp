@@ -5,20 +5,21 @@
 namespace captureformat {
 
 namespace {
-struct Row {
+struct Row
+{
     const char *code;
     int16_t quality;
 };
-constexpr std::array<Row, EntryCount> kRows = {{
-    {"BMP", -1},
-    {"GIF", -1},
-    {"JPG", 0},
-    {"JPG25", 25},
-    {"JPG50", 50},
-    {"JPG75", 75},
-    {"PNG", -1},
-    {"TIF", -1},
-}};
+constexpr std::array<Row, EntryCount> kRows = { {
+    { "BMP", -1 },
+    { "GIF", -1 },
+    { "JPG", 0 },
+    { "JPG25", 25 },
+    { "JPG50", 50 },
+    { "JPG75", 75 },
+    { "PNG", -1 },
+    { "TIF", -1 },
+} };
 } // namespace
 
 Entry entryForCode(const QString &code)
@@ -42,9 +43,6 @@ int16_t qualityOf(Entry entry)
     return i >= 0 && i < EntryCount ? kRows[i].quality : int16_t(-1);
 }
 
-QString extensionOf(const QString &code)
-{
-    return code.left(3);
-}
+QString extensionOf(const QString &code) { return code.left(3); }
 
 } // namespace captureformat

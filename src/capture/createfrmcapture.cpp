@@ -1,7 +1,4 @@
 #include "capture/frmcapture.h"
 #include "shell/tools.h"
 
-QWidget *createFrmCapture(AppState &state, ToolHost &host)
-{
-    return new frmCapture(state, host);
-}
+QWidget *createFrmCapture(AppState &state, ToolHost &host) { return new frmCapture(state, host); }

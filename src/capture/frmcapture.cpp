@@ -1,7 +1,7 @@
 #include "capture/frmcapture.h"
 
-#include "capture/captureformat.h"
 #include "capture/capturecontrols.h"
+#include "capture/captureformat.h"
 #include "capture/capturepicturebox.h"
 #include "capture/frmcaptureinfo.h"
 #include "capture/frmcapturetexts.h"
@@ -58,8 +58,8 @@ frmCapture::frmCapture(AppState &state, ToolHost &host)
     // Creating the window starts the imaging library; a failure only warns.
     m_imagingToken = modCapture::startImaging();
     if (m_imagingToken == 0)
-        MessageBox::show(this, QStringLiteral("Unable to initialize GDIplus.DLL"), MessageBox::Icon::Information,
-                         m_state.AppTitle);
+        MessageBox::show(this, QStringLiteral("Unable to initialize GDIplus.DLL"),
+            MessageBox::Icon::Information, m_state.AppTitle);
     buildControls();
     buildMenus();
     Form_Load();
@@ -102,10 +102,13 @@ void frmCapture::buildControls()
     HScrollPic = m_scroller->horizontal();
     VScrollPic = m_scroller->vertical();
 
-    TxtEn = capturecontrols::helpBox(m_client, "TxtEn", 3000, 0x00FFFFC0, "Click to delete", frmcapturetexts::joinLines(frmcapturetexts::kHelpEn));
-    TxtFR = capturecontrols::helpBox(m_client, "TxtFR", 5220, 0x00C0FFFF, "Cliquer pour faire disparaitre.", frmcapturetexts::joinLines(frmcapturetexts::kHelpFr));
-    TxtEs = capturecontrols::helpBox(m_client, "TxtEs", 7440, 0x00FFFFC0, "Click to delete", frmcapturetexts::joinLines(frmcapturetexts::kHelpEs));
-    for (QPlainTextEdit *box : {TxtEn, TxtFR, TxtEs}) {
+    TxtEn = capturecontrols::helpBox(m_client, "TxtEn", 3000, 0x00FFFFC0, "Click to delete",
+        frmcapturetexts::joinLines(frmcapturetexts::kHelpEn));
+    TxtFR = capturecontrols::helpBox(m_client, "TxtFR", 5220, 0x00C0FFFF,
+        "Cliquer pour faire disparaitre.", frmcapturetexts::joinLines(frmcapturetexts::kHelpFr));
+    TxtEs = capturecontrols::helpBox(m_client, "TxtEs", 7440, 0x00FFFFC0, "Click to delete",
+        frmcapturetexts::joinLines(frmcapturetexts::kHelpEs));
+    for (QPlainTextEdit *box : { TxtEn, TxtFR, TxtEs }) {
         box->installEventFilter(this);
         box->viewport()->installEventFilter(this);
     }
@@ -152,7 +155,7 @@ void frmCapture::buildMenus()
     MnuAide = capturecontrols::submenu(this, "MnuAide", "?");
     MnuHelp = capturecontrols::entry(MnuAide, "MnuHelp", "Help");
 
-    for (QMenu *m : {MnMenu, MnuCapture, MnuOption, MnuAide})
+    for (QMenu *m : { MnMenu, MnuCapture, MnuOption, MnuAide })
         MenuBar->addMenu(m);
 
     const auto formats = formatEntries();
@@ -174,7 +177,8 @@ void frmCapture::buildMenus()
 
 std::array<QAction *, 8> frmCapture::formatEntries() const
 {
-    return {MnuFbmp, MnuFgif, MnuCompresse1, MnuCompresse2, MnuCompresse3, MnuCompresse4, MnuFpng, MnuFtif};
+    return { MnuFbmp, MnuFgif, MnuCompresse1, MnuCompresse2, MnuCompresse3, MnuCompresse4, MnuFpng,
+        MnuFtif };
 }
 
 void frmCapture::Form_Load()
@@ -182,10 +186,17 @@ void frmCapture::Form_Load()
     // 1. The help of the language covers the top-left corner; six entries change caption.
     const Language lang = languageFromId(m_state.Langue);
     switch (lang) {
-    case Language::English: twips::place(TxtEn, 0, 0, 4665, 2085); break;
-    case Language::French: twips::place(TxtFR, 0, 0, 4665, 2085); break;
-    case Language::Spanish: twips::place(TxtEs, 0, 0, 4665, 2085); break;
-    case Language::Other: break;
+    case Language::English:
+        twips::place(TxtEn, 0, 0, 4665, 2085);
+        break;
+    case Language::French:
+        twips::place(TxtFR, 0, 0, 4665, 2085);
+        break;
+    case Language::Spanish:
+        twips::place(TxtEs, 0, 0, 4665, 2085);
+        break;
+    case Language::Other:
+        break;
     }
     applyCaptions(this, frmcapturetexts::kCaptions, lang, false);
 
@@ -215,20 +226,14 @@ void frmCapture::Form_Load()
     centreWindow(this);
 }
 
-int frmCapture::outerWidthTwips() const
-{
-    return twips::toTwipsX(width() + frameExtra().width());
-}
+int frmCapture::outerWidthTwips() const { return twips::toTwipsX(width() + frameExtra().width()); }
 
 int frmCapture::outerHeightTwips() const
 {
     return twips::toTwipsY(height() + frameExtra().height());
 }
 
-QSize frmCapture::frameExtra() const
-{
-    return windowframe::outerSize(this) - size();
-}
+QSize frmCapture::frameExtra() const { return windowframe::outerSize(this) - size(); }
 
 QRect frmCapture::availableArea() const
 {
@@ -240,7 +245,8 @@ void frmCapture::setOuterSizeTwips(int width, int height)
 {
     // Sizes are outer sizes (frame and title included); Qt sizes the client area.
     const QSize frame = frameExtra();
-    const QSize outer = QSize(twips::toPixelsX(width), twips::toPixelsY(height)).boundedTo(availableArea().size());
+    const QSize outer = QSize(twips::toPixelsX(width), twips::toPixelsY(height))
+                            .boundedTo(availableArea().size());
     resize(qMax(1, outer.width() - frame.width()), qMax(1, outer.height() - frame.height()));
 }
 
@@ -249,16 +255,16 @@ void frmCapture::setOuterSizeAroundPicture(int marginWidth, int marginHeight)
     const QSize picture = PicCapt->size();
     const QSize frame = frameExtra();
     const int menu = height() - m_client->height();
-    const picturefit::Axis across{
-        [&](int outer) { return outer - frame.width(); },
-        [](int outer) { return twips::toPixelsX(twips::toTwipsX(outer) - kMarginWidth); }};
-    const picturefit::Axis down{
-        [&](int outer) { return outer - frame.height() - menu; },
-        [](int outer) { return twips::toPixelsY(twips::toTwipsY(outer) - kMarginHeight); }};
+    const picturefit::Axis across { [&](int outer) { return outer - frame.width(); },
+        [](int outer) { return twips::toPixelsX(twips::toTwipsX(outer) - kMarginWidth); } };
+    const picturefit::Axis down { [&](int outer) { return outer - frame.height() - menu; },
+        [](int outer) { return twips::toPixelsY(twips::toTwipsY(outer) - kMarginHeight); } };
     const int width = picturefit::fit(
-        twips::toPixelsX(qMax(LimiteH, twips::toTwipsX(picture.width()) + marginWidth)), picture.width(), across);
+        twips::toPixelsX(qMax(LimiteH, twips::toTwipsX(picture.width()) + marginWidth)),
+        picture.width(), across);
     const int height = picturefit::fit(
-        twips::toPixelsY(qMax(LimiteV, twips::toTwipsY(picture.height()) + marginHeight)), picture.height(), down);
+        twips::toPixelsY(qMax(LimiteV, twips::toTwipsY(picture.height()) + marginHeight)),
+        picture.height(), down);
     setOuterSizeTwips(twips::toTwipsX(width), twips::toTwipsY(height));
 }
 
@@ -289,19 +295,14 @@ void frmCapture::centreOnScreenHalf()
     const QRect free = availableArea();
     const int left = screen.left() + (screen.width() - outer.width()) / 2;
     const int top = screen.top() + (screen.height() - outer.height()) / 2;
-    windowframe::moveTo(this, QPoint(qMax(free.left(), qMin(left, free.right() + 1 - outer.width())),
-                                     qMax(free.top(), qMin(top, free.bottom() + 1 - outer.height()))));
+    windowframe::moveTo(this,
+        QPoint(qMax(free.left(), qMin(left, free.right() + 1 - outer.width())),
+            qMax(free.top(), qMin(top, free.bottom() + 1 - outer.height()))));
 }
 
-bool frmCapture::copyOptionOn() const
-{
-    return m_state.PressePapier;
-}
+bool frmCapture::copyOptionOn() const { return m_state.PressePapier; }
 
-void frmCapture::enableSave()
-{
-    MnuSave->setEnabled(true);
-}
+void frmCapture::enableSave() { MnuSave->setEnabled(true); }
 
 void frmCapture::putPicture(const QImage &picture)
 {
@@ -312,8 +313,6 @@ void frmCapture::putPicture(const QImage &picture)
     PicCapt->setPicture(picture);
     m_scroller->putAt(QPoint(0, 0));
 }
-
-
 
 void frmCapture::MnuCapEcran_Click()
 {
@@ -333,16 +332,18 @@ void frmCapture::TimCaptEcran1_Timer()
         return;
     // The window has been out of the way for 300 ms: the screen is read directly instead of
     // through the print-screen key, so the clipboard is not involved.
-    ScreenServices::current().screen().requestDesktop(this, [this](const Screen::DesktopPicture &picture) {
-        if (m_closing)
-            return;
-        m_snapshot = picture.image;
-        m_snapshotOutcome = picture.outcome;
-        // Shown at the main monitor's scale; the picture keeps every physical pixel.
-        if (!m_snapshot.isNull())
-            m_snapshot.setDevicePixelRatio(ScreenServices::current().screen().primaryArea().dpr);
-        TimCaptEcran2.setInterval(200);
-    });
+    ScreenServices::current().screen().requestDesktop(
+        this, [this](const Screen::DesktopPicture &picture) {
+            if (m_closing)
+                return;
+            m_snapshot = picture.image;
+            m_snapshotOutcome = picture.outcome;
+            // Shown at the main monitor's scale; the picture keeps every physical pixel.
+            if (!m_snapshot.isNull())
+                m_snapshot.setDevicePixelRatio(
+                    ScreenServices::current().screen().primaryArea().dpr);
+            TimCaptEcran2.setInterval(200);
+        });
 }
 
 void frmCapture::TimCaptEcran2_Timer()
@@ -357,7 +358,7 @@ void frmCapture::TimCaptEcran2_Timer()
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
         showScreenFailure(this, m_snapshotOutcome, ScreenServices::current().screen().isLive(),
-                          languageFromId(m_state.Langue), QStringLiteral("Screenshot"));
+            languageFromId(m_state.Langue), QStringLiteral("Screenshot"));
         return;
     }
     putPicture(snapshot);
@@ -373,7 +374,6 @@ void frmCapture::TimCaptEcran2_Timer()
     setOuterSizeTwips(twips::toTwipsX(PicCapt->width()), twips::toTwipsY(PicCapt->height()));
     centreOnScreenHalf();
 }
-
 
 void frmCapture::MnuCapRegion_Click()
 {
@@ -398,7 +398,7 @@ void frmCapture::TimCap_Timer()
         if (picture.image.isNull() && !screen.isLive()) {
             regionCancelled();
             showScreenFailure(this, picture.outcome, false, languageFromId(m_state.Langue),
-                              QStringLiteral("Screenshot"));
+                QStringLiteral("Screenshot"));
             return;
         }
         PicCapt->show();
@@ -501,8 +501,10 @@ void frmCapture::centreWithPictures()
     if (isMinimized() || isMaximized())
         return;
     const QSize client = clientArea()->size();
-    PictureDoc->move(client.width() / 2 - PictureDoc->width() / 2, client.height() / 2 - PictureDoc->height() / 2);
-    PicCapt->move(client.width() / 2 - PicCapt->width() / 2, client.height() / 2 - PicCapt->height() / 2);
+    PictureDoc->move(client.width() / 2 - PictureDoc->width() / 2,
+        client.height() / 2 - PictureDoc->height() / 2);
+    PicCapt->move(
+        client.width() / 2 - PicCapt->width() / 2, client.height() / 2 - PicCapt->height() / 2);
 }
 
 void frmCapture::hideHelpBoxes()
@@ -520,10 +522,17 @@ void frmCapture::MnuHelp_Click()
 {
     QPlainTextEdit *box = nullptr;
     switch (languageFromId(m_state.Langue)) {
-    case Language::English: box = TxtEn; break;
-    case Language::French: box = TxtFR; break;
-    case Language::Spanish: box = TxtEs; break;
-    case Language::Other: return;
+    case Language::English:
+        box = TxtEn;
+        break;
+    case Language::French:
+        box = TxtFR;
+        break;
+    case Language::Spanish:
+        box = TxtEs;
+        break;
+    case Language::Other:
+        return;
     }
     twips::place(box, 0, 0, 4665, 2085);
     box->show();
@@ -533,7 +542,7 @@ void frmCapture::MnuHelp_Click()
 
 bool frmCapture::eventFilter(QObject *watched, QEvent *event)
 {
-    for (QPlainTextEdit *box : {TxtEn, TxtFR, TxtEs}) {
+    for (QPlainTextEdit *box : { TxtEn, TxtFR, TxtEs }) {
         if (watched != box && watched != box->viewport())
             continue;
         // A click or a release over the box, or the focus leaving it (not merely the window
@@ -575,7 +584,6 @@ void frmCapture::MnuCopier_Click()
     m_state.setPressePapier(true);
 }
 
-
 void frmCapture::MnuSave_Click()
 {
     const QString extension = captureformat::extensionOf(m_state.FormatImage);
@@ -592,20 +600,16 @@ void frmCapture::MnuSave_Click()
     }
     if (windowTitle() == inProgress) {
         MessageBox::show(this, QStringLiteral("Backup is not done"), MessageBox::Icon::None,
-                         QStringLiteral("Screenshot"));
+            QStringLiteral("Screenshot"));
     } else {
         MessageBox::show(this,
-                         QStringLiteral("The registration process was completed successfully : ") + m_state.NewLine
-                             + CommonDialog1.FileName,
-                         MessageBox::Icon::None, QStringLiteral("Screenshot"));
+            QStringLiteral("The registration process was completed successfully : ")
+                + m_state.NewLine + CommonDialog1.FileName,
+            MessageBox::Icon::None, QStringLiteral("Screenshot"));
     }
 }
 
-
-void frmCapture::MnExit_Click()
-{
-    close();
-}
+void frmCapture::MnExit_Click() { close(); }
 
 bool frmCapture::Form_QueryUnload()
 {

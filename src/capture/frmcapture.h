@@ -23,7 +23,6 @@ class PictureBox;
 class PictureScroller;
 class frmCaptureInfo;
 
-
 // The screen capture tool: grabs the whole screen or a region chosen on the overlay, shows the
 // picture, copies it to the clipboard on request and saves it in the chosen format.
 class frmCapture : public ToolWindow
@@ -106,9 +105,9 @@ private:
     QLabel *LblLimiteH;
     QLabel *LblLimiteV;
     // Children of the window, so that they are found by their names like the controls.
-    IntervalTimer TimCap{this};
-    IntervalTimer TimCaptEcran1{this};
-    IntervalTimer TimCaptEcran2{this};
+    IntervalTimer TimCap { this };
+    IntervalTimer TimCaptEcran1 { this };
+    IntervalTimer TimCaptEcran2 { this };
     CommonDialog CommonDialog1;
 
     // The format entries in menu order (BMP, GIF, the four compressions, PNG, TIF).

@@ -19,14 +19,15 @@
 
 namespace {
 
-const CaptionRow kLabaide = {"Labaide", "Ctrl + left click for screen selection or Esc to cancel",
-                             "Ctrl + clic gauche pour sélection d'écran ou Echap pour annuler",
-                             "Ctrl + clic izquierdo para la selección de pantalla o Esc para cancelar"};
+const CaptionRow kLabaide = { "Labaide", "Ctrl + left click for screen selection or Esc to cancel",
+    "Ctrl + clic gauche pour sélection d'écran ou Echap pour annuler",
+    "Ctrl + clic izquierdo para la selección de pantalla o Esc para cancelar" };
 
 // Shift state as the handlers receive it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftOf(Qt::KeyboardModifiers m)
 {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0)
+        | (m & Qt::AltModifier ? 4 : 0);
 }
 
 constexpr int kCtrl = 2;
@@ -34,17 +35,23 @@ constexpr int kCtrl = 2;
 int buttonOf(Qt::MouseButton b)
 {
     switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
 } // namespace
 
 frmCaptureInfo::frmCaptureInfo(AppState &state, std::optional<Screen::Area> monitor)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint)
+    : QWidget(nullptr,
+        Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+            | Qt::BypassWindowManagerHint)
     , m_state(state)
     , m_monitor(std::move(monitor))
 {
@@ -87,7 +94,8 @@ void frmCaptureInfo::Form_Load()
 {
     // Covers every monitor: its place is the virtual desktop, not a window manager's idea of
     // a full-screen window. One monitor's overlay covers that monitor.
-    setGeometry(m_monitor ? m_monitor->logical : ScreenServices::current().screen().virtualGeometry());
+    setGeometry(
+        m_monitor ? m_monitor->logical : ScreenServices::current().screen().virtualGeometry());
 }
 
 QPoint frmCaptureInfo::origin() const
@@ -176,16 +184,14 @@ void frmCaptureInfo::setCrosshair(bool cross)
     setCursor(cross ? Qt::CrossCursor : Qt::WhatsThisCursor);
 }
 
-bool frmCaptureInfo::isCrosshair() const
-{
-    return cursor().shape() == Qt::CrossCursor;
-}
+bool frmCaptureInfo::isCrosshair() const { return cursor().shape() == Qt::CrossCursor; }
 
 void frmCaptureInfo::placeShape()
 {
     const RegionSelection::Shape &s = m_selection.shape();
     const int tx = twips::twipsPerPixelX(), ty = twips::twipsPerPixelY();
-    const QRect r(qRound(s.left / tx), qRound(s.top / ty), qRound(s.width / tx), qRound(s.height / ty));
+    const QRect r(
+        qRound(s.left / tx), qRound(s.top / ty), qRound(s.width / tx), qRound(s.height / ty));
     ShapeSelect->setGeometry(r);
     if (!LblSize->isVisible() && !ShapeSelect->isVisible())
         return;
@@ -264,22 +270,22 @@ void frmCaptureInfo::Form_KeyPress(int KeyAscii)
 void frmCaptureInfo::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = event->position();
-    Form_MouseDown(buttonOf(event->button()), shiftOf(event->modifiers()), float(p.x() * twips::twipsPerPixelX()),
-                   float(p.y() * twips::twipsPerPixelY()));
+    Form_MouseDown(buttonOf(event->button()), shiftOf(event->modifiers()),
+        float(p.x() * twips::twipsPerPixelX()), float(p.y() * twips::twipsPerPixelY()));
 }
 
 void frmCaptureInfo::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF p = event->position();
     Form_MouseMove(buttonOf(Qt::MouseButton(int(event->buttons()))), shiftOf(event->modifiers()),
-                   float(p.x() * twips::twipsPerPixelX()), float(p.y() * twips::twipsPerPixelY()));
+        float(p.x() * twips::twipsPerPixelX()), float(p.y() * twips::twipsPerPixelY()));
 }
 
 void frmCaptureInfo::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF p = event->position();
-    Form_MouseUp(buttonOf(event->button()), shiftOf(event->modifiers()), float(p.x() * twips::twipsPerPixelX()),
-                 float(p.y() * twips::twipsPerPixelY()));
+    Form_MouseUp(buttonOf(event->button()), shiftOf(event->modifiers()),
+        float(p.x() * twips::twipsPerPixelX()), float(p.y() * twips::twipsPerPixelY()));
 }
 
 void frmCaptureInfo::Form_MouseDown(int, int Shift, float X, float Y)
@@ -318,8 +324,8 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
         return;
     }
     showShape(false);
-    const RegionSelection::Source source =
-        RegionSelection::sourceOf(m_selection.shape(), twips::twipsPerPixelX(), twips::twipsPerPixelY());
+    const RegionSelection::Source source = RegionSelection::sourceOf(
+        m_selection.shape(), twips::twipsPerPixelX(), twips::twipsPerPixelY());
     // The pixels come from the frozen copy the user saw, never from the live screen, so
     // nothing drawn on the overlay ends up in the picture.
     const QImage picture = frozenPart(source.pixels);

@@ -9,13 +9,14 @@ namespace frmcapturetexts {
 
 // Only six entries change with the language; the others read the same everywhere.
 inline const CaptionRow kCaptions[] = {
-    {"MnuSave", "Save image as", "Enregistrer", "Guardar"},
-    {"MnExit", "Exit", "Fermer", "Cerrar"},
-    {"MnuCapEcran", "Grab current screen", "Capturer tout l'écran", "Capturar toda la pantalla"},
-    {"MnuCapRegion", "Grab selected region", "Capturer une zone de l'écran", "Capturar una zona de la pantalla"},
-    {"MnuCopier", "Copy screenshot to clipboard", "Copier la capture dans le PP",
-     "Copiar la captura en el portapapeles"},
-    {"MnuFormat", "Recording format", "Format d'enregistrement", "Formato de grabación"},
+    { "MnuSave", "Save image as", "Enregistrer", "Guardar" },
+    { "MnExit", "Exit", "Fermer", "Cerrar" },
+    { "MnuCapEcran", "Grab current screen", "Capturer tout l'écran", "Capturar toda la pantalla" },
+    { "MnuCapRegion", "Grab selected region", "Capturer une zone de l'écran",
+        "Capturar una zona de la pantalla" },
+    { "MnuCopier", "Copy screenshot to clipboard", "Copier la capture dans le PP",
+        "Copiar la captura en el portapapeles" },
+    { "MnuFormat", "Recording format", "Format d'enregistrement", "Formato de grabación" },
 };
 
 // Every line ends with CR LF; leading and trailing blanks are part of the lines.
@@ -48,8 +49,7 @@ inline const char *const kHelpEs[] = {
 };
 
 // A help box's text: its lines, each ended with CR LF.
-template<std::size_t N>
-QString joinLines(const char *const (&lines)[N])
+template <std::size_t N> QString joinLines(const char *const (&lines)[N])
 {
     QString text;
     for (const char *line : lines)

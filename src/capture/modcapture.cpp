@@ -36,22 +36,22 @@ int writeToBuffer(GifFileType *gif, const GifByteType *data, int length)
     return length;
 }
 
-struct LiqAttrDeleter {
+struct LiqAttrDeleter
+{
     void operator()(liq_attr *p) const { liq_attr_destroy(p); }
 };
-struct LiqImageDeleter {
+struct LiqImageDeleter
+{
     void operator()(liq_image *p) const { liq_image_destroy(p); }
 };
-struct LiqResultDeleter {
+struct LiqResultDeleter
+{
     void operator()(liq_result *p) const { liq_result_destroy(p); }
 };
 
 } // namespace
 
-uintptr_t startImaging()
-{
-    return 1;
-}
+uintptr_t startImaging() { return 1; }
 
 bool canWrite(const QString &extension)
 {
@@ -61,10 +61,7 @@ bool canWrite(const QString &extension)
     return !format.isEmpty() && QImageWriter::supportedImageFormats().contains(format);
 }
 
-void shutdownImaging(uintptr_t &token)
-{
-    token = 0;
-}
+void shutdownImaging(uintptr_t &token) { token = 0; }
 
 QByteArray encodeGif(const QImage &image)
 {
@@ -80,7 +77,8 @@ QByteArray encodeGif(const QImage &image)
     std::vector<void *> rows(h);
     for (int y = 0; y < h; ++y)
         rows[y] = const_cast<uchar *>(rgba.constScanLine(y));
-    std::unique_ptr<liq_image, LiqImageDeleter> img(liq_image_create_rgba_rows(attr.get(), rows.data(), w, h, 0));
+    std::unique_ptr<liq_image, LiqImageDeleter> img(
+        liq_image_create_rgba_rows(attr.get(), rows.data(), w, h, 0));
     if (!img)
         return QByteArray();
     liq_result *rawResult = nullptr;
@@ -104,9 +102,9 @@ QByteArray encodeGif(const QImage &image)
     if (!map)
         return QByteArray();
     for (unsigned i = 0; i < pal->count; ++i)
-        map->Colors[i] = GifColorType{pal->entries[i].r, pal->entries[i].g, pal->entries[i].b};
+        map->Colors[i] = GifColorType { pal->entries[i].r, pal->entries[i].g, pal->entries[i].b };
     for (int i = int(pal->count); i < (1 << bits); ++i)
-        map->Colors[i] = GifColorType{0, 0, 0};
+        map->Colors[i] = GifColorType { 0, 0, 0 };
 
     QByteArray out;
     int error = 0;
@@ -161,7 +159,8 @@ void prepareSaveDialog(CommonDialog &dialog, const QString &extension, const QSt
 {
     dialog.FileName.clear();
     dialog.InitDir = directory;
-    dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::ExtensionDifferent;
+    dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly
+        | CommonDialog::ExtensionDifferent;
     dialog.Filter = extension + QStringLiteral("|*.") + extension;
     dialog.DefaultExt = QStringLiteral(".") + extension;
     dialog.CancelError = true;
@@ -172,7 +171,8 @@ QImage innerArea(const QImage &picture, const QSize &innerLogical)
     if (picture.isNull() || innerLogical.isEmpty())
         return QImage();
     const qreal dpr = picture.devicePixelRatio();
-    return picture.copy(0, 0, qRound(innerLogical.width() * dpr), qRound(innerLogical.height() * dpr));
+    return picture.copy(
+        0, 0, qRound(innerLogical.width() * dpr), qRound(innerLogical.height() * dpr));
 }
 
 } // namespace modCapture

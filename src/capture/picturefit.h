@@ -10,7 +10,8 @@ namespace picturefit {
 
 // One axis of the capture window: its client length and PictureDoc's length for an outer
 // length (all in pixels).
-struct Axis {
+struct Axis
+{
     std::function<int(int outer)> client;
     std::function<int(int outer)> doc;
 };
@@ -23,9 +24,10 @@ int fit(int designed, int picture, const Axis &axis);
 
 // A picture larger than the part of PictureDoc on view (a full capture of a desktop larger
 // than the screen the window stands on) scrolls. One axis of it, in PictureDoc's pixels.
-struct Scroll {
+struct Scroll
+{
     bool bar = false; // the picture does not fit: a scroll bar is needed
-    int range = 0;    // scroll values run from 0 to this
+    int range = 0; // scroll values run from 0 to this
     int value = 0;
     int position = 0; // where the picture then stands
 };

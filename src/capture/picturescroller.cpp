@@ -19,12 +19,12 @@ PictureScroller::PictureScroller(QWidget *client, QWidget *doc, QWidget *picture
 {
     m_horizontal->setObjectName(QStringLiteral("HScrollPic"));
     m_vertical->setObjectName(QStringLiteral("VScrollPic"));
-    for (QScrollBar *bar : {m_horizontal, m_vertical}) {
+    for (QScrollBar *bar : { m_horizontal, m_vertical }) {
         bar->hide();
         bar->setSingleStep(20);
         connect(bar, &QScrollBar::valueChanged, this, &PictureScroller::scrolled);
     }
-    for (QWidget *w : {client, doc, picture})
+    for (QWidget *w : { client, doc, picture })
         w->installEventFilter(this);
 }
 
@@ -40,7 +40,7 @@ void PictureScroller::scrolled()
     if (m_placing)
         return;
     m_wanted = QPoint(m_horizontal->isVisible() ? m_horizontal->value() : -1,
-                      m_vertical->isVisible() ? m_vertical->value() : -1);
+        m_vertical->isVisible() ? m_vertical->value() : -1);
     place();
 }
 
@@ -68,17 +68,19 @@ void PictureScroller::place()
         view = client.adjusted(0, 0, barY ? -barWidth : 0, barX ? -barHeight : 0)
                    .intersected(doc)
                    .translated(-doc.topLeft());
-        x = picturefit::scroll(m_placedAt.x(), m_picture->width(), view.left(), view.left() + view.width(),
-                               m_wanted.x());
-        y = picturefit::scroll(m_placedAt.y(), m_picture->height(), view.top(), view.top() + view.height(),
-                               m_wanted.y());
+        x = picturefit::scroll(m_placedAt.x(), m_picture->width(), view.left(),
+            view.left() + view.width(), m_wanted.x());
+        y = picturefit::scroll(m_placedAt.y(), m_picture->height(), view.top(),
+            view.top() + view.height(), m_wanted.y());
         if (x.bar == barX && y.bar == barY)
             break;
         barX = x.bar;
         barY = y.bar;
     }
-    m_horizontal->setGeometry(0, client.height() - barHeight, client.width() - (y.bar ? barWidth : 0), barHeight);
-    m_vertical->setGeometry(client.width() - barWidth, 0, barWidth, client.height() - (x.bar ? barHeight : 0));
+    m_horizontal->setGeometry(
+        0, client.height() - barHeight, client.width() - (y.bar ? barWidth : 0), barHeight);
+    m_vertical->setGeometry(
+        client.width() - barWidth, 0, barWidth, client.height() - (x.bar ? barHeight : 0));
     const auto set = [](QScrollBar *bar, const picturefit::Scroll &s, int page) {
         bar->setRange(0, s.range);
         bar->setPageStep(qMax(1, page));
@@ -110,8 +112,9 @@ bool PictureScroller::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Wheel:
         if (watched != m_client) {
             const auto *wheel = static_cast<QWheelEvent *>(event);
-            QScrollBar *bar
-                = wheel->angleDelta().x() != 0 || !m_vertical->isVisible() ? m_horizontal : m_vertical;
+            QScrollBar *bar = wheel->angleDelta().x() != 0 || !m_vertical->isVisible()
+                ? m_horizontal
+                : m_vertical;
             if (bar->isVisible()) {
                 QCoreApplication::sendEvent(bar, event);
                 return true;

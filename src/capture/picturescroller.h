@@ -35,6 +35,6 @@ private:
     QScrollBar *m_horizontal;
     QScrollBar *m_vertical;
     QPoint m_placedAt;
-    QPoint m_wanted{-1, -1}; // the user's scroll values; -1 while the user has not scrolled
+    QPoint m_wanted { -1, -1 }; // the user's scroll values; -1 while the user has not scrolled
     bool m_placing = false;
 };

@@ -61,7 +61,8 @@ bool RegionSelection::move(float x, float y, float clientWidth, float clientHeig
     return true;
 }
 
-RegionSelection::Source RegionSelection::sourceOf(const Shape &shape, int twipsPerPixelX, int twipsPerPixelY)
+RegionSelection::Source RegionSelection::sourceOf(
+    const Shape &shape, int twipsPerPixelX, int twipsPerPixelY)
 {
     Source s;
     s.heightTwips = toLongClamped(shape.height);

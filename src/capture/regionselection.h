@@ -9,7 +9,8 @@
 class RegionSelection
 {
 public:
-    struct Shape {
+    struct Shape
+    {
         float left = 90;
         float top = 90;
         float width = 675;
@@ -31,10 +32,11 @@ public:
 
     // Where the pixels of a shape are copied from, in pixels of the client area, and how many.
     // The copy starts one pixel right of and below the corner, inside the dotted outline.
-    struct Source {
-        int32_t widthTwips = 0;  // region size handed to the capture window
+    struct Source
+    {
+        int32_t widthTwips = 0; // region size handed to the capture window
         int32_t heightTwips = 0;
-        QRect pixels;            // source x, y and the region's size in pixels
+        QRect pixels; // source x, y and the region's size in pixels
     };
     static Source sourceOf(const Shape &shape, int twipsPerPixelX, int twipsPerPixelY);
 

@@ -1,8 +1,8 @@
 #include "cli/capturecommand.h"
 
 #include "capture/frmcaptureinfo.h"
-#include "cli/clitexts.h"
 #include "capture/modcapture.h"
+#include "cli/clitexts.h"
 #include "platform/clipboard.h"
 #include "platform/filesave.h"
 #include "platform/screen.h"
@@ -23,54 +23,54 @@ namespace {
 const QString kCommand = QStringLiteral("capture");
 
 const CaptionRow kHelp { "Help",
-        "Usage: tintavo capture [--region X,Y,W,H | --select] [--delay S] [-o FILE] [--quality Q]\n"
-        "                       [--clipboard]\n"
-        "\n"
-        "Captures the whole desktop, a region of it, or a region drawn with the mouse (Ctrl and\n"
-        "drag, Esc cancels). The format follows the file's extension: .bmp, .gif, .jpg or .jpeg,\n"
-        ".png, .tif or .tiff. Without -o and --clipboard, a PNG goes to standard output.\n"
-        "\n"
-        "Options:\n"
-        "  --region X,Y,W,H     the region in physical pixels of the desktop\n"
-        "  --select             draw the region on a frozen copy of the screen\n"
-        "  --delay S            wait S seconds first\n"
-        "  -o, --output FILE    the picture to write\n"
-        "  --quality Q          JPEG quality, 0 (smallest) to 100\n"
-        "  --clipboard          put the picture on the clipboard and serve it until another\n"
-        "                       program takes the clipboard (a clipboard manager does at once)\n"
-        "  -h, --help           show this help\n",
-        "Utilisation : tintavo capture [--region X,Y,L,H | --select] [--delay S] [-o FICHIER]\n"
-        "                              [--quality Q] [--clipboard]\n"
-        "\n"
-        "Capture tout le bureau, une zone, ou une zone tracée à la souris (Ctrl et glisser,\n"
-        "Échap annule). Le format suit l'extension du fichier : .bmp, .gif, .jpg ou .jpeg, .png,\n"
-        ".tif ou .tiff. Sans -o ni --clipboard, un PNG part sur la sortie standard.\n"
-        "\n"
-        "Options :\n"
-        "  --region X,Y,L,H     la zone en pixels physiques du bureau\n"
-        "  --select             tracer la zone sur une copie figée de l'écran\n"
-        "  --delay S            attendre d'abord S secondes\n"
-        "  -o, --output FICHIER l'image à écrire\n"
-        "  --quality Q          qualité JPEG, de 0 (le plus petit) à 100\n"
-        "  --clipboard          mettre l'image dans le presse-papiers et la servir jusqu'à ce\n"
-        "                       qu'un autre programme le prenne (un gestionnaire le fait aussitôt)\n"
-        "  -h, --help           afficher cette aide\n",
-        "Uso: tintavo capture [--region X,Y,AN,AL | --select] [--delay S] [-o ARCHIVO]\n"
-        "                    [--quality Q] [--clipboard]\n"
-        "\n"
-        "Captura todo el escritorio, una zona, o una zona trazada con el ratón (Ctrl y arrastrar,\n"
-        "Esc cancela). El formato sigue la extensión del archivo: .bmp, .gif, .jpg o .jpeg, .png,\n"
-        ".tif o .tiff. Sin -o ni --clipboard, un PNG sale por la salida estándar.\n"
-        "\n"
-        "Opciones:\n"
-        "  --region X,Y,AN,AL   la zona en píxeles físicos del escritorio\n"
-        "  --select             trazar la zona sobre una copia congelada de la pantalla\n"
-        "  --delay S            esperar antes S segundos\n"
-        "  -o, --output ARCHIVO la imagen que escribir\n"
-        "  --quality Q          calidad JPEG, de 0 (la más pequeña) a 100\n"
-        "  --clipboard          poner la imagen en el portapapeles y servirla hasta que otro\n"
-        "                       programa lo tome (un gestor de portapapeles lo hace enseguida)\n"
-        "  -h, --help           mostrar esta ayuda\n" };
+    "Usage: tintavo capture [--region X,Y,W,H | --select] [--delay S] [-o FILE] [--quality Q]\n"
+    "                       [--clipboard]\n"
+    "\n"
+    "Captures the whole desktop, a region of it, or a region drawn with the mouse (Ctrl and\n"
+    "drag, Esc cancels). The format follows the file's extension: .bmp, .gif, .jpg or .jpeg,\n"
+    ".png, .tif or .tiff. Without -o and --clipboard, a PNG goes to standard output.\n"
+    "\n"
+    "Options:\n"
+    "  --region X,Y,W,H     the region in physical pixels of the desktop\n"
+    "  --select             draw the region on a frozen copy of the screen\n"
+    "  --delay S            wait S seconds first\n"
+    "  -o, --output FILE    the picture to write\n"
+    "  --quality Q          JPEG quality, 0 (smallest) to 100\n"
+    "  --clipboard          put the picture on the clipboard and serve it until another\n"
+    "                       program takes the clipboard (a clipboard manager does at once)\n"
+    "  -h, --help           show this help\n",
+    "Utilisation : tintavo capture [--region X,Y,L,H | --select] [--delay S] [-o FICHIER]\n"
+    "                              [--quality Q] [--clipboard]\n"
+    "\n"
+    "Capture tout le bureau, une zone, ou une zone tracée à la souris (Ctrl et glisser,\n"
+    "Échap annule). Le format suit l'extension du fichier : .bmp, .gif, .jpg ou .jpeg, .png,\n"
+    ".tif ou .tiff. Sans -o ni --clipboard, un PNG part sur la sortie standard.\n"
+    "\n"
+    "Options :\n"
+    "  --region X,Y,L,H     la zone en pixels physiques du bureau\n"
+    "  --select             tracer la zone sur une copie figée de l'écran\n"
+    "  --delay S            attendre d'abord S secondes\n"
+    "  -o, --output FICHIER l'image à écrire\n"
+    "  --quality Q          qualité JPEG, de 0 (le plus petit) à 100\n"
+    "  --clipboard          mettre l'image dans le presse-papiers et la servir jusqu'à ce\n"
+    "                       qu'un autre programme le prenne (un gestionnaire le fait aussitôt)\n"
+    "  -h, --help           afficher cette aide\n",
+    "Uso: tintavo capture [--region X,Y,AN,AL | --select] [--delay S] [-o ARCHIVO]\n"
+    "                    [--quality Q] [--clipboard]\n"
+    "\n"
+    "Captura todo el escritorio, una zona, o una zona trazada con el ratón (Ctrl y arrastrar,\n"
+    "Esc cancela). El formato sigue la extensión del archivo: .bmp, .gif, .jpg o .jpeg, .png,\n"
+    ".tif o .tiff. Sin -o ni --clipboard, un PNG sale por la salida estándar.\n"
+    "\n"
+    "Opciones:\n"
+    "  --region X,Y,AN,AL   la zona en píxeles físicos del escritorio\n"
+    "  --select             trazar la zona sobre una copia congelada de la pantalla\n"
+    "  --delay S            esperar antes S segundos\n"
+    "  -o, --output ARCHIVO la imagen que escribir\n"
+    "  --quality Q          calidad JPEG, de 0 (la más pequeña) a 100\n"
+    "  --clipboard          poner la imagen en el portapapeles y servirla hasta que otro\n"
+    "                       programa lo tome (un gestor de portapapeles lo hace enseguida)\n"
+    "  -h, --help           mostrar esta ayuda\n" };
 
 // What runs in the event loop: waits, reads the screen, lets the user draw a region if asked,
 // writes the picture and ends the loop with the exit status.
@@ -100,7 +100,8 @@ private:
         if (!m_request.select) {
             if (!m_request.region)
                 return finish(picture.image);
-            const QPoint origin = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
+            const QPoint origin
+                = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
             const QRect inDesktop = m_request.region->translated(-origin);
             if (!picture.image.rect().contains(inDesktop))
                 return fail(cli::say(clitexts::kOutsideDesktop));
@@ -159,7 +160,8 @@ private:
     // False when it failed, which it has said.
     bool write(const QImage &picture)
     {
-        const QByteArray bytes = modCapture::encodeImage(picture, m_request.format, m_request.quality);
+        const QByteArray bytes
+            = modCapture::encodeImage(picture, m_request.format, m_request.quality);
         QString problem;
         if (bytes.isEmpty())
             problem = cli::say(clitexts::kNotEncoded).arg(m_request.format);

@@ -6,16 +6,16 @@
 // LANG) as terminal programs do. %1, %2 stand for names and values.
 namespace clitexts {
 
-inline const CaptionRow kTryHelp { "TryHelp", "Try 'tintavo %1 --help'.", "Essayez « tintavo %1 --help ».",
-    "Pruebe «tintavo %1 --help»." };
-inline const CaptionRow kTryMainHelp { "TryMainHelp", "Try 'tintavo --help'.", "Essayez « tintavo --help ».",
-    "Pruebe «tintavo --help»." };
-inline const CaptionRow kUnknownCommand { "UnknownCommand", "unknown command '%1'", "commande inconnue « %1 »",
-    "orden desconocida «%1»" };
-inline const CaptionRow kBadValue { "BadValue", "bad value for %1: '%2'", "valeur incorrecte pour %1 : « %2 »",
-    "valor incorrecto para %1: «%2»" };
-inline const CaptionRow kUnexpected { "Unexpected", "unexpected argument '%1'", "argument inattendu « %1 »",
-    "argumento inesperado «%1»" };
+inline const CaptionRow kTryHelp { "TryHelp", "Try 'tintavo %1 --help'.",
+    "Essayez « tintavo %1 --help ».", "Pruebe «tintavo %1 --help»." };
+inline const CaptionRow kTryMainHelp { "TryMainHelp", "Try 'tintavo --help'.",
+    "Essayez « tintavo --help ».", "Pruebe «tintavo --help»." };
+inline const CaptionRow kUnknownCommand { "UnknownCommand", "unknown command '%1'",
+    "commande inconnue « %1 »", "orden desconocida «%1»" };
+inline const CaptionRow kBadValue { "BadValue", "bad value for %1: '%2'",
+    "valeur incorrecte pour %1 : « %2 »", "valor incorrecto para %1: «%2»" };
+inline const CaptionRow kUnexpected { "Unexpected", "unexpected argument '%1'",
+    "argument inattendu « %1 »", "argumento inesperado «%1»" };
 inline const CaptionRow kNeeded { "Needed", "%1 is needed", "%1 est nécessaire", "falta %1" };
 inline const CaptionRow kOutputOrCss { "OutputOrCss", "-o FILE or --css is needed",
     "-o FICHIER ou --css est nécessaire", "falta -o ARCHIVO o --css" };
@@ -25,42 +25,49 @@ inline const CaptionRow kNoColour { "NoColour", "'%1' is no colour", "« %1 » n
     "«%1» no es un color" };
 inline const CaptionRow kColourNeeded { "ColourNeeded", "a colour VALUE is needed",
     "une couleur VALEUR est nécessaire", "falta un color VALOR" };
-inline const CaptionRow kDiagonalTwo { "DiagonalTwo", "--colors: a diagonal gradient takes two colours",
-    "--colors : un dégradé diagonal prend deux couleurs", "--colors: un degradado diagonal lleva dos colores" };
+inline const CaptionRow kDiagonalTwo { "DiagonalTwo",
+    "--colors: a diagonal gradient takes two colours",
+    "--colors : un dégradé diagonal prend deux couleurs",
+    "--colors: un degradado diagonal lleva dos colores" };
 inline const CaptionRow kSphereTooLarge { "SphereTooLarge", "a sphere of %1 x %2 cannot be drawn",
-    "une sphère de %1 x %2 ne peut pas être dessinée", "no se puede dibujar una esfera de %1 x %2" };
+    "une sphère de %1 x %2 ne peut pas être dessinée",
+    "no se puede dibujar una esfera de %1 x %2" };
 inline const CaptionRow kSphereFailed { "SphereFailed", "the sphere could not be drawn",
     "la sphère n'a pas pu être dessinée", "no se pudo dibujar la esfera" };
 inline const CaptionRow kPictureNeeded { "PictureNeeded", "an input picture IN is needed",
     "une image d'entrée ENTRÉE est nécessaire", "falta una imagen de entrada ENTRADA" };
-inline const CaptionRow kIconNeeded { "IconNeeded", "-o OUT.ico is needed", "-o SORTIE.ico est nécessaire",
-    "falta -o SALIDA.ico" };
+inline const CaptionRow kIconNeeded { "IconNeeded", "-o OUT.ico is needed",
+    "-o SORTIE.ico est nécessaire", "falta -o SALIDA.ico" };
 inline const CaptionRow kNotAPicture { "NotAPicture", "could not read a picture from '%1'",
     "impossible de lire une image dans « %1 »", "no se pudo leer una imagen de «%1»" };
-inline const CaptionRow kExclusive { "Exclusive", "%1 and %2 exclude each other", "%1 et %2 s'excluent",
-    "%1 y %2 se excluyen" };
+inline const CaptionRow kExclusive { "Exclusive", "%1 and %2 exclude each other",
+    "%1 et %2 s'excluent", "%1 y %2 se excluyen" };
 inline const CaptionRow kClassicOnly { "ClassicOnly", "%1 goes with the 32 x 32 icon only",
     "%1 ne va qu'avec l'icône 32 x 32", "%1 solo va con el icono de 32 x 32" };
-inline const CaptionRow kSetOnly { "SetOnly", "%1 goes with --favicon-set only", "%1 ne va qu'avec --favicon-set",
-    "%1 solo va con --favicon-set" };
+inline const CaptionRow kSetOnly { "SetOnly", "%1 goes with --favicon-set only",
+    "%1 ne va qu'avec --favicon-set", "%1 solo va con --favicon-set" };
 inline const CaptionRow kModernOnly { "ModernOnly", "%1 goes with --sizes or --favicon-set only",
     "%1 ne va qu'avec --sizes ou --favicon-set", "%1 solo va con --sizes o --favicon-set" };
 inline const CaptionRow kPictureTooLarge { "PictureTooLarge",
     "'%1' is a picture of %2 x %3 pixels: more than %4 x %4 or %5 MiB decoded",
     "« %1 » est une image de %2 x %3 pixels : plus de %4 x %4 ou de %5 Mio une fois décodée",
     "«%1» es una imagen de %2 x %3 píxeles: más de %4 x %4 o de %5 MiB decodificada" };
-inline const CaptionRow kWouldReplace { "WouldReplace", "%1 already holds %2; add --force to replace them",
-    "%1 contient déjà %2 ; ajoutez --force pour les remplacer", "%1 ya contiene %2; añada --force para reemplazarlos" };
-inline const CaptionRow kRegionOrSelect { "RegionOrSelect", "--region and --select exclude each other",
-    "--region et --select s'excluent", "--region y --select se excluyen" };
+inline const CaptionRow kWouldReplace { "WouldReplace",
+    "%1 already holds %2; add --force to replace them",
+    "%1 contient déjà %2 ; ajoutez --force pour les remplacer",
+    "%1 ya contiene %2; añada --force para reemplazarlos" };
+inline const CaptionRow kRegionOrSelect { "RegionOrSelect",
+    "--region and --select exclude each other", "--region et --select s'excluent",
+    "--region y --select se excluyen" };
 inline const CaptionRow kNoSession { "NoSession", "no desktop session to read the screen of",
-    "aucune session de bureau dont lire l'écran", "no hay sesión de escritorio cuya pantalla leer" };
+    "aucune session de bureau dont lire l'écran",
+    "no hay sesión de escritorio cuya pantalla leer" };
 inline const CaptionRow kScreenUnread { "ScreenUnread", "the screen could not be read",
     "l'écran n'a pas pu être lu", "no se pudo leer la pantalla" };
 inline const CaptionRow kOutsideDesktop { "OutsideDesktop", "the region lies outside the desktop",
     "la zone sort du bureau", "la zona sale del escritorio" };
-inline const CaptionRow kEmptyRegion { "EmptyRegion", "the region holds no pixel", "la zone ne contient aucun pixel",
-    "la zona no contiene ningún píxel" };
+inline const CaptionRow kEmptyRegion { "EmptyRegion", "the region holds no pixel",
+    "la zone ne contient aucun pixel", "la zona no contiene ningún píxel" };
 inline const CaptionRow kCancelled { "Cancelled", "cancelled", "annulé", "cancelado" };
 inline const CaptionRow kNotEncoded { "NotEncoded", "the picture could not be encoded as %1",
     "l'image n'a pas pu être codée en %1", "no se pudo codificar la imagen como %1" };

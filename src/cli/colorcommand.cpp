@@ -26,36 +26,38 @@ constexpr OwnFormat kOwnFormats[] = {
 };
 
 const CaptionRow kHelp { "Help",
-        "Usage: tintavo color VALUE [--format F]...\n"
-        "\n"
-        "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
-        "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
-        "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() or a CSS colour name.\n"
-        "\n"
-        "Options:\n"
-        "  -f, --format F  print only this notation (repeat, or separate with commas)\n"
-        "  -h, --help      show this help\n"
-        "\n",
-        "Utilisation : tintavo color VALEUR [--format F]...\n"
-        "\n"
-        "Affiche une couleur dans toutes les notations, ou dans celles choisies, une par ligne.\n"
-        "VALEUR est toute notation que lit la pipette : décimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
-        "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() ou un nom de couleur CSS.\n"
-        "\n"
-        "Options :\n"
-        "  -f, --format F  n'afficher que cette notation (à répéter, ou séparées par des virgules)\n"
-        "  -h, --help      afficher cette aide\n"
-        "\n",
-        "Uso: tintavo color VALOR [--format F]...\n"
-        "\n"
-        "Muestra un color en todas las notaciones, o solo en las elegidas, una por línea.\n"
-        "VALOR es cualquier notación que lee la pipeta: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
-        "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() o un nombre de color CSS.\n"
-        "\n"
-        "Opciones:\n"
-        "  -f, --format F  mostrar solo esta notación (repetida, o separadas por comas)\n"
-        "  -h, --help      mostrar esta ayuda\n"
-        "\n" };
+    "Usage: tintavo color VALUE [--format F]...\n"
+    "\n"
+    "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
+    "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
+    "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() or a CSS colour name.\n"
+    "\n"
+    "Options:\n"
+    "  -f, --format F  print only this notation (repeat, or separate with commas)\n"
+    "  -h, --help      show this help\n"
+    "\n",
+    "Utilisation : tintavo color VALEUR [--format F]...\n"
+    "\n"
+    "Affiche une couleur dans toutes les notations, ou dans celles choisies, une par ligne.\n"
+    "VALEUR est toute notation que lit la pipette : décimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, "
+    "$BBGGRR,\n"
+    "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() ou un nom de couleur CSS.\n"
+    "\n"
+    "Options :\n"
+    "  -f, --format F  n'afficher que cette notation (à répéter, ou séparées par des virgules)\n"
+    "  -h, --help      afficher cette aide\n"
+    "\n",
+    "Uso: tintavo color VALOR [--format F]...\n"
+    "\n"
+    "Muestra un color en todas las notaciones, o solo en las elegidas, una por línea.\n"
+    "VALOR es cualquier notación que lee la pipeta: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, "
+    "$BBGGRR,\n"
+    "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() o un nombre de color CSS.\n"
+    "\n"
+    "Opciones:\n"
+    "  -f, --format F  mostrar solo esta notación (repetida, o separadas por comas)\n"
+    "  -h, --help      mostrar esta ayuda\n"
+    "\n" };
 
 } // namespace
 
@@ -110,8 +112,8 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
 QCommandLineOption formatOption()
 {
-    return QCommandLineOption(
-        QStringList { QStringLiteral("f"), QStringLiteral("format") }, QString(), QStringLiteral("F"));
+    return QCommandLineOption(QStringList { QStringLiteral("f"), QStringLiteral("format") },
+        QString(), QStringLiteral("F"));
 }
 
 cli::Parsed<QStringList> formatsOf(const QString &command, const QStringList &values)

@@ -14,7 +14,8 @@ namespace cli {
 Stop usageError(const QString &command, const QString &message)
 {
     return { UsageError,
-        QStringLiteral("tintavo %1: %2\n%3\n").arg(command, message, say(clitexts::kTryHelp).arg(command)) };
+        QStringLiteral("tintavo %1: %2\n%3\n")
+            .arg(command, message, say(clitexts::kTryHelp).arg(command)) };
 }
 
 Stop badValue(const QString &command, const QString &option, const QString &value)
@@ -25,7 +26,8 @@ Stop badValue(const QString &command, const QString &option, const QString &valu
 std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &command,
     const QStringList &arguments, const QString &help, bool positional)
 {
-    const QCommandLineOption helpOption(QStringList { QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption helpOption(
+        QStringList { QStringLiteral("h"), QStringLiteral("help") });
     parser.addOption(helpOption);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     QStringList all = arguments;
@@ -35,8 +37,7 @@ std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &comm
     if (parser.isSet(helpOption))
         return Stop { Success, help };
     if (!positional && !parser.positionalArguments().isEmpty())
-        return usageError(command,
-            say(clitexts::kUnexpected).arg(parser.positionalArguments()[0]));
+        return usageError(command, say(clitexts::kUnexpected).arg(parser.positionalArguments()[0]));
     return std::nullopt;
 }
 
@@ -48,8 +49,8 @@ int failure(const QString &command, const QString &message)
 
 QCommandLineOption outputOption()
 {
-    return QCommandLineOption(
-        QStringList { QStringLiteral("o"), QStringLiteral("output") }, QString(), QStringLiteral("FILE"));
+    return QCommandLineOption(QStringList { QStringLiteral("o"), QStringLiteral("output") },
+        QString(), QStringLiteral("FILE"));
 }
 
 QList<QCommandLineOption> drawingOptions()
@@ -98,7 +99,8 @@ std::optional<int32_t> parseColour(const QString &text) { return cssnotation::pa
 
 std::optional<QSize> parseSize(const QString &text, int limit)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,9})\\s*[xX,]\\s*(\\d{1,9})\\s*$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,9})\\s*[xX,]\\s*(\\d{1,9})\\s*$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch())
         return std::nullopt;

@@ -28,11 +28,9 @@ struct Stop
     QString text;
 };
 
-template<class Request>
-using Parsed = std::variant<Request, Stop>;
+template <class Request> using Parsed = std::variant<Request, Stop>;
 
-template<class Request>
-std::optional<Stop> stopOf(const Parsed<Request> &parsed)
+template <class Request> std::optional<Stop> stopOf(const Parsed<Request> &parsed)
 {
     if (const Stop *stop = std::get_if<Stop>(&parsed))
         return *stop;
@@ -53,8 +51,7 @@ std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &comm
 int finish(const Stop &stop);
 
 // Runs the work on the request, or ends with the stop the parse came to.
-template<class Request, class Work>
-int runParsed(const Parsed<Request> &parsed, Work work)
+template <class Request, class Work> int runParsed(const Parsed<Request> &parsed, Work work)
 {
     if (const Stop *stop = std::get_if<Stop>(&parsed))
         return finish(*stop);

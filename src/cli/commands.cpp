@@ -26,11 +26,7 @@ namespace {
 // platform at all, which keeps the start short.
 enum class Needs { Nothing, Core, Gui, Widgets, Screen };
 
-template<Needs needs>
-Needs always(const QStringList &)
-{
-    return needs;
-}
+template <Needs needs> Needs always(const QStringList &) { return needs; }
 
 // The 32 x 32 icon needs Qt's core only; any picture at several sizes may be a drawing.
 Needs iconNeeds(const QStringList &arguments)
@@ -38,7 +34,8 @@ Needs iconNeeds(const QStringList &arguments)
     for (const QString &argument : arguments) {
         if (argument == QLatin1String("--"))
             break;
-        if (argument.startsWith(QLatin1String("--sizes")) || argument.startsWith(QLatin1String("--favicon-set")))
+        if (argument.startsWith(QLatin1String("--sizes"))
+            || argument.startsWith(QLatin1String("--favicon-set")))
             return Needs::Gui;
     }
     return Needs::Core;
@@ -53,8 +50,7 @@ struct Command
     int (*run)(const QStringList &arguments);
 };
 
-template<auto parse>
-std::optional<cli::Stop> check(const QStringList &arguments)
+template <auto parse> std::optional<cli::Stop> check(const QStringList &arguments)
 {
     return cli::stopOf(parse(arguments));
 }
@@ -69,48 +65,48 @@ const Command kCommands[] = {
 };
 
 const CaptionRow kHelp { "Help",
-        "Usage: tintavo [COMMAND [OPTIONS]]\n"
-        "\n"
-        "Without a command, opens the launcher. Commands:\n"
-        "  color VALUE      print a colour in every notation\n"
-        "  pick             pick a colour on the screen with the pipette\n"
-        "  capture          capture the screen, a region of it, or a region drawn\n"
-        "  gradient ...     draw a linear gradient into a bitmap\n"
-        "  sphere ...       draw a spherical gradient into a bitmap\n"
-        "  icon IN -o OUT   convert a picture into a 32 x 32 icon\n"
-        "\n"
-        "  -h, --help       show this help; 'tintavo COMMAND --help' for a command's\n"
-        "  --version        show the version\n"
-        "\n"
-        "Exit status: 0 done, 1 failure, 2 bad arguments.\n",
-        "Utilisation : tintavo [COMMANDE [OPTIONS]]\n"
-        "\n"
-        "Sans commande, ouvre le lanceur. Commandes :\n"
-        "  color VALEUR     afficher une couleur dans toutes les notations\n"
-        "  pick             choisir une couleur à l'écran avec la pipette\n"
-        "  capture          capturer l'écran, une zone, ou une zone tracée\n"
-        "  gradient ...     dessiner un dégradé linéaire dans un bitmap\n"
-        "  sphere ...       dessiner un dégradé sphérique dans un bitmap\n"
-        "  icon E -o S      convertir une image en icône 32 x 32\n"
-        "\n"
-        "  -h, --help       afficher cette aide ; « tintavo COMMANDE --help » pour une commande\n"
-        "  --version        afficher la version\n"
-        "\n"
-        "Code de sortie : 0 fait, 1 échec, 2 arguments incorrects.\n",
-        "Uso: tintavo [ORDEN [OPCIONES]]\n"
-        "\n"
-        "Sin orden, abre el lanzador. Órdenes:\n"
-        "  color VALOR      mostrar un color en todas las notaciones\n"
-        "  pick             elegir un color en la pantalla con la pipeta\n"
-        "  capture          capturar la pantalla, una zona, o una zona trazada\n"
-        "  gradient ...     dibujar un degradado lineal en un mapa de bits\n"
-        "  sphere ...       dibujar un degradado esférico en un mapa de bits\n"
-        "  icon E -o S      convertir una imagen en un icono de 32 x 32\n"
-        "\n"
-        "  -h, --help       mostrar esta ayuda; «tintavo ORDEN --help» para una orden\n"
-        "  --version        mostrar la versión\n"
-        "\n"
-        "Estado de salida: 0 hecho, 1 fallo, 2 argumentos incorrectos.\n" };
+    "Usage: tintavo [COMMAND [OPTIONS]]\n"
+    "\n"
+    "Without a command, opens the launcher. Commands:\n"
+    "  color VALUE      print a colour in every notation\n"
+    "  pick             pick a colour on the screen with the pipette\n"
+    "  capture          capture the screen, a region of it, or a region drawn\n"
+    "  gradient ...     draw a linear gradient into a bitmap\n"
+    "  sphere ...       draw a spherical gradient into a bitmap\n"
+    "  icon IN -o OUT   convert a picture into a 32 x 32 icon\n"
+    "\n"
+    "  -h, --help       show this help; 'tintavo COMMAND --help' for a command's\n"
+    "  --version        show the version\n"
+    "\n"
+    "Exit status: 0 done, 1 failure, 2 bad arguments.\n",
+    "Utilisation : tintavo [COMMANDE [OPTIONS]]\n"
+    "\n"
+    "Sans commande, ouvre le lanceur. Commandes :\n"
+    "  color VALEUR     afficher une couleur dans toutes les notations\n"
+    "  pick             choisir une couleur à l'écran avec la pipette\n"
+    "  capture          capturer l'écran, une zone, ou une zone tracée\n"
+    "  gradient ...     dessiner un dégradé linéaire dans un bitmap\n"
+    "  sphere ...       dessiner un dégradé sphérique dans un bitmap\n"
+    "  icon E -o S      convertir une image en icône 32 x 32\n"
+    "\n"
+    "  -h, --help       afficher cette aide ; « tintavo COMMANDE --help » pour une commande\n"
+    "  --version        afficher la version\n"
+    "\n"
+    "Code de sortie : 0 fait, 1 échec, 2 arguments incorrects.\n",
+    "Uso: tintavo [ORDEN [OPCIONES]]\n"
+    "\n"
+    "Sin orden, abre el lanzador. Órdenes:\n"
+    "  color VALOR      mostrar un color en todas las notaciones\n"
+    "  pick             elegir un color en la pantalla con la pipeta\n"
+    "  capture          capturar la pantalla, una zona, o una zona trazada\n"
+    "  gradient ...     dibujar un degradado lineal en un mapa de bits\n"
+    "  sphere ...       dibujar un degradado esférico en un mapa de bits\n"
+    "  icon E -o S      convertir una imagen en un icono de 32 x 32\n"
+    "\n"
+    "  -h, --help       mostrar esta ayuda; «tintavo ORDEN --help» para una orden\n"
+    "  --version        mostrar la versión\n"
+    "\n"
+    "Estado de salida: 0 hecho, 1 fallo, 2 argumentos incorrectos.\n" };
 
 const Command *find(const QString &name)
 {
@@ -122,9 +118,11 @@ const Command *find(const QString &name)
 
 QtMessageHandler qtDefaultHandler = nullptr;
 
-void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void withoutRuntimeFolderWarning(
+    QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    if (type == QtWarningMsg
+        && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return;
     qtDefaultHandler(type, context, message);
 }
@@ -188,7 +186,8 @@ int run(int &argc, char **argv)
     const Command *command = find(first);
     if (!command) {
         cli::printError(QStringLiteral("tintavo: %1\n%2\n")
-                            .arg(cli::say(clitexts::kUnknownCommand).arg(first), cli::say(clitexts::kTryMainHelp)));
+                            .arg(cli::say(clitexts::kUnknownCommand).arg(first),
+                                cli::say(clitexts::kTryMainHelp)));
         return cli::UsageError;
     }
     if (const auto stop = command->check(arguments.mid(1)))

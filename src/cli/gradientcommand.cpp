@@ -17,47 +17,47 @@ using lineargradient::Orientation;
 const QString kCommand = QStringLiteral("gradient");
 
 const CaptionRow kHelp { "Help",
-        "Usage: tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size WxH -o FILE [--css]\n"
-        "\n"
-        "Draws the linear gradient window's gradient on a surface of W x H pixels and saves it\n"
-        "as the window does: a 24-bit Windows bitmap.\n"
-        "\n"
-        "Options:\n"
-        "  --colors LIST        two to four colours, in any notation the picker reads\n"
-        "  --orientation O      horizontal, vertical, diagonal-down or diagonal-up\n"
-        "                       (the diagonals take two colours)\n"
-        "  --size WxH           the drawing surface in pixels\n"
-        "  -o, --output FILE    the bitmap to write\n"
-        "  --css                print the gradient as CSS\n"
-        "  -h, --help           show this help\n",
-        "Utilisation : tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size LxH\n"
-        "                               -o FICHIER [--css]\n"
-        "\n"
-        "Dessine le dégradé de la fenêtre des dégradés linéaires sur une surface de L x H pixels\n"
-        "et l'enregistre comme elle : un bitmap Windows 24 bits.\n"
-        "\n"
-        "Options :\n"
-        "  --colors LISTE       deux à quatre couleurs, dans toute notation que lit la pipette\n"
-        "  --orientation O      horizontal, vertical, diagonal-down ou diagonal-up\n"
-        "                       (les diagonales prennent deux couleurs)\n"
-        "  --size LxH           la surface de dessin en pixels\n"
-        "  -o, --output FICHIER le bitmap à écrire\n"
-        "  --css                afficher le dégradé en CSS\n"
-        "  -h, --help           afficher cette aide\n",
-        "Uso: tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size ANxAL\n"
-        "                     -o ARCHIVO [--css]\n"
-        "\n"
-        "Dibuja el degradado de la ventana de degradados lineales sobre una superficie de AN x AL\n"
-        "píxeles y lo guarda como ella: un mapa de bits de Windows de 24 bits.\n"
-        "\n"
-        "Opciones:\n"
-        "  --colors LISTA       de dos a cuatro colores, en cualquier notación que lea la pipeta\n"
-        "  --orientation O      horizontal, vertical, diagonal-down o diagonal-up\n"
-        "                       (las diagonales llevan dos colores)\n"
-        "  --size ANxAL         la superficie de dibujo en píxeles\n"
-        "  -o, --output ARCHIVO el mapa de bits que escribir\n"
-        "  --css                mostrar el degradado en CSS\n"
-        "  -h, --help           mostrar esta ayuda\n" };
+    "Usage: tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size WxH -o FILE [--css]\n"
+    "\n"
+    "Draws the linear gradient window's gradient on a surface of W x H pixels and saves it\n"
+    "as the window does: a 24-bit Windows bitmap.\n"
+    "\n"
+    "Options:\n"
+    "  --colors LIST        two to four colours, in any notation the picker reads\n"
+    "  --orientation O      horizontal, vertical, diagonal-down or diagonal-up\n"
+    "                       (the diagonals take two colours)\n"
+    "  --size WxH           the drawing surface in pixels\n"
+    "  -o, --output FILE    the bitmap to write\n"
+    "  --css                print the gradient as CSS\n"
+    "  -h, --help           show this help\n",
+    "Utilisation : tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size LxH\n"
+    "                               -o FICHIER [--css]\n"
+    "\n"
+    "Dessine le dégradé de la fenêtre des dégradés linéaires sur une surface de L x H pixels\n"
+    "et l'enregistre comme elle : un bitmap Windows 24 bits.\n"
+    "\n"
+    "Options :\n"
+    "  --colors LISTE       deux à quatre couleurs, dans toute notation que lit la pipette\n"
+    "  --orientation O      horizontal, vertical, diagonal-down ou diagonal-up\n"
+    "                       (les diagonales prennent deux couleurs)\n"
+    "  --size LxH           la surface de dessin en pixels\n"
+    "  -o, --output FICHIER le bitmap à écrire\n"
+    "  --css                afficher le dégradé en CSS\n"
+    "  -h, --help           afficher cette aide\n",
+    "Uso: tintavo gradient --colors C1,C2[,C3[,C4]] --orientation O --size ANxAL\n"
+    "                     -o ARCHIVO [--css]\n"
+    "\n"
+    "Dibuja el degradado de la ventana de degradados lineales sobre una superficie de AN x AL\n"
+    "píxeles y lo guarda como ella: un mapa de bits de Windows de 24 bits.\n"
+    "\n"
+    "Opciones:\n"
+    "  --colors LISTA       de dos a cuatro colores, en cualquier notación que lea la pipeta\n"
+    "  --orientation O      horizontal, vertical, diagonal-down o diagonal-up\n"
+    "                       (las diagonales llevan dos colores)\n"
+    "  --size ANxAL         la superficie de dibujo en píxeles\n"
+    "  -o, --output ARCHIVO el mapa de bits que escribir\n"
+    "  --css                mostrar el degradado en CSS\n"
+    "  -h, --help           mostrar esta ayuda\n" };
 
 struct OrientationName
 {
@@ -86,7 +86,8 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
     Request request;
     if (!parser.isSet(colors))
-        return cli::usageError(kCommand, cli::say(clitexts::kNeeded).arg(QStringLiteral("--colors")));
+        return cli::usageError(
+            kCommand, cli::say(clitexts::kNeeded).arg(QStringLiteral("--colors")));
     const QStringList items = cli::splitList(parser.value(colors));
     if (items.size() < 2 || items.size() > 4)
         return cli::badValue(kCommand, QStringLiteral("--colors"), parser.value(colors));
@@ -101,9 +102,12 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     request.segments = int(items.size()) - 1;
 
     if (!parser.isSet(orientation))
-        return cli::usageError(kCommand, cli::say(clitexts::kNeeded).arg(QStringLiteral("--orientation")));
-    const auto named = std::find_if(std::begin(kOrientations), std::end(kOrientations),
-        [&](const OrientationName &o) { return parser.value(orientation) == QLatin1String(o.name); });
+        return cli::usageError(
+            kCommand, cli::say(clitexts::kNeeded).arg(QStringLiteral("--orientation")));
+    const auto named = std::find_if(
+        std::begin(kOrientations), std::end(kOrientations), [&](const OrientationName &o) {
+            return parser.value(orientation) == QLatin1String(o.name);
+        });
     if (named == std::end(kOrientations))
         return cli::badValue(kCommand, QStringLiteral("--orientation"), parser.value(orientation));
     request.orientation = named->orientation;

@@ -19,36 +19,36 @@ namespace {
 const QString kCommand = QStringLiteral("pick");
 
 const CaptionRow kHelp { "Help",
-        "Usage: tintavo pick [--format F]...\n"
-        "\n"
-        "Freezes the screen and shows the pipette with its loupe: the arrow keys move one pixel\n"
-        "(Shift: ten), a click or Enter picks, Esc cancels (exit status 1). Prints the colour as\n"
-        "hex, or in the chosen notations, one per line.\n"
-        "\n"
-        "Options:\n"
-        "  -f, --format F  print this notation (repeat, or separate with commas)\n"
-        "  -h, --help      show this help\n"
-        "\n",
-        "Utilisation : tintavo pick [--format F]...\n"
-        "\n"
-        "Fige l'écran et montre la pipette avec sa loupe : les flèches déplacent d'un pixel\n"
-        "(Maj : dix), un clic ou Entrée choisit, Échap annule (code de sortie 1). Affiche la couleur\n"
-        "en hexadécimal, ou dans les notations choisies, une par ligne.\n"
-        "\n"
-        "Options :\n"
-        "  -f, --format F  afficher cette notation (à répéter, ou séparées par des virgules)\n"
-        "  -h, --help      afficher cette aide\n"
-        "\n",
-        "Uso: tintavo pick [--format F]...\n"
-        "\n"
-        "Congela la pantalla y muestra la pipeta con su lupa: las flechas mueven un píxel\n"
-        "(Mayús: diez), un clic o Intro elige, Esc cancela (estado de salida 1). Muestra el color\n"
-        "en hexadecimal, o en las notaciones elegidas, una por línea.\n"
-        "\n"
-        "Opciones:\n"
-        "  -f, --format F  mostrar esta notación (repetida, o separadas por comas)\n"
-        "  -h, --help      mostrar esta ayuda\n"
-        "\n" };
+    "Usage: tintavo pick [--format F]...\n"
+    "\n"
+    "Freezes the screen and shows the pipette with its loupe: the arrow keys move one pixel\n"
+    "(Shift: ten), a click or Enter picks, Esc cancels (exit status 1). Prints the colour as\n"
+    "hex, or in the chosen notations, one per line.\n"
+    "\n"
+    "Options:\n"
+    "  -f, --format F  print this notation (repeat, or separate with commas)\n"
+    "  -h, --help      show this help\n"
+    "\n",
+    "Utilisation : tintavo pick [--format F]...\n"
+    "\n"
+    "Fige l'écran et montre la pipette avec sa loupe : les flèches déplacent d'un pixel\n"
+    "(Maj : dix), un clic ou Entrée choisit, Échap annule (code de sortie 1). Affiche la couleur\n"
+    "en hexadécimal, ou dans les notations choisies, une par ligne.\n"
+    "\n"
+    "Options :\n"
+    "  -f, --format F  afficher cette notation (à répéter, ou séparées par des virgules)\n"
+    "  -h, --help      afficher cette aide\n"
+    "\n",
+    "Uso: tintavo pick [--format F]...\n"
+    "\n"
+    "Congela la pantalla y muestra la pipeta con su lupa: las flechas mueven un píxel\n"
+    "(Mayús: diez), un clic o Intro elige, Esc cancela (estado de salida 1). Muestra el color\n"
+    "en hexadecimal, o en las notaciones elegidas, una por línea.\n"
+    "\n"
+    "Opciones:\n"
+    "  -f, --format F  mostrar esta notación (repetida, o separadas por comas)\n"
+    "  -h, --help      mostrar esta ayuda\n"
+    "\n" };
 
 // Shows one overlay per monitor over a frozen copy of the desktop and prints what is picked.
 class Pick : public QObject
@@ -83,7 +83,8 @@ private:
                 QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kCancelled)));
             });
             connect(overlay, &PickOverlay::picked, this, [this, overlay](QPoint at) {
-                const int32_t colour = fromQRgb(overlay->frozenPart(QRect(at, QSize(1, 1))).pixel(0, 0));
+                const int32_t colour
+                    = fromQRgb(overlay->frozenPart(QRect(at, QSize(1, 1))).pixel(0, 0));
                 closeOverlays();
                 colorcommand::Request shown { colour, m_request.formats };
                 if (shown.formats.isEmpty())
@@ -116,10 +117,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption format = colorcommand::formatOption();
     parser.addOption(format);
-    if (auto stop = cli::parseOptions(
-            parser, kCommand, arguments, cli::say(kHelp) + QString::fromLatin1(colorcommand::kFormatHelp)))
+    if (auto stop = cli::parseOptions(parser, kCommand, arguments,
+            cli::say(kHelp) + QString::fromLatin1(colorcommand::kFormatHelp)))
         return *stop;
-    const cli::Parsed<QStringList> formats = colorcommand::formatsOf(kCommand, parser.values(format));
+    const cli::Parsed<QStringList> formats
+        = colorcommand::formatsOf(kCommand, parser.values(format));
     if (const auto *stop = std::get_if<cli::Stop>(&formats))
         return *stop;
     return Request { std::get<QStringList>(formats) };

@@ -1,7 +1,4 @@
 #include "gradient/frmspheric.h"
 #include "shell/tools.h"
 
-QWidget *createFrmSpheric(AppState &state, ToolHost &host)
-{
-    return new FrmSpheric(state, host);
-}
+QWidget *createFrmSpheric(AppState &state, ToolHost &host) { return new FrmSpheric(state, host); }

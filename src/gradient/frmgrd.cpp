@@ -8,8 +8,8 @@
 #include "platform/twips.h"
 #include "shell/appstate.h"
 #include "shell/controls.h"
-#include "shell/toolhost.h"
 #include "shell/language.h"
+#include "shell/toolhost.h"
 
 #include <QAction>
 #include <QGroupBox>

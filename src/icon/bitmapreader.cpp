@@ -19,10 +19,7 @@ constexpr int kFileHeaderBytes = 14;
 using littleendian::get16;
 using littleendian::get32;
 
-bool isRunLength(const Header &h)
-{
-    return h.compression == kRle8 || h.compression == kRle4;
-}
+bool isRunLength(const Header &h) { return h.compression == kRle8 || h.compression == kRle4; }
 
 // Bytes of bit masks that follow a 40-byte header; longer headers hold them inside.
 int trailingMaskBytes(const Header &h)
@@ -32,13 +29,11 @@ int trailingMaskBytes(const Header &h)
     return h.compression == kBitfields ? 12 : h.compression == kAlphaBitfields ? 16 : 0;
 }
 
-qint64 rowBytes(const Header &h)
-{
-    return ((qint64(h.width) * h.depth + 31) / 32) * 4;
-}
+qint64 rowBytes(const Header &h) { return ((qint64(h.width) * h.depth + 31) / 32) * 4; }
 
 // One channel of a pixel value: where its mask sits and how to bring it to 0-255.
-struct Channel {
+struct Channel
+{
     uint32_t mask = 0;
     int shift = 0;
     uint32_t max = 0;
@@ -63,7 +58,8 @@ struct Channel {
     }
 };
 
-struct Masks {
+struct Masks
+{
     Channel red, green, blue, alpha;
 };
 
@@ -72,12 +68,13 @@ Masks masksOf(const QByteArray &file, const Header &h)
     const auto *p = reinterpret_cast<const uchar *>(file.constData()) + kFileHeaderBytes + 40;
     if (h.compression == kBitfields || h.compression == kAlphaBitfields) {
         const bool hasAlpha = h.compression == kAlphaBitfields || h.infoBytes >= 56;
-        return {Channel(get32(p)), Channel(get32(p + 4)), Channel(get32(p + 8)), Channel(hasAlpha ? get32(p + 12) : 0)};
+        return { Channel(get32(p)), Channel(get32(p + 4)), Channel(get32(p + 8)),
+            Channel(hasAlpha ? get32(p + 12) : 0) };
     }
     // Without bit fields the fourth byte of a 32-bit pixel is unused, whatever it holds.
     if (h.depth == 16)
-        return {Channel(0x7C00), Channel(0x03E0), Channel(0x001F), Channel()};
-    return {Channel(0xFF0000), Channel(0xFF00), Channel(0xFF), Channel()};
+        return { Channel(0x7C00), Channel(0x03E0), Channel(0x001F), Channel() };
+    return { Channel(0xFF0000), Channel(0xFF00), Channel(0xFF), Channel() };
 }
 
 // The colour table between the headers and the pixels: as many entries as the header says
@@ -90,7 +87,8 @@ void readTable(const QByteArray &file, const Header &h, QRgb (&colours)[256])
     const qint64 tableAt = kFileHeaderBytes + h.infoBytes + trailingMaskBytes(h);
     const int entryBytes = h.infoBytes == 12 ? 3 : 4;
     qint64 entries = h.coloursUsed ? qint64(h.coloursUsed) : qint64(1) << h.depth;
-    entries = std::min<qint64>({entries, 256, (std::min<qint64>(h.pixelsAt, file.size()) - tableAt) / entryBytes});
+    entries = std::min<qint64>(
+        { entries, 256, (std::min<qint64>(h.pixelsAt, file.size()) - tableAt) / entryBytes });
     const auto *p = reinterpret_cast<const uchar *>(file.constData());
     for (qint64 i = 0; i < entries; ++i) {
         const uchar *entry = p + tableAt + entryBytes * i;
@@ -109,18 +107,33 @@ QImage decodeRows(const QByteArray &file, const Header &h, const QRgb (&colours)
     const auto *pixels = reinterpret_cast<const uchar *>(file.constData()) + h.pixelsAt;
     for (int stored = 0; stored < h.height; ++stored) {
         const uchar *row = pixels + stride * stored;
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(h.rowsTopFirst ? stored : h.height - 1 - stored));
+        auto *line = reinterpret_cast<QRgb *>(
+            picture.scanLine(h.rowsTopFirst ? stored : h.height - 1 - stored));
         for (int x = 0; x < h.width; ++x) {
             uint32_t v = 0;
             switch (h.depth) {
-            case 1: line[x] = colours[row[x / 8] >> (7 - x % 8) & 1]; continue;
-            case 4: line[x] = colours[row[x / 2] >> (x % 2 ? 0 : 4) & 0x0F]; continue;
-            case 8: line[x] = colours[row[x]]; continue;
-            case 16: v = get16(row + 2 * x); break;
-            case 24: v = uint32_t(row[3 * x]) | uint32_t(row[3 * x + 1]) << 8 | uint32_t(row[3 * x + 2]) << 16; break;
-            default: v = get32(row + 4 * x); break;
+            case 1:
+                line[x] = colours[row[x / 8] >> (7 - x % 8) & 1];
+                continue;
+            case 4:
+                line[x] = colours[row[x / 2] >> (x % 2 ? 0 : 4) & 0x0F];
+                continue;
+            case 8:
+                line[x] = colours[row[x]];
+                continue;
+            case 16:
+                v = get16(row + 2 * x);
+                break;
+            case 24:
+                v = uint32_t(row[3 * x]) | uint32_t(row[3 * x + 1]) << 8
+                    | uint32_t(row[3 * x + 2]) << 16;
+                break;
+            default:
+                v = get32(row + 4 * x);
+                break;
             }
-            line[x] = qRgba(masks.red(v), masks.green(v), masks.blue(v), alpha ? masks.alpha(v) : 255);
+            line[x]
+                = qRgba(masks.red(v), masks.green(v), masks.blue(v), alpha ? masks.alpha(v) : 255);
         }
     }
     return picture;
@@ -141,7 +154,8 @@ QImage decodeRunLength(const QByteArray &file, const Header &h, const QRgb (&col
     QRgb *line = nullptr;
     const auto selectRow = [&] {
         if (y < h.height)
-            line = reinterpret_cast<QRgb *>(picture.scanLine(h.rowsTopFirst ? y : h.height - 1 - y));
+            line
+                = reinterpret_cast<QRgb *>(picture.scanLine(h.rowsTopFirst ? y : h.height - 1 - y));
     };
     // Pixels past the row's end are dropped; x stops at the width so it cannot overflow.
     const auto put = [&](uint index) {
@@ -213,7 +227,8 @@ bool readHeader(const QByteArray &head, qint64 fileBytes, qint64 maxDecodedBytes
     h.pixelsAt = get32(p + 10);
     h.infoBytes = get32(p + 14);
     const uint32_t info = h.infoBytes;
-    if (info != 12 && info != 40 && info != 52 && info != 56 && info != 64 && info != 108 && info != 124)
+    if (info != 12 && info != 40 && info != 52 && info != 56 && info != 64 && info != 108
+        && info != 124)
         return false;
     if (qint64(kFileHeaderBytes) + info > head.size())
         return false;
@@ -243,7 +258,8 @@ bool readHeader(const QByteArray &head, qint64 fileBytes, qint64 maxDecodedBytes
     h.height = int(height);
     switch (h.compression) {
     case kRgb:
-        if (h.depth != 1 && h.depth != 4 && h.depth != 8 && h.depth != 16 && h.depth != 24 && h.depth != 32)
+        if (h.depth != 1 && h.depth != 4 && h.depth != 8 && h.depth != 16 && h.depth != 24
+            && h.depth != 32)
             return false;
         break;
     case kRle8:
@@ -260,7 +276,8 @@ bool readHeader(const QByteArray &head, qint64 fileBytes, qint64 maxDecodedBytes
     default:
         return false;
     }
-    if (qint64(kFileHeaderBytes) + info + trailingMaskBytes(h) > std::min<qint64>(h.pixelsAt, head.size()))
+    if (qint64(kFileHeaderBytes) + info + trailingMaskBytes(h)
+        > std::min<qint64>(h.pixelsAt, head.size()))
         return false;
     if (qint64(h.pixelsAt) >= fileBytes)
         return false;
@@ -278,7 +295,8 @@ QImage decode(const QByteArray &file, const Header &header)
         return {};
     QRgb colours[256];
     readTable(file, header, colours);
-    return isRunLength(header) ? decodeRunLength(file, header, colours) : decodeRows(file, header, colours);
+    return isRunLength(header) ? decodeRunLength(file, header, colours)
+                               : decodeRows(file, header, colours);
 }
 
 } // namespace bitmapreader

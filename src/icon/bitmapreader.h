@@ -15,7 +15,8 @@
 // The result is 32 bits per pixel: opaque unless bit fields give an alpha channel.
 namespace bitmapreader {
 
-struct Header {
+struct Header
+{
     int width = 0;
     int height = 0; // absolute: rows in whichever order they are stored
     bool rowsTopFirst = false;

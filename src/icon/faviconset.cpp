@@ -23,32 +23,28 @@ const QString kManifest = QStringLiteral("site.webmanifest");
 
 constexpr int kTouchSize = 180;
 
-QByteArray png(const QImage &image)
-{
-    return pngbytes::encode(image);
-}
+QByteArray png(const QImage &image) { return pngbytes::encode(image); }
 
 QByteArray manifest()
 {
     QJsonArray icons;
-    for (int size : {192, 512}) {
-        icons.append(QJsonObject{{QStringLiteral("src"), QStringLiteral("/icon-%1.png").arg(size)},
-                                 {QStringLiteral("sizes"), QStringLiteral("%1x%1").arg(size)},
-                                 {QStringLiteral("type"), QStringLiteral("image/png")}});
+    for (int size : { 192, 512 }) {
+        icons.append(
+            QJsonObject { { QStringLiteral("src"), QStringLiteral("/icon-%1.png").arg(size) },
+                { QStringLiteral("sizes"), QStringLiteral("%1x%1").arg(size) },
+                { QStringLiteral("type"), QStringLiteral("image/png") } });
     }
-    return QJsonDocument(QJsonObject{{QStringLiteral("icons"), icons}}).toJson(QJsonDocument::Indented);
+    return QJsonDocument(QJsonObject { { QStringLiteral("icons"), icons } })
+        .toJson(QJsonDocument::Indented);
 }
 
 } // namespace
 
-QStringList fileNames()
-{
-    return {kIco, kTouch, kIcon192, kIcon512, kManifest};
-}
+QStringList fileNames() { return { kIco, kTouch, kIcon192, kIcon512, kManifest }; }
 
 QList<File> build(const sourcepicture::Picture &source, sourcepicture::Fit fit, QRgb background)
 {
-    const QByteArray ico = multiicon::icoBytes(multiicon::entriesFor(source, {16, 32, 48}, fit));
+    const QByteArray ico = multiicon::icoBytes(multiicon::entriesFor(source, { 16, 32, 48 }, fit));
     QImage touch(kTouchSize, kTouchSize, QImage::Format_RGB32);
     touch.fill(qRgb(qRed(background), qGreen(background), qBlue(background)));
     {
@@ -56,11 +52,11 @@ QList<File> build(const sourcepicture::Picture &source, sourcepicture::Fit fit, 
         painter.drawImage(0, 0, source.square(kTouchSize, fit));
     }
     const QList<File> files = {
-        {kIco, ico},
-        {kTouch, png(touch)},
-        {kIcon192, png(source.square(192, fit))},
-        {kIcon512, png(source.square(512, fit))},
-        {kManifest, manifest()},
+        { kIco, ico },
+        { kTouch, png(touch) },
+        { kIcon192, png(source.square(192, fit)) },
+        { kIcon512, png(source.square(512, fit)) },
+        { kManifest, manifest() },
     };
     for (const File &f : files) {
         if (f.bytes.isEmpty())
@@ -71,10 +67,11 @@ QList<File> build(const sourcepicture::Picture &source, sourcepicture::Fit fit, 
 
 QString linkLines()
 {
-    return QStringLiteral("<link rel=\"icon\" href=\"/favicon.ico\" sizes=\"16x16 32x32 48x48\">\n"
-                          "<link rel=\"icon\" type=\"image/png\" href=\"/icon-192.png\" sizes=\"192x192\">\n"
-                          "<link rel=\"apple-touch-icon\" href=\"/apple-touch-icon.png\">\n"
-                          "<link rel=\"manifest\" href=\"/site.webmanifest\">");
+    return QStringLiteral(
+        "<link rel=\"icon\" href=\"/favicon.ico\" sizes=\"16x16 32x32 48x48\">\n"
+        "<link rel=\"icon\" type=\"image/png\" href=\"/icon-192.png\" sizes=\"192x192\">\n"
+        "<link rel=\"apple-touch-icon\" href=\"/apple-touch-icon.png\">\n"
+        "<link rel=\"manifest\" href=\"/site.webmanifest\">");
 }
 
 QStringList existing(const QString &folder)
@@ -104,7 +101,7 @@ WriteResult write(const QString &folder, const QList<File> &files, bool replaceC
     }
     QList<filesave::NamedBytes> named;
     for (const File &f : files)
-        named.append({dir.filePath(f.name), f.bytes});
+        named.append({ dir.filePath(f.name), f.bytes });
     QString failed;
     if (files.isEmpty() || !filesave::writeAllAtomically(named, &failed)) {
         result.failedFile = files.isEmpty() ? QString() : QFileInfo(failed).fileName();

@@ -13,7 +13,8 @@
 // transparency with black), the two PNG sizes web app manifests ask for, and the manifest.
 namespace faviconset {
 
-struct File {
+struct File
+{
     QString name;
     QByteArray bytes;
 };
@@ -31,11 +32,12 @@ QString linkLines();
 // Which of the set's files already exist in `folder`.
 QStringList existing(const QString &folder);
 
-struct WriteResult {
+struct WriteResult
+{
     enum class Status { Written, NeedsConfirmation, Failed };
     Status status = Status::Failed;
     QStringList existing; // NeedsConfirmation: the files that would be replaced
-    QString failedFile;   // Failed: the file that could not be written
+    QString failedFile; // Failed: the file that could not be written
 };
 
 // Writes the set into `folder`. Files already there are only replaced when `replaceConfirmed`;

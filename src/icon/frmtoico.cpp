@@ -28,31 +28,36 @@ constexpr int kClientWidth = 7305;
 constexpr int kClientHeight = 3990;
 constexpr int32_t kLightGrey = 0xE0E0E0;
 constexpr int32_t kGrey = 0x808080;
-constexpr int kDepths[6] = {1, 4, 8, 16, 24, 32};
-constexpr int kOptionTops[6] = {300, 630, 960, 1290, 1620, 1950};
-const char *const kOptionCaptions[6] = {"2 Color", "16 Color", "256 Color", "16 Bit Truecolor", "24 Bit Truecolor",
-                                        "32 Bit Truecolor"};
+constexpr int kDepths[6] = { 1, 4, 8, 16, 24, 32 };
+constexpr int kOptionTops[6] = { 300, 630, 960, 1290, 1620, 1950 };
+const char *const kOptionCaptions[6] = { "2 Color", "16 Color", "256 Color", "16 Bit Truecolor",
+    "24 Bit Truecolor", "32 Bit Truecolor" };
 
 const CaptionRow kCaptions[] = {
-    {"Lbl2", "Load an *.BMP file 32x32 pixel.", "Charger une image *.BMP 32x32 pixel.",
-     "Cargar una imagen *.BMP 32x32 píxel."},
-    {"Lbl1", "Transparent color to use:", "Couleur de transparence à utiliser:", "Color de transparencia para usar:"},
-    {"Lbl3", "Save to icon file:", "Exporter l'icône dans le fichier:", "Exportar el icono en el archivo:"},
-    {"CcBtnConvertion", "Convert to icon file", "Convertir en fichier icône", "Transformar a\r\narchivo de icono"},
-    {"CcLbl(1)", "Result:", "Résultat:", "Resultado:"},
-    {"LblColorDep", "Colordepth", "Profondeur de la couleur", "Profundidad del color"},
+    { "Lbl2", "Load an *.BMP file 32x32 pixel.", "Charger une image *.BMP 32x32 pixel.",
+        "Cargar una imagen *.BMP 32x32 píxel." },
+    { "Lbl1", "Transparent color to use:", "Couleur de transparence à utiliser:",
+        "Color de transparencia para usar:" },
+    { "Lbl3", "Save to icon file:", "Exporter l'icône dans le fichier:",
+        "Exportar el icono en el archivo:" },
+    { "CcBtnConvertion", "Convert to icon file", "Convertir en fichier icône",
+        "Transformar a\r\narchivo de icono" },
+    { "CcLbl(1)", "Result:", "Résultat:", "Resultado:" },
+    { "LblColorDep", "Colordepth", "Profondeur de la couleur", "Profundidad del color" },
 };
 
 // Messages of the conversion; the French saved text keeps its stray full stop.
-const CaptionRow kSavedMessage = {"", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
-                                  "El icono se ha guardado en:"};
-const CaptionRow kNotReadMessage = {"", "Could not read this picture file.", "Impossible de lire ce fichier image.",
-                                    "No se pudo leer este archivo de imagen."};
+const CaptionRow kSavedMessage
+    = { "", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
+          "El icono se ha guardado en:" };
+const CaptionRow kNotReadMessage = { "", "Could not read this picture file.",
+    "Impossible de lire ce fichier image.", "No se pudo leer este archivo de imagen." };
 // The button that folds the panel out, beyond the designed controls.
-const CaptionRow kModern = {"CmdModern", "Modern icon", "Icône moderne", "Icono moderno"};
-const CaptionRow kModernTip = {"CmdModern", "Any picture to icons of several sizes and a favicon set",
-                               "Toute image en icônes de plusieurs tailles et en favicons",
-                               "Cualquier imagen a iconos de varios tamaños y favicons"};
+const CaptionRow kModern = { "CmdModern", "Modern icon", "Icône moderne", "Icono moderno" };
+const CaptionRow kModernTip
+    = { "CmdModern", "Any picture to icons of several sizes and a favicon set",
+          "Toute image en icônes de plusieurs tailles et en favicons",
+          "Cualquier imagen a iconos de varios tamaños y favicons" };
 
 Label *previewLabel(QWidget *parent, const char *name, int left, const char *text)
 {
@@ -67,7 +72,8 @@ Label *previewLabel(QWidget *parent, const char *name, int left, const char *tex
     return l;
 }
 
-QPushButton *button(QWidget *parent, const char *name, int left, int top, int width, int height, const char *text)
+QPushButton *button(
+    QWidget *parent, const char *name, int left, int top, int width, int height, const char *text)
 {
     auto *b = makeControl<QPushButton>(parent, QString::fromLatin1(name), left, top, width, height);
     b->setText(QString::fromUtf8(text));
@@ -82,8 +88,8 @@ FrmToIco::FrmToIco(AppState &state, ToolHost &host)
     , CD1(this)
 {
     setObjectName(QStringLiteral("FrmToIco"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("BMP 32x32 to ICO 32x32"));
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     twips::setClientSize(this, kClientWidth, kClientHeight);
@@ -125,10 +131,12 @@ void FrmToIco::buildControls()
     Lbl1 = makeControl<Label>(this, QStringLiteral("Lbl1"), 180, 1560, 3435, 255);
     CmdColor = button(this, "CmdColor", 180, 1860, 495, 315, "...");
     CmdColor->setEnabled(false);
-    CcPicTransparent = makeControl<PictureBox>(this, QStringLiteral("CcPicTransparent"), 720, 1860, 675, 315);
+    CcPicTransparent
+        = makeControl<PictureBox>(this, QStringLiteral("CcPicTransparent"), 720, 1860, 675, 315);
     CcPicTransparent->setBorder(true);
     CcPicTransparent->setBackColor(kGrey);
-    CcPicTransparent->setToolTip(QStringLiteral(" Cliquez dans la zone, pour définir une autre couleur "));
+    CcPicTransparent->setToolTip(
+        QStringLiteral(" Cliquez dans la zone, pour définir une autre couleur "));
 
     Lbl3 = makeControl<Label>(this, QStringLiteral("Lbl3"), 180, 2220, 3435, 255);
     CcBtnExport = button(this, "CcBtnExport", 180, 2535, 495, 315, "...");
@@ -146,8 +154,8 @@ void FrmToIco::buildControls()
     LblColorDep = makeControl<Label>(this, QStringLiteral("LblColorDep"), 4500, 120, 2775, 255);
     FraCD = makeControl<QGroupBox>(this, QStringLiteral("FraCD"), 4560, 360, 2640, 2535);
     for (int i = 0; i < 6; ++i) {
-        opBpp[size_t(i)] = makeControl<QRadioButton>(FraCD, QStringLiteral("opBpp(%1)").arg(i), 120, kOptionTops[i],
-                                                     2400, 285);
+        opBpp[size_t(i)] = makeControl<QRadioButton>(
+            FraCD, QStringLiteral("opBpp(%1)").arg(i), 120, kOptionTops[i], 2400, 285);
         opBpp[size_t(i)]->setText(QString::fromLatin1(kOptionCaptions[i]));
     }
     CcBtnConvertion = button(this, "CcBtnConvertion", 4560, 3120, 2640, 555, "");
@@ -179,9 +187,11 @@ void FrmToIco::setModernOpen(bool open)
 {
     m_modern->setVisible(open);
     const Language lang = languageFromId(m_state.Langue);
-    CmdModern->setText(captionOf(kModern, lang) + (open ? QStringLiteral(" ▴") : QStringLiteral(" ▾")));
+    CmdModern->setText(
+        captionOf(kModern, lang) + (open ? QStringLiteral(" ▴") : QStringLiteral(" ▾")));
     CmdModern->setToolTip(captionOf(kModernTip, lang));
-    setFixedHeight(twips::toPixelsY(kClientHeight) + (open ? ModernIconPanel::unfoldedHeight() : 0));
+    setFixedHeight(
+        twips::toPixelsY(kClientHeight) + (open ? ModernIconPanel::unfoldedHeight() : 0));
 }
 
 void FrmToIco::Form_Load()
@@ -224,7 +234,8 @@ void FrmToIco::CmdOpen_Click()
     CD1.DialogTitle = QStringLiteral("Sélectionnez un fichier ...");
     CD1.Filter = QStringLiteral("Image file 32x32 pixel (BMP)|*.BMP");
     CD1.DefaultExt = QStringLiteral("bmp");
-    CD1.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
+    CD1.Flags
+        = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
     if (!CD1.ShowOpen())
         return;
     // The base name is the title less its last four characters (dot and extension); a title
@@ -264,9 +275,10 @@ void FrmToIco::forgetSource(const QString &path)
     CcPicCible->Cls();
     CcPicTransparent->setBackColor(kGrey);
     const Language lang = languageFromId(m_state.Langue);
-    m_state.MessageText = captionOf(kNotReadMessage, lang == Language::Other ? Language::English : lang);
-    MessageBox::show(this, m_state.MessageText + m_state.NewLine + path, MessageBox::Icon::Exclamation,
-                     m_state.AppTitle);
+    m_state.MessageText
+        = captionOf(kNotReadMessage, lang == Language::Other ? Language::English : lang);
+    MessageBox::show(this, m_state.MessageText + m_state.NewLine + path,
+        MessageBox::Icon::Exclamation, m_state.AppTitle);
 }
 
 void FrmToIco::TimResult_Timer()
@@ -285,8 +297,8 @@ void FrmToIco::TimResult_Timer()
     iconhandles::DestroyIcon(icon);
 }
 
-int32_t FrmToIco::GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor, bool vbReplacePicByIcon,
-                          bool vbUseSystemConstraints)
+int32_t FrmToIco::GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor,
+    bool vbReplacePicByIcon, bool vbUseSystemConstraints)
 {
     if (voPic.isEmpty())
         return 0;
@@ -294,7 +306,8 @@ int32_t FrmToIco::GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColo
         return voPic.handle();
     const QImage &bitmap = voPic.bitmap();
     const QSize size = vbUseSystemConstraints ? iconhandles::systemIconSize() : bitmap.size();
-    const IconBitmaps parts = makeIconBitmaps(bitmap, size, vbUseSystemConstraints, vnTransparentColor);
+    const IconBitmaps parts
+        = makeIconBitmaps(bitmap, size, vbUseSystemConstraints, vnTransparentColor);
     const int32_t icon = iconhandles::CreateIconIndirect(parts.mask, parts.colour);
     if (icon && vbReplacePicByIcon)
         voPic = iconhandles::Picture::ownIcon(icon);
@@ -327,14 +340,15 @@ void FrmToIco::CcBtnConvertion_Click()
     const QString path = TxtExport->text();
     const Language lang = languageFromId(m_state.Langue);
     const QImage source = iconsource::sourcePixels(CcPicSource->picture());
-    if (modPic2Ico::SaveIcon(source, path, iconsource::kIconSize, BitDepth, CcPicTransparent->backColor(), true)) {
+    if (modPic2Ico::SaveIcon(
+            source, path, iconsource::kIconSize, BitDepth, CcPicTransparent->backColor(), true)) {
         if (BitDepth == 16 || BitDepth == 32)
             picView->setPicture(modPic2Ico::LoadIconFile(path, picView->backColor()));
         // An unknown language keeps the previous message text, still shown with the path.
         if (lang != Language::Other)
             m_state.MessageText = captionOf(kSavedMessage, lang);
-        MessageBox::show(this, m_state.MessageText + m_state.NewLine + path, MessageBox::Icon::Information,
-                         m_state.AppTitle);
+        MessageBox::show(this, m_state.MessageText + m_state.NewLine + path,
+            MessageBox::Icon::Information, m_state.AppTitle);
         return;
     }
     picView->setPicture(QImage());

@@ -27,8 +27,8 @@ public:
 
     // Builds an icon from a picture for the preview; 0 when the picture is empty. The icon
     // belongs to the caller, unless the picture was made to own it.
-    int32_t GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor = -1, bool vbReplacePicByIcon = false,
-                    bool vbUseSystemConstraints = false);
+    int32_t GetIcon(iconhandles::Picture &voPic, int32_t vnTransparentColor = -1,
+        bool vbReplacePicByIcon = false, bool vbUseSystemConstraints = false);
 
     // The depth the icon file is written at (1, 4, 8, 16, 24 or 32 bits), as chosen.
     int BitDepth = 8;
@@ -54,18 +54,18 @@ private:
     Label *Lbl3;
     QPushButton *CcBtnExport;
     QLineEdit *TxtExport;
-    std::array<Label *, 2> CcLbl{}; // the layout has element 1 only
+    std::array<Label *, 2> CcLbl {}; // the layout has element 1 only
     PictureBox *CcPicCible;
     Label *LblIc1;
     Label *LblIc2;
     Label *LblIc3;
     Label *LblColorDep;
     QGroupBox *FraCD;
-    std::array<QRadioButton *, 6> opBpp{};
+    std::array<QRadioButton *, 6> opBpp {};
     QPushButton *CcBtnConvertion;
     QPushButton *CmdFoc;
     // A child of the window, so that it is found by its name like the controls.
-    IntervalTimer TimResult{this};
+    IntervalTimer TimResult { this };
     CommonDialog CD1;
 
     // Beyond the designed window: any picture to multi-size icons and a favicon set, in a

@@ -9,8 +9,9 @@ namespace iconhandles {
 
 namespace {
 
-struct IconData {
-    QImage mask;   // Format_Mono, index 1 = set
+struct IconData
+{
+    QImage mask; // Format_Mono, index 1 = set
     QImage colour; // Format_RGB32
 };
 
@@ -31,7 +32,7 @@ int32_t CreateIconIndirect(const QImage &mask, const QImage &colour)
     IconData data;
     data.colour = colour.convertToFormat(QImage::Format_RGB32);
     data.mask = QImage(mask.size(), QImage::Format_Mono);
-    data.mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    data.mask.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
             data.mask.setPixel(x, y, (mask.pixel(x, y) & 0xFFFFFF) ? 1 : 0);
@@ -40,20 +41,11 @@ int32_t CreateIconIndirect(const QImage &mask, const QImage &colour)
     return handle;
 }
 
-bool DestroyIcon(int32_t icon)
-{
-    return icons().erase(icon) > 0;
-}
+bool DestroyIcon(int32_t icon) { return icons().erase(icon) > 0; }
 
-bool isIcon(int32_t icon)
-{
-    return icons().count(icon) > 0;
-}
+bool isIcon(int32_t icon) { return icons().count(icon) > 0; }
 
-int liveIcons()
-{
-    return int(icons().size());
-}
+int liveIcons() { return int(icons().size()); }
 
 bool DrawIconEx(QImage &dest, int x, int y, int32_t icon, int w, int h, int flags)
 {
@@ -97,7 +89,8 @@ QSize systemIconSize()
     return QSize(s > 0 ? s : 32, s > 0 ? s : 32);
 }
 
-struct Picture::Owned {
+struct Picture::Owned
+{
     explicit Owned(int32_t h)
         : handle(h)
     {
@@ -114,9 +107,6 @@ Picture Picture::ownIcon(int32_t icon)
     return p;
 }
 
-int32_t Picture::handle() const
-{
-    return m_icon ? m_icon->handle : 0;
-}
+int32_t Picture::handle() const { return m_icon ? m_icon->handle : 0; }
 
 } // namespace iconhandles

@@ -9,38 +9,60 @@ namespace iconpixels {
 int rowBytes(int depth, int width)
 {
     switch (depth) {
-    case 1: return ((width + 31) & ~31) / 8;
-    case 4: return ((width + 7) & ~7) / 2;
-    case 8: return (width + 3) & ~3;
-    case 16: return (2 * width + 2) & ~2;
-    case 24: return (3 * width + 3) & ~3;
-    case 32: return 4 * width;
-    default: return 0;
+    case 1:
+        return ((width + 31) & ~31) / 8;
+    case 4:
+        return ((width + 7) & ~7) / 2;
+    case 8:
+        return (width + 3) & ~3;
+    case 16:
+        return (2 * width + 2) & ~2;
+    case 24:
+        return (3 * width + 3) & ~3;
+    case 32:
+        return 4 * width;
+    default:
+        return 0;
     }
 }
 
-int maskRowBytes(int width)
-{
-    return ((width + 31) & ~31) / 8;
-}
+int maskRowBytes(int width) { return ((width + 31) & ~31) / 8; }
 
 int paletteEntries(int depth)
 {
     switch (depth) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
     }
 }
 
 namespace {
 
-const std::vector<uint32_t> kMono = {0x000000, 0xFFFFFF};
+const std::vector<uint32_t> kMono = { 0x000000, 0xFFFFFF };
 
 const std::vector<uint32_t> kSystem16 = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0x808080,
-    0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+    0x000000,
+    0x800000,
+    0x008000,
+    0x808000,
+    0x000080,
+    0x800080,
+    0x008080,
+    0x808080,
+    0xC0C0C0,
+    0xFF0000,
+    0x00FF00,
+    0xFFFF00,
+    0x0000FF,
+    0xFF00FF,
+    0x00FFFF,
+    0xFFFFFF,
 };
 
 std::vector<uint32_t> makeTable256()
@@ -56,7 +78,8 @@ std::vector<uint32_t> makeTable256()
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
             for (int b = 0; b < 6; ++b) {
-                const uint32_t c = uint32_t(r * 0x33) << 16 | uint32_t(g * 0x33) << 8 | uint32_t(b * 0x33);
+                const uint32_t c
+                    = uint32_t(r * 0x33) << 16 | uint32_t(g * 0x33) << 8 | uint32_t(b * 0x33);
                 if (!has(c))
                     table.push_back(c);
             }
@@ -106,10 +129,14 @@ private:
 const std::vector<uint32_t> &palette(int depth)
 {
     switch (depth) {
-    case 1: return kMono;
-    case 4: return kSystem16;
-    case 8: return table256();
-    default: return kNone;
+    case 1:
+        return kMono;
+    case 4:
+        return kSystem16;
+    case 8:
+        return table256();
+    default:
+        return kNone;
     }
 }
 

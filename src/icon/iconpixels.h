@@ -26,7 +26,8 @@ const std::vector<uint32_t> &palette(int depth);
 // Index of the entry nearest to a colour (smallest squared distance, the lower index on ties).
 int nearestEntry(const std::vector<uint32_t> &table, int r, int g, int b);
 
-struct PixelArray {
+struct PixelArray
+{
     int size = 0;
     std::vector<uint8_t> bgra; // 4 x size x size, bottom row first
     std::vector<uint8_t> mask; // maskRowBytes(size) x size, bottom row first, set = transparent

@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-IconBitmaps makeIconBitmaps(const QImage &bitmap, QSize iconSize, bool stretch, int32_t transparentColor)
+IconBitmaps makeIconBitmaps(
+    const QImage &bitmap, QSize iconSize, bool stretch, int32_t transparentColor)
 {
     IconBitmaps out;
     if (bitmap.isNull() || iconSize.isEmpty())
@@ -14,12 +15,13 @@ IconBitmaps makeIconBitmaps(const QImage &bitmap, QSize iconSize, bool stretch, 
     {
         QPainter p(&out.colour);
         if (stretch)
-            p.drawImage(QRect(QPoint(0, 0), iconSize), bitmap); // nearest pixel, as a plain stretch copy
+            p.drawImage(
+                QRect(QPoint(0, 0), iconSize), bitmap); // nearest pixel, as a plain stretch copy
         else
             p.drawImage(0, 0, bitmap);
     }
     out.mask = QImage(iconSize, QImage::Format_Mono);
-    out.mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    out.mask.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
     out.mask.fill(0);
     if (transparentColor == -1)
         return out;

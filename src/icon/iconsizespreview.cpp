@@ -4,7 +4,7 @@
 
 namespace {
 constexpr int kMargin = 4; // around each picture on its tile
-constexpr int kGap = 6;    // between pairs
+constexpr int kGap = 6; // between pairs
 } // namespace
 
 IconSizesPreview::IconSizesPreview(QWidget *parent)
@@ -43,10 +43,11 @@ void IconSizesPreview::paintEvent(QPaintEvent *)
         // One picture pixel to one screen pixel, whatever the display's scale.
         picture.setDevicePixelRatio(devicePixelRatioF());
         const QSize logical = picture.deviceIndependentSize().toSize();
-        const QPoint origins[2] = {m_light[i], m_dark[i]};
-        const QRgb backs[2] = {kLight, kDark};
+        const QPoint origins[2] = { m_light[i], m_dark[i] };
+        const QRgb backs[2] = { kLight, kDark };
         for (int k = 0; k < 2; ++k) {
-            const QRect tile(origins[k] - QPoint(kMargin, kMargin), logical + QSize(2 * kMargin, 2 * kMargin));
+            const QRect tile(
+                origins[k] - QPoint(kMargin, kMargin), logical + QSize(2 * kMargin, 2 * kMargin));
             painter.fillRect(tile, QColor::fromRgb(backs[k]));
             painter.drawImage(origins[k], picture);
         }

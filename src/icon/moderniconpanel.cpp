@@ -22,42 +22,57 @@ constexpr int kWidth = 487;
 constexpr int kHeight = 442;
 
 const CaptionRow kTexts[] = {
-    {"open", "Open picture…", "Ouvrir une image…", "Abrir imagen…"},
-    {"none", "PNG, JPEG, BMP, GIF, WebP, TIFF or SVG, any size", "PNG, JPEG, BMP, GIF, WebP, TIFF ou SVG, toute taille",
-     "PNG, JPEG, BMP, GIF, WebP, TIFF o SVG, cualquier tamaño"},
-    {"sizes", "Sizes:", "Tailles :", "Tamaños:"},
-    {"centre", "Centre on transparent", "Centrer sur transparent", "Centrar sobre transparente"},
-    {"crop", "Crop", "Rogner", "Recortar"},
-    {"background", "Touch icon background:", "Fond de l'icône tactile :", "Fondo del icono táctil:"},
-    {"saveIco", "Save .ico…", "Enregistrer le .ico…", "Guardar .ico…"},
-    {"favicon", "Make favicon set…", "Créer les favicons…", "Crear favicons…"},
-    {"replace", "Replace", "Remplacer", "Reemplazar"},
-    {"confirm", "Already in the folder, to be replaced: %1", "Déjà dans le dossier, à remplacer : %1",
-     "Ya en la carpeta, se reemplazarán: %1"},
-    {"links", "HTML lines for the <head> of the page:", "Lignes HTML pour le <head> de la page :",
-     "Líneas HTML para el <head> de la página:"},
-    {"copy", "Copy", "Copier", "Copiar"},
-    {"openTitle", "Picture to make icons from", "Image d'où tirer les icônes", "Imagen para los iconos"},
-    {"openFilter", "Pictures|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.webp;*.tif;*.tiff;*.svg;*.svgz|All files|*",
-     "Images|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.webp;*.tif;*.tiff;*.svg;*.svgz|Tous les fichiers|*",
-     "Imágenes|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.webp;*.tif;*.tiff;*.svg;*.svgz|Todos los archivos|*"},
-    {"icoTitle", "Save the icon file", "Enregistrer le fichier icône", "Guardar el archivo de icono"},
-    {"icoFilter", "Icon file (ICO)|*.ico", "Fichier icône (ICO)|*.ico", "Archivo de icono (ICO)|*.ico"},
-    {"faviconTitle", "Folder of the favicon set (the files go beside favicon.ico)",
-     "Dossier des favicons (les fichiers vont à côté de favicon.ico)",
-     "Carpeta de los favicons (los archivos van junto a favicon.ico)"},
-    {"unreadable", "Could not read this picture file.", "Impossible de lire ce fichier image.",
-     "No se pudo leer este archivo de imagen."},
-    {"tooLarge", "This picture is too large (%1 × %2): at most 16384 × 16384 pixels and 512 MiB once decoded.",
-     "Cette image est trop grande (%1 × %2) : au plus 16384 × 16384 pixels et 512 Mio une fois décodée.",
-     "Esta imagen es demasiado grande (%1 × %2): como máximo 16384 × 16384 píxeles y 512 MiB decodificada."},
-    {"noSize", "Tick at least one size.", "Cochez au moins une taille.", "Marque al menos un tamaño."},
-    {"icoSaved", "The icon has been saved in:", "L'icône a été enregistrée dans :", "El icono se ha guardado en:"},
-    {"setSaved", "The favicon set has been saved in:", "Les favicons ont été enregistrés dans :",
-     "Los favicons se han guardado en:"},
-    {"notSaved", "Could not save:", "Impossible d'enregistrer :", "No se pudo guardar:"},
-    {"nothingChanged", "No file of the folder was changed.", "Aucun fichier du dossier n'a été modifié.",
-     "No se modificó ningún archivo de la carpeta."},
+    { "open", "Open picture…", "Ouvrir une image…", "Abrir imagen…" },
+    { "none", "PNG, JPEG, BMP, GIF, WebP, TIFF or SVG, any size",
+        "PNG, JPEG, BMP, GIF, WebP, TIFF ou SVG, toute taille",
+        "PNG, JPEG, BMP, GIF, WebP, TIFF o SVG, cualquier tamaño" },
+    { "sizes", "Sizes:", "Tailles :", "Tamaños:" },
+    { "centre", "Centre on transparent", "Centrer sur transparent", "Centrar sobre transparente" },
+    { "crop", "Crop", "Rogner", "Recortar" },
+    { "background",
+        "Touch icon background:", "Fond de l'icône tactile :", "Fondo del icono táctil:" },
+    { "saveIco", "Save .ico…", "Enregistrer le .ico…", "Guardar .ico…" },
+    { "favicon", "Make favicon set…", "Créer les favicons…", "Crear favicons…" },
+    { "replace", "Replace", "Remplacer", "Reemplazar" },
+    { "confirm", "Already in the folder, to be replaced: %1",
+        "Déjà dans le dossier, à remplacer : %1", "Ya en la carpeta, se reemplazarán: %1" },
+    { "links", "HTML lines for the <head> of the page:", "Lignes HTML pour le <head> de la page :",
+        "Líneas HTML para el <head> de la página:" },
+    { "copy", "Copy", "Copier", "Copiar" },
+    { "openTitle", "Picture to make icons from", "Image d'où tirer les icônes",
+        "Imagen para los iconos" },
+    { "openFilter",
+        "Pictures|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.webp;*.tif;*.tiff;*.svg;*.svgz|All files|*",
+        "Images|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.webp;*.tif;*.tiff;*.svg;*.svgz|Tous les "
+        "fichiers|*",
+        "Imágenes|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.webp;*.tif;*.tiff;*.svg;*.svgz|Todos los "
+        "archivos|*" },
+    { "icoTitle", "Save the icon file", "Enregistrer le fichier icône",
+        "Guardar el archivo de icono" },
+    { "icoFilter", "Icon file (ICO)|*.ico", "Fichier icône (ICO)|*.ico",
+        "Archivo de icono (ICO)|*.ico" },
+    { "faviconTitle", "Folder of the favicon set (the files go beside favicon.ico)",
+        "Dossier des favicons (les fichiers vont à côté de favicon.ico)",
+        "Carpeta de los favicons (los archivos van junto a favicon.ico)" },
+    { "unreadable", "Could not read this picture file.", "Impossible de lire ce fichier image.",
+        "No se pudo leer este archivo de imagen." },
+    { "tooLarge",
+        "This picture is too large (%1 × %2): at most 16384 × 16384 pixels and 512 MiB once "
+        "decoded.",
+        "Cette image est trop grande (%1 × %2) : au plus 16384 × 16384 pixels et 512 Mio une fois "
+        "décodée.",
+        "Esta imagen es demasiado grande (%1 × %2): como máximo 16384 × 16384 píxeles y 512 MiB "
+        "decodificada." },
+    { "noSize", "Tick at least one size.", "Cochez au moins une taille.",
+        "Marque al menos un tamaño." },
+    { "icoSaved", "The icon has been saved in:", "L'icône a été enregistrée dans :",
+        "El icono se ha guardado en:" },
+    { "setSaved", "The favicon set has been saved in:", "Les favicons ont été enregistrés dans :",
+        "Los favicons se han guardado en:" },
+    { "notSaved", "Could not save:", "Impossible d'enregistrer :", "No se pudo guardar:" },
+    { "nothingChanged", "No file of the folder was changed.",
+        "Aucun fichier du dossier n'a été modifié.",
+        "No se modificó ningún archivo de la carpeta." },
 };
 
 QPushButton *pushButton()
@@ -102,8 +117,9 @@ void ModernIconPanel::buildControls()
         auto *box = new QCheckBox(QString::number(size));
         place(box, QStringLiteral("ChkSize(%1)").arg(size), x, 32, size < 100 ? 50 : 58, 22);
         x += size < 100 ? 50 : 58;
-        box->setChecked(std::find(std::begin(multiicon::kDefaultSizes), std::end(multiicon::kDefaultSizes), size)
-                        != std::end(multiicon::kDefaultSizes));
+        box->setChecked(std::find(std::begin(multiicon::kDefaultSizes),
+                            std::end(multiicon::kDefaultSizes), size)
+            != std::end(multiicon::kDefaultSizes));
         connect(box, &QCheckBox::toggled, this, &ModernIconPanel::refreshPreview);
         m_sizes.append(box);
     }
@@ -161,7 +177,8 @@ void ModernIconPanel::buildControls()
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSize(8);
     m_links->setFont(mono);
-    connect(m_copyLinks, &QPushButton::clicked, this, [this] { emit copyRequested(m_links->toPlainText()); });
+    connect(m_copyLinks, &QPushButton::clicked, this,
+        [this] { emit copyRequested(m_links->toPlainText()); });
 }
 
 QString ModernIconPanel::text(const char *key) const { return captionOf(kTexts, key, m_language); }
@@ -212,14 +229,16 @@ void ModernIconPanel::openPicture()
     m_dialog.Filter = text("openFilter");
     m_dialog.FilterIndex = 1;
     m_dialog.DefaultExt.clear();
-    m_dialog.Flags = CommonDialog::FileMustExist | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
+    m_dialog.Flags
+        = CommonDialog::FileMustExist | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
     if (!m_dialog.ShowOpen())
         return;
     const QString path = m_dialog.FileName;
     const sourcepicture::Result loaded = sourcepicture::load(path);
     // A file that cannot be used changes nothing: the picture loaded before stays.
     if (loaded.error == sourcepicture::Error::TooLarge) {
-        say(text("tooLarge").arg(loaded.size.width()).arg(loaded.size.height()) + m_state.NewLine + path);
+        say(text("tooLarge").arg(loaded.size.width()).arg(loaded.size.height()) + m_state.NewLine
+            + path);
         return;
     }
     if (loaded.error != sourcepicture::Error::None) {
@@ -275,8 +294,8 @@ void ModernIconPanel::saveIco()
     m_dialog.Filter = text("icoFilter");
     m_dialog.FilterIndex = 1;
     m_dialog.DefaultExt = QStringLiteral("ico");
-    m_dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist | CommonDialog::HideReadOnly
-        | CommonDialog::NoChangeDir;
+    m_dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist
+        | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
     if (!m_dialog.ShowSave())
         return;
     const QString path = m_dialog.FileName;
@@ -295,7 +314,8 @@ void ModernIconPanel::makeFaviconSet()
     m_dialog.FilterIndex = 1;
     m_dialog.DefaultExt = QStringLiteral("ico");
     // Replacing is confirmed here for the whole set, not by the dialog for one file.
-    m_dialog.Flags = CommonDialog::PathMustExist | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
+    m_dialog.Flags
+        = CommonDialog::PathMustExist | CommonDialog::HideReadOnly | CommonDialog::NoChangeDir;
     if (!m_dialog.ShowSave())
         return;
     m_faviconFolder = QFileInfo(m_dialog.FileName).absolutePath();
@@ -306,8 +326,8 @@ void ModernIconPanel::writeFaviconSet(bool replaceConfirmed)
 {
     hideConfirmation();
     const QRgb background = toQColor(m_background).rgb();
-    const faviconset::WriteResult result =
-        faviconset::write(m_faviconFolder, faviconset::build(m_picture, fit(), background), replaceConfirmed);
+    const faviconset::WriteResult result = faviconset::write(
+        m_faviconFolder, faviconset::build(m_picture, fit(), background), replaceConfirmed);
     switch (result.status) {
     case faviconset::WriteResult::Status::NeedsConfirmation:
         m_confirm->setText(text("confirm").arg(result.existing.join(QStringLiteral(", "))));
@@ -319,8 +339,8 @@ void ModernIconPanel::writeFaviconSet(bool replaceConfirmed)
         return;
     case faviconset::WriteResult::Status::Failed:
         say(text("notSaved") + m_state.NewLine
-            + QDir::toNativeSeparators(QDir(m_faviconFolder).filePath(result.failedFile)) + m_state.NewLine
-            + text("nothingChanged"));
+            + QDir::toNativeSeparators(QDir(m_faviconFolder).filePath(result.failedFile))
+            + m_state.NewLine + text("nothingChanged"));
         return;
     }
 }

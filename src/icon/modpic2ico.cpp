@@ -23,10 +23,10 @@ constexpr int kEntryBytes = 16;
 constexpr int kInfoHeaderBytes = 40;
 constexpr int kMaxSize = 256;
 
-using littleendian::get16;
-using littleendian::get32;
 using littleendian::append16;
 using littleendian::append32;
+using littleendian::get16;
+using littleendian::get32;
 
 bool isDepth(uint32_t depth)
 {
@@ -38,7 +38,8 @@ bool isNormalFile(const QFileInfo &info)
     if (info.isHidden())
         return false;
     std::error_code ec;
-    return std::filesystem::is_regular_file(QFile::encodeName(info.filePath()).toStdString(), ec) && !ec;
+    return std::filesystem::is_regular_file(QFile::encodeName(info.filePath()).toStdString(), ec)
+        && !ec;
 }
 
 } // namespace
@@ -55,15 +56,16 @@ bool FileExists(const QString &path)
     QString pattern = name;
     pattern.replace(u'[', QStringLiteral("[[]"));
     const QDir dir = info.dir();
-    const QFileInfoList matches = dir.entryInfoList({pattern}, QDir::Files | QDir::NoDotAndDotDot);
+    const QFileInfoList matches
+        = dir.entryInfoList({ pattern }, QDir::Files | QDir::NoDotAndDotDot);
     for (const QFileInfo &m : matches)
         if (isNormalFile(m))
             return true;
     return false;
 }
 
-QByteArray iconFileBytes(const QImage &picture, int32_t size, int depth, int32_t transparentColor,
-                         bool useTransparency)
+QByteArray iconFileBytes(
+    const QImage &picture, int32_t size, int depth, int32_t transparentColor, bool useTransparency)
 {
     if (size < 1 || size > kMaxSize || !isDepth(uint32_t(depth)))
         return {};
@@ -77,7 +79,8 @@ QByteArray iconFileBytes(const QImage &picture, int32_t size, int depth, int32_t
     const std::vector<uint8_t> colour = iconpixels::reduceDepth(pixels, depth);
     const std::vector<uint32_t> &table = iconpixels::palette(depth);
     const uint32_t entries = uint32_t(iconpixels::paletteEntries(depth));
-    const uint32_t imageBytes = kInfoHeaderBytes + 4 * entries + uint32_t(colour.size()) + uint32_t(pixels.mask.size());
+    const uint32_t imageBytes
+        = kInfoHeaderBytes + 4 * entries + uint32_t(colour.size()) + uint32_t(pixels.mask.size());
     const uint32_t sizeByte = size < 256 ? uint32_t(size) : 0;
 
     QByteArray out;
@@ -118,8 +121,8 @@ QByteArray iconFileBytes(const QImage &picture, int32_t size, int depth, int32_t
     return out;
 }
 
-bool SaveIcon(const QImage &picture, const QString &path, int32_t size, int depth, int32_t transparentColor,
-              bool useTransparency)
+bool SaveIcon(const QImage &picture, const QString &path, int32_t size, int depth,
+    int32_t transparentColor, bool useTransparency)
 {
     const QByteArray bytes = iconFileBytes(picture, size, depth, transparentColor, useTransparency);
     if (bytes.isEmpty())
@@ -174,7 +177,7 @@ QImage readIcon(QIODevice &device, int32_t backColor)
         if (!background)
             return {};
         const Rgb c = rgbOf(*background);
-        const int bg[3] = {c.b, c.g, c.r};
+        const int bg[3] = { c.b, c.g, c.r };
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 uchar *p = img + colourAt + size_t(y) * size_t(stride) + size_t(x) * 4;
@@ -187,7 +190,8 @@ QImage readIcon(QIODevice &device, int32_t backColor)
                 }
                 for (int c = 0; c < 3; ++c) {
                     const int value = p[c];
-                    p[c] = uchar(vbmath::roundHalfEven(value - double((value - bg[c]) * weight) / 255.0));
+                    p[c] = uchar(
+                        vbmath::roundHalfEven(value - double((value - bg[c]) * weight) / 255.0));
                 }
             }
         }
@@ -207,9 +211,15 @@ QImage readIcon(QIODevice &device, int32_t backColor)
             int r = 0, g = 0, b = 0;
             uint32_t index = 0;
             switch (depth) {
-            case 1: index = row[x / 8] >> (7 - x % 8) & 1; break;
-            case 4: index = row[x / 2] >> (x % 2 ? 0 : 4) & 0xF; break;
-            case 8: index = row[x]; break;
+            case 1:
+                index = row[x / 8] >> (7 - x % 8) & 1;
+                break;
+            case 4:
+                index = row[x / 2] >> (x % 2 ? 0 : 4) & 0xF;
+                break;
+            case 8:
+                index = row[x];
+                break;
             case 16: {
                 const uint32_t v = get16(row + 2 * x);
                 r = int(v >> 10 & 0x1F) * 255 / 31;
@@ -217,8 +227,16 @@ QImage readIcon(QIODevice &device, int32_t backColor)
                 b = int(v & 0x1F) * 255 / 31;
                 break;
             }
-            case 24: b = row[3 * x]; g = row[3 * x + 1]; r = row[3 * x + 2]; break;
-            case 32: b = row[4 * x]; g = row[4 * x + 1]; r = row[4 * x + 2]; break;
+            case 24:
+                b = row[3 * x];
+                g = row[3 * x + 1];
+                r = row[3 * x + 2];
+                break;
+            case 32:
+                b = row[4 * x];
+                g = row[4 * x + 1];
+                r = row[4 * x + 2];
+                break;
             }
             if (depth <= 8) {
                 // An index beyond a shortened table reads as black, as it does on screen.

@@ -18,13 +18,13 @@ bool FileExists(const QString &path);
 
 // The complete icon file for the top-left size x size pixels of a picture. Empty when the
 // picture has no pixels, the size is not 1 to 256 or the depth is not one of the six.
-QByteArray iconFileBytes(const QImage &picture, int32_t size, int depth, int32_t transparentColor,
-                         bool useTransparency);
+QByteArray iconFileBytes(
+    const QImage &picture, int32_t size, int depth, int32_t transparentColor, bool useTransparency);
 
 // Writes the icon file; the old file at the path is replaced only once the new one is
 // complete, so a failed write leaves it as it was. True when the file was written.
-bool SaveIcon(const QImage &picture, const QString &path, int32_t size, int depth, int32_t transparentColor,
-              bool useTransparency);
+bool SaveIcon(const QImage &picture, const QString &path, int32_t size, int depth,
+    int32_t transparentColor, bool useTransparency);
 
 // Reads an icon from the start of a device: file header, one directory entry, then the
 // image block that follows the entry. 32-bit images are composited over the background

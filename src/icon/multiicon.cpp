@@ -23,7 +23,7 @@ constexpr int kEncodeSteps = 16384;
 const std::array<float, 256> &decodeTable()
 {
     static const std::array<float, 256> table = [] {
-        std::array<float, 256> t{};
+        std::array<float, 256> t {};
         for (int i = 0; i < 256; ++i) {
             const double c = i / 255.0;
             t[size_t(i)] = float(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
@@ -48,7 +48,8 @@ const std::vector<uint8_t> &encodeTable()
 }
 
 // The source pixels each output pixel takes, on the axis of the virtual square (0..side-1).
-struct Tap {
+struct Tap
+{
     int at;
     float weight;
 };
@@ -56,7 +57,7 @@ using Taps = std::vector<std::vector<Tap>>;
 
 Taps tapsFor(int side, int size)
 {
-    Taps taps(size_t(size), std::vector<Tap>{});
+    Taps taps(size_t(size), std::vector<Tap> {});
     const double step = double(side) / size;
     for (int i = 0; i < size; ++i) {
         auto &list = taps[size_t(i)];
@@ -66,15 +67,15 @@ Taps tapsFor(int side, int size)
             for (int j = int(std::floor(lo)); j < int(std::ceil(hi)) && j < side; ++j) {
                 const double w = std::min(hi, j + 1.0) - std::max(lo, double(j));
                 if (w > 0)
-                    list.push_back({j, float(w / step)});
+                    list.push_back({ j, float(w / step) });
             }
         } else {
             // Enlarging: bilinear between the two nearest pixel centres.
             const double c = (i + 0.5) * step - 0.5;
             const int j0 = int(std::floor(c));
             const float t = float(c - j0);
-            list.push_back({std::clamp(j0, 0, side - 1), 1 - t});
-            list.push_back({std::clamp(j0 + 1, 0, side - 1), t});
+            list.push_back({ std::clamp(j0, 0, side - 1), 1 - t });
+            list.push_back({ std::clamp(j0 + 1, 0, side - 1), t });
         }
     }
     return taps;
@@ -91,7 +92,9 @@ QImage resampled(const QImage &picture, int size, Fit fit)
 {
     if (picture.isNull() || size <= 0)
         return {};
-    const QImage src = picture.format() == QImage::Format_ARGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+    const QImage src = picture.format() == QImage::Format_ARGB32
+        ? picture
+        : picture.convertToFormat(QImage::Format_ARGB32);
     const int w = src.width(), h = src.height();
     // The square is virtual: a centred picture lies on transparent margins, a cropped one is
     // read from its middle. Virtual coordinate v is source coordinate v - pad.
@@ -122,7 +125,7 @@ QImage resampled(const QImage &picture, int size, Fit fit)
         }
         float *out = &rows[size_t(v) * size_t(size) * 4];
         for (int i = 0; i < size; ++i) {
-            float acc[4] = {0, 0, 0, 0};
+            float acc[4] = { 0, 0, 0, 0 };
             for (const Tap &t : across[size_t(i)]) {
                 const int x = t.at - padX;
                 if (x < 0 || x >= w)
@@ -203,20 +206,19 @@ QByteArray bitmapEntry(const QImage &image)
     return bytes;
 }
 
-QByteArray pngEntry(const QImage &image)
-{
-    return pngbytes::encode(image);
-}
+QByteArray pngEntry(const QImage &image) { return pngbytes::encode(image); }
 
 } // namespace
 
 QByteArray icoBytes(QList<QImage> entries)
 {
-    entries.removeIf([](const QImage &e) { return e.width() != e.height() || !isIconSize(e.width()); });
-    std::stable_sort(entries.begin(), entries.end(), [](const QImage &a, const QImage &b) { return a.width() < b.width(); });
+    entries.removeIf(
+        [](const QImage &e) { return e.width() != e.height() || !isIconSize(e.width()); });
+    std::stable_sort(entries.begin(), entries.end(),
+        [](const QImage &a, const QImage &b) { return a.width() < b.width(); });
     entries.erase(std::unique(entries.begin(), entries.end(),
-                              [](const QImage &a, const QImage &b) { return a.width() == b.width(); }),
-                  entries.end());
+                      [](const QImage &a, const QImage &b) { return a.width() == b.width(); }),
+        entries.end());
     if (entries.isEmpty())
         return {};
     QList<QByteArray> images;
@@ -240,7 +242,7 @@ QByteArray icoBytes(QList<QImage> entries)
         e[1] = uchar(n == 256 ? 0 : n);
         e[2] = 0; // no palette
         e[3] = 0;
-        qToLittleEndian<quint16>(1, e + 4);  // planes
+        qToLittleEndian<quint16>(1, e + 4); // planes
         qToLittleEndian<quint16>(32, e + 6); // bits per pixel
         qToLittleEndian<quint32>(quint32(images[i].size()), e + 8);
         qToLittleEndian<quint32>(offset, e + 12);
@@ -259,7 +261,8 @@ QList<QImage> entriesFor(const sourcepicture::Picture &source, const QList<int> 
     return entries;
 }
 
-bool writeIco(const QString &path, const sourcepicture::Picture &source, const QList<int> &sizes, Fit fit)
+bool writeIco(
+    const QString &path, const sourcepicture::Picture &source, const QList<int> &sizes, Fit fit)
 {
     const QByteArray bytes = icoBytes(entriesFor(source, sizes, fit));
     return !bytes.isEmpty() && filesave::writeAtomically(path, bytes);

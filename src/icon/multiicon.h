@@ -11,9 +11,9 @@
 namespace multiicon {
 
 // The sizes an icon file may hold, smallest first.
-inline constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+inline constexpr int kSizes[] = { 16, 24, 32, 48, 64, 128, 256 };
 // What the user starts with.
-inline constexpr int kDefaultSizes[] = {16, 32, 48, 256};
+inline constexpr int kDefaultSizes[] = { 16, 32, 48, 256 };
 // Entries up to this size are stored as bitmaps, larger ones as PNG.
 constexpr int kLargestBitmapEntry = 64;
 
@@ -30,10 +30,11 @@ QImage resampled(const QImage &picture, int size, sourcepicture::Fit fit);
 QByteArray icoBytes(QList<QImage> entries);
 
 // The pictures of `source` at each size of `sizes`.
-QList<QImage> entriesFor(const sourcepicture::Picture &source, const QList<int> &sizes, sourcepicture::Fit fit);
+QList<QImage> entriesFor(
+    const sourcepicture::Picture &source, const QList<int> &sizes, sourcepicture::Fit fit);
 
 // Writes the icon file atomically; false when nothing could be written (the old file stays).
 bool writeIco(const QString &path, const sourcepicture::Picture &source, const QList<int> &sizes,
-              sourcepicture::Fit fit);
+    sourcepicture::Fit fit);
 
 } // namespace multiicon

@@ -26,14 +26,16 @@ QImage definedPixels(QImage picture)
             picture.setColorTable(table);
         }
     }
-    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return picture.convertToFormat(
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
 } // namespace
 
 bool fitsDecodeBudget(QSize size, qint64 maxDecodedBytes)
 {
-    return size.width() > 0 && size.height() > 0 && qint64(size.width()) * size.height() * 4 <= maxDecodedBytes;
+    return size.width() > 0 && size.height() > 0
+        && qint64(size.width()) * size.height() * 4 <= maxDecodedBytes;
 }
 
 QImage load(QIODevice &device, qint64 maxDecodedBytes)
@@ -46,7 +48,8 @@ QImage load(QIODevice &device, qint64 maxDecodedBytes)
         bitmapreader::Header header;
         if (!bitmapreader::readHeader(head, fileBytes, maxDecodedBytes, header))
             return {};
-        return bitmapreader::decode(device.read(std::min(fileBytes, header.bytesNeeded(maxDecodedBytes))), header);
+        return bitmapreader::decode(
+            device.read(std::min(fileBytes, header.bytesNeeded(maxDecodedBytes))), header);
     }
     QImageReader reader(&device);
     if (!fitsDecodeBudget(reader.size(), maxDecodedBytes))

@@ -12,7 +12,7 @@ namespace {
 quint32 crc32(const char *data, qsizetype size, quint32 crc = 0)
 {
     static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
+        std::array<quint32, 256> t {};
         for (quint32 n = 0; n < 256; ++n) {
             quint32 c = n;
             for (int k = 0; k < 8; ++k)
@@ -54,7 +54,8 @@ QByteArray encode(const QImage &picture)
     if (picture.isNull())
         return {};
     const bool alpha = picture.hasAlphaChannel();
-    const QImage image = picture.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const QImage image
+        = picture.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     const int w = image.width(), h = image.height(), bpp = alpha ? 4 : 3;
     const qsizetype stride = qsizetype(w) * bpp;
 
@@ -64,20 +65,31 @@ QByteArray encode(const QImage &picture)
     QByteArray candidate(stride, '\0'), best(stride, '\0');
     for (int y = 0; y < h; ++y) {
         const uchar *row = image.constScanLine(y);
-        const uchar *up = y > 0 ? image.constScanLine(y - 1) : reinterpret_cast<const uchar *>(zeros.constData());
+        const uchar *up = y > 0 ? image.constScanLine(y - 1)
+                                : reinterpret_cast<const uchar *>(zeros.constData());
         long bestScore = -1;
         char bestType = 0;
         for (char type = 0; type < 5; ++type) {
             long score = 0;
             for (qsizetype i = 0; i < stride; ++i) {
-                const int a = i >= bpp ? row[i - bpp] : 0, b = up[i], c = i >= bpp ? up[i - bpp] : 0;
+                const int a = i >= bpp ? row[i - bpp] : 0, b = up[i],
+                          c = i >= bpp ? up[i - bpp] : 0;
                 int predicted = 0;
                 switch (type) {
-                case 1: predicted = a; break;
-                case 2: predicted = b; break;
-                case 3: predicted = (a + b) / 2; break;
-                case 4: predicted = paeth(a, b, c); break;
-                default: break;
+                case 1:
+                    predicted = a;
+                    break;
+                case 2:
+                    predicted = b;
+                    break;
+                case 3:
+                    predicted = (a + b) / 2;
+                    break;
+                case 4:
+                    predicted = paeth(a, b, c);
+                    break;
+                default:
+                    break;
                 }
                 const auto v = uchar(row[i] - predicted);
                 candidate[i] = char(v);
@@ -96,8 +108,8 @@ QByteArray encode(const QImage &picture)
     QByteArray header(13, '\0');
     qToBigEndian<quint32>(quint32(w), header.data());
     qToBigEndian<quint32>(quint32(h), header.data() + 4);
-    header[8] = 8;               // bits per channel
-    header[9] = alpha ? 6 : 2;   // RGBA or RGB
+    header[8] = 8; // bits per channel
+    header[9] = alpha ? 6 : 2; // RGBA or RGB
     QByteArray out("\x89PNG\r\n\x1a\n", 8);
     appendChunk(out, "IHDR", header);
     // qCompress gives a zlib stream after a 4-byte length of its own.

@@ -33,7 +33,8 @@ Result failed(Error error, QSize size = {})
 
 } // namespace
 
-struct Loader {
+struct Loader
+{
     static Result svg(QIODevice &device)
     {
         if (device.size() > kMaxSvgBytes)
@@ -74,7 +75,8 @@ struct Loader {
 
 bool fits(QSize size, const Limits &limits)
 {
-    return size.width() > 0 && size.height() > 0 && size.width() <= limits.maxSide && size.height() <= limits.maxSide
+    return size.width() > 0 && size.height() > 0 && size.width() <= limits.maxSide
+        && size.height() <= limits.maxSide
         && qint64(size.width()) * size.height() * 4 <= limits.maxDecodedBytes;
 }
 
@@ -121,7 +123,8 @@ public:
         : m_previous(QImageReader::allocationLimit())
     {
         const qint64 mib = (bytes + (qint64(1) << 20) - 1) >> 20;
-        QImageReader::setAllocationLimit(int(std::clamp<qint64>(mib, 1, std::numeric_limits<int>::max())));
+        QImageReader::setAllocationLimit(
+            int(std::clamp<qint64>(mib, 1, std::numeric_limits<int>::max())));
     }
     ~AllocationLimit() { QImageReader::setAllocationLimit(m_previous); }
     AllocationLimit(const AllocationLimit &) = delete;

@@ -16,7 +16,8 @@ namespace sourcepicture {
 constexpr int kMaxSide = 16384;
 constexpr qint64 kMaxDecodedBytes = qint64(512) << 20;
 
-struct Limits {
+struct Limits
+{
     int maxSide = kMaxSide;
     qint64 maxDecodedBytes = kMaxDecodedBytes;
 };
@@ -50,7 +51,8 @@ private:
     QSize m_size;
 };
 
-struct Result {
+struct Result
+{
     Picture picture;
     Error error = Error::None;
     QSize size; // as the header gave it, also when refused

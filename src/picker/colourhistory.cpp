@@ -9,10 +9,7 @@ const QString kSettingKey = QStringLiteral("History");
 
 namespace {
 
-bool isSeparator(QChar c)
-{
-    return c.isSpace() || c == u',' || c == u';';
-}
+bool isSeparator(QChar c) { return c.isSpace() || c == u',' || c == u';'; }
 
 int hexDigit(QChar c)
 {

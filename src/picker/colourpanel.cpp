@@ -28,24 +28,26 @@ constexpr int kHeight = 274;
 constexpr int kSwatchColumns = 12;
 
 const CaptionRow kTexts[] = {
-    {"paste", "Paste a colour:", "Coller une couleur :", "Pegar un color:"},
-    {"copy", "Copy", "Copier", "Copiar"},
-    {"auto", "Automatic copy:", "Copie automatique :", "Copia automática:"},
-    {"designed", "Choice above", "Choix ci-dessus", "Opción de arriba"},
-    {"history", "Last picks (right click for more):", "Dernières couleurs (clic droit : plus) :",
-     "Últimos colores (clic derecho: más):"},
-    {"background", "Use as background", "Utiliser comme fond", "Usar como fondo"},
-    {"remove", "Remove", "Retirer", "Quitar"},
-    {"removeAll", "Remove all", "Tout retirer", "Quitar todos"},
-    {"contrast", "Contrast on background:", "Contraste sur le fond :", "Contraste sobre el fondo:"},
-    {"verdict", "AA %1 · AA large %2 · AAA %3 · AAA large %4", "AA %1 · AA grand %2 · AAA %3 · AAA grand %4",
-     "AA %1 · AA grande %2 · AAA %3 · AAA grande %4"},
-    {"sample", "Sample text", "Texte d'exemple", "Texto de ejemplo"},
-    {"swap", "Swap text and background", "Inverser texte et fond", "Intercambiar texto y fondo"},
-    {"save", "Save palette…", "Enregistrer la palette…", "Guardar paleta…"},
-    {"load", "Load palette…", "Charger une palette…", "Cargar paleta…"},
-    {"copyAs", "Copy as", "Copier en", "Copiar como"},
-    {"unreadable", "Not a colour", "Pas une couleur", "No es un color"},
+    { "paste", "Paste a colour:", "Coller une couleur :", "Pegar un color:" },
+    { "copy", "Copy", "Copier", "Copiar" },
+    { "auto", "Automatic copy:", "Copie automatique :", "Copia automática:" },
+    { "designed", "Choice above", "Choix ci-dessus", "Opción de arriba" },
+    { "history", "Last picks (right click for more):", "Dernières couleurs (clic droit : plus) :",
+        "Últimos colores (clic derecho: más):" },
+    { "background", "Use as background", "Utiliser comme fond", "Usar como fondo" },
+    { "remove", "Remove", "Retirer", "Quitar" },
+    { "removeAll", "Remove all", "Tout retirer", "Quitar todos" },
+    { "contrast",
+        "Contrast on background:", "Contraste sur le fond :", "Contraste sobre el fondo:" },
+    { "verdict", "AA %1 · AA large %2 · AAA %3 · AAA large %4",
+        "AA %1 · AA grand %2 · AAA %3 · AAA grand %4",
+        "AA %1 · AA grande %2 · AAA %3 · AAA grande %4" },
+    { "sample", "Sample text", "Texte d'exemple", "Texto de ejemplo" },
+    { "swap", "Swap text and background", "Inverser texte et fond", "Intercambiar texto y fondo" },
+    { "save", "Save palette…", "Enregistrer la palette…", "Guardar paleta…" },
+    { "load", "Load palette…", "Charger une palette…", "Cargar paleta…" },
+    { "copyAs", "Copy as", "Copier en", "Copiar como" },
+    { "unreadable", "Not a colour", "Pas une couleur", "No es un color" },
 };
 
 QString text(const char *key, Language language) { return captionOf(kTexts, key, language); }
@@ -53,8 +55,9 @@ QString text(const char *key, Language language) { return captionOf(kTexts, key,
 void paintSwatch(QWidget *w, int32_t bgr)
 {
     const bool colour = colorvalue::isColor(bgr);
-    w->setStyleSheet(colour ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(toQColor(bgr).name())
-                            : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
+    w->setStyleSheet(colour
+            ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(toQColor(bgr).name())
+            : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
 }
 
 } // namespace
@@ -97,7 +100,8 @@ void ColourPanel::buildControls()
     m_notationValue->setReadOnly(true);
     m_copy = new QPushButton;
     place(m_copy, "CmdCopyNotation", 222, 30, 76, 22);
-    connect(m_notation, &QComboBox::currentIndexChanged, this, [this] { setCurrentColour(m_current); });
+    connect(
+        m_notation, &QComboBox::currentIndexChanged, this, [this] { setCurrentColour(m_current); });
     connect(m_copy, &QPushButton::clicked, this, [this] {
         if (!m_notationValue->text().isEmpty())
             emit copyRequested(m_notationValue->text());
@@ -115,15 +119,15 @@ void ColourPanel::buildControls()
     place(m_historyLabel, "LblHistory", 4, 108, 294, 16);
     for (int i = 0; i < colourhistory::kCapacity; ++i) {
         auto *swatch = new QToolButton;
-        place(swatch, QStringLiteral("History(%1)").arg(i).toLatin1().constData(), 4 + (i % kSwatchColumns) * 24,
-              126 + (i / kSwatchColumns) * 22, 22, 20);
+        place(swatch, QStringLiteral("History(%1)").arg(i).toLatin1().constData(),
+            4 + (i % kSwatchColumns) * 24, 126 + (i / kSwatchColumns) * 22, 22, 20);
         swatch->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(swatch, &QToolButton::clicked, this, [this, i] {
             if (i < m_history.colours().size())
                 emit colourChosen(m_history.colours().at(i));
         });
         connect(swatch, &QToolButton::customContextMenuRequested, this,
-                [this, i, swatch](QPoint at) { historyMenu(i, swatch->mapToGlobal(at)); });
+            [this, i, swatch](QPoint at) { historyMenu(i, swatch->mapToGlobal(at)); });
         m_swatches << swatch;
     }
 
@@ -176,8 +180,10 @@ void ColourPanel::applyLanguage(Language language)
     m_autoCopy->clear();
     m_autoCopy->addItem(text("designed", language), QString());
     for (const cssnotation::NotationInfo &n : cssnotation::notations()) {
-        m_notation->addItem(cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
-        m_autoCopy->addItem(cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
+        m_notation->addItem(
+            cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
+        m_autoCopy->addItem(
+            cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
     }
     m_notation->setCurrentIndex(chosen);
     const int stored = m_autoCopy->findData(autoCopyNotation());
@@ -202,7 +208,8 @@ void ColourPanel::setCurrentColour(int32_t bgr)
 {
     m_current = bgr;
     const auto notation = cssnotation::notationFromId(m_notation->currentData().toString());
-    m_notationValue->setText(notation && colorvalue::isColor(bgr) ? cssnotation::format(bgr, *notation) : QString());
+    m_notationValue->setText(
+        notation && colorvalue::isColor(bgr) ? cssnotation::format(bgr, *notation) : QString());
     refreshContrast();
 }
 
@@ -247,18 +254,21 @@ void ColourPanel::refreshContrast()
     if (m_swap->isChecked())
         std::swap(textColour, backColour);
     m_preview->setText(text("sample", m_language));
-    m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;").arg(backColour, textColour));
+    m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;")
+                                 .arg(backColour, textColour));
     if (!colour) {
         m_ratio->clear();
         m_verdict->clear();
         return;
     }
     const double r = contrast::ratio(m_current, m_background);
-    m_ratio->setText(QStringLiteral("%1 : 1").arg(contrast::shownRatio(m_current, m_background), 0, 'f', 2));
+    m_ratio->setText(
+        QStringLiteral("%1 : 1").arg(contrast::shownRatio(m_current, m_background), 0, 'f', 2));
     const contrast::Verdict v = contrast::judge(r);
     auto mark = [](bool ok) { return ok ? QStringLiteral("✓") : QStringLiteral("✗"); };
-    m_verdict->setText(text("verdict", m_language)
-                           .arg(mark(v.aaNormal), mark(v.aaLarge), mark(v.aaaNormal), mark(v.aaaLarge)));
+    m_verdict->setText(
+        text("verdict", m_language)
+            .arg(mark(v.aaNormal), mark(v.aaLarge), mark(v.aaaNormal), mark(v.aaaLarge)));
 }
 
 void ColourPanel::historyMenu(int index, QPoint global)
@@ -292,8 +302,9 @@ QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)
     menu->setEnabled(colorvalue::isColor(bgr));
     for (const cssnotation::NotationInfo &n : cssnotation::notations()) {
         const QString value = cssnotation::format(bgr, n.notation);
-        menu->addAction(QStringLiteral("%1\t%2").arg(cssnotation::displayName(n.notation, m_language), value), this,
-                        [this, value] { emit copyRequested(value); });
+        menu->addAction(
+            QStringLiteral("%1\t%2").arg(cssnotation::displayName(n.notation, m_language), value),
+            this, [this, value] { emit copyRequested(value); });
     }
     return menu;
 }
@@ -303,7 +314,8 @@ void ColourPanel::savePalette()
     if (m_history.colours().isEmpty())
         return;
     CommonDialog dialog(window());
-    dialog.Filter = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl|CSS (*.css)|*.css|JSON (*.json)|*.json");
+    dialog.Filter
+        = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl|CSS (*.css)|*.css|JSON (*.json)|*.json");
     dialog.FilterIndex = 1;
     dialog.DefaultExt = QStringLiteral("gpl");
     dialog.InitDir = m_state.Chemin;
@@ -312,15 +324,16 @@ void ColourPanel::savePalette()
     if (!dialog.ShowSave())
         return;
     const QString suffix = QFileInfo(dialog.FileName).suffix().toLower();
-    const palettefile::Format format = suffix == QLatin1String("css")    ? palettefile::Format::Css
-                                       : suffix == QLatin1String("json") ? palettefile::Format::Json
-                                                                         : palettefile::Format::Gpl;
+    const palettefile::Format format = suffix == QLatin1String("css") ? palettefile::Format::Css
+        : suffix == QLatin1String("json")                             ? palettefile::Format::Json
+                                                                      : palettefile::Format::Gpl;
     palettefile::Palette palette;
     for (int32_t c : m_history.colours())
-        palette.entries.append({c, QString()});
+        palette.entries.append({ c, QString() });
     if (!palettefile::save(palette, format, dialog.FileName))
-        MessageBox::show(window(), captionOf(kCouldNotSave, m_language) + QLatin1Char('\n') + dialog.FileName,
-                         MessageBox::Icon::Exclamation, window()->windowTitle());
+        MessageBox::show(window(),
+            captionOf(kCouldNotSave, m_language) + QLatin1Char('\n') + dialog.FileName,
+            MessageBox::Icon::Exclamation, window()->windowTitle());
 }
 
 void ColourPanel::loadPalette()
@@ -335,8 +348,9 @@ void ColourPanel::loadPalette()
     const palettefile::LoadResult result = palettefile::loadGpl(dialog.FileName);
     if (!result.ok()) {
         // A malformed file says where, and loads nothing.
-        MessageBox::show(window(), palettefile::errorText(result, m_language) + QLatin1Char('\n') + dialog.FileName,
-                         MessageBox::Icon::Exclamation, window()->windowTitle());
+        MessageBox::show(window(),
+            palettefile::errorText(result, m_language) + QLatin1Char('\n') + dialog.FileName,
+            MessageBox::Icon::Exclamation, window()->windowTitle());
         return;
     }
     // The palette's colours become the last picks, its first colour first.

@@ -30,14 +30,8 @@ double ratio(int32_t a, int32_t b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-double shownRatio(int32_t a, int32_t b)
-{
-    return std::round(ratio(a, b) * 100.0) / 100.0;
-}
+double shownRatio(int32_t a, int32_t b) { return std::round(ratio(a, b) * 100.0) / 100.0; }
 
-Verdict judge(double r)
-{
-    return {r >= 4.5, r >= 3.0, r >= 7.0, r >= 4.5};
-}
+Verdict judge(double r) { return { r >= 4.5, r >= 3.0, r >= 7.0, r >= 4.5 }; }
 
 } // namespace contrast

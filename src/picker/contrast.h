@@ -12,7 +12,8 @@ double ratio(int32_t a, int32_t b);
 // shows 4.50 yet misses the 4.5 threshold.
 double shownRatio(int32_t a, int32_t b);
 
-struct Verdict {
+struct Verdict
+{
     bool aaNormal; // 4.5 : 1
     bool aaLarge; // 3 : 1 (18 pt, or 14 pt bold)
     bool aaaNormal; // 7 : 1

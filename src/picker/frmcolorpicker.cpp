@@ -47,8 +47,8 @@ constexpr int kFra1Height = 5535;
 // borders took 740 of those where the window was designed, so the client stays as designed.
 constexpr int kNonClientHeight = 740;
 
-const CaptionRow kMore = {"CmdMore", "More: CSS, history, contrast", "Plus : CSS, historique, contraste",
-                          "Más: CSS, historial, contraste"};
+const CaptionRow kMore = { "CmdMore", "More: CSS, history, contrast",
+    "Plus : CSS, historique, contraste", "Más: CSS, historial, contraste" };
 // Whether the fold-out panel is open, kept for the next start.
 const QString kPanelKey = QStringLiteral("PanneauCouleur");
 
@@ -136,10 +136,7 @@ void underline(QWidget *w)
     w->setFont(f);
 }
 
-Pointer &thePointer()
-{
-    return ScreenServices::current().pointer();
-}
+Pointer &thePointer() { return ScreenServices::current().pointer(); }
 
 // The physical rectangle of `size` the pick copies, centred on the picked pixel.
 QRect screenAround(QPoint at, QSize size)
@@ -311,7 +308,8 @@ void frmColorPicker::Form_Load()
         // The desktop decides what stays in front: the box says so instead of doing nothing.
         chkKeepFront->setChecked(false);
         chkKeepFront->setEnabled(false);
-        chkKeepFront->setToolTip(captionOf(kKeepInFrontUnavailable, languageFromId(m_state.Langue)));
+        chkKeepFront->setToolTip(
+            captionOf(kKeepInFrontUnavailable, languageFromId(m_state.Langue)));
     }
     applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
     CmdMore->setChecked(m_state.readSetting(kPanelKey) == QLatin1String("Oui"));
@@ -349,8 +347,11 @@ void frmColorPicker::SetTextCouleur(int32_t p_Color)
             }
         }
         // A CSS notation chosen in the panel takes the place of the designed choice.
-        const QString css = colorvalue::isColor(p_Color) ? m_panel->autoCopyText(p_Color) : QString();
-        copyText(css.isEmpty() ? TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text() : css);
+        const QString css
+            = colorvalue::isColor(p_Color) ? m_panel->autoCopyText(p_Color) : QString();
+        copyText(css.isEmpty()
+                ? TxtC[colorvalue::boxOf(colorvalue::copyFormatOf(m_copyOption))]->text()
+                : css);
     }
     if (colorvalue::isColor(p_Color))
         m_panel->setCurrentColour(p_Color);
@@ -389,10 +390,11 @@ void frmColorPicker::buildPanel()
     // "Copy as" in the context menus of the swatch and of the boxes.
     picSampleColor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(picSampleColor, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { showCopyAsMenu(picSampleColor, at); });
+        [this](QPoint at) { showCopyAsMenu(picSampleColor, at); });
     for (QLineEdit *box : TxtC) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(box, &QWidget::customContextMenuRequested, this, [this, box](QPoint at) { showCopyAsMenu(box, at); });
+        connect(box, &QWidget::customContextMenuRequested, this,
+            [this, box](QPoint at) { showCopyAsMenu(box, at); });
     }
 }
 
@@ -403,7 +405,8 @@ void frmColorPicker::showCopyAsMenu(QWidget *control, QPoint at)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (box)
         menu->addSeparator();
-    menu->addMenu(m_panel->copyAsMenu(colorvalue::isColor(m_swatchColor) ? m_swatchColor : -1, menu));
+    menu->addMenu(
+        m_panel->copyAsMenu(colorvalue::isColor(m_swatchColor) ? m_swatchColor : -1, menu));
     menu->popup(control->mapToGlobal(at));
 }
 
@@ -471,7 +474,8 @@ bool frmColorPicker::eventFilter(QObject *watched, QEvent *event)
     if (watched == CmdPipette && event->type() == QEvent::MouseButtonPress)
         m_pressOnPipette = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     if (event->type() == QEvent::Wheel && m_pipetteActive && m_overlays.isEmpty()) {
-        const int notches = loupegeometry::wheelNotches(m_wheel, static_cast<QWheelEvent *>(event)->angleDelta().y());
+        const int notches = loupegeometry::wheelNotches(
+            m_wheel, static_cast<QWheelEvent *>(event)->angleDelta().y());
         m_loupe->setZoom(loupegeometry::zoomedBy(m_loupe->zoom(), notches));
         return true;
     }
@@ -482,7 +486,8 @@ void frmColorPicker::mouseReleaseEvent(QMouseEvent *event)
 {
     // The release that ends a press on the pipette: over the pipette it was the designed
     // click, and the pick waits for the next one.
-    if (event->button() == Qt::LeftButton && std::exchange(m_dragFromPipette, false) && pointerOverPipette()) {
+    if (event->button() == Qt::LeftButton && std::exchange(m_dragFromPipette, false)
+        && pointerOverPipette()) {
         event->accept();
         return;
     }
@@ -627,11 +632,12 @@ void frmColorPicker::startFrozenPipette()
     m_pipetteActive = true;
     CmdPipette->setEnabled(false);
     const unsigned pick = ++m_pick;
-    ScreenServices::current().screen().requestDesktop(this, [this, pick](const Screen::DesktopPicture &picture) {
-        // Cancelled, closed or started again meanwhile: this picture is no longer wanted.
-        if (pick == m_pick && m_pipetteActive)
-            frozenDesktopReady(picture);
-    });
+    ScreenServices::current().screen().requestDesktop(
+        this, [this, pick](const Screen::DesktopPicture &picture) {
+            // Cancelled, closed or started again meanwhile: this picture is no longer wanted.
+            if (pick == m_pick && m_pipetteActive)
+                frozenDesktopReady(picture);
+        });
 }
 
 void frmColorPicker::frozenDesktopReady(const Screen::DesktopPicture &picture)
@@ -699,8 +705,9 @@ void frmColorPicker::desktopColorReady(Screen::Outcome outcome, int32_t color)
 {
     if (outcome != Screen::Outcome::Read) {
         cancelPipette();
-        showScreenFailure(this, outcome == Screen::Outcome::Unavailable ? Screen::Outcome::Refused : outcome, false,
-                          languageFromId(m_state.Langue), windowTitle());
+        showScreenFailure(this,
+            outcome == Screen::Outcome::Unavailable ? Screen::Outcome::Refused : outcome, false,
+            languageFromId(m_state.Langue), windowTitle());
         return;
     }
     m_pipetteActive = false;

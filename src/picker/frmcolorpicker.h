@@ -78,8 +78,8 @@ private:
     QLineEdit *Foc;
     CommonDialog dlg1;
     // Children of the window, so that they are found by their names like the controls.
-    IntervalTimer TimXY{this};
-    IntervalTimer TimCapt{this};
+    IntervalTimer TimXY { this };
+    IntervalTimer TimCapt { this };
 
     // Shows a colour in the swatch and every box, then performs the automatic copy.
     void SetTextCouleur(int32_t p_Color);

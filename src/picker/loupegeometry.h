@@ -12,7 +12,7 @@ constexpr int kZoom = 8; // each screen pixel becomes a kZoom × kZoom square (a
 constexpr int kSpan = 11; // screen pixels per side at kZoom, the pointer's pixel in the middle
 // The zoom levels the mouse wheel steps through; the magnified picture stays about
 // kViewSide pixels wide, showing fewer screen pixels as they grow.
-constexpr int kZooms[] = {3, 4, 6, 8, 12, 16};
+constexpr int kZooms[] = { 3, 4, 6, 8, 12, 16 };
 constexpr int kViewSide = 93;
 // From this zoom on, a grid separates the magnified pixels.
 constexpr int kGridFrom = 6;

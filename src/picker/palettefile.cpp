@@ -18,33 +18,36 @@ const QString kDefaultName = QStringLiteral("Tintavo");
 
 // One row per Error after None, in the enum's order; "%1" is the line number.
 const CaptionRow kErrorTexts[] = {
-    {"CannotOpen", "The palette file could not be opened.", "Impossible d'ouvrir le fichier de palette.",
-     "No se pudo abrir el archivo de paleta."},
-    {"TooLarge", "The palette file is larger than 1 MiB.", "Le fichier de palette dépasse 1 Mio.",
-     "El archivo de paleta supera 1 MiB."},
-    {"NotAPalette", "This is not a GIMP palette: its first line must be \"GIMP Palette\".",
-     "Ce n'est pas une palette GIMP : sa première ligne doit être « GIMP Palette ».",
-     "No es una paleta de GIMP: su primera línea debe ser «GIMP Palette»."},
-    {"NotText", "Line %1: the file holds binary data, not text.",
-     "Ligne %1 : le fichier contient des données binaires, pas du texte.",
-     "Línea %1: el archivo contiene datos binarios, no texto."},
-    {"BadColumns", "Line %1: the number of columns must be a whole number from 0 to 256.",
-     "Ligne %1 : le nombre de colonnes doit être un nombre entier de 0 à 256.",
-     "Línea %1: el número de columnas debe ser un número entero de 0 a 256."},
-    {"BadLine", "Line %1: a colour was expected: red, green and blue from 0 to 255, then an optional name.",
-     "Ligne %1 : une couleur était attendue : rouge, vert et bleu de 0 à 255, puis un nom facultatif.",
-     "Línea %1: se esperaba un color: rojo, verde y azul de 0 a 255 y, opcionalmente, un nombre."},
-    {"OutOfRange", "Line %1: a colour value is outside 0 to 255.",
-     "Ligne %1 : une valeur de couleur est hors de l'intervalle de 0 à 255.",
-     "Línea %1: un valor de color está fuera del intervalo de 0 a 255."},
-    {"TooManyColours", "Line %1: the palette has more than 10000 colours.",
-     "Ligne %1 : la palette compte plus de 10000 couleurs.",
-     "Línea %1: la paleta tiene más de 10000 colores."},
+    { "CannotOpen", "The palette file could not be opened.",
+        "Impossible d'ouvrir le fichier de palette.", "No se pudo abrir el archivo de paleta." },
+    { "TooLarge", "The palette file is larger than 1 MiB.", "Le fichier de palette dépasse 1 Mio.",
+        "El archivo de paleta supera 1 MiB." },
+    { "NotAPalette", "This is not a GIMP palette: its first line must be \"GIMP Palette\".",
+        "Ce n'est pas une palette GIMP : sa première ligne doit être « GIMP Palette ».",
+        "No es una paleta de GIMP: su primera línea debe ser «GIMP Palette»." },
+    { "NotText", "Line %1: the file holds binary data, not text.",
+        "Ligne %1 : le fichier contient des données binaires, pas du texte.",
+        "Línea %1: el archivo contiene datos binarios, no texto." },
+    { "BadColumns", "Line %1: the number of columns must be a whole number from 0 to 256.",
+        "Ligne %1 : le nombre de colonnes doit être un nombre entier de 0 à 256.",
+        "Línea %1: el número de columnas debe ser un número entero de 0 a 256." },
+    { "BadLine",
+        "Line %1: a colour was expected: red, green and blue from 0 to 255, then an optional name.",
+        "Ligne %1 : une couleur était attendue : rouge, vert et bleu de 0 à 255, puis un nom "
+        "facultatif.",
+        "Línea %1: se esperaba un color: rojo, verde y azul de 0 a 255 y, opcionalmente, un "
+        "nombre." },
+    { "OutOfRange", "Line %1: a colour value is outside 0 to 255.",
+        "Ligne %1 : une valeur de couleur est hors de l'intervalle de 0 à 255.",
+        "Línea %1: un valor de color está fuera del intervalo de 0 a 255." },
+    { "TooManyColours", "Line %1: the palette has more than 10000 colours.",
+        "Ligne %1 : la palette compte plus de 10000 couleurs.",
+        "Línea %1: la paleta tiene más de 10000 colores." },
 };
-static_assert(std::size(kErrorTexts) == std::size_t(Error::TooManyColours),
-              "one message for every fault");
+static_assert(
+    std::size(kErrorTexts) == std::size_t(Error::TooManyColours), "one message for every fault");
 static_assert(kMaxFileBytes == 1 << 20 && kMaxColours == 10000 && kMaxColumns == 256,
-              "the messages name these limits");
+    "the messages name these limits");
 
 // ---- writing
 
@@ -78,7 +81,7 @@ QList<Entry> colourEntries(const Palette &palette)
     QList<Entry> out;
     for (const Entry &e : palette.entries) {
         if (colorvalue::isColor(e.colour))
-            out.append({e.colour, oneLine(e.name)});
+            out.append({ e.colour, oneLine(e.name) });
     }
     return out;
 }
@@ -118,7 +121,7 @@ QByteArray encodeCss(const Palette &palette)
 // A JSON string, quotes included, escaped by Qt's own writer.
 QByteArray jsonString(const QString &text)
 {
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    const QByteArray array = QJsonDocument(QJsonArray { text }).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2); // inside ["..."]
 }
 
@@ -131,7 +134,8 @@ QByteArray encodeJson(const Palette &palette)
         const Entry &e = entries[i];
         int r, g, b;
         colorvalue::GetRGB(e.colour, r, g, b);
-        out += QStringLiteral("%1\n    { \"name\": ").arg(i == 0 ? "" : ",").toLatin1() + jsonString(e.name)
+        out += QStringLiteral("%1\n    { \"name\": ").arg(i == 0 ? "" : ",").toLatin1()
+            + jsonString(e.name)
             + QStringLiteral(", \"hex\": \"%1\", \"rgb\": [%2, %3, %4] }")
                   .arg(colorvalue::htmlNotation(e.colour).toLower())
                   .arg(r)
@@ -145,10 +149,7 @@ QByteArray encodeJson(const Palette &palette)
 
 // ---- reading
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 QByteArrayView trimmed(QByteArrayView s)
 {
@@ -211,7 +212,8 @@ struct Reader
         while (end < text.size() && text[end] != '\n' && text[end] != '\r')
             ++end;
         line = text.sliced(at, end - at);
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size()
+            && text[end + 1] == '\n')
             ++end;
         at = end + 1;
         ++lineNumber;
@@ -269,7 +271,7 @@ LoadResult parseGpl(QByteArrayView bytes)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
 
-    Reader reader{bytes};
+    Reader reader { bytes };
     QByteArrayView line;
     if (!reader.next(line) || line.contains('\0') || trimmed(line) != "GIMP Palette")
         return failure(line.contains('\0') ? Error::NotText : Error::NotAPalette, 1);
@@ -304,7 +306,7 @@ LoadResult parseGpl(QByteArrayView bytes)
         if (palette.entries.size() == kMaxColours)
             return failure(Error::TooManyColours, n);
         const int32_t colour = channels[0] | (channels[1] << 8) | (channels[2] << 16);
-        palette.entries.append({colour, decodeText(trimmed(rest))});
+        palette.entries.append({ colour, decodeText(trimmed(rest)) });
     }
     LoadResult result;
     result.palette = std::move(palette);

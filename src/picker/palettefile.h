@@ -47,13 +47,13 @@ constexpr int kMaxColumns = 256;
 struct Entry
 {
     int32_t colour = 0; // 0x00BBGGRR
-    QString name;       // empty when unnamed
+    QString name; // empty when unnamed
     bool operator==(const Entry &) const = default;
 };
 
 struct Palette
 {
-    QString name;    // empty: "Tintavo" is written
+    QString name; // empty: "Tintavo" is written
     int columns = 0; // 0: no column count
     QList<Entry> entries;
     bool operator==(const Palette &) const = default;
@@ -71,20 +71,20 @@ bool save(const Palette &palette, Format format, const QString &path);
 
 enum class Error {
     None,
-    CannotOpen,     // missing, unreadable, or not a regular file
-    TooLarge,       // above kMaxFileBytes
-    NotAPalette,    // the first line is not "GIMP Palette"
-    NotText,        // a NUL byte: binary data
-    BadColumns,     // "Columns:" not a whole number from 0 to kMaxColumns
-    BadLine,        // neither a colour, a comment, a blank line, nor a header line in its place
-    OutOfRange,     // a channel outside 0..255
+    CannotOpen, // missing, unreadable, or not a regular file
+    TooLarge, // above kMaxFileBytes
+    NotAPalette, // the first line is not "GIMP Palette"
+    NotText, // a NUL byte: binary data
+    BadColumns, // "Columns:" not a whole number from 0 to kMaxColumns
+    BadLine, // neither a colour, a comment, a blank line, nor a header line in its place
+    OutOfRange, // a channel outside 0..255
     TooManyColours, // past kMaxColours
 };
 
 struct LoadResult
 {
     Error error = Error::None;
-    int line = 0;    // 1-based line of the fault; 0 when the fault is the whole file's
+    int line = 0; // 1-based line of the fault; 0 when the fault is the whole file's
     Palette palette; // empty unless there was no fault
     bool ok() const { return error == Error::None; }
 };

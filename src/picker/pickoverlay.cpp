@@ -18,7 +18,8 @@ namespace {
 constexpr int kGap = 32;
 } // namespace
 
-PickOverlay::PickOverlay(const QImage &desktop, QPoint origin, const Screen::Area &area, QScreen *screen)
+PickOverlay::PickOverlay(
+    const QImage &desktop, QPoint origin, const Screen::Area &area, QScreen *screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_desktop(desktop)
     , m_origin(origin)
@@ -62,7 +63,8 @@ QPointF PickOverlay::logicalOf(QPoint physical) const
 void PickOverlay::moveCrosshairTo(QPoint physical)
 {
     const QRect r = m_area.physical;
-    const QPoint p(qBound(r.left(), physical.x(), r.right()), qBound(r.top(), physical.y(), r.bottom()));
+    const QPoint p(
+        qBound(r.left(), physical.x(), r.right()), qBound(r.top(), physical.y(), r.bottom()));
     if (p == m_cross)
         return;
     m_cross = p;
@@ -90,12 +92,17 @@ void PickOverlay::paintEvent(QPaintEvent *)
     // show on any colour, leaving the pixel itself visible.
     const QPointF c = logicalOf(m_cross);
     const qreal half = 0.5 / m_area.dpr + 1;
-    for (const auto &[colour, offset] : {std::pair{QColor(Qt::white), 1.0}, std::pair{QColor(Qt::black), 0.0}}) {
+    for (const auto &[colour, offset] :
+        { std::pair { QColor(Qt::white), 1.0 }, std::pair { QColor(Qt::black), 0.0 } }) {
         p.setPen(QPen(colour, 1.0));
-        p.drawLine(QPointF(c.x() - half - 8, c.y() + offset), QPointF(c.x() - half, c.y() + offset));
-        p.drawLine(QPointF(c.x() + half, c.y() + offset), QPointF(c.x() + half + 8, c.y() + offset));
-        p.drawLine(QPointF(c.x() + offset, c.y() - half - 8), QPointF(c.x() + offset, c.y() - half));
-        p.drawLine(QPointF(c.x() + offset, c.y() + half), QPointF(c.x() + offset, c.y() + half + 8));
+        p.drawLine(
+            QPointF(c.x() - half - 8, c.y() + offset), QPointF(c.x() - half, c.y() + offset));
+        p.drawLine(
+            QPointF(c.x() + half, c.y() + offset), QPointF(c.x() + half + 8, c.y() + offset));
+        p.drawLine(
+            QPointF(c.x() + offset, c.y() - half - 8), QPointF(c.x() + offset, c.y() - half));
+        p.drawLine(
+            QPointF(c.x() + offset, c.y() + half), QPointF(c.x() + offset, c.y() + half + 8));
     }
 
     const int span = loupegeometry::spanFor(m_zoom);
@@ -122,7 +129,8 @@ void PickOverlay::mouseReleaseEvent(QMouseEvent *event)
 
 void PickOverlay::wheelEvent(QWheelEvent *event)
 {
-    const int zoom = loupegeometry::zoomedBy(m_zoom, loupegeometry::wheelNotches(m_wheel, event->angleDelta().y()));
+    const int zoom = loupegeometry::zoomedBy(
+        m_zoom, loupegeometry::wheelNotches(m_wheel, event->angleDelta().y()));
     if (zoom != m_zoom) {
         setZoom(zoom);
         emit zoomChanged(zoom);
@@ -134,14 +142,28 @@ void PickOverlay::keyPressEvent(QKeyEvent *event)
 {
     const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
     switch (event->key()) {
-    case Qt::Key_Left: moveCrosshairTo(m_cross + QPoint(-step, 0)); break;
-    case Qt::Key_Right: moveCrosshairTo(m_cross + QPoint(step, 0)); break;
-    case Qt::Key_Up: moveCrosshairTo(m_cross + QPoint(0, -step)); break;
-    case Qt::Key_Down: moveCrosshairTo(m_cross + QPoint(0, step)); break;
+    case Qt::Key_Left:
+        moveCrosshairTo(m_cross + QPoint(-step, 0));
+        break;
+    case Qt::Key_Right:
+        moveCrosshairTo(m_cross + QPoint(step, 0));
+        break;
+    case Qt::Key_Up:
+        moveCrosshairTo(m_cross + QPoint(0, -step));
+        break;
+    case Qt::Key_Down:
+        moveCrosshairTo(m_cross + QPoint(0, step));
+        break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit picked(m_cross); break;
-    case Qt::Key_Escape: emit cancelled(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Enter:
+        emit picked(m_cross);
+        break;
+    case Qt::Key_Escape:
+        emit cancelled();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

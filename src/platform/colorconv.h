@@ -6,17 +6,15 @@
 
 // Colour values are 0x00BBGGRR in the program's logic; QColor only at the Qt boundary.
 
-struct Rgb {
+struct Rgb
+{
     int r;
     int g;
     int b;
 };
 
 // The three components of a colour value (red in the low byte).
-constexpr Rgb rgbOf(int32_t bgr)
-{
-    return {bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF};
-}
+constexpr Rgb rgbOf(int32_t bgr) { return { bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF }; }
 
 inline QColor toQColor(int32_t bgr)
 {

@@ -71,7 +71,8 @@ public:
         const QStringList filters = CommonDialog::qtFilters(d.Filter);
         if (!filters.isEmpty()) {
             dlg.setNameFilters(filters);
-            const int index = d.FilterIndex >= 1 && d.FilterIndex <= filters.size() ? d.FilterIndex - 1 : 0;
+            const int index
+                = d.FilterIndex >= 1 && d.FilterIndex <= filters.size() ? d.FilterIndex - 1 : 0;
             dlg.selectNameFilter(filters.at(index));
         }
         QString dir = d.InitDir;
@@ -92,7 +93,7 @@ public:
         } else {
             dlg.setAcceptMode(QFileDialog::AcceptOpen);
             dlg.setFileMode((d.Flags & CommonDialog::FileMustExist) ? QFileDialog::ExistingFile
-                                                                     : QFileDialog::AnyFile);
+                                                                    : QFileDialog::AnyFile);
         }
         while (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) {
             const QString path = dlg.selectedFiles().constFirst();
@@ -144,7 +145,8 @@ QString CommonDialog::refusal(Kind kind, uint32_t flags, const QString &path)
     const QFileInfo file(path);
     const QString shown = QDir::toNativeSeparators(path);
     if ((flags & PathMustExist) && !QFileInfo(file.absolutePath()).isDir())
-        return shown + QStringLiteral("\nThe folder does not exist.\nCheck the name and try again.");
+        return shown
+            + QStringLiteral("\nThe folder does not exist.\nCheck the name and try again.");
     // The file-must-exist rule belongs to opening: a save dialog that carries the bit must
     // still be able to name a new file.
     if (kind == Kind::Open && (flags & FileMustExist) && !file.isFile())

@@ -27,13 +27,13 @@ public:
 
     explicit CommonDialog(QWidget *owner = nullptr);
 
-    int32_t Color = 0;      // 0x00BBGGRR
-    QString FileName;       // proposed name in, full chosen path out
-    QString FileTitle;      // chosen name without directory, out
+    int32_t Color = 0; // 0x00BBGGRR
+    QString FileName; // proposed name in, full chosen path out
+    QString FileTitle; // chosen name without directory, out
     QString InitDir;
     QString DialogTitle;
-    QString Filter;         // "Description|pattern|Description|pattern|"
-    int FilterIndex = 0;    // counted from 1
+    QString Filter; // "Description|pattern|Description|pattern|"
+    int FilterIndex = 0; // counted from 1
     QString DefaultExt;
     uint32_t Flags = 0;
     bool CancelError = false;
@@ -45,10 +45,11 @@ public:
     QWidget *owner() const { return m_owner; }
 
     // What a back end answers.
-    struct Answer {
+    struct Answer
+    {
         bool ok = false;
-        QString path;       // file dialogs
-        int32_t color = 0;  // colour dialog
+        QString path; // file dialogs
+        int32_t color = 0; // colour dialog
     };
 
     // Replaceable back end: tests install a scripted one.

@@ -27,9 +27,12 @@ const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 Screen::Outcome outcomeOf(uint response)
 {
     switch (response) {
-    case 0: return Screen::Outcome::Read;
-    case 1: return Screen::Outcome::Cancelled;
-    default: return Screen::Outcome::Refused;
+    case 0:
+        return Screen::Outcome::Read;
+    case 1:
+        return Screen::Outcome::Cancelled;
+    default:
+        return Screen::Outcome::Refused;
     }
 }
 
@@ -48,8 +51,8 @@ class Pending : public QObject
 {
     Q_OBJECT
 public:
-    Pending(QDBusConnection bus, QObject *context, std::function<void(Screen::Outcome, const QVariantMap &)> done,
-            QObject *parent)
+    Pending(QDBusConnection bus, QObject *context,
+        std::function<void(Screen::Outcome, const QVariantMap &)> done, QObject *parent)
         : QObject(parent)
         , bus(std::move(bus))
         , context(context)
@@ -61,10 +64,10 @@ public:
     {
         if (!handle.isEmpty())
             bus.disconnect(kService, handle, kRequest, QStringLiteral("Response"), this,
-                           SLOT(response(uint,QVariantMap)));
+                SLOT(response(uint, QVariantMap)));
         handle = path;
         return bus.connect(kService, handle, kRequest, QStringLiteral("Response"), this,
-                           SLOT(response(uint,QVariantMap)));
+            SLOT(response(uint, QVariantMap)));
     }
 
     void finish(Screen::Outcome outcome, const QVariantMap &results = {})
@@ -73,11 +76,12 @@ public:
             return;
         finished = true;
         bus.disconnect(kService, handle, kRequest, QStringLiteral("Response"), this,
-                       SLOT(response(uint,QVariantMap)));
+            SLOT(response(uint, QVariantMap)));
         if (outcome == Screen::Outcome::TimedOut) {
             // The desktop may still be asking the user: withdraw the question.
-            bus.call(QDBusMessage::createMethodCall(kService, handle, kRequest, QStringLiteral("Close")),
-                     QDBus::NoBlock);
+            bus.call(
+                QDBusMessage::createMethodCall(kService, handle, kRequest, QStringLiteral("Close")),
+                QDBus::NoBlock);
         }
         deleteLater();
         if (context)
@@ -105,21 +109,23 @@ DesktopPortal::DesktopPortal(const QDBusConnection &bus, QObject *parent)
 }
 
 void DesktopPortal::call(const QString &method, QObject *context,
-                         std::function<void(Screen::Outcome, const QVariantMap &)> done)
+    std::function<void(Screen::Outcome, const QVariantMap &)> done)
 {
     auto *pending = new Pending(m_bus, context, std::move(done), this);
     if (!m_bus.isConnected() || m_bus.baseService().isEmpty()) {
-        QTimer::singleShot(0, pending, [pending] { pending->finish(Screen::Outcome::Unavailable); });
+        QTimer::singleShot(
+            0, pending, [pending] { pending->finish(Screen::Outcome::Unavailable); });
         return;
     }
     // The request object's path is known before the call: subscribe first, so an answer that
     // comes at once is not missed.
-    const QString token = QStringLiteral("tintavo%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_serial);
+    const QString token
+        = QStringLiteral("tintavo%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_serial);
     QString sender = m_bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     pending->listenOn(kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token);
 
-    QVariantMap options{{QStringLiteral("handle_token"), token}};
+    QVariantMap options { { QStringLiteral("handle_token"), token } };
     if (method == QLatin1String("Screenshot")) {
         options.insert(QStringLiteral("interactive"), false);
         options.insert(QStringLiteral("modal"), false);
@@ -128,7 +134,8 @@ void DesktopPortal::call(const QString &method, QObject *context,
     message << QString() << options;
 
     pending->clock.setSingleShot(true);
-    connect(&pending->clock, &QTimer::timeout, pending, [pending] { pending->finish(Screen::Outcome::TimedOut); });
+    connect(&pending->clock, &QTimer::timeout, pending,
+        [pending] { pending->finish(Screen::Outcome::TimedOut); });
     pending->clock.start(m_timeoutMs);
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, m_timeoutMs), pending);
@@ -140,7 +147,7 @@ void DesktopPortal::call(const QString &method, QObject *context,
             if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply"))
                 pending->finish(Screen::Outcome::TimedOut);
             else if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied")
-                     || name == QLatin1String("org.freedesktop.portal.Error.NotAllowed"))
+                || name == QLatin1String("org.freedesktop.portal.Error.NotAllowed"))
                 pending->finish(Screen::Outcome::Refused);
             else
                 pending->finish(Screen::Outcome::Unavailable);
@@ -153,54 +160,59 @@ void DesktopPortal::call(const QString &method, QObject *context,
     });
 }
 
-void DesktopPortal::screenshot(QObject *context, std::function<void(Screen::Outcome, const QImage &)> done)
+void DesktopPortal::screenshot(
+    QObject *context, std::function<void(Screen::Outcome, const QImage &)> done)
 {
-    call(QStringLiteral("Screenshot"), context, [this, done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
-        if (outcome != Screen::Outcome::Read) {
-            done(outcome, QImage());
-            return;
-        }
-        const QString path = QUrl(results.value(QStringLiteral("uri")).toString()).toLocalFile();
-        const QImage picture = path.isEmpty() ? QImage() : readPicture(path);
-        if (!path.isEmpty() && isScratchFile(path, m_scratch))
-            QFile::remove(path);
-        done(picture.isNull() ? Screen::Outcome::Unavailable : Screen::Outcome::Read, picture);
-    });
+    call(QStringLiteral("Screenshot"), context,
+        [this, done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
+            if (outcome != Screen::Outcome::Read) {
+                done(outcome, QImage());
+                return;
+            }
+            const QString path
+                = QUrl(results.value(QStringLiteral("uri")).toString()).toLocalFile();
+            const QImage picture = path.isEmpty() ? QImage() : readPicture(path);
+            if (!path.isEmpty() && isScratchFile(path, m_scratch))
+                QFile::remove(path);
+            done(picture.isNull() ? Screen::Outcome::Unavailable : Screen::Outcome::Read, picture);
+        });
 }
 
 void DesktopPortal::pickColor(QObject *context, Screen::ColorReady done)
 {
-    call(QStringLiteral("PickColor"), context, [done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
-        if (outcome != Screen::Outcome::Read) {
-            done(outcome, -1);
-            return;
-        }
-        const QVariant value = results.value(QStringLiteral("color"));
-        if (!value.canConvert<QDBusArgument>()) {
-            done(Screen::Outcome::Unavailable, -1);
-            return;
-        }
-        const QDBusArgument argument = value.value<QDBusArgument>();
-        double channel[3] = {-1, -1, -1};
-        argument.beginStructure();
-        argument >> channel[0] >> channel[1] >> channel[2];
-        argument.endStructure();
-        int32_t bgr = 0;
-        for (int i = 0; i < 3; ++i) {
-            if (!(channel[i] >= 0.0 && channel[i] <= 1.0)) {
+    call(QStringLiteral("PickColor"), context,
+        [done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
+            if (outcome != Screen::Outcome::Read) {
+                done(outcome, -1);
+                return;
+            }
+            const QVariant value = results.value(QStringLiteral("color"));
+            if (!value.canConvert<QDBusArgument>()) {
                 done(Screen::Outcome::Unavailable, -1);
                 return;
             }
-            bgr |= int32_t(qRound(channel[i] * 255.0)) << (8 * i);
-        }
-        done(Screen::Outcome::Read, bgr);
-    });
+            const QDBusArgument argument = value.value<QDBusArgument>();
+            double channel[3] = { -1, -1, -1 };
+            argument.beginStructure();
+            argument >> channel[0] >> channel[1] >> channel[2];
+            argument.endStructure();
+            int32_t bgr = 0;
+            for (int i = 0; i < 3; ++i) {
+                if (!(channel[i] >= 0.0 && channel[i] <= 1.0)) {
+                    done(Screen::Outcome::Unavailable, -1);
+                    return;
+                }
+                bgr |= int32_t(qRound(channel[i] * 255.0)) << (8 * i);
+            }
+            done(Screen::Outcome::Read, bgr);
+        });
 }
 
 QStringList DesktopPortal::scratchFolders()
 {
     QStringList out;
-    for (const QString &folder : {QDir::tempPath(), QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
+    for (const QString &folder :
+        { QDir::tempPath(), QStringLiteral("/tmp"), QStringLiteral("/var/tmp") }) {
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         if (!canonical.isEmpty() && canonical != QLatin1String("/") && !out.contains(canonical))
             out << canonical;

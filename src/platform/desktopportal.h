@@ -14,8 +14,8 @@ class DesktopPortal : public QObject
 {
     Q_OBJECT
 public:
-    explicit DesktopPortal(const QDBusConnection &bus = QDBusConnection::sessionBus(),
-                           QObject *parent = nullptr);
+    explicit DesktopPortal(
+        const QDBusConnection &bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
 
     // How long a request may wait for its answer. The first screenshot on some desktops asks
     // the user for permission, so the default leaves time to read that question.
@@ -36,7 +36,7 @@ public:
 
 private:
     void call(const QString &method, QObject *context,
-              std::function<void(Screen::Outcome, const QVariantMap &)> done);
+        std::function<void(Screen::Outcome, const QVariantMap &)> done);
 
     QDBusConnection m_bus;
     int m_timeoutMs = 30000;

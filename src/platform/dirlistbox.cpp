@@ -13,7 +13,8 @@ DirListBox::DirListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { openRow(row(item)); });
+    connect(this, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem *item) { openRow(row(item)); });
     m_path = QDir::cleanPath(QDir::currentPath());
     fill();
 }
@@ -70,8 +71,8 @@ void DirListBox::fill()
     }
     setCurrentRow(count() - 1);
 
-    const QFileInfoList subs = QDir(m_path).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                           QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList subs = QDir(m_path).entryInfoList(
+        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &sub : subs) {
         auto *it = new QListWidgetItem(closedIcon, QString(depth * 2, u' ') + sub.fileName(), this);
         it->setData(kPathRole, QDir::cleanPath(sub.absoluteFilePath()));

@@ -43,14 +43,16 @@ bool writeAllAtomically(const QList<NamedBytes> &files, QString *failedPath)
         if (f.path.isEmpty() || (target.exists() && !target.isFile()))
             return fail(f.path);
         auto temp = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.")
-                                                     + target.fileName() + QStringLiteral(".XXXXXX"));
+            + target.fileName() + QStringLiteral(".XXXXXX"));
         if (!temp->open())
             return fail(f.path);
-        // As a new file would be: readable by all (a web server serves these), writable by its owner.
+        // As a new file would be: readable by all (a web server serves these), writable by its
+        // owner.
         temp->setPermissions(target.exists() ? QFile::permissions(f.path)
                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                 | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        if (temp->write(f.bytes) != f.bytes.size() || !temp->flush() || ::fsync(temp->handle()) != 0)
+                    | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (temp->write(f.bytes) != f.bytes.size() || !temp->flush()
+            || ::fsync(temp->handle()) != 0)
             return fail(f.path);
         temporaries.push_back(std::move(temp));
     }
@@ -58,7 +60,7 @@ bool writeAllAtomically(const QList<NamedBytes> &files, QString *failedPath)
         const QString &path = files[qsizetype(i)].path;
         std::error_code error;
         std::filesystem::rename(QFile::encodeName(temporaries[i]->fileName()).toStdString(),
-                                QFile::encodeName(path).toStdString(), error);
+            QFile::encodeName(path).toStdString(), error);
         if (error)
             return fail(path);
         temporaries[i]->setAutoRemove(false);

@@ -13,7 +13,8 @@ bool writeAtomically(const QString &path, const QByteArray &bytes);
 }
 
 namespace filesave {
-struct NamedBytes {
+struct NamedBytes
+{
     QString path;
     QByteArray bytes;
 };

@@ -8,25 +8,13 @@
 // The byte order of every file format the program reads and writes (bitmaps, icons).
 namespace littleendian {
 
-inline uint32_t get16(const uchar *p)
-{
-    return qFromLittleEndian<quint16>(p);
-}
+inline uint32_t get16(const uchar *p) { return qFromLittleEndian<quint16>(p); }
 
-inline uint32_t get32(const uchar *p)
-{
-    return qFromLittleEndian<quint32>(p);
-}
+inline uint32_t get32(const uchar *p) { return qFromLittleEndian<quint32>(p); }
 
-inline void put16(char *p, uint32_t v)
-{
-    qToLittleEndian<quint16>(quint16(v), p);
-}
+inline void put16(char *p, uint32_t v) { qToLittleEndian<quint16>(quint16(v), p); }
 
-inline void put32(char *p, uint32_t v)
-{
-    qToLittleEndian<quint32>(v, p);
-}
+inline void put32(char *p, uint32_t v) { qToLittleEndian<quint32>(v, p); }
 
 inline void append16(QByteArray &out, uint32_t v)
 {

@@ -15,7 +15,8 @@ public:
     {
     public:
         virtual ~Backend() = default;
-        virtual void show(QWidget *parent, const QString &text, Icon icon, const QString &title) = 0;
+        virtual void show(QWidget *parent, const QString &text, Icon icon, const QString &title)
+            = 0;
     };
 
     static void show(QWidget *parent, const QString &text, Icon icon, const QString &title);

@@ -13,15 +13,16 @@ PortalScreen::PortalScreen(DesktopPortal &portal)
 
 void PortalScreen::requestDesktop(QObject *context, DesktopReady done)
 {
-    m_portal.screenshot(context, [this, done = std::move(done)](Outcome outcome, const QImage &picture) {
-        DesktopPicture result{outcome, QImage()};
-        if (outcome == Outcome::Read) {
-            result.image = desktopFromPortalPicture(picture, areas());
-            if (result.image.isNull())
-                result.outcome = Outcome::Unavailable;
-        }
-        done(result);
-    });
+    m_portal.screenshot(
+        context, [this, done = std::move(done)](Outcome outcome, const QImage &picture) {
+            DesktopPicture result { outcome, QImage() };
+            if (outcome == Outcome::Read) {
+                result.image = desktopFromPortalPicture(picture, areas());
+                if (result.image.isNull())
+                    result.outcome = Outcome::Unavailable;
+            }
+            done(result);
+        });
 }
 
 void PortalScreen::requestColor(QObject *context, ColorReady done)
@@ -50,15 +51,16 @@ QImage desktopFromPortalPicture(const QImage &picture, const QList<Screen::Area>
     QPainter painter(&out);
     for (const Screen::Area &a : areas) {
         const QRect l = a.logical.translated(-logical.topLeft());
-        const QRect source(qRound(l.x() * sx), qRound(l.y() * sy), qRound(l.width() * sx), qRound(l.height() * sy));
+        const QRect source(qRound(l.x() * sx), qRound(l.y() * sy), qRound(l.width() * sx),
+            qRound(l.height() * sy));
         const QRect target = a.physical.translated(-physical.topLeft());
         if (source.size() == target.size()) {
             painter.drawImage(target.topLeft(), picture, source);
         } else {
             // A monitor at a lower scale than the picture's: its pixels were enlarged, and
             // averaging brings them back.
-            const QImage part = picture.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
-                                                            Qt::SmoothTransformation);
+            const QImage part = picture.copy(source).scaled(
+                target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             painter.drawImage(target.topLeft(), part);
         }
     }
@@ -71,10 +73,7 @@ WaylandPointer::WaylandPointer(const Screen &screen)
 {
 }
 
-QPoint WaylandPointer::physicalPos()
-{
-    return m_screen.toPhysical(QCursor::pos());
-}
+QPoint WaylandPointer::physicalPos() { return m_screen.toPhysical(QCursor::pos()); }
 
 void WaylandPointer::setCapture(QWidget *widget)
 {

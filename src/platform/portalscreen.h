@@ -35,7 +35,7 @@ public:
     explicit WaylandPointer(const Screen &screen);
 
     QPoint physicalPos() override;
-    void warpTo(QPoint) override {}
+    void warpTo(QPoint) override { }
     bool isNative() const override { return false; }
     void setCapture(QWidget *widget) override;
     void releaseCapture(QWidget *widget) override;

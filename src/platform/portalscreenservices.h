@@ -17,7 +17,7 @@ public:
 
 private:
     DesktopPortal m_portal;
-    PortalScreen m_screen{m_portal};
-    WaylandPointer m_pointer{m_screen};
+    PortalScreen m_screen { m_portal };
+    WaylandPointer m_pointer { m_screen };
     SystemClipboard m_clipboard;
 };

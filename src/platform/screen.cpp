@@ -40,8 +40,10 @@ std::optional<Screen::Area> areaNearLogical(const QList<Screen::Area> &areas, QP
     qint64 bestDistance = -1;
     for (const Screen::Area &a : areas) {
         const QRect g = a.logical;
-        const qint64 dx = p.x() < g.left() ? g.left() - p.x() : (p.x() > g.right() ? p.x() - g.right() : 0);
-        const qint64 dy = p.y() < g.top() ? g.top() - p.y() : (p.y() > g.bottom() ? p.y() - g.bottom() : 0);
+        const qint64 dx
+            = p.x() < g.left() ? g.left() - p.x() : (p.x() > g.right() ? p.x() - g.right() : 0);
+        const qint64 dy
+            = p.y() < g.top() ? g.top() - p.y() : (p.y() > g.bottom() ? p.y() - g.bottom() : 0);
         const qint64 d = dx * dx + dy * dy;
         if (bestDistance < 0 || d < bestDistance) {
             best = a;
@@ -81,7 +83,7 @@ QRect Screen::virtualGeometryPhysical() const
 Screen::Area Screen::primaryArea() const
 {
     const QList<Area> all = areas();
-    return all.isEmpty() ? Area{QRect(0, 0, 1, 1), QRect(0, 0, 1, 1), 1.0} : all.first();
+    return all.isEmpty() ? Area { QRect(0, 0, 1, 1), QRect(0, 0, 1, 1), 1.0 } : all.first();
 }
 
 Screen::Area Screen::areaAt(QPoint logical) const
@@ -103,7 +105,9 @@ QRect Screen::toPhysical(const QRect &logical) const
         return logical;
     const QPoint origin = a->logical.topLeft();
     const qreal dpr = a->dpr;
-    const QPoint topLeft = origin + QPoint(qRound((logical.x() - origin.x()) * dpr), qRound((logical.y() - origin.y()) * dpr));
+    const QPoint topLeft = origin
+        + QPoint(
+            qRound((logical.x() - origin.x()) * dpr), qRound((logical.y() - origin.y()) * dpr));
     return QRect(topLeft, QSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr)));
 }
 
@@ -114,7 +118,9 @@ QPoint Screen::toPhysical(QPoint logical) const
         return logical;
     const QPoint origin = a->logical.topLeft();
     const qreal dpr = a->dpr;
-    return origin + QPoint(qFloor((logical.x() - origin.x()) * dpr), qFloor((logical.y() - origin.y()) * dpr));
+    return origin
+        + QPoint(
+            qFloor((logical.x() - origin.x()) * dpr), qFloor((logical.y() - origin.y()) * dpr));
 }
 
 QPoint Screen::toLogical(QPoint physical) const
@@ -124,13 +130,12 @@ QPoint Screen::toLogical(QPoint physical) const
         return physical;
     const QPoint origin = a->logical.topLeft();
     const qreal dpr = a->dpr;
-    return origin + QPoint(qFloor((physical.x() - origin.x()) / dpr), qFloor((physical.y() - origin.y()) / dpr));
+    return origin
+        + QPoint(
+            qFloor((physical.x() - origin.x()) / dpr), qFloor((physical.y() - origin.y()) / dpr));
 }
 
-QImage Screen::grabDesktop()
-{
-    return grab(virtualGeometryPhysical());
-}
+QImage Screen::grabDesktop() { return grab(virtualGeometryPhysical()); }
 
 int32_t Screen::pixel(QPoint physical)
 {
@@ -163,7 +168,8 @@ QList<Screen::Area> Screen::qtAreas()
     for (const QScreen *s : QGuiApplication::screens()) {
         const QRect g = s->geometry();
         const qreal dpr = s->devicePixelRatio();
-        out.append({g, QRect(g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr))), dpr});
+        out.append({ g,
+            QRect(g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr))), dpr });
     }
     return out;
 }

@@ -21,7 +21,8 @@ class Screen
 {
 public:
     // One monitor: where it lies in logical and in physical coordinates, and its scale.
-    struct Area {
+    struct Area
+    {
         QRect logical;
         QRect physical;
         qreal dpr = 1.0;
@@ -35,7 +36,8 @@ public:
         Unavailable, // nothing here can read the screen
         TimedOut, // the desktop never answered
     };
-    struct DesktopPicture {
+    struct DesktopPicture
+    {
         Outcome outcome = Outcome::Unavailable;
         QImage image; // as grabDesktop() gives it; null unless read
     };

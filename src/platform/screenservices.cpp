@@ -32,10 +32,7 @@ std::unique_ptr<ScreenServices> ScreenServices::forSession()
     return std::make_unique<X11ScreenServices>();
 }
 
-void ScreenServices::install(ScreenServices *services)
-{
-    g_installed = services;
-}
+void ScreenServices::install(ScreenServices *services) { g_installed = services; }
 
 ScreenServices &ScreenServices::current()
 {

@@ -47,7 +47,9 @@ bool arrivesWhole(const QString &path, const QString &name, const QString &value
 } // namespace
 
 SettingsStore::SettingsStore(const QString &root)
-    : m_root(root.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : root)
+    : m_root(root.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            : root)
 {
 }
 
@@ -56,7 +58,8 @@ QString SettingsStore::filePath(const QString &application) const
     return m_root + u'/' + application + u'/' + application + QStringLiteral(".ini");
 }
 
-QString SettingsStore::Read(const QString &application, const QString &section, const QString &key) const
+QString SettingsStore::Read(
+    const QString &application, const QString &section, const QString &key) const
 {
     QSettings s(filePath(application), QSettings::IniFormat);
     const QVariant v = s.value(section + u'/' + key);
@@ -68,8 +71,8 @@ QString SettingsStore::Read(const QString &application, const QString &section, 
     return v.toString();
 }
 
-void SettingsStore::Write(const QString &application, const QString &section, const QString &key,
-                          const QString &value)
+void SettingsStore::Write(
+    const QString &application, const QString &section, const QString &key, const QString &value)
 {
     const QString path = filePath(application);
     QDir().mkpath(QFileInfo(path).absolutePath());

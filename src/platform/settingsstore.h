@@ -15,7 +15,8 @@ public:
     explicit SettingsStore(const QString &root = QString());
 
     QString Read(const QString &application, const QString &section, const QString &key) const;
-    void Write(const QString &application, const QString &section, const QString &key, const QString &value);
+    void Write(const QString &application, const QString &section, const QString &key,
+        const QString &value);
 
     QString filePath(const QString &application) const;
 

@@ -4,8 +4,5 @@
 #include <QUrl>
 
 namespace shell {
-bool openUrl(const QString &url)
-{
-    return QDesktopServices::openUrl(QUrl(url));
-}
+bool openUrl(const QString &url) { return QDesktopServices::openUrl(QUrl(url)); }
 } // namespace shell

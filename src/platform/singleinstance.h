@@ -10,7 +10,8 @@
 class SingleInstance
 {
 public:
-    explicit SingleInstance(const QString &name = QStringLiteral("tintavo"), const QString &dir = QString());
+    explicit SingleInstance(
+        const QString &name = QStringLiteral("tintavo"), const QString &dir = QString());
 
     // True when this process now holds the lock; false when another live process does.
     bool tryAcquire();

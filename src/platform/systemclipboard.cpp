@@ -8,7 +8,9 @@
 namespace {
 QClipboard *board()
 {
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+        ? QGuiApplication::clipboard()
+        : nullptr;
 }
 } // namespace
 

@@ -8,17 +8,15 @@
 
 namespace vbmath {
 
-int roundHalfEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 std::optional<int32_t> toLong(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
     const double r = std::nearbyint(value);
-    if (r < double(std::numeric_limits<int32_t>::min()) || r > double(std::numeric_limits<int32_t>::max()))
+    if (r < double(std::numeric_limits<int32_t>::min())
+        || r > double(std::numeric_limits<int32_t>::max()))
         return std::nullopt;
     return static_cast<int32_t>(r);
 }

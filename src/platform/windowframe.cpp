@@ -21,11 +21,11 @@ namespace {
 // leaves the window without a frame.
 constexpr int kAnswerTimeoutMs = 1000;
 
-struct FreeDeleter {
+struct FreeDeleter
+{
     void operator()(void *p) const { std::free(p); }
 };
-template<class T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 xcb_connection_t *qtConnection()
 {
@@ -38,7 +38,8 @@ xcb_connection_t *qtConnection()
 // window manager's answer leaves Qt's event queue alone.
 xcb_connection_t *ownConnection()
 {
-    struct Own {
+    struct Own
+    {
         Own()
             : c(xcb_connect(nullptr, nullptr))
         {
@@ -75,8 +76,8 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
 
 bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t what)
 {
-    const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096), nullptr));
+    const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(c,
+        xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096), nullptr));
     if (!r || r->type != XCB_ATOM_ATOM || r->format != 32)
         return false;
     const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
@@ -90,8 +91,8 @@ bool windowManagerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t wh
 
 std::optional<QMargins> readExtents(xcb_connection_t *c, xcb_window_t window, xcb_atom_t extents)
 {
-    const Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
     if (!r || r->type != XCB_ATOM_CARDINAL || r->format != 32 || r->value_len != 4)
         return std::nullopt;
     // Left, right, top, bottom.
@@ -116,7 +117,7 @@ void awaitPropertyChange(xcb_connection_t *c, xcb_window_t window, xcb_atom_t pr
         const qint64 left = deadline.remainingTime();
         if (left <= 0 || xcb_connection_has_error(c))
             return;
-        pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+        pollfd fd { xcb_get_file_descriptor(c), POLLIN, 0 };
         poll(&fd, 1, int(left));
     }
 }
@@ -125,15 +126,15 @@ void awaitPropertyChange(xcb_connection_t *c, xcb_window_t window, xcb_atom_t pr
 // limits (a fixed size has no resize handle), its decorations and the rules for its class.
 void copyFrameProperties(xcb_connection_t *c, xcb_window_t from, xcb_window_t to)
 {
-    for (const char *name : {"WM_NORMAL_HINTS", "WM_HINTS", "WM_CLASS", "WM_WINDOW_ROLE", "WM_TRANSIENT_FOR",
-                             "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_MOTIF_WM_HINTS"}) {
+    for (const char *name : { "WM_NORMAL_HINTS", "WM_HINTS", "WM_CLASS", "WM_WINDOW_ROLE",
+             "WM_TRANSIENT_FOR", "_NET_WM_WINDOW_TYPE", "_NET_WM_STATE", "_MOTIF_WM_HINTS" }) {
         const xcb_atom_t property = atom(c, name);
-        const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
-            c, xcb_get_property(c, 0, from, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+        const Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(c,
+            xcb_get_property(c, 0, from, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
         if (!r || r->type == XCB_ATOM_NONE)
             continue;
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, to, property, r->type, r->format, r->value_len,
-                            xcb_get_property_value(r.get()));
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, to, property, r->type, r->format,
+            r->value_len, xcb_get_property_value(r.get()));
     }
 }
 
@@ -158,15 +159,16 @@ std::optional<QMargins> askWindowManager(xcb_connection_t *qt, xcb_window_t wind
     // Qt's requests that create the window and set its properties must have reached the
     // server before they are read.
     free(xcb_get_input_focus_reply(qt, xcb_get_input_focus(qt), nullptr));
-    const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
     if (!geometry)
         return std::nullopt;
 
     const xcb_window_t standIn = xcb_generate_id(c);
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(c, XCB_COPY_FROM_PARENT, standIn, root, 0, 0, qMax<uint16_t>(1, geometry->width),
-                      qMax<uint16_t>(1, geometry->height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
-                      XCB_CW_EVENT_MASK, &events);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, standIn, root, 0, 0,
+        qMax<uint16_t>(1, geometry->width), qMax<uint16_t>(1, geometry->height), 0,
+        XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
     copyFrameProperties(c, window, standIn);
 
     xcb_client_message_event_t ask;
@@ -175,8 +177,9 @@ std::optional<QMargins> askWindowManager(xcb_connection_t *qt, xcb_window_t wind
     ask.format = 32;
     ask.window = standIn;
     ask.type = request;
-    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&ask));
+    xcb_send_event(c, 0, root,
+        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+        reinterpret_cast<const char *>(&ask));
     xcb_flush(c);
     awaitPropertyChange(c, standIn, extents);
     const std::optional<QMargins> frame = readExtents(c, standIn, extents);
@@ -197,9 +200,10 @@ QMargins margins(const QWidget *window)
     // a frame one pixel short on the right and at the bottom.
     const QRect inner = window->geometry();
     const QRect outer = window->frameGeometry();
-    const QMargins known(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                         outer.bottom() - inner.bottom());
-    if (known.left() >= 0 && known.top() >= 0 && known.right() >= 0 && known.bottom() >= 0 && !known.isNull())
+    const QMargins known(inner.left() - outer.left(), inner.top() - outer.top(),
+        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (known.left() >= 0 && known.top() >= 0 && known.right() >= 0 && known.bottom() >= 0
+        && !known.isNull())
         return known;
 
     xcb_connection_t *qt = qtConnection();
@@ -209,8 +213,8 @@ QMargins margins(const QWidget *window)
     if (!native)
         return QMargins();
     const qreal dpr = window->devicePixelRatioF();
-    return QMargins(qRound(native->left() / dpr), qRound(native->top() / dpr), qRound(native->right() / dpr),
-                    qRound(native->bottom() / dpr));
+    return QMargins(qRound(native->left() / dpr), qRound(native->top() / dpr),
+        qRound(native->right() / dpr), qRound(native->bottom() / dpr));
 }
 
 QSize outerSize(const QWidget *window)

@@ -38,9 +38,8 @@ QImage grabX11(const QRect &physical)
     const QRect part = physical.intersected(rootRect);
     if (part.isEmpty() || (root->root_depth != 24 && root->root_depth != 32))
         return QImage();
-    xcb_get_image_cookie_t cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root->root, int16_t(part.x()),
-                                                  int16_t(part.y()), uint16_t(part.width()), uint16_t(part.height()),
-                                                  ~0u);
+    xcb_get_image_cookie_t cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root->root,
+        int16_t(part.x()), int16_t(part.y()), uint16_t(part.width()), uint16_t(part.height()), ~0u);
     xcb_get_image_reply_t *reply = xcb_get_image_reply(c, cookie, nullptr);
     if (!reply)
         return QImage();
@@ -52,8 +51,9 @@ QImage grabX11(const QRect &physical)
         return QImage();
     }
     // 32 bits per pixel, blue first: the layout of Format_RGB32 on a little-endian machine.
-    QImage shot(data, part.width(), part.height(), bytesPerLine, QImage::Format_RGB32,
-                [](void *r) { std::free(r); }, reply);
+    QImage shot(
+        data, part.width(), part.height(), bytesPerLine, QImage::Format_RGB32,
+        [](void *r) { std::free(r); }, reply);
     if (part == physical)
         return shot;
     QImage out(physical.size(), QImage::Format_RGB32);
@@ -63,17 +63,11 @@ QImage grabX11(const QRect &physical)
     return out;
 }
 
-bool isX11()
-{
-    return QGuiApplication::platformName() == QLatin1String("xcb");
-}
+bool isX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 } // namespace
 
-QList<Screen::Area> X11Screen::areas() const
-{
-    return qtAreas();
-}
+QList<Screen::Area> X11Screen::areas() const { return qtAreas(); }
 
 QImage X11Screen::grab(const QRect &physical)
 {

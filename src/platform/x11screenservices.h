@@ -15,6 +15,6 @@ public:
 
 private:
     X11Screen m_screen;
-    X11Pointer m_pointer{m_screen};
+    X11Pointer m_pointer { m_screen };
     SystemClipboard m_clipboard;
 };

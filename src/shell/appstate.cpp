@@ -62,7 +62,9 @@ void AppState::loadLauncherSettings()
 {
     FormatImage = readSettingOrDefault(QStringLiteral("FormatImage"), QStringLiteral("JPG25"));
     const QString stored = readSetting(QStringLiteral("Chemin"));
-    Chemin = stored.isEmpty() ? readSettingOrDefault(QStringLiteral("Chemin"), defaultSaveDirectory()) : stored;
+    Chemin = stored.isEmpty()
+        ? readSettingOrDefault(QStringLiteral("Chemin"), defaultSaveDirectory())
+        : stored;
 }
 
 void AppState::setChemin(const QString &dir)
@@ -74,7 +76,8 @@ void AppState::setChemin(const QString &dir)
 
 void AppState::setPressePapier(bool on)
 {
-    writeSetting(QStringLiteral("PressePapier"), on ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    writeSetting(
+        QStringLiteral("PressePapier"), on ? QStringLiteral("Oui") : QStringLiteral("Non"));
     const bool changed = PressePapier != on;
     PressePapier = on;
     if (changed)
@@ -84,7 +87,8 @@ void AppState::setPressePapier(bool on)
 QString AppState::defaultSaveDirectory()
 {
     // An installed program's folder is read-only on Linux: saving there would always fail.
-    const QString own = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString own
+        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     if (isWritableDir(own))
         return withoutTrailingSeparator(own);
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

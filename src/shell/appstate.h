@@ -9,7 +9,8 @@ class SettingsStore;
 
 // The values every window shares for the whole run. main creates one and hands it, with the
 // launcher, to each window; tests build their own.
-struct AppState : public QObject {
+struct AppState : public QObject
+{
     Q_OBJECT
 public:
     explicit AppState(SettingsStore &store)
@@ -22,12 +23,12 @@ public:
     QString MessageText;
     uint8_t ToolWindowState = 0; // 100: the launcher shows itself again
 
-    QString Langue;         // "Anglais", "Francais", "Spanish"
-    QString ColorDepth;     // "0".."5"
-    QString AppliDemarre;   // "0".."5"
+    QString Langue; // "Anglais", "Francais", "Spanish"
+    QString ColorDepth; // "0".."5"
+    QString AppliDemarre; // "0".."5"
     bool PressePapier = true; // the clipboard option, stored as "Oui" / "Non"
-    QString FormatImage;    // "BMP", "GIF", "JPG", "JPG25", "JPG50", "JPG75", "PNG", "TIF"
-    QString Chemin;         // save directory
+    QString FormatImage; // "BMP", "GIF", "JPG", "JPG25", "JPG50", "JPG75", "PNG", "TIF"
+    QString Chemin; // save directory
 
     SettingsStore &settings;
 

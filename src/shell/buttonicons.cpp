@@ -46,7 +46,7 @@ QPixmap draw(Kind kind, int size)
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
                 p.fillRect(QRectF(6 + x * 5, 6 + y * 5, 5, 5),
-                           QColor::fromHsv((x * 4 + y) * 22 % 360, 200, (x + y) % 2 ? 230 : 160));
+                    QColor::fromHsv((x * 4 + y) * 22 % 360, 200, (x + y) % 2 ? 230 : 160));
         break;
     }
     case Kind::Gradient: {
@@ -91,7 +91,7 @@ QPixmap draw(Kind kind, int size)
 QIcon icon(Kind kind)
 {
     QIcon result;
-    for (int size : {16, 24, 32, 48})
+    for (int size : { 16, 24, 32, 48 })
         result.addPixmap(draw(kind, size));
     return result;
 }
@@ -101,7 +101,7 @@ QIcon programIcon()
     // Drawn like the others rather than decoded from the installed PNG: the first image read
     // loads every image-format plugin, which would cost the launcher a tenth of its start-up.
     QIcon result;
-    for (int size : {16, 32, 48}) {
+    for (int size : { 16, 32, 48 }) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);

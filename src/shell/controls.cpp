@@ -12,6 +12,7 @@ void centreWindow(QWidget *window)
         return;
     const QRect avail = screen->geometry();
     const QSize outer = windowframe::outerSize(window);
-    windowframe::moveTo(window, QPoint(avail.left() + (avail.width() - outer.width()) / 2,
-                                       avail.top() + (avail.height() - outer.height()) / 3));
+    windowframe::moveTo(window,
+        QPoint(avail.left() + (avail.width() - outer.width()) / 2,
+            avail.top() + (avail.height() - outer.height()) / 3));
 }

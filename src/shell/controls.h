@@ -7,7 +7,7 @@
 #include <QWidget>
 
 // Builds a named control of a window's layout table at its place in twips.
-template<class T>
+template <class T>
 T *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height)
 {
     auto *control = new T(parent);
@@ -17,8 +17,9 @@ T *makeControl(QWidget *parent, const QString &name, int left, int top, int widt
 }
 
 // The same, with its designed caption.
-template<class T>
-T *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height, const QString &text)
+template <class T>
+T *makeControl(QWidget *parent, const QString &name, int left, int top, int width, int height,
+    const QString &text)
 {
     T *control = makeControl<T>(parent, name, left, top, width, height);
     setCaption(control, text);

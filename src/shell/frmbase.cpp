@@ -1,8 +1,8 @@
 #include "shell/frmbase.h"
 
 #include "platform/clipboard.h"
-#include "platform/screenservices.h"
 #include "platform/label.h"
+#include "platform/screenservices.h"
 #include "platform/shell.h"
 #include "platform/twips.h"
 #include "shell/appstate.h"
@@ -33,27 +33,28 @@ constexpr int kFrameHeight = FrmBase::LinLimite1 - kClientHeightFolded;
 constexpr int kClientHeightOpen = FrmBase::LinLimite2 - kFrameHeight;
 
 const CaptionRow kCaptions[] = {
-    {"CmdCapture", " Screenshot", "Capture d'écran", "Captura de pantalla"},
-    {"CmdColoPic", "Color picker", "Pipette à couleurs", "Pipeta de colores"},
-    {"CmdGradient1", "  Gradient", "  Dégradé", " Degradado"},
-    {"CmdGradient2", "  Spherical\r\n  gradient", "  Dégradé\r\n  sphérique", "  Degradado\r\n  esférico"},
-    {"CmdIco", " BMP to ICO", "BMP vers ICO", "BMP hacia ICO"},
-    {"CmdOption", "Options", "Options", "Opciones"},
-    {"CmdQuitte", "Close", "Quitter", "Parar"},
-    {"CmdCache", "Hide", "Cacher", "Esconder"},
-    {"ChkPP", "Automatically copy to the clipboard.", "Copie automatique dans le PP.",
-     "Copia automática en el portapapeles."},
-    {"Lbl1", "Save pictures to the directory:", "Enregistrer les images dans le répertoire:",
-     "Guardar las imágenes en el repertorio"},
-    {"Lbl2", "Language", "Langue", "Idioma"},
-    {"Lbl3", "Screenshot:", "Capture d'écran:", "Captura de pantalla"},
-    {"Fra1", "Application at start up", "Application au démarrage", "Programa de inicio"},
-    {"Opt(0)", "None", "Aucune", "Ninguna"},
-    {"Opt(1)", "Screenshot", "Capture d'écran", "Captura de pantalla"},
-    {"Opt(2)", "Color picker", "Pipette à couleurs", "Pipeta de colores"},
-    {"Opt(3)", "BMP to ICO", "BMP vers ICO", "BMP hacia ICO"},
-    {"Opt(4)", "Color gradient", "Dégradé de couleurs", "Degradado de color"},
-    {"Opt(5)", "Spherical gradient", "Gradient sphérique", "Degradado esférico"},
+    { "CmdCapture", " Screenshot", "Capture d'écran", "Captura de pantalla" },
+    { "CmdColoPic", "Color picker", "Pipette à couleurs", "Pipeta de colores" },
+    { "CmdGradient1", "  Gradient", "  Dégradé", " Degradado" },
+    { "CmdGradient2", "  Spherical\r\n  gradient", "  Dégradé\r\n  sphérique",
+        "  Degradado\r\n  esférico" },
+    { "CmdIco", " BMP to ICO", "BMP vers ICO", "BMP hacia ICO" },
+    { "CmdOption", "Options", "Options", "Opciones" },
+    { "CmdQuitte", "Close", "Quitter", "Parar" },
+    { "CmdCache", "Hide", "Cacher", "Esconder" },
+    { "ChkPP", "Automatically copy to the clipboard.", "Copie automatique dans le PP.",
+        "Copia automática en el portapapeles." },
+    { "Lbl1", "Save pictures to the directory:", "Enregistrer les images dans le répertoire:",
+        "Guardar las imágenes en el repertorio" },
+    { "Lbl2", "Language", "Langue", "Idioma" },
+    { "Lbl3", "Screenshot:", "Capture d'écran:", "Captura de pantalla" },
+    { "Fra1", "Application at start up", "Application au démarrage", "Programa de inicio" },
+    { "Opt(0)", "None", "Aucune", "Ninguna" },
+    { "Opt(1)", "Screenshot", "Capture d'écran", "Captura de pantalla" },
+    { "Opt(2)", "Color picker", "Pipette à couleurs", "Pipeta de colores" },
+    { "Opt(3)", "BMP to ICO", "BMP vers ICO", "BMP hacia ICO" },
+    { "Opt(4)", "Color gradient", "Dégradé de couleurs", "Degradado de color" },
+    { "Opt(5)", "Spherical gradient", "Gradient sphérique", "Degradado esférico" },
 };
 
 QPushButton *bigButton(QWidget *parent, const char *name, int left, int top, buttonicons::Kind kind)
@@ -68,8 +69,9 @@ QPushButton *bigButton(QWidget *parent, const char *name, int left, int top, but
 } // namespace
 
 FrmBase::FrmBase(AppState &state, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_state(state)
 {
     setObjectName(QStringLiteral("FrmBase"));
@@ -111,13 +113,15 @@ void FrmBase::buildControls()
 
     Fra1 = makeControl<QGroupBox>(this, QStringLiteral("Fra1"), 120, 3300, 2775, 1935);
     for (int i = 0; i < 6; ++i)
-        Opt[i] = makeControl<QRadioButton>(Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255);
+        Opt[i] = makeControl<QRadioButton>(
+            Fra1, QStringLiteral("Opt(%1)").arg(i), 180, 360 + 240 * i, 2475, 255);
 
     Lbl2 = makeControl<Label>(this, QStringLiteral("Lbl2"), 3000, 3300, 1095, 255);
     CboLangue = makeControl<QComboBox>(this, QStringLiteral("CboLangue"), 3000, 3600, 1275, 360);
     CboLangue->setEditable(true);
     CboLangue->setInsertPolicy(QComboBox::NoInsert);
-    CboLangue->addItems({QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish")});
+    CboLangue->addItems(
+        { QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish") });
     CboLangue->setEditText(QStringLiteral("English"));
     // The box is editable only so that it can show "Français", which is not a list entry.
     // A language is chosen from the list: typed text neither completes to an entry nor
@@ -129,8 +133,8 @@ void FrmBase::buildControls()
         QStringLiteral("Connection to the website"));
     Lbl5->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     Lbl5->setCursor(Qt::PointingHandCursor);
-    Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 7200, 360, 675, 375,
-        QStringLiteral("FOC"));
+    Foc = makeControl<QLineEdit>(
+        this, QStringLiteral("Foc"), 7200, 360, 675, 375, QStringLiteral("FOC"));
 
     TimVisible.setObjectName(QStringLiteral("TimVisible"));
 
@@ -172,8 +176,8 @@ void FrmBase::Form_Load()
     m_state.loadLauncherSettings();
 
     // 4. Start-up tool.
-    static const QStringList codes = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                      QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
+    static const QStringList codes = { QStringLiteral("0"), QStringLiteral("1"),
+        QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5") };
     const int code = codes.indexOf(m_state.AppliDemarre);
     if (code >= 0) {
         Opt[code]->setChecked(true);
@@ -201,10 +205,17 @@ void FrmBase::applyLanguage()
     const Language lang = languageFromId(m_state.Langue);
     applyCaptions(this, kCaptions, lang);
     switch (lang) {
-    case Language::English: CboLangue->setEditText(QStringLiteral("English")); break;
-    case Language::French: CboLangue->setEditText(QStringLiteral("Français")); break;
-    case Language::Spanish: CboLangue->setEditText(QStringLiteral("Spanish")); break;
-    case Language::Other: break;
+    case Language::English:
+        CboLangue->setEditText(QStringLiteral("English"));
+        break;
+    case Language::French:
+        CboLangue->setEditText(QStringLiteral("Français"));
+        break;
+    case Language::Spanish:
+        CboLangue->setEditText(QStringLiteral("Spanish"));
+        break;
+    case Language::Other:
+        break;
     }
 }
 
@@ -258,14 +269,11 @@ void FrmBase::CmdGradient2_Click() { openTool(Tool::Spherical); }
 void FrmBase::setFolded(bool folded)
 {
     const QSize size(twips::toPixelsX(kClientWidth),
-                     twips::toPixelsY(folded ? kClientHeightFolded : kClientHeightOpen));
+        twips::toPixelsY(folded ? kClientHeightFolded : kClientHeightOpen));
     setFixedSize(size);
 }
 
-void FrmBase::focusSink()
-{
-    Foc->setFocus(Qt::OtherFocusReason);
-}
+void FrmBase::focusSink() { Foc->setFocus(Qt::OtherFocusReason); }
 
 void FrmBase::CmdOption_Click()
 {
@@ -295,10 +303,7 @@ void FrmBase::CmdRepSave_Click()
         m_state.setChemin(dialog.directory());
 }
 
-void FrmBase::ChkPP_Click()
-{
-    m_state.setPressePapier(ChkPP->isChecked());
-}
+void FrmBase::ChkPP_Click() { m_state.setPressePapier(ChkPP->isChecked()); }
 
 void FrmBase::Opt_Click(int Index)
 {
@@ -338,10 +343,7 @@ void FrmBase::Lbl5_Click()
         shell::openUrl(webPageUrl());
 }
 
-void FrmBase::LblChemin_Click()
-{
-    m_state.Chemin = LblChemin->text();
-}
+void FrmBase::LblChemin_Click() { m_state.Chemin = LblChemin->text(); }
 
 void FrmBase::TimVisible_Timer()
 {

@@ -80,7 +80,7 @@ private:
     Label *Lbl5;
     QLineEdit *Foc;
     // A child of the window, so that it is found by its name like the controls.
-    IntervalTimer TimVisible{this};
+    IntervalTimer TimVisible { this };
 
     static QString webPageUrl();
 

@@ -10,13 +10,14 @@
 
 namespace {
 const CaptionRow kCaptions[] = {
-    {"CmdAnnule", "Cancel", "Annuler", "Cancelar"},
-    {"CmdOK", "Validate", "Valider", "Validar"},
+    { "CmdAnnule", "Cancel", "Annuler", "Cancelar" },
+    { "CmdOK", "Validate", "Valider", "Validar" },
 };
 }
 
 FrmModale2::FrmModale2(AppState &state, const QString &initialDir, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , m_state(state)
     , m_initialDir(initialDir)
 {
@@ -58,17 +59,8 @@ void FrmModale2::Dir1_Change()
     CmdOK->setEnabled(true);
 }
 
-void FrmModale2::CmdOK_Click()
-{
-    accept();
-}
+void FrmModale2::CmdOK_Click() { accept(); }
 
-QString FrmModale2::directory() const
-{
-    return LblChemin->text();
-}
+QString FrmModale2::directory() const { return LblChemin->text(); }
 
-void FrmModale2::CmdAnnule_Click()
-{
-    reject();
-}
+void FrmModale2::CmdAnnule_Click() { reject(); }

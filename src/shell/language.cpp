@@ -39,7 +39,7 @@ QString captionOf(const CaptionRow *rows, std::size_t count, const char *key, La
 }
 
 void applyCaptions(QWidget *window, const CaptionRow *rows, std::size_t count, Language language,
-                   bool includeEnglish)
+    bool includeEnglish)
 {
     if (language == Language::Other || (language == Language::English && !includeEnglish))
         return;
@@ -98,4 +98,5 @@ QString caption(const QObject *control)
     return QString();
 }
 
-const CaptionRow kCouldNotSave = {"", "Could not save.", "Impossible d'enregistrer.", "No se pudo guardar."};
+const CaptionRow kCouldNotSave
+    = { "", "Could not save.", "Impossible d'enregistrer.", "No se pudo guardar." };

@@ -14,7 +14,8 @@ Language languageFromId(const QString &identifier); // "Anglais", "Francais", "S
 
 // One row of a window's caption table. A null entry keeps the caption as it stands.
 // "\n" inside a caption stands for the program's two-line separator.
-struct CaptionRow {
+struct CaptionRow
+{
     const char *control; // object name; the window itself is "Form"
     const char *english;
     const char *french;
@@ -24,10 +25,11 @@ struct CaptionRow {
 // Sets the captions of one column. English is only applied when `includeEnglish` is set:
 // most windows are designed in English and leave it alone.
 void applyCaptions(QWidget *window, const CaptionRow *rows, std::size_t count, Language language,
-                   bool includeEnglish = true);
+    bool includeEnglish = true);
 
-template<std::size_t N>
-void applyCaptions(QWidget *window, const CaptionRow (&rows)[N], Language language, bool includeEnglish = true)
+template <std::size_t N>
+void applyCaptions(
+    QWidget *window, const CaptionRow (&rows)[N], Language language, bool includeEnglish = true)
 {
     applyCaptions(window, rows, N, language, includeEnglish);
 }
@@ -41,7 +43,7 @@ QString captionOf(const CaptionRow &row, Language language);
 // The caption of the row named `key` in a table of texts; empty when no row has that name.
 QString captionOf(const CaptionRow *rows, std::size_t count, const char *key, Language language);
 
-template<std::size_t N>
+template <std::size_t N>
 QString captionOf(const CaptionRow (&rows)[N], const char *key, Language language)
 {
     return captionOf(rows, N, key, language);

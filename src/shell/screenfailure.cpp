@@ -4,19 +4,20 @@
 
 namespace {
 
-const CaptionRow kScreenRefused = {"", "This desktop does not let programs read the screen.",
-                                   "Ce bureau ne permet pas aux programmes de lire l'écran.",
-                                   "Este escritorio no permite que los programas lean la pantalla."};
-const CaptionRow kScreenTimedOut = {"", "The desktop did not answer the request to read the screen.",
-                                    "Le bureau n'a pas répondu à la demande de lecture de l'écran.",
-                                    "El escritorio no respondió a la solicitud de leer la pantalla."};
+const CaptionRow kScreenRefused = { "", "This desktop does not let programs read the screen.",
+    "Ce bureau ne permet pas aux programmes de lire l'écran.",
+    "Este escritorio no permite que los programas lean la pantalla." };
+const CaptionRow kScreenTimedOut
+    = { "", "The desktop did not answer the request to read the screen.",
+          "Le bureau n'a pas répondu à la demande de lecture de l'écran.",
+          "El escritorio no respondió a la solicitud de leer la pantalla." };
 
 } // namespace
 
-const CaptionRow kKeepInFrontUnavailable = {
-    "chkKeepFront", "On this desktop (Wayland), the desktop alone decides which window stays in front.",
+const CaptionRow kKeepInFrontUnavailable = { "chkKeepFront",
+    "On this desktop (Wayland), the desktop alone decides which window stays in front.",
     "Sur ce bureau (Wayland), seul le bureau décide quelle fenêtre reste au premier plan.",
-    "En este escritorio (Wayland), solo el escritorio decide qué ventana queda en primer plano."};
+    "En este escritorio (Wayland), solo el escritorio decide qué ventana queda en primer plano." };
 
 QString screenFailureMessage(Screen::Outcome outcome, bool liveScreen, Language language)
 {
@@ -37,7 +38,7 @@ QString screenFailureMessage(Screen::Outcome outcome, bool liveScreen, Language 
 }
 
 void showScreenFailure(QWidget *window, Screen::Outcome outcome, bool liveScreen, Language language,
-                       const QString &title)
+    const QString &title)
 {
     const QString text = screenFailureMessage(outcome, liveScreen, language);
     if (!text.isEmpty())

@@ -14,7 +14,7 @@ QString screenFailureMessage(Screen::Outcome outcome, bool liveScreen, Language 
 
 // Shows that message, if there is one, over `window` with `title`.
 void showScreenFailure(QWidget *window, Screen::Outcome outcome, bool liveScreen, Language language,
-                       const QString &title);
+    const QString &title);
 
 // Tooltip of a "keep in front" control on a desktop that decides that itself.
 extern const CaptionRow kKeepInFrontUnavailable;

@@ -10,8 +10,8 @@ std::unique_ptr<FrmBase> startProgram(AppState &state, SingleInstance &instance)
     state.NewLine = QStringLiteral("\r\n");
     state.AppTitle = QStringLiteral("Tintavo");
     if (!instance.tryAcquire()) {
-        MessageBox::show(nullptr, QStringLiteral("The program is already launched."), MessageBox::Icon::Exclamation,
-                         state.AppTitle);
+        MessageBox::show(nullptr, QStringLiteral("The program is already launched."),
+            MessageBox::Icon::Exclamation, state.AppTitle);
         return nullptr;
     }
     state.loadStartupSettings();

@@ -15,15 +15,9 @@ ToolWindow::ToolWindow(AppState &state, ToolHost &host, QWidget *parent)
     setWindowIcon(buttonicons::programIcon());
 }
 
-void ToolWindow::Form_Unload()
-{
-    returnToLauncher();
-}
+void ToolWindow::Form_Unload() { returnToLauncher(); }
 
-void ToolWindow::returnToLauncher()
-{
-    emit closed();
-}
+void ToolWindow::returnToLauncher() { emit closed(); }
 
 void ToolWindow::closeEvent(QCloseEvent *event)
 {

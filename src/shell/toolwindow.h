@@ -27,7 +27,7 @@ protected:
     void returnToLauncher();
 
     // Runs the window's own layout rule.
-    virtual void Form_Resize() {}
+    virtual void Form_Resize() { }
 
     // Brings the window back up to its smallest outer size (in twips). When the new size takes
     // effect at once, as it does before the first showing when no second resize event follows,

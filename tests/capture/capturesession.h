@@ -43,15 +43,17 @@ inline void xdo(const QString &commands)
 inline void otherProgramOwnsClipboard(const char *text)
 {
     QProcess::startDetached(QStringLiteral("sh"),
-                            {QStringLiteral("-c"), QStringLiteral("printf '%1' | xclip -selection clipboard -loops 1 -i")
-                                                       .arg(QLatin1String(text))});
+        { QStringLiteral("-c"),
+            QStringLiteral("printf '%1' | xclip -selection clipboard -loops 1 -i")
+                .arg(QLatin1String(text)) });
     pump(300);
 }
 
 // The clipboard as another program reads it.
 inline QByteArray clipboard(const char *type = nullptr)
 {
-    QStringList args{QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")};
+    QStringList args { QStringLiteral("-selection"), QStringLiteral("clipboard"),
+        QStringLiteral("-o") };
     if (type)
         args << QStringLiteral("-t") << QString::fromLatin1(type);
     return runServing(QStringLiteral("xclip"), args);
@@ -69,7 +71,8 @@ inline QSize outerSizeTwips(const QWidget *window)
 inline void resizeOuterTwips(QWidget *window, int width, int height)
 {
     const QSize frame = windowframe::outerSize(window) - window->size();
-    window->resize(twips::toPixelsX(width) - frame.width(), twips::toPixelsY(height) - frame.height());
+    window->resize(
+        twips::toPixelsX(width) - frame.width(), twips::toPixelsY(height) - frame.height());
 }
 
 // Gives the capture window a picture the way the user does, with "Grab current screen", on a
@@ -81,7 +84,7 @@ inline bool captureOf(frmCapture *window, const QImage &picture)
     bool shown = false;
     {
         MemoryScreenServices desktop;
-        desktop.screen().setAreas({{QRect(QPoint(0, 0), picture.size()), 1.0}});
+        desktop.screen().setAreas({ { QRect(QPoint(0, 0), picture.size()), 1.0 } });
         desktop.screen().desktop() = picture.convertToFormat(QImage::Format_RGB32);
         auto *box = control<CapturePictureBox>(window, "PicCapt");
         auto *save = control<QAction>(window, "MnuSave");
@@ -103,19 +106,22 @@ inline bool captureNothing(frmCapture *window)
     bool shown = false;
     {
         MemoryScreenServices desktop;
-        desktop.screen().setAreas({{QRect(0, 0, 200, 200), 1.0}});
+        desktop.screen().setAreas({ { QRect(0, 0, 200, 200), 1.0 } });
         control<QAction>(window, "MnuCapRegion")->trigger();
         if (waitUntil([&] { return window->overlay() && window->overlay()->isVisible(); }, 3000)) {
             frmCaptureInfo *overlay = window->overlay();
             const QPoint at(50, 50);
-            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-                QMouseEvent e(type, QPointF(at), QPointF(overlay->mapToGlobal(at)), Qt::LeftButton, held,
-                              Qt::ControlModifier);
+            for (const QEvent::Type type :
+                { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+                const Qt::MouseButtons held
+                    = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+                QMouseEvent e(type, QPointF(at), QPointF(overlay->mapToGlobal(at)), Qt::LeftButton,
+                    held, Qt::ControlModifier);
                 QApplication::sendEvent(overlay, &e);
             }
             auto *save = control<QAction>(window, "MnuSave");
-            shown = waitUntil([&] { return window->isVisible() && save->isEnabled() && !overlay->isVisible(); });
+            shown = waitUntil(
+                [&] { return window->isVisible() && save->isEnabled() && !overlay->isVisible(); });
         }
         pump(50); // the steps the selection queued run with the same services
     }
@@ -125,7 +131,8 @@ inline bool captureNothing(frmCapture *window)
 
 // One run of the program with its own settings, and the capture window opened from the
 // launcher's button. The copy option is off unless the settings say otherwise.
-struct CaptureSession {
+struct CaptureSession
+{
     explicit CaptureSession(const QMap<QString, QString> &settings = {})
     {
         env.setSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));

@@ -14,15 +14,16 @@ const QColor kGreen(0, 255, 0);
 const QColor kBlue(0, 0, 255);
 
 // The primary monitor, 640 x 384 at scale 2, right of a 1280 x 1024 one at scale 1.
-struct CaptureOnMemory {
+struct CaptureOnMemory
+{
     explicit CaptureOnMemory(bool copyOption)
     {
         MemoryScreen &screen = services.screen();
-        screen.setAreas({{QRect(1280, 0, 640, 384), 2.0}, {QRect(0, 0, 1280, 1024), 1.0}});
+        screen.setAreas({ { QRect(1280, 0, 640, 384), 2.0 }, { QRect(0, 0, 1280, 1024), 1.0 } });
         screen.fill(QRect(100, 100, 400, 400), kRed);
         screen.fill(QRect(1500, 100, 300, 300), kGreen);
         session = std::make_unique<CaptureSession>(
-            QMap<QString, QString>{{"PressePapier", copyOption ? "Oui" : "Non"}});
+            QMap<QString, QString> { { "PressePapier", copyOption ? "Oui" : "Non" } });
         copiesBefore = services.clipboard().changes().size();
     }
     QStringList copies() { return services.clipboard().changes().mid(copiesBefore); }
@@ -35,8 +36,8 @@ struct CaptureOnMemory {
 void send(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons,
-                  Qt::ControlModifier);
+    QMouseEvent e(
+        type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, Qt::ControlModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -66,7 +67,7 @@ private slots:
         QTest::addColumn<bool>("copyOption");
         QTest::addColumn<QStringList>("copies");
         QTest::newRow("copy option off") << false << QStringList();
-        QTest::newRow("copy option on") << true << QStringList{"image:2560x1024"};
+        QTest::newRow("copy option on") << true << QStringList { "image:2560x1024" };
     }
     void fullCaptureTakesTheWholeDesktop()
     {
@@ -94,7 +95,7 @@ private slots:
         QTest::addColumn<bool>("copyOption");
         QTest::addColumn<QStringList>("copies");
         QTest::newRow("copy option off") << false << QStringList();
-        QTest::newRow("copy option on") << true << QStringList{"clear", "image:200x100"};
+        QTest::newRow("copy option on") << true << QStringList { "clear", "image:200x100" };
     }
     void regionComesFromTheFrozenDesktop()
     {

@@ -29,7 +29,7 @@ class TwoMonitorDesktop
 public:
     ~TwoMonitorDesktop()
     {
-        for (pid_t pid : {m_windowManager, m_server}) {
+        for (pid_t pid : { m_windowManager, m_server }) {
             if (pid > 0) {
                 kill(pid, SIGTERM);
                 waitpid(pid, nullptr, 0);
@@ -48,8 +48,8 @@ public:
             const std::string fd = std::to_string(display[1]);
             const int quiet = open("/dev/null", O_WRONLY);
             dup2(quiet, STDERR_FILENO);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "2560x1024x24", "-nolisten", "tcp",
-                   "-noreset", static_cast<char *>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "2560x1024x24",
+                "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));
             _exit(127);
         }
         close(display[1]);
@@ -69,12 +69,15 @@ public:
 
         m_windowManager = fork();
         if (m_windowManager == 0) {
-            execlp("sh", "sh", "-c", "exec openbox --sm-disable >/dev/null 2>&1", static_cast<char *>(nullptr));
+            execlp("sh", "sh", "-c", "exec openbox --sm-disable >/dev/null 2>&1",
+                static_cast<char *>(nullptr));
             _exit(127);
         }
         // Windows are framed only once the window manager has taken the screen.
         for (int tries = 0; tries < 200; ++tries) {
-            if (std::system("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'") == 0)
+            if (std::system(
+                    "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'")
+                == 0)
                 return true;
             usleep(50 * 1000);
         }
@@ -86,10 +89,7 @@ private:
     pid_t m_windowManager = -1;
 };
 
-QPoint centreOf(QWidget *w, const QRect &r)
-{
-    return w->mapToGlobal(r.center());
-}
+QPoint centreOf(QWidget *w, const QRect &r) { return w->mapToGlobal(r.center()); }
 
 } // namespace
 
@@ -110,7 +110,7 @@ private slots:
         PatternWindow pattern(QRect(1800, 300, 400, 300)); // on the right monitor
         pattern.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
-        CaptureSession s({{QStringLiteral("FormatImage"), QStringLiteral("PNG")}});
+        CaptureSession s({ { QStringLiteral("FormatImage"), QStringLiteral("PNG") } });
         frmCapture *w = s.window;
         auto *box = control<CapturePictureBox>(w, "PicCapt");
         auto *horizontal = control<QScrollBar>(w, "HScrollPic");
@@ -119,12 +119,15 @@ private slots:
         auto *menu = control<QMenu>(w, "MnMenu");
         auto *save = control<QAction>(w, "MnuSave");
         control<QAction>(w, "MnuCapEcran")->trigger();
-        QVERIFY(waitUntil([&] { return box->isVisible() && save->isEnabled() && !w->isMinimized(); }));
+        QVERIFY(
+            waitUntil([&] { return box->isVisible() && save->isEnabled() && !w->isMinimized(); }));
         QCOMPARE(box->picture().size(), QSize(2560, 1024));
 
         // The frame, menu bar included, stays on the monitor the window opened on.
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(waitUntil([&] { return w->frameGeometry().width() > w->width() && free.contains(w->frameGeometry()); }));
+        QVERIFY(waitUntil([&] {
+            return w->frameGeometry().width() > w->width() && free.contains(w->frameGeometry());
+        }));
         QVERIFY(horizontal->isVisible() && vertical->isVisible());
 
         // Scrolled to its end, the right monitor's pattern shows inside the window, and the
@@ -133,9 +136,13 @@ private slots:
         const QPoint source(1900, 350);
         const QPoint shown = box->mapToGlobal(source);
         QVERIFY(w->geometry().contains(shown));
-        QVERIFY(waitUntil([&] { return ScreenServices::current().screen().pixel(shown) == fromQRgb(PatternWindow::colourAt(source.x(), source.y())); }));
+        QVERIFY(waitUntil([&] {
+            return ScreenServices::current().screen().pixel(shown)
+                == fromQRgb(PatternWindow::colourAt(source.x(), source.y()));
+        }));
         const QPoint end = box->mapTo(control<QWidget>(w, "Client"), QPoint(box->width() - 1, 0));
-        QVERIFY(end.x() < vertical->x() && end.x() <= control<PictureBox>(w, "PictureDoc")->geometry().right());
+        QVERIFY(end.x() < vertical->x()
+            && end.x() <= control<PictureBox>(w, "PictureDoc")->geometry().right());
 
         // The mouse wheel over the picture scrolls it down.
         xdo(QStringLiteral("mousemove %1 %2 click 5").arg(shown.x()).arg(shown.y()));
@@ -162,7 +169,8 @@ private slots:
         QVERIFY(waitUntil([&] { return !messages.messages().isEmpty(); }));
         const QImage saved(path);
         QCOMPARE(saved.size(), QSize(2560, 1024));
-        QCOMPARE(saved.pixel(source) & 0xFFFFFF, PatternWindow::colourAt(source.x(), source.y()) & 0xFFFFFF);
+        QCOMPARE(saved.pixel(source) & 0xFFFFFF,
+            PatternWindow::colourAt(source.x(), source.y()) & 0xFFFFFF);
     }
 };
 

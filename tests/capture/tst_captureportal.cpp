@@ -18,21 +18,28 @@ const QColor kGreen(0, 255, 0);
 
 // A 1280 x 1024 monitor at scale 1, the primary one, with a 640 x 512 one at scale 2 on its
 // right.
-struct CaptureOnPortal {
+struct CaptureOnPortal
+{
     explicit CaptureOnPortal(const QString &language = QStringLiteral("Anglais"))
     {
         MemoryScreen &screen = services.screen();
-        screen.setAreas({{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 640, 512), 2.0}});
+        screen.setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 512), 2.0 } });
         screen.fill(QRect(100, 100, 400, 400), kRed);
         screen.fill(QRect(1300, 20, 400, 300), kGreen);
         session = std::make_unique<CaptureSession>(
-            QMap<QString, QString>{{"PressePapier", "Oui"}, {"Langue", language}});
+            QMap<QString, QString> { { "PressePapier", "Oui" }, { "Langue", language } });
     }
     frmCapture *window() { return session->window; }
-    QAction *action(const char *name) { return window()->findChild<QAction *>(QLatin1String(name)); }
-    QImage picture() { return window()->findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture(); }
+    QAction *action(const char *name)
+    {
+        return window()->findChild<QAction *>(QLatin1String(name));
+    }
+    QImage picture()
+    {
+        return window()->findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
+    }
 
-    MemoryScreenServices services{MemoryScreenServices::Session::Wayland};
+    MemoryScreenServices services { MemoryScreenServices::Session::Wayland };
     RecordingMessageBox messages;
     std::unique_ptr<CaptureSession> session;
 };
@@ -40,8 +47,10 @@ struct CaptureOnPortal {
 void send(QWidget *w, QEvent::Type type, QPoint pos)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::ControlModifier);
+    const Qt::MouseButtons held
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(
+        type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::ControlModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -117,8 +126,9 @@ private slots:
                                      << "This desktop does not let programs read the screen.";
         QTest::newRow("no portal, fr") << "Francais" << int(Outcome::Unavailable)
                                        << "Ce bureau ne permet pas aux programmes de lire l'écran.";
-        QTest::newRow("no answer, es") << "Spanish" << int(Outcome::TimedOut)
-                                       << "El escritorio no respondió a la solicitud de leer la pantalla.";
+        QTest::newRow("no answer, es")
+            << "Spanish" << int(Outcome::TimedOut)
+            << "El escritorio no respondió a la solicitud de leer la pantalla.";
         QTest::newRow("declined") << "Anglais" << int(Outcome::Cancelled) << QString();
     }
     void refusalIsSaidAndThePictureStays()
@@ -133,12 +143,12 @@ private slots:
         const QStringList copiesBefore = m.services.clipboard().changes();
 
         m.services.screen().answerRequests(Outcome(outcome));
-        for (const char *command : {"MnuCapEcran", "MnuCapRegion"}) {
+        for (const char *command : { "MnuCapEcran", "MnuCapRegion" }) {
             m.messages.clear();
             m.action(command)->trigger();
             QTRY_VERIFY(m.window()->isVisible());
             QTest::qWait(100);
-            const QStringList shown = message.isEmpty() ? QStringList() : QStringList{message};
+            const QStringList shown = message.isEmpty() ? QStringList() : QStringList { message };
             QStringList texts;
             for (const auto &msg : m.messages.messages())
                 texts << msg.text;

@@ -30,7 +30,8 @@ QImage physicalPattern()
     return img;
 }
 
-void send(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
+void send(
+    QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, mods);
@@ -86,7 +87,8 @@ private slots:
         CaptureSession s;
         control<QAction>(s.window, "MnuCapEcran")->trigger();
         QVERIFY(waitUntil([&] { return control<QAction>(s.window, "MnuSave")->isEnabled(); }));
-        QCOMPARE(control<CapturePictureBox>(s.window, "PicCapt")->picture().size(), QSize(3328, 1536));
+        QCOMPARE(
+            control<CapturePictureBox>(s.window, "PicCapt")->picture().size(), QSize(3328, 1536));
     }
 
     void regionOnTheScaledMonitorKeepsItsResolution()
@@ -96,7 +98,8 @@ private slots:
         QVERIFY(o);
         QCOMPARE(o->geometry(), QRect(0, 0, 2304, 1024));
         ctrlDrag(o, QPoint(1500, 150), QPoint(1400, 100));
-        QVERIFY(waitUntil([&] { return control<QAction>(s.window, "MnuSave")->isEnabled() && !o->isVisible(); }));
+        QVERIFY(waitUntil(
+            [&] { return control<QAction>(s.window, "MnuSave")->isEnabled() && !o->isVisible(); }));
         auto *box = control<CapturePictureBox>(s.window, "PicCapt");
         const QImage picture = box->picture();
         // 100 x 50 logical pixels, starting one logical pixel inside the corner.
@@ -104,8 +107,9 @@ private slots:
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(box->size(), QSize(100, 50));
         const QPoint origin(1280 + 2 * 121, 2 * 101);
-        for (const QPoint p : {QPoint(0, 0), QPoint(199, 99), QPoint(57, 33)})
-            QCOMPARE(picture.pixel(p), PatternWindow::colourAt(origin.x() + p.x(), origin.y() + p.y()));
+        for (const QPoint p : { QPoint(0, 0), QPoint(199, 99), QPoint(57, 33) })
+            QCOMPARE(
+                picture.pixel(p), PatternWindow::colourAt(origin.x() + p.x(), origin.y() + p.y()));
     }
 
     void regionOnTheUnscaledMonitorIsOneToOne()

@@ -21,10 +21,14 @@ private slots:
         QTest::addColumn<QPointF>("from");
         QTest::addColumn<QPointF>("to");
         QTest::addColumn<QRectF>("expected");
-        QTest::newRow("up-left") << QPointF(3000, 2000) << QPointF(1500, 1000) << QRectF(1500, 1000, 1500, 1000);
-        QTest::newRow("down-right") << QPointF(1500, 1000) << QPointF(3000, 2000) << QRectF(1500, 1000, 1500, 1000);
-        QTest::newRow("down-left") << QPointF(3000, 1000) << QPointF(1500, 2000) << QRectF(1500, 1000, 1500, 1000);
-        QTest::newRow("up-right") << QPointF(1500, 2000) << QPointF(3000, 1000) << QRectF(1500, 1000, 1500, 1000);
+        QTest::newRow("up-left") << QPointF(3000, 2000) << QPointF(1500, 1000)
+                                 << QRectF(1500, 1000, 1500, 1000);
+        QTest::newRow("down-right")
+            << QPointF(1500, 1000) << QPointF(3000, 2000) << QRectF(1500, 1000, 1500, 1000);
+        QTest::newRow("down-left")
+            << QPointF(3000, 1000) << QPointF(1500, 2000) << QRectF(1500, 1000, 1500, 1000);
+        QTest::newRow("up-right") << QPointF(1500, 2000) << QPointF(3000, 1000)
+                                  << QRectF(1500, 1000, 1500, 1000);
     }
     void dragNormalisesInEveryDirection()
     {
@@ -89,7 +93,7 @@ private slots:
 
     void sourceStartsOnePixelInsideTheOutline()
     {
-        RegionSelection::Shape shape{1500, 1500, 1500, 750};
+        RegionSelection::Shape shape { 1500, 1500, 1500, 750 };
         const auto src = RegionSelection::sourceOf(shape, 15, 15);
         QCOMPARE(src.widthTwips, 1500);
         QCOMPARE(src.heightTwips, 750);
@@ -99,13 +103,13 @@ private slots:
     void sourceRoundsTwipsToPixels()
     {
         // 22.5 twips + 15 = 37.5 -> 38 twips -> 2.53 px -> 3; sizes round half to even.
-        RegionSelection::Shape shape{22.5f, 7.5f, 37.5f, 22.5f};
+        RegionSelection::Shape shape { 22.5f, 7.5f, 37.5f, 22.5f };
         const auto src = RegionSelection::sourceOf(shape, 15, 15);
         QCOMPARE(src.widthTwips, 38);
         QCOMPARE(src.heightTwips, 22);
         QCOMPARE(src.pixels, QRect(3, 1, 3, 1));
         // A Ctrl + click without movement gives an empty region.
-        const auto empty = RegionSelection::sourceOf({300, 300, 0, 0}, 15, 15);
+        const auto empty = RegionSelection::sourceOf({ 300, 300, 0, 0 }, 15, 15);
         QVERIFY(empty.pixels.isEmpty());
         QCOMPARE(empty.pixels.topLeft(), QPoint(21, 21));
     }

@@ -13,27 +13,21 @@
 
 namespace {
 
-QAction *entry(frmCapture *w, const char *name)
-{
-    return control<QAction>(w, name);
-}
+QAction *entry(frmCapture *w, const char *name) { return control<QAction>(w, name); }
 
 QPlainTextEdit *helpBox(frmCapture *w, const char *name)
 {
     return control<QPlainTextEdit>(w, name);
 }
 
-CapturePictureBox *pictureBox(frmCapture *w)
-{
-    return control<CapturePictureBox>(w, "PicCapt");
-}
+CapturePictureBox *pictureBox(frmCapture *w) { return control<CapturePictureBox>(w, "PicCapt"); }
 
 QStringList checkedEntries(frmCapture *w)
 {
     QStringList out;
     // The format entries in menu order.
-    for (const char *name : {"MnuFbmp", "MnuFgif", "MnuCompresse1", "MnuCompresse2", "MnuCompresse3",
-                             "MnuCompresse4", "MnuFpng", "MnuFtif"})
+    for (const char *name : { "MnuFbmp", "MnuFgif", "MnuCompresse1", "MnuCompresse2",
+             "MnuCompresse3", "MnuCompresse4", "MnuFpng", "MnuFtif" })
         if (QAction *a = entry(w, name); a->isChecked())
             out << a->text();
     return out;
@@ -42,7 +36,12 @@ QStringList checkedEntries(frmCapture *w)
 bool fullCapture(frmCapture *w)
 {
     entry(w, "MnuCapEcran")->trigger();
-    return waitUntil([&] { return pictureBox(w)->isVisible() && entry(w, "MnuSave")->isEnabled() && !w->isMinimized(); }, 5000);
+    return waitUntil(
+        [&] {
+            return pictureBox(w)->isVisible() && entry(w, "MnuSave")->isEnabled()
+                && !w->isMinimized();
+        },
+        5000);
 }
 
 QImage patternPicture(int w, int h)
@@ -63,13 +62,14 @@ class TstFrmCapture : public QObject
 private slots:
     void opensInFrenchWithSixEntriesTranslated()
     {
-        CaptureSession s({{"Langue", "Francais"}});
+        CaptureSession s({ { "Langue", "Francais" } });
         frmCapture *w = s.window;
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Screenshot"));
         QCOMPARE(entry(w, "MnuSave")->text(), QStringLiteral("Enregistrer"));
         QCOMPARE(entry(w, "MnExit")->text(), QStringLiteral("Fermer"));
-        QCOMPARE(control<QMenu>(w, "MnuFormat")->title(), QStringLiteral("Format d'enregistrement"));
+        QCOMPARE(
+            control<QMenu>(w, "MnuFormat")->title(), QStringLiteral("Format d'enregistrement"));
         QCOMPARE(entry(w, "MnuCapRegion")->text(), QStringLiteral("Capturer une zone de l'écran"));
         QCOMPARE(entry(w, "MnuCapEcran")->text(), QStringLiteral("Capturer tout l'écran"));
         QCOMPARE(entry(w, "MnuCopier")->text(), QStringLiteral("Copier la capture dans le PP"));
@@ -86,7 +86,7 @@ private slots:
 
     void helpBoxShowsAndHides()
     {
-        CaptureSession s({{"Langue", "Spanish"}});
+        CaptureSession s({ { "Langue", "Spanish" } });
         frmCapture *w = s.window;
         auto *options = control<QMenu>(w, "MnuOption");
         QPlainTextEdit *english = helpBox(w, "TxtEn");
@@ -94,7 +94,8 @@ private slots:
         options->popup(w->mapToGlobal(QPoint(10, 10)));
         QVERIFY(waitUntil([&] { return options->isVisible(); }));
         options->close();
-        QVERIFY(!english->isVisibleTo(w) && !helpBox(w, "TxtFR")->isVisibleTo(w) && !spanish->isVisibleTo(w));
+        QVERIFY(!english->isVisibleTo(w) && !helpBox(w, "TxtFR")->isVisibleTo(w)
+            && !spanish->isVisibleTo(w));
 
         entry(w, "MnuHelp")->trigger();
         QVERIFY(spanish->isVisibleTo(w));
@@ -107,21 +108,21 @@ private slots:
 
     void storedFormatChecksOneEntry()
     {
-        CaptureSession s({{"FormatImage", "JPG50"}});
+        CaptureSession s({ { "FormatImage", "JPG50" } });
         frmCapture *w = s.window;
-        QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("Compression 50%")});
+        QCOMPARE(checkedEntries(w), QStringList { QStringLiteral("Compression 50%") });
         QCOMPARE(w->jpegQuality(), int16_t(50));
         QVERIFY(!control<QMenu>(w, "MnuFjpg")->menuAction()->isChecked());
 
         entry(w, "MnuFbmp")->trigger();
-        QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("BMP")});
+        QCOMPARE(checkedEntries(w), QStringList { QStringLiteral("BMP") });
         QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("BMP"));
         QCOMPARE(s.env.state.FormatImage, QStringLiteral("BMP"));
         QCOMPARE(w->jpegQuality(), int16_t(50));
 
         // Choosing the entry already checked keeps it checked.
         entry(w, "MnuFbmp")->trigger();
-        QCOMPARE(checkedEntries(w), QStringList{QStringLiteral("BMP")});
+        QCOMPARE(checkedEntries(w), QStringList { QStringLiteral("BMP") });
 
         entry(w, "MnuCompresse1")->trigger();
         QCOMPARE(w->jpegQuality(), int16_t(0));
@@ -130,7 +131,7 @@ private slots:
 
     void compressionChoiceSurvivesReopening()
     {
-        CaptureSession s({{"FormatImage", "PNG"}});
+        CaptureSession s({ { "FormatImage", "PNG" } });
         frmCapture *w = s.window;
         entry(w, "MnuCompresse2")->trigger();
         w->close();
@@ -138,7 +139,7 @@ private slots:
         QVERIFY(s.launcher->isVisible());
         frmCapture *again = s.open();
         QVERIFY(again);
-        QCOMPARE(checkedEntries(again), QStringList{QStringLiteral("Compression 25%")});
+        QCOMPARE(checkedEntries(again), QStringList { QStringLiteral("Compression 25%") });
         QCOMPARE(again->jpegQuality(), int16_t(25));
         // The reopened window has its imaging started again: saving works.
         QVERIFY(captureOf(again, patternPicture(8, 8)));
@@ -151,7 +152,7 @@ private slots:
 
     void copyEntryTicksTheLaunchersBox()
     {
-        CaptureSession s({{"PressePapier", "Non"}});
+        CaptureSession s({ { "PressePapier", "Non" } });
         frmCapture *w = s.window;
         QAction *copy = entry(w, "MnuCopier");
         QVERIFY(copy->isVisible());
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(s.env.setting(QStringLiteral("PressePapier")), QStringLiteral("Oui"));
         QCOMPARE(s.env.state.PressePapier, true);
 
-        CaptureSession on({{"PressePapier", "Oui"}});
+        CaptureSession on({ { "PressePapier", "Oui" } });
         QVERIFY(!entry(on.window, "MnuCopier")->isVisible());
     }
 
@@ -187,7 +188,7 @@ private slots:
 
     void fullScreenCaptureReadsTheScreenAndLeavesTheClipboard()
     {
-        CaptureSession s({{"PressePapier", "Non"}});
+        CaptureSession s({ { "PressePapier", "Non" } });
         PatternWindow pattern(QRect(100, 560, 400, 300));
         pattern.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
@@ -200,7 +201,7 @@ private slots:
         const QImage shot = pictureBox(w)->picture();
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         QCOMPARE(shot.size(), screen);
-        for (const QPoint p : {QPoint(100, 560), QPoint(499, 859), QPoint(250, 700)})
+        for (const QPoint p : { QPoint(100, 560), QPoint(499, 859), QPoint(250, 700) })
             QCOMPARE(shot.pixel(p) & 0xFFFFFF, PatternWindow::colourAt(p.x(), p.y()) & 0xFFFFFF);
         // The capture window was out of the way: no grey of its own in the picture.
         QVERIFY((shot.pixel(before.center()) & 0xFFFFFF) != 0x808080);
@@ -213,7 +214,7 @@ private slots:
 
     void fullScreenCaptureWithCopyOptionFillsTheClipboard()
     {
-        CaptureSession s({{"PressePapier", "Oui"}});
+        CaptureSession s({ { "PressePapier", "Oui" } });
         PatternWindow pattern(QRect(600, 600, 200, 100));
         pattern.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pattern));
@@ -222,7 +223,8 @@ private slots:
         QVERIFY(fullCapture(w));
         const QImage fromClipboard = QImage::fromData(clipboard("image/png"), "PNG");
         QCOMPARE(fromClipboard.size(), pictureBox(w)->picture().size());
-        QCOMPARE(fromClipboard.pixel(650, 650) & 0xFFFFFF, PatternWindow::colourAt(650, 650) & 0xFFFFFF);
+        QCOMPARE(
+            fromClipboard.pixel(650, 650) & 0xFFFFFF, PatternWindow::colourAt(650, 650) & 0xFFFFFF);
     }
 
     void savesInTheChosenFormat_data()
@@ -239,7 +241,7 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(QByteArray, format);
-        CaptureSession s({{"FormatImage", code}, {"Chemin", QDir::tempPath()}});
+        CaptureSession s({ { "FormatImage", code }, { "Chemin", QDir::tempPath() } });
         frmCapture *w = s.window;
         const QImage picture = patternPicture(120, 80);
         QVERIFY(captureOf(w, picture));
@@ -263,7 +265,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages().first().text,
-                 QStringLiteral("The registration process was completed successfully : \r\n") + path);
+            QStringLiteral("The registration process was completed successfully : \r\n") + path);
         QCOMPARE(messages.messages().first().title, QStringLiteral("Screenshot"));
 
         QImageReader reader(path);
@@ -278,7 +280,7 @@ private slots:
 
     void jpegQualityAsChosenReachesTheFile()
     {
-        CaptureSession s({{"FormatImage", "JPG"}});
+        CaptureSession s({ { "FormatImage", "JPG" } });
         frmCapture *w = s.window;
         QVERIFY(captureOf(w, patternPicture(300, 200)));
         ScriptedCommonDialog dialogs;
@@ -290,14 +292,15 @@ private slots:
         entry(w, "MnuSave")->trigger();
         const qint64 small = QFileInfo(s.env.path(QStringLiteral("q0.JPG"))).size();
         const qint64 large = QFileInfo(s.env.path(QStringLiteral("q75.JPG"))).size();
-        QVERIFY2(small > 0 && large > small, qPrintable(QStringLiteral("%1 vs %2").arg(small).arg(large)));
+        QVERIFY2(small > 0 && large > small,
+            qPrintable(QStringLiteral("%1 vs %2").arg(small).arg(large)));
         QVERIFY(!QImage(s.env.path(QStringLiteral("q0.JPG"))).isNull());
         QVERIFY(!QImage(s.env.path(QStringLiteral("q75.JPG"))).isNull());
     }
 
     void cancelShowsNothingAndKeepsTheTitle()
     {
-        CaptureSession s({{"FormatImage", "PNG"}});
+        CaptureSession s({ { "FormatImage", "PNG" } });
         frmCapture *w = s.window;
         QVERIFY(captureOf(w, patternPicture(10, 10)));
         ScriptedCommonDialog dialogs;
@@ -316,17 +319,21 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("emptyPicture");
-        QTest::newRow("missing directory") << "PNG" << "missing/shot.PNG" << false;
-        QTest::newRow("directory is a file") << "BMP" << "plain/shot.BMP" << false;
-        QTest::newRow("unknown format code") << "XYZ42" << "shot.XYZ" << false;
-        QTest::newRow("empty selection") << "GIF" << "shot.GIF" << true;
+        QTest::newRow("missing directory") << "PNG"
+                                           << "missing/shot.PNG" << false;
+        QTest::newRow("directory is a file") << "BMP"
+                                             << "plain/shot.BMP" << false;
+        QTest::newRow("unknown format code") << "XYZ42"
+                                             << "shot.XYZ" << false;
+        QTest::newRow("empty selection") << "GIF"
+                                         << "shot.GIF" << true;
     }
     void failedSavesSayBackupIsNotDone()
     {
         QFETCH(QString, code);
         QFETCH(QString, target);
         QFETCH(bool, emptyPicture);
-        CaptureSession s({{"FormatImage", code}});
+        CaptureSession s({ { "FormatImage", code } });
         QFile plain(s.env.path(QStringLiteral("plain")));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
@@ -336,7 +343,8 @@ private slots:
         RecordingMessageBox messages;
         dialogs.answerFile(s.env.path(target));
         entry(w, "MnuSave")->trigger();
-        QCOMPARE(dialogs.requests().first().filter, code.left(3) + QStringLiteral("|*.") + code.left(3));
+        QCOMPARE(
+            dialogs.requests().first().filter, code.left(3) + QStringLiteral("|*.") + code.left(3));
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(messages.messages().first().text, QStringLiteral("Backup is not done"));
         QCOMPARE(messages.messages().first().title, QStringLiteral("Screenshot"));
@@ -365,7 +373,8 @@ private slots:
         QVERIFY(waitUntil([&] { return s.window.isNull(); }));
         pump(800);
         for (QWidget *top : QApplication::topLevelWidgets())
-            QVERIFY2(!(top->objectName() == QLatin1String("frmCaptureInfo") && top->isVisible()), "overlay left up");
+            QVERIFY2(!(top->objectName() == QLatin1String("frmCaptureInfo") && top->isVisible()),
+                "overlay left up");
         QVERIFY(s.launcher->isVisible());
         QCOMPARE(s.env.state.ToolWindowState, uint8_t(100));
     }

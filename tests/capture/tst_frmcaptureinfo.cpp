@@ -23,16 +23,14 @@ void ctrlPressAndDrag(QPoint from, QPoint to)
             .arg(to.y()));
 }
 
-void releaseWithCtrl()
-{
-    xdo(QStringLiteral("mouseup 1 sleep 0.1 keyup ctrl"));
-}
+void releaseWithCtrl() { xdo(QStringLiteral("mouseup 1 sleep 0.1 keyup ctrl")); }
 
 void comparePattern(const QImage &picture, QPoint screenOrigin)
 {
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
-            const QRgb want = PatternWindow::colourAt(screenOrigin.x() + x, screenOrigin.y() + y) & 0xFFFFFF;
+            const QRgb want
+                = PatternWindow::colourAt(screenOrigin.x() + x, screenOrigin.y() + y) & 0xFFFFFF;
             if ((picture.pixel(x, y) & 0xFFFFFF) != want)
                 QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, want %4")
                                      .arg(x)
@@ -103,17 +101,19 @@ private slots:
         comparePattern(picture, QPoint(201, 601));
         QCOMPARE(box->size(), QSize(100, 50));
         QVERIFY(control<QAction>(s.window, "MnuSave")->isEnabled());
-        const QSize wanted(qMax(frmCapture::LimiteH, 1500 + 280), qMax(frmCapture::LimiteV, 750 + 930));
+        const QSize wanted(
+            qMax(frmCapture::LimiteH, 1500 + 280), qMax(frmCapture::LimiteV, 750 + 930));
         const bool sized = waitUntil([&] { return outerSizeTwips(s.window) == wanted; }, 2000);
         const QSize outer = outerSizeTwips(s.window);
-        QVERIFY2(sized, qPrintable(QStringLiteral("outer %1 x %2").arg(outer.width()).arg(outer.height())));
+        QVERIFY2(sized,
+            qPrintable(QStringLiteral("outer %1 x %2").arg(outer.width()).arg(outer.height())));
         // The copy option is off: the other program's text is still there.
         QCOMPARE(clipboard(), QByteArray("kept"));
     }
 
     void sizeLabelNeverEndsUpInThePicture()
     {
-        CaptureSession s({{"PressePapier", "Oui"}});
+        CaptureSession s({ { "PressePapier", "Oui" } });
         const QRect screen = ScreenServices::current().screen().virtualGeometry();
         const QRect corner(screen.right() - 300, screen.bottom() - 200, 301, 201);
         PatternWindow pattern(corner);
@@ -199,7 +199,8 @@ private slots:
         CaptureSession s;
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
-        xdo(QStringLiteral("mousemove 500 500 sleep 0.1 keydown ctrl sleep 0.1 click 1 sleep 0.1 keyup ctrl"));
+        xdo(QStringLiteral(
+            "mousemove 500 500 sleep 0.1 keydown ctrl sleep 0.1 click 1 sleep 0.1 keyup ctrl"));
         QVERIFY(waitUntil([&] { return s.window->isVisible(); }));
         auto *box = control<CapturePictureBox>(s.window, "PicCapt");
         QVERIFY(box->picture().isNull());
@@ -214,15 +215,20 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Spanish") << "Spanish" << "Ctrl + clic izquierdo para la selección de pantalla o Esc para cancelar";
-        QTest::newRow("French") << "Francais" << "Ctrl + clic gauche pour sélection d'écran ou Echap pour annuler";
-        QTest::newRow("unknown") << "Deutsch" << "Ctrl + left click for screen selection or Esc to cancel";
+        QTest::newRow("Spanish")
+            << "Spanish"
+            << "Ctrl + clic izquierdo para la selección de pantalla o Esc para cancelar";
+        QTest::newRow("French")
+            << "Francais"
+            << "Ctrl + clic gauche pour sélection d'écran ou Echap pour annuler";
+        QTest::newRow("unknown") << "Deutsch"
+                                 << "Ctrl + left click for screen selection or Esc to cancel";
     }
     void instructionFollowsTheLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QString, text);
-        CaptureSession s({{"Langue", language}});
+        CaptureSession s({ { "Langue", language } });
         frmCaptureInfo *o = s.overlayUp();
         QVERIFY(o);
         QCOMPARE(instruction(o)->text(), text);

@@ -51,11 +51,12 @@ private slots:
     void onlyTheMissingFormatFailsToSave()
     {
         QVERIFY(!QImageWriter::supportedImageFormats().contains("tiff"));
-        for (const char *ext : {"BMP", "GIF", "JPG", "PNG"})
-            QVERIFY2(!modCapture::encodeImage(picture(), QString::fromLatin1(ext), 50).isEmpty(), ext);
+        for (const char *ext : { "BMP", "GIF", "JPG", "PNG" })
+            QVERIFY2(
+                !modCapture::encodeImage(picture(), QString::fromLatin1(ext), 50).isEmpty(), ext);
         RecordingMessageBox messages;
         ScriptedCommonDialog dialogs;
-        CaptureSession s({{QStringLiteral("FormatImage"), QStringLiteral("PNG")}});
+        CaptureSession s({ { QStringLiteral("FormatImage"), QStringLiteral("PNG") } });
         frmCapture *w = s.window;
         QVERIFY(messages.messages().isEmpty()); // nothing to complain about at opening
         QVERIFY(captureOf(w, picture()));
@@ -63,7 +64,8 @@ private slots:
         dialogs.answerFile(s.env.path(QStringLiteral("shot.PNG")));
         control<QAction>(w, "MnuSave")->trigger();
         QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(messages.messages().at(0).text.startsWith(QLatin1String("The registration process was completed")));
+        QVERIFY(messages.messages().at(0).text.startsWith(
+            QLatin1String("The registration process was completed")));
         QCOMPARE(QImage(s.env.path(QStringLiteral("shot.PNG"))).size(), picture().size());
 
         control<QAction>(w, "MnuFtif")->trigger();
@@ -80,7 +82,7 @@ int main(int argc, char *argv[])
     QTemporaryDir plugins;
     if (!plugins.isValid() || !pluginsWithoutTiff(plugins.path()))
         return 1;
-    QCoreApplication::setLibraryPaths({plugins.path()});
+    QCoreApplication::setLibraryPaths({ plugins.path() });
     QApplication app(argc, argv);
     TstImageWriters test;
     return QTest::qExec(&test, argc, argv);

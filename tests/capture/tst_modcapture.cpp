@@ -14,7 +14,8 @@ static QImage testPicture(int w = 64, int h = 48)
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, qRgb(x < w / 2 ? 0xFF : 0x00, y < h / 2 ? 0xC0 : 0x20, (x / 8) % 2 ? 0x80 : 0x10));
+            img.setPixel(x, y,
+                qRgb(x < w / 2 ? 0xFF : 0x00, y < h / 2 ? 0xC0 : 0x20, (x / 8) % 2 ? 0x80 : 0x10));
     return img;
 }
 
@@ -43,7 +44,9 @@ static int maxChannelError(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = qMax(worst, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
+            worst = qMax(worst,
+                qMax(qAbs(qRed(p) - qRed(q)),
+                    qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
         }
     return worst;
 }
@@ -83,17 +86,19 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("identify")).isEmpty())
             QSKIP("ImageMagick's identify is not installed");
         QProcess identify;
-        identify.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m %w %h"), path});
+        identify.start(QStringLiteral("identify"),
+            { QStringLiteral("-format"), QStringLiteral("%m %w %h"), path });
         QVERIFY(identify.waitForFinished(20000));
         const QString described = QString::fromLatin1(identify.readAllStandardOutput()).trimmed();
-        QVERIFY2(described.startsWith(magickName) && described.endsWith(QStringLiteral(" 64 48")), qPrintable(described));
+        QVERIFY2(described.startsWith(magickName) && described.endsWith(QStringLiteral(" 64 48")),
+            qPrintable(described));
     }
 
     void jpegQualityReachesTheEncoder()
     {
         const QImage picture = manyColours();
         QList<qsizetype> sizes;
-        for (int16_t q : {int16_t(0), int16_t(25), int16_t(50), int16_t(75)}) {
+        for (int16_t q : { int16_t(0), int16_t(25), int16_t(50), int16_t(75) }) {
             const QString path = m_dir.filePath(QStringLiteral("q%1.JPG").arg(q));
             QVERIFY(modCapture::SaveImage(path, picture, QStringLiteral("JPG"), q));
             QByteArray format;
@@ -104,7 +109,11 @@ private slots:
         }
         // Quality 0 is the smallest and worst, not "no compression".
         QVERIFY2(sizes[0] < sizes[1] && sizes[1] < sizes[2] && sizes[2] < sizes[3],
-                 qPrintable(QStringLiteral("%1 %2 %3 %4").arg(sizes[0]).arg(sizes[1]).arg(sizes[2]).arg(sizes[3])));
+            qPrintable(QStringLiteral("%1 %2 %3 %4")
+                           .arg(sizes[0])
+                           .arg(sizes[1])
+                           .arg(sizes[2])
+                           .arg(sizes[3])));
     }
 
     void gifReducesManyColoursToOnePalette()
@@ -149,8 +158,8 @@ private slots:
         const QImage picture = emptyPicture ? QImage() : testPicture();
         if (diskRoom > 0) {
             QVERIFY(modCapture::encodeImage(picture, extension, 25).size() > diskRoom);
-            const auto saved =
-                runWithFileSizeLimit(diskRoom, [&] { return modCapture::SaveImage(path, picture, extension, 25); });
+            const auto saved = runWithFileSizeLimit(
+                diskRoom, [&] { return modCapture::SaveImage(path, picture, extension, 25); });
             QVERIFY(saved.has_value());
             QVERIFY(!*saved);
         } else {
@@ -165,19 +174,17 @@ private slots:
 
     void unwritableDirectoriesFail()
     {
-        QVERIFY(!modCapture::SaveImage(m_dir.filePath(QStringLiteral("missing/shot.PNG")), testPicture(),
-                                       QStringLiteral("PNG"), -1));
+        QVERIFY(!modCapture::SaveImage(m_dir.filePath(QStringLiteral("missing/shot.PNG")),
+            testPicture(), QStringLiteral("PNG"), -1));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("missing"))));
 
         // A directory that is a file: fails for every user.
         QFile plain(m_dir.filePath(QStringLiteral("plain")));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        QVERIFY(!modCapture::SaveImage(plain.fileName() + QStringLiteral("/shot.TIF"), testPicture(),
-                                       QStringLiteral("TIF"), -1));
-
+        QVERIFY(!modCapture::SaveImage(plain.fileName() + QStringLiteral("/shot.TIF"),
+            testPicture(), QStringLiteral("TIF"), -1));
     }
-
 };
 
 QTEST_GUILESS_MAIN(TstModCapture)

@@ -30,7 +30,8 @@ private slots:
         // Painted once the screen shows the pattern at both corners.
         Screen &screen = ScreenServices::current().screen();
         for (const QPoint corner : { QPoint(100, 120), QPoint(419, 419) })
-            QTRY_COMPARE(screen.pixel(corner), fromQRgb(PatternWindow::colourAt(corner.x(), corner.y())));
+            QTRY_COMPARE(
+                screen.pixel(corner), fromQRgb(PatternWindow::colourAt(corner.x(), corner.y())));
     }
 
     void regionIsTheScreensPixels_data()

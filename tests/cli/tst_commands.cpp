@@ -17,8 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 
@@ -46,7 +46,8 @@ class TstCommands : public QObject
 private slots:
     void colorRoundTripsEveryNotation()
     {
-        for (const int32_t colour : { 0x000000, 0xFFFFFF, 0x563412, 0x631EE9, 0x808080, 0x0000FF }) {
+        for (const int32_t colour :
+            { 0x000000, 0xFFFFFF, 0x563412, 0x631EE9, 0x808080, 0x0000FF }) {
             const Run all = tintavo({ QStringLiteral("color"), QString::number(colour) });
             QCOMPARE(all.status, 0);
             const QList<QByteArray> lines = all.out.trimmed().split('\n');
@@ -57,14 +58,15 @@ private slots:
                 const QString id = QString::fromUtf8(line.left(line.indexOf(' ')));
                 const QString value = QString::fromUtf8(line.mid(line.indexOf(' '))).trimmed();
                 QCOMPARE(cssnotation::parse(value), std::optional<int32_t>(colour));
-                const Run again = tintavo({ QStringLiteral("color"), value, QStringLiteral("--format"), id });
+                const Run again
+                    = tintavo({ QStringLiteral("color"), value, QStringLiteral("--format"), id });
                 QCOMPARE(again.status, 0);
                 QCOMPARE(QString::fromUtf8(again.out), value + QLatin1Char('\n'));
             }
         }
-        const Run chosen = tintavo({ QStringLiteral("color"), QStringLiteral("0x123456"),
-            QStringLiteral("-f"), QStringLiteral("hex,decimal"), QStringLiteral("--format"),
-            QStringLiteral("vb") });
+        const Run chosen
+            = tintavo({ QStringLiteral("color"), QStringLiteral("0x123456"), QStringLiteral("-f"),
+                QStringLiteral("hex,decimal"), QStringLiteral("--format"), QStringLiteral("vb") });
         QCOMPARE(chosen.out, QByteArray("#563412\n1193046\n&H00123456&\n"));
     }
 
@@ -74,37 +76,40 @@ private slots:
         QTest::addColumn<QString>("named");
         QTest::newRow("unknown command") << QStringList { "paint" } << "'paint'";
         QTest::newRow("not a colour") << QStringList { "color", "#12345" } << "'#12345'";
-        QTest::newRow("unknown format") << QStringList { "color", "0", "--format", "hexx" } << "'hexx'";
-        QTest::newRow("unknown option") << QStringList { "color", "0", "--fromat", "hex" } << "fromat";
+        QTest::newRow("unknown format")
+            << QStringList { "color", "0", "--format", "hexx" } << "'hexx'";
+        QTest::newRow("unknown option")
+            << QStringList { "color", "0", "--fromat", "hex" } << "fromat";
         QTest::newRow("missing value") << QStringList { "icon", "a.bmp", "-o" } << "o";
-        QTest::newRow("depth") << QStringList { "icon", "a.bmp", "-o", "a.ico", "--depth", "2" } << "--depth";
-        QTest::newRow("five colours")
-            << QStringList { "gradient", "--colors", "red,red,red,red,red", "--orientation",
-                   "vertical", "--size", "9x9", "-o", "g.bmp" }
-            << "--colors";
-        QTest::newRow("three on a diagonal")
-            << QStringList { "gradient", "--colors", "rgb(1, 2, 3),red,blue", "--orientation",
-                   "diagonal-up", "--size", "9x9", "-o", "g.bmp" }
-            << "--colors";
-        QTest::newRow("orientation")
-            << QStringList { "gradient", "--colors", "red,blue", "--orientation", "up", "--size",
-                   "9x9", "-o", "g.bmp" }
-            << "'up'";
-        QTest::newRow("size") << QStringList { "sphere", "--size", "0x9", "--centre", "red", "--rim",
-                                     "blue", "--sphere", "9x9", "-o", "s.bmp" }
+        QTest::newRow("depth") << QStringList { "icon", "a.bmp", "-o", "a.ico", "--depth", "2" }
+                               << "--depth";
+        QTest::newRow("five colours") << QStringList { "gradient", "--colors",
+            "red,red,red,red,red", "--orientation", "vertical", "--size", "9x9", "-o", "g.bmp" }
+                                      << "--colors";
+        QTest::newRow("three on a diagonal") << QStringList { "gradient", "--colors",
+            "rgb(1, 2, 3),red,blue", "--orientation", "diagonal-up", "--size", "9x9", "-o",
+            "g.bmp" } << "--colors";
+        QTest::newRow("orientation") << QStringList { "gradient", "--colors", "red,blue",
+            "--orientation", "up", "--size", "9x9", "-o", "g.bmp" }
+                                     << "'up'";
+        QTest::newRow("size") << QStringList { "sphere", "--size", "0x9", "--centre", "red",
+            "--rim", "blue", "--sphere", "9x9", "-o", "s.bmp" }
                               << "--size";
         QTest::newRow("rim") << QStringList { "sphere", "--size", "9x9", "--centre", "red", "--rim",
-                                    "bleu", "--sphere", "9x9", "-o", "s.bmp" }
+            "bleu", "--sphere", "9x9", "-o", "s.bmp" }
                              << "'bleu'";
-        QTest::newRow("icon size") << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16,20" } << "--sizes";
-        QTest::newRow("depth of a multi-size icon")
-            << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16", "--depth", "8" } << "--depth";
-        QTest::newRow("crop of the 32 x 32 icon") << QStringList { "icon", "a.png", "-o", "a.ico", "--crop" } << "--crop";
-        QTest::newRow("force without a set")
-            << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16", "--force" } << "--force";
-        QTest::newRow("set and -o") << QStringList { "icon", "a.png", "--favicon-set", "web", "-o", "a.ico" }
-                                    << "--favicon-set";
-        QTest::newRow("capture format") << QStringList { "capture", "-o", "shot.xcf" } << "shot.xcf";
+        QTest::newRow("icon size")
+            << QStringList { "icon", "a.png", "-o", "a.ico", "--sizes", "16,20" } << "--sizes";
+        QTest::newRow("depth of a multi-size icon") << QStringList { "icon", "a.png", "-o", "a.ico",
+            "--sizes", "16", "--depth", "8" } << "--depth";
+        QTest::newRow("crop of the 32 x 32 icon")
+            << QStringList { "icon", "a.png", "-o", "a.ico", "--crop" } << "--crop";
+        QTest::newRow("force without a set") << QStringList { "icon", "a.png", "-o", "a.ico",
+            "--sizes", "16", "--force" } << "--force";
+        QTest::newRow("set and -o") << QStringList { "icon", "a.png", "--favicon-set", "web", "-o",
+            "a.ico" } << "--favicon-set";
+        QTest::newRow("capture format")
+            << QStringList { "capture", "-o", "shot.xcf" } << "shot.xcf";
         QTest::newRow("quality of a PNG")
             << QStringList { "capture", "-o", "shot.png", "--quality", "50" } << "--quality";
     }
@@ -124,13 +129,17 @@ private slots:
 
     void messagesFollowTheLocale()
     {
-        const QStringList arguments { QStringLiteral("icon"), QStringLiteral("star.bmp"), QStringLiteral("--depth"),
-            QStringLiteral("3"), QStringLiteral("-o"), QStringLiteral("x.ico") };
+        const QStringList arguments { QStringLiteral("icon"), QStringLiteral("star.bmp"),
+            QStringLiteral("--depth"), QStringLiteral("3"), QStringLiteral("-o"),
+            QStringLiteral("x.ico") };
         QCOMPARE(runTintavo(arguments, false, QStringLiteral("fr_FR.UTF-8")).err,
-            QStringLiteral("tintavo icon: valeur incorrecte pour --depth : « 3 »\nEssayez « tintavo icon --help ».\n"));
+            QStringLiteral("tintavo icon: valeur incorrecte pour --depth : « 3 »\nEssayez « "
+                           "tintavo icon --help ».\n"));
         QCOMPARE(runTintavo(arguments, false, QStringLiteral("es_ES.UTF-8")).err,
-            QStringLiteral("tintavo icon: valor incorrecto para --depth: «3»\nPruebe «tintavo icon --help».\n"));
-        QVERIFY(runTintavo({ QStringLiteral("--help") }, false, QStringLiteral("es_ES")).out.startsWith("Uso: tintavo"));
+            QStringLiteral("tintavo icon: valor incorrecto para --depth: «3»\nPruebe «tintavo icon "
+                           "--help».\n"));
+        QVERIFY(runTintavo({ QStringLiteral("--help") }, false, QStringLiteral("es_ES"))
+                    .out.startsWith("Uso: tintavo"));
     }
 
     void failuresWriteNothing()
@@ -140,16 +149,18 @@ private slots:
         QFile f(ico);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old") == 3);
         f.close();
-        const Run unreadable = tintavo(
-            { QStringLiteral("icon"), env.path(QStringLiteral("none.bmp")), QStringLiteral("-o"), ico });
+        const Run unreadable = tintavo({ QStringLiteral("icon"),
+            env.path(QStringLiteral("none.bmp")), QStringLiteral("-o"), ico });
         QCOMPARE(unreadable.status, 1);
         QVERIFY(unreadable.err.contains(QStringLiteral("none.bmp")));
         QCOMPARE(bytesOf(ico), QByteArray("old"));
-        const Run noFolder = tintavo({ QStringLiteral("icon"), QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp"),
-            QStringLiteral("-o"), env.path(QStringLiteral("missing/star.ico")) });
+        const Run noFolder
+            = tintavo({ QStringLiteral("icon"), QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp"),
+                QStringLiteral("-o"), env.path(QStringLiteral("missing/star.ico")) });
         QCOMPARE(noFolder.status, 1);
         QVERIFY(!QFile::exists(env.path(QStringLiteral("missing"))));
-        const Run noScreen = tintavo({ QStringLiteral("capture"), QStringLiteral("-o"), env.path(QStringLiteral("shot.png")) });
+        const Run noScreen = tintavo({ QStringLiteral("capture"), QStringLiteral("-o"),
+            env.path(QStringLiteral("shot.png")) });
         QCOMPARE(noScreen.status, 1);
         QVERIFY(!QFile::exists(env.path(QStringLiteral("shot.png"))));
     }
@@ -171,12 +182,18 @@ private slots:
         QTest::addColumn<int>("segments");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("orientation");
-        QTest::newRow("2 horizontal") << 1 << "CmdH" << "horizontal";
-        QTest::newRow("3 vertical") << 2 << "CmdV" << "vertical";
-        QTest::newRow("4 horizontal") << 3 << "CmdH" << "horizontal";
-        QTest::newRow("4 vertical") << 3 << "CmdV" << "vertical";
-        QTest::newRow("diagonal down") << 1 << "CmdD1" << "diagonal-down";
-        QTest::newRow("diagonal up") << 1 << "CmdD2" << "diagonal-up";
+        QTest::newRow("2 horizontal") << 1 << "CmdH"
+                                      << "horizontal";
+        QTest::newRow("3 vertical") << 2 << "CmdV"
+                                    << "vertical";
+        QTest::newRow("4 horizontal") << 3 << "CmdH"
+                                      << "horizontal";
+        QTest::newRow("4 vertical") << 3 << "CmdV"
+                                    << "vertical";
+        QTest::newRow("diagonal down") << 1 << "CmdD1"
+                                       << "diagonal-down";
+        QTest::newRow("diagonal up") << 1 << "CmdD2"
+                                     << "diagonal-up";
     }
 
     void gradientIsTheWindowsFile()
@@ -191,10 +208,12 @@ private slots:
         QStringList colours;
         for (int i = 0; i <= segments; ++i) {
             dialogs.answerColor(stops[i]);
-            QTest::mouseClick(control<PictureBox>(f.w, QStringLiteral("Pic%1").arg(i + 1)), Qt::LeftButton);
+            QTest::mouseClick(
+                control<PictureBox>(f.w, QStringLiteral("Pic%1").arg(i + 1)), Qt::LeftButton);
             colours << hex(stops[i]);
         }
-        QTest::mouseClick(control<QRadioButton>(f.w, QStringLiteral("op%1").arg(segments)), Qt::LeftButton);
+        QTest::mouseClick(
+            control<QRadioButton>(f.w, QStringLiteral("op%1").arg(segments)), Qt::LeftButton);
         QTest::mouseClick(control<QAbstractButton>(f.w, button), Qt::LeftButton);
         const QString windowFile = f.env.path(QStringLiteral("window.bmp"));
         dialogs.answerFile(windowFile);
@@ -218,9 +237,12 @@ private slots:
     {
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
-        QTest::newRow("designed") << "200" << "200";
-        QTest::newRow("wide, past the surface") << "900" << "120";
-        QTest::newRow("narrow") << "7" << "300";
+        QTest::newRow("designed") << "200"
+                                  << "200";
+        QTest::newRow("wide, past the surface") << "900"
+                                                << "120";
+        QTest::newRow("narrow") << "7"
+                                << "300";
     }
 
     void sphereIsTheWindowsFile()
@@ -244,10 +266,10 @@ private slots:
         const QSize size = control<PictureBox>(f.w, "Pik")->innerSize();
         const QString commandFile = f.env.path(QStringLiteral("command.bmp"));
         const Run r = tintavo({ QStringLiteral("sphere"), QStringLiteral("--size"),
-            QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), QStringLiteral("--centre"),
-            QStringLiteral("rgb(240 160 32)"), QStringLiteral("--rim"), QStringLiteral("#101040"),
-            QStringLiteral("--sphere"), width + QLatin1Char('x') + height, QStringLiteral("-o"),
-            commandFile });
+            QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+            QStringLiteral("--centre"), QStringLiteral("rgb(240 160 32)"), QStringLiteral("--rim"),
+            QStringLiteral("#101040"), QStringLiteral("--sphere"),
+            width + QLatin1Char('x') + height, QStringLiteral("-o"), commandFile });
         QCOMPARE(r.status, 0);
         const QByteArray expected = bytesOf(windowFile);
         QVERIFY(expected.size() > 54);
@@ -271,43 +293,53 @@ private slots:
 
         // The bytes the converter's panel writes for the same picture and sizes.
         const QString ico = env.path(QStringLiteral("disc.ico"));
-        const Run multi = tintavo({ QStringLiteral("icon"), png, QStringLiteral("-o"), ico, QStringLiteral("--sizes"),
-                                    QStringLiteral("256,16,48") });
+        const Run multi = tintavo({ QStringLiteral("icon"), png, QStringLiteral("-o"), ico,
+            QStringLiteral("--sizes"), QStringLiteral("256,16,48") });
         QCOMPARE(multi.status, 0);
         const QList<int> sizes { 16, 48, 256 };
         const sourcepicture::Result loaded = sourcepicture::load(png);
-        QVERIFY(bytesOf(ico) == multiicon::icoBytes(multiicon::entriesFor(loaded.picture, sizes, sourcepicture::Fit::Centre)));
+        QVERIFY(bytesOf(ico)
+            == multiicon::icoBytes(
+                multiicon::entriesFor(loaded.picture, sizes, sourcepicture::Fit::Centre)));
 
         // A drawing with text, drawn at each size with no display at all.
         const QString svg = env.path(QStringLiteral("letter.svg"));
         QFile f(svg);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='64' height='64'><rect width='64' height='64' "
+        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='64' height='64'><rect width='64' "
+                "height='64' "
                 "fill='#3366cc'/><text x='8' y='48' font-size='48'>A</text></svg>");
         f.close();
-        QCOMPARE(tintavo({ QStringLiteral("icon"), svg, QStringLiteral("-o"), env.path(QStringLiteral("letter.ico")),
-                           QStringLiteral("--sizes"), QStringLiteral("16,64") })
+        QCOMPARE(tintavo({ QStringLiteral("icon"), svg, QStringLiteral("-o"),
+                             env.path(QStringLiteral("letter.ico")), QStringLiteral("--sizes"),
+                             QStringLiteral("16,64") })
                      .status,
-                 0);
+            0);
         QImageReader reader(env.path(QStringLiteral("letter.ico")));
         QCOMPARE(reader.imageCount(), 2);
 
         // The set: every file, and the lines for the page on standard output.
         const QString site = env.path(QStringLiteral("site/static"));
-        const QStringList set { QStringLiteral("icon"), png, QStringLiteral("--favicon-set"), site };
+        const QStringList set { QStringLiteral("icon"), png, QStringLiteral("--favicon-set"),
+            site };
         const Run first = tintavo(set);
         QCOMPARE(first.status, 0);
         QCOMPARE(QString::fromUtf8(first.out), faviconset::linkLines() + QLatin1Char('\n'));
-        QCOMPARE(QDir(site).entryList(QDir::Files, QDir::Name), QStringList({ "apple-touch-icon.png", "favicon.ico",
-                 "icon-192.png", "icon-512.png", "site.webmanifest" }));
-        const QByteArray touch = bytesOf(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
+        QCOMPARE(QDir(site).entryList(QDir::Files, QDir::Name),
+            QStringList({ "apple-touch-icon.png", "favicon.ico", "icon-192.png", "icon-512.png",
+                "site.webmanifest" }));
+        const QByteArray touch
+            = bytesOf(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
         // Again: nothing is replaced without --force, and the message names what is there.
-        const Run again = tintavo(set + QStringList { QStringLiteral("--background"), QStringLiteral("black") });
+        const Run again = tintavo(
+            set + QStringList { QStringLiteral("--background"), QStringLiteral("black") });
         QCOMPARE(again.status, 1);
-        QVERIFY2(again.err.contains(site) && again.err.contains(QStringLiteral("favicon.ico")), qPrintable(again.err));
+        QVERIFY2(again.err.contains(site) && again.err.contains(QStringLiteral("favicon.ico")),
+            qPrintable(again.err));
         QVERIFY(bytesOf(QDir(site).filePath(QStringLiteral("apple-touch-icon.png"))) == touch);
-        const Run forced = tintavo(set + QStringList { QStringLiteral("--background"), QStringLiteral("black"),
-                                                       QStringLiteral("--force") });
+        const Run forced = tintavo(set
+            + QStringList { QStringLiteral("--background"), QStringLiteral("black"),
+                QStringLiteral("--force") });
         QCOMPARE(forced.status, 0);
         const QImage black(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
         QCOMPARE(black.size(), QSize(180, 180));
@@ -318,11 +350,13 @@ private slots:
         wide.fill(0);
         const QString huge = env.path(QStringLiteral("wide.png"));
         QVERIFY(wide.save(huge));
-        const Run refused = tintavo({ QStringLiteral("icon"), huge, QStringLiteral("-o"), ico, QStringLiteral("--sizes"),
-                                      QStringLiteral("16") });
+        const Run refused = tintavo({ QStringLiteral("icon"), huge, QStringLiteral("-o"), ico,
+            QStringLiteral("--sizes"), QStringLiteral("16") });
         QCOMPARE(refused.status, 1);
         QVERIFY2(refused.err.contains(QStringLiteral("20000 x 1")), qPrintable(refused.err));
-        QVERIFY(bytesOf(ico) == multiicon::icoBytes(multiicon::entriesFor(loaded.picture, sizes, sourcepicture::Fit::Centre)));
+        QVERIFY(bytesOf(ico)
+            == multiicon::icoBytes(
+                multiicon::entriesFor(loaded.picture, sizes, sourcepicture::Fit::Centre)));
     }
 
     void iconIsTheWindowsFileAtEveryDepth()
@@ -351,8 +385,12 @@ private slots:
             while (at < std::min(actual.size(), expected.size()) && actual[at] == expected[at])
                 ++at;
             QVERIFY2(actual == expected,
-                qPrintable(QStringLiteral("depth %1: %2 bytes, the window's %3, first difference at %4")
-                               .arg(depths[i]).arg(actual.size()).arg(expected.size()).arg(at)));
+                qPrintable(
+                    QStringLiteral("depth %1: %2 bytes, the window's %3, first difference at %4")
+                        .arg(depths[i])
+                        .arg(actual.size())
+                        .arg(expected.size())
+                        .arg(at)));
         }
         // Another transparent colour, chosen in the window's colour dialog.
         dialogs.answerColor(0xFF0000);
@@ -360,8 +398,8 @@ private slots:
         QTest::mouseClick(control<QAbstractButton>(f.w, "CcBtnConvertion"), Qt::LeftButton);
         const QString commandFile = f.env.path(QStringLiteral("blue.ico"));
         QCOMPARE(tintavo({ QStringLiteral("icon"), star, QStringLiteral("-o"), commandFile,
-                     QStringLiteral("--depth"), QStringLiteral("32"), QStringLiteral("--transparent"),
-                     QStringLiteral("blue") })
+                             QStringLiteral("--depth"), QStringLiteral("32"),
+                             QStringLiteral("--transparent"), QStringLiteral("blue") })
                      .status,
             0);
         QVERIFY(bytesOf(commandFile) == bytesOf(f.env.path(QStringLiteral("window32.ico"))));

@@ -2,8 +2,8 @@
 #include "gradient/frmspheric.h"
 #include "platform/clipboard.h"
 #include "platform/intervaltimer.h"
-#include "platform/screenservices.h"
 #include "platform/picturebox.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
 #include "support/namedcontrol.h"
@@ -34,10 +34,16 @@ struct Fixture : ToolFixture<FrmGRD>
     {
     }
 
-    void click(const char *button) { QTest::mouseClick(control<QAbstractButton>(w, button), Qt::LeftButton); }
+    void click(const char *button)
+    {
+        QTest::mouseClick(control<QAbstractButton>(w, button), Qt::LeftButton);
+    }
     QPushButton *button(const char *name) const { return control<QPushButton>(w, name); }
     // Colour stop 1 to 4.
-    PictureBox *swatch(int stop) const { return control<PictureBox>(w, QStringLiteral("Pic%1").arg(stop)); }
+    PictureBox *swatch(int stop) const
+    {
+        return control<PictureBox>(w, QStringLiteral("Pic%1").arg(stop));
+    }
     // The drawing surface.
     PictureBox *surface() const { return control<PictureBox>(w, "PicDeg"); }
     int32_t px(int x, int y) const { return surface()->Point(x, y); }
@@ -315,11 +321,15 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("English") << "Anglais" << "Could not save.";
-        QTest::newRow("French") << "Francais" << "Impossible d'enregistrer.";
-        QTest::newRow("Spanish") << "Spanish" << "No se pudo guardar.";
+        QTest::newRow("English") << "Anglais"
+                                 << "Could not save.";
+        QTest::newRow("French") << "Francais"
+                                << "Impossible d'enregistrer.";
+        QTest::newRow("Spanish") << "Spanish"
+                                 << "No se pudo guardar.";
         // A failure must not pass unseen, so an unknown language gets the English text.
-        QTest::newRow("unknown") << "Klingon" << "Could not save.";
+        QTest::newRow("unknown") << "Klingon"
+                                 << "Could not save.";
     }
     void cancelledOrFailedSavesWriteNothing()
     {
@@ -354,8 +364,8 @@ private slots:
         f.click("CmdEnreg");
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(!f.button("CmdEnreg")->isEnabled());
-        QCOMPARE(QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32),
-            f.surface()->image());
+        QCOMPARE(
+            QImage(elsewhere, "BMP").convertToFormat(QImage::Format_RGB32), f.surface()->image());
     }
 
     void resizingClearsAndSnapsBack()

@@ -1,9 +1,9 @@
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
 #include "platform/clipboard.h"
-#include "platform/screenservices.h"
 #include "platform/label.h"
 #include "platform/picturebox.h"
+#include "platform/screenservices.h"
 #include "platform/twips.h"
 #include "shell/frmbase.h"
 #include "support/namedcontrol.h"
@@ -76,8 +76,8 @@ private slots:
         QCOMPARE(FrmSpheric::backColor(f.swatch(2)), kOrange);
         QVERIFY(!f.button("CmdSave")->isEnabled());
         QVERIFY(f.blank());
-        QCOMPARE(
-            f.surface()->geometry().topLeft(), QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
+        QCOMPARE(f.surface()->geometry().topLeft(),
+            QPoint(twips::toPixelsX(60), twips::toPixelsY(1200)));
         QVERIFY(f.button("Foc")->isDefault());
         // The window opens at least at its smallest outer size, the surface laid out for it.
         QVERIFY(f.w->frameGeometry().height() >= twips::toPixelsY(6030));
@@ -336,10 +336,14 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("English") << "Anglais" << "Could not save.";
-        QTest::newRow("French") << "Francais" << "Impossible d'enregistrer.";
-        QTest::newRow("Spanish") << "Spanish" << "No se pudo guardar.";
-        QTest::newRow("unknown") << "Deutsch" << "Could not save.";
+        QTest::newRow("English") << "Anglais"
+                                 << "Could not save.";
+        QTest::newRow("French") << "Francais"
+                                << "Impossible d'enregistrer.";
+        QTest::newRow("Spanish") << "Spanish"
+                                 << "No se pudo guardar.";
+        QTest::newRow("unknown") << "Deutsch"
+                                 << "Could not save.";
     }
     void failedSaveSaysSoAndWritesNothing()
     {

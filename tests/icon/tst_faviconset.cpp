@@ -53,24 +53,31 @@ private slots:
     void filesAsOtherProgramsReadThem()
     {
         QTemporaryDir dir;
-        const QList<faviconset::File> files = faviconset::build(picture(), Fit::Centre, m_background);
+        const QList<faviconset::File> files
+            = faviconset::build(picture(), Fit::Centre, m_background);
         QCOMPARE(faviconset::write(dir.path(), files, false).status, WriteResult::Status::Written);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"apple-touch-icon.png",
-                 "favicon.ico", "icon-192.png", "icon-512.png", "site.webmanifest"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({ "apple-touch-icon.png", "favicon.ico", "icon-192.png", "icon-512.png",
+                "site.webmanifest" }));
 
-        const QString ico = output(QStringLiteral("icotool"), {QStringLiteral("-l"), dir.filePath(QStringLiteral("favicon.ico"))});
+        const QString ico = output(QStringLiteral("icotool"),
+            { QStringLiteral("-l"), dir.filePath(QStringLiteral("favicon.ico")) });
         QCOMPARE(ico.count(QStringLiteral("--bit-depth=32")), 3);
-        for (int size : {16, 32, 48})
-            QVERIFY2(ico.contains(QStringLiteral("--width=%1 --height=%1 ").arg(size)), qPrintable(ico));
+        for (int size : { 16, 32, 48 })
+            QVERIFY2(
+                ico.contains(QStringLiteral("--width=%1 --height=%1 ").arg(size)), qPrintable(ico));
 
-        const struct {
+        const struct
+        {
             const char *name;
             const char *described;
-        } pngs[] = {{"apple-touch-icon.png", "PNG 180 180"}, {"icon-192.png", "PNG 192 192"}, {"icon-512.png", "PNG 512 512"}};
+        } pngs[] = { { "apple-touch-icon.png", "PNG 180 180" }, { "icon-192.png", "PNG 192 192" },
+            { "icon-512.png", "PNG 512 512" } };
         for (const auto &png : pngs) {
             const QString path = dir.filePath(QString::fromLatin1(png.name));
-            QCOMPARE(output(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m %w %h"), path}),
-                     QString::fromLatin1(png.described));
+            QCOMPARE(output(QStringLiteral("identify"),
+                         { QStringLiteral("-format"), QStringLiteral("%m %w %h"), path }),
+                QString::fromLatin1(png.described));
         }
         // Phones show the touch icon without transparency: it is opaque on the chosen colour.
         const QImage touch(dir.filePath(QStringLiteral("apple-touch-icon.png")));
@@ -86,7 +93,8 @@ private slots:
         QCOMPARE(error.error, QJsonParseError::NoError);
         const QJsonArray icons = doc.object().value(QStringLiteral("icons")).toArray();
         QCOMPARE(icons.size(), 2);
-        QCOMPARE(icons[1].toObject().value(QStringLiteral("sizes")).toString(), QStringLiteral("512x512"));
+        QCOMPARE(icons[1].toObject().value(QStringLiteral("sizes")).toString(),
+            QStringLiteral("512x512"));
     }
 
     void existingFilesAreOnlyReplacedWhenConfirmed()
@@ -99,7 +107,7 @@ private slots:
         const QList<faviconset::File> files = faviconset::build(picture(), Fit::Crop, m_background);
         const WriteResult asked = faviconset::write(dir.path(), files, false);
         QCOMPARE(asked.status, WriteResult::Status::NeedsConfirmation);
-        QCOMPARE(asked.existing, QStringList{QStringLiteral("favicon.ico")});
+        QCOMPARE(asked.existing, QStringList { QStringLiteral("favicon.ico") });
         QCOMPARE(contents(old.fileName()), QByteArray("old icon"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
@@ -120,13 +128,18 @@ private slots:
         }
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("icon-192.png"))));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("icon-192.png")));
-        const QList<faviconset::File> files = faviconset::build(picture(), Fit::Centre, m_background);
+        const QList<faviconset::File> files
+            = faviconset::build(picture(), Fit::Centre, m_background);
         auto unchanged = [&] {
             for (const QString &name : names) {
-                if (name != QLatin1String("icon-192.png") && contents(dir.filePath(name)) != name.toUtf8())
+                if (name != QLatin1String("icon-192.png")
+                    && contents(dir.filePath(name)) != name.toUtf8())
                     return false;
             }
-            return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() == 5;
+            return QDir(dir.path())
+                       .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                       .size()
+                == 5;
         };
         WriteResult r = faviconset::write(dir.path(), files, true);
         QCOMPARE(r.status, WriteResult::Status::Failed);
@@ -152,7 +165,8 @@ private slots:
         }
         const std::optional<bool> written = runWithFileSizeLimit(limit, [&] {
             const WriteResult inChild = faviconset::write(dir.path(), files, true);
-            return inChild.status == WriteResult::Status::Failed && inChild.failedFile == firstTooLarge;
+            return inChild.status == WriteResult::Status::Failed
+                && inChild.failedFile == firstTooLarge;
         });
         QVERIFY(written.has_value());
         QVERIFY2(*written, "the failure names the file that did not fit");

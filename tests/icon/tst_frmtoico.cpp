@@ -22,21 +22,12 @@ namespace {
 const QString kStar = QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp");
 const QRgb kLightGrey = qRgb(0xE0, 0xE0, 0xE0);
 
-QImage star()
-{
-    return QImage(kStar);
-}
+QImage star() { return QImage(kStar); }
 
-QRgb rgb(const QImage &image, int x, int y)
-{
-    return image.pixel(x, y) | 0xFF000000;
-}
+QRgb rgb(const QImage &image, int x, int y) { return image.pixel(x, y) | 0xFF000000; }
 
 // What the preview box shows.
-QImage preview(FrmToIco *f)
-{
-    return control<PictureBox>(f, "picView")->image();
-}
+QImage preview(FrmToIco *f) { return control<PictureBox>(f, "picView")->image(); }
 } // namespace
 
 // The converter window driven through its controls, with scripted dialogs and message boxes.
@@ -44,7 +35,8 @@ class TstFrmToIco : public QObject
 {
     Q_OBJECT
 
-    struct World {
+    struct World
+    {
         explicit World(const QString &language = QStringLiteral("Anglais"))
         {
             env.state.loadStartupSettings();
@@ -65,7 +57,10 @@ class TstFrmToIco : public QObject
             window = qobject_cast<FrmToIco *>(launcher->showTool(Tool::ToIco));
             return window;
         }
-        void click(const char *name) { QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton); }
+        void click(const char *name)
+        {
+            QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
+        }
         void loadStar()
         {
             dialogs.answerFile(env.path(QStringLiteral("star.bmp")));
@@ -84,7 +79,8 @@ private slots:
     void opensInItsDesignedState()
     {
         World w;
-        QTest::mouseClick(control<QPushButton>(w.launcher, "CmdIco"), Qt::LeftButton); // the launcher's "BMP to ICO"
+        QTest::mouseClick(control<QPushButton>(w.launcher, "CmdIco"),
+            Qt::LeftButton); // the launcher's "BMP to ICO"
         auto *f = qobject_cast<FrmToIco *>(w.launcher->toolWindow(Tool::ToIco));
         QVERIFY(f);
         w.window = f;
@@ -93,13 +89,15 @@ private slots:
         QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(f->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(f->size(), QSize(487, 266));
-        for (const char *name : {"CmdColor", "CcBtnExport", "CcBtnConvertion"})
+        for (const char *name : { "CmdColor", "CcBtnExport", "CcBtnConvertion" })
             QVERIFY(!f->findChild<QPushButton *>(name)->isEnabled());
         QVERIFY(f->findChild<QPushButton *>("CmdOpen")->isEnabled());
         QCOMPARE(f->findChild<PictureBox *>("picView")->geometry(), QRect(84, 60, 33, 33));
         QCOMPARE(f->findChild<PictureBox *>("CcPicCible")->geometry(), QRect(84, 200, 164, 57));
-        QCOMPARE(f->findChild<QRadioButton *>("opBpp(4)")->parentWidget()->objectName(), QStringLiteral("FraCD"));
-        QCOMPARE(f->findChild<QRadioButton *>("opBpp(4)")->text(), QStringLiteral("24 Bit Truecolor"));
+        QCOMPARE(f->findChild<QRadioButton *>("opBpp(4)")->parentWidget()->objectName(),
+            QStringLiteral("FraCD"));
+        QCOMPARE(
+            f->findChild<QRadioButton *>("opBpp(4)")->text(), QStringLiteral("24 Bit Truecolor"));
         QVERIFY(f->findChild<QPushButton *>("CmdFoc")->y() >= f->height());
         QCOMPARE(f->findChild<PictureBox *>("CcPicTransparent")->backColor(), 0x808080);
         QCOMPARE(f->findChild<Label *>("LblIc3")->text(), QStringLiteral("Normal"));
@@ -124,17 +122,20 @@ private slots:
         QVERIFY(req.cancelError);
         QVERIFY(req.fileName.isEmpty());
 
-        QCOMPARE(control<QLineEdit>(f, "TxtSource")->text(), w.env.path(QStringLiteral("star.bmp")));
+        QCOMPARE(
+            control<QLineEdit>(f, "TxtSource")->text(), w.env.path(QStringLiteral("star.bmp")));
         QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), w.exported());
-        for (const char *name : {"CmdColor", "CcBtnExport", "CcBtnConvertion"})
+        for (const char *name : { "CmdColor", "CcBtnExport", "CcBtnConvertion" })
             QVERIFY(control<QPushButton>(f, name)->isEnabled());
-        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0xFFFF00); // the top-left pixel, cyan
+        QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(),
+            0xFFFF00); // the top-left pixel, cyan
         QCOMPARE(rgb(preview(f), 16, 16), qRgb(0, 0, 255));
         QCOMPARE(rgb(preview(f), 32, 32), kLightGrey); // the box is one pixel wider
         QVERIFY(control<IntervalTimer>(f, "TimResult")->isActive());
 
         // The preview, once: mask (clear, so all black), image, and both together.
-        QVERIFY(waitUntil([&] { return !control<IntervalTimer>(f, "TimResult")->isActive(); }, 3000));
+        QVERIFY(
+            waitUntil([&] { return !control<IntervalTimer>(f, "TimResult")->isActive(); }, 3000));
         const QImage &cible = control<PictureBox>(f, "CcPicCible")->image();
         QCOMPARE(rgb(cible, 8 + 5, 20 + 5), qRgb(0, 0, 0));
         QCOMPARE(rgb(cible, 65 + 16, 20 + 16), qRgb(0, 0, 255));
@@ -258,12 +259,16 @@ private slots:
         FrmToIco *f = w.open();
         w.loadStar();
         w.click("CcBtnConvertion");
-        const QByteArray before = [&] { QFile x(w.exported()); x.open(QIODevice::ReadOnly); return x.readAll(); }();
+        const QByteArray before = [&] {
+            QFile x(w.exported());
+            x.open(QIODevice::ReadOnly);
+            return x.readAll();
+        }();
         control<QLineEdit>(f, "TxtExport")->setText(w.env.path(QStringLiteral("missing/star.ico")));
         w.click("CcBtnConvertion");
         QCOMPARE(w.boxes.messages().size(), 2);
         QCOMPARE(w.boxes.messages().at(0).text,
-                 QStringLiteral("L'icone a été enregistrée dans:.\r\n") + w.exported());
+            QStringLiteral("L'icone a été enregistrée dans:.\r\n") + w.exported());
         QCOMPARE(w.boxes.messages().at(1).text, QStringLiteral("Impossible d'enregistrer."));
         QCOMPARE(w.boxes.messages().at(1).icon, MessageBox::Icon::Information);
         QVERIFY(control<PictureBox>(f, "picView")->picture().isNull());
@@ -281,8 +286,10 @@ private slots:
     {
         World w(QStringLiteral("Spanish"));
         FrmToIco *f = w.open();
-        QCOMPARE(control<QPushButton>(f, "CcBtnConvertion")->text(), QStringLiteral("Transformar a\narchivo de icono"));
-        QCOMPARE(control<Label>(f, "Lbl2")->text(), QStringLiteral("Cargar una imagen *.BMP 32x32 píxel."));
+        QCOMPARE(control<QPushButton>(f, "CcBtnConvertion")->text(),
+            QStringLiteral("Transformar a\narchivo de icono"));
+        QCOMPARE(control<Label>(f, "Lbl2")->text(),
+            QStringLiteral("Cargar una imagen *.BMP 32x32 píxel."));
         auto *result = control<Label>(f, "CcLbl", 1);
         QCOMPARE(result->text(), QStringLiteral("Resultado:"));
         // The longer caption grows to the left and keeps clear of the preview box.
@@ -347,10 +354,14 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("en") << QStringLiteral("Anglais") << QStringLiteral("Could not read this picture file.");
-        QTest::newRow("fr") << QStringLiteral("Francais") << QStringLiteral("Impossible de lire ce fichier image.");
-        QTest::newRow("es") << QStringLiteral("Spanish") << QStringLiteral("No se pudo leer este archivo de imagen.");
-        QTest::newRow("other") << QStringLiteral("Klingon") << QStringLiteral("Could not read this picture file.");
+        QTest::newRow("en") << QStringLiteral("Anglais")
+                            << QStringLiteral("Could not read this picture file.");
+        QTest::newRow("fr") << QStringLiteral("Francais")
+                            << QStringLiteral("Impossible de lire ce fichier image.");
+        QTest::newRow("es") << QStringLiteral("Spanish")
+                            << QStringLiteral("No se pudo leer este archivo de imagen.");
+        QTest::newRow("other") << QStringLiteral("Klingon")
+                               << QStringLiteral("Could not read this picture file.");
     }
     void opensOtherPicturesAndForgetsUnreadableOnes()
     {
@@ -364,7 +375,8 @@ private slots:
         QVERIFY(png.save(pngPath));
         w.dialogs.answerFile(pngPath);
         w.click("CmdOpen");
-        QCOMPARE(control<QLineEdit>(f, "TxtExport")->text(), w.env.path(QStringLiteral("out/disc.ico")));
+        QCOMPARE(
+            control<QLineEdit>(f, "TxtExport")->text(), w.env.path(QStringLiteral("out/disc.ico")));
         QCOMPARE(control<PictureBox>(f, "CcPicTransparent")->backColor(), 0x1E140A);
         QVERIFY(w.boxes.messages().isEmpty());
 

@@ -25,15 +25,9 @@ uint32_t field(const QByteArray &b, int at, int bytes)
     return v;
 }
 
-QImage star()
-{
-    return QImage(QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp"));
-}
+QImage star() { return QImage(QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp")); }
 
-bool isBackground(QRgb c)
-{
-    return (c & 0xFFFFFF) == 0x00FFFF;
-}
+bool isBackground(QRgb c) { return (c & 0xFFFFFF) == 0x00FFFF; }
 
 QImage readWithQt(const QByteArray &bytes)
 {
@@ -74,14 +68,37 @@ private slots:
         const QByteArray f = modPic2Ico::iconFileBytes(star(), 32, depth, kCyan, true);
         QCOMPARE(f.size(), fileSize);
         const uint32_t d = uint32_t(depth), e = uint32_t(entries);
-        const struct { int at, bytes; uint32_t value; } fields[] = {
-            {0, 2, 0}, {2, 2, 1}, {4, 2, 1}, {6, 1, 32}, {7, 1, 32}, {8, 1, e < 256 ? e : 0}, {9, 1, 0},
-            {10, 2, 1}, {12, 2, d}, {14, 4, uint32_t(fileSize - 22)}, {18, 4, 22}, {22, 4, 40}, {26, 4, 32},
-            {30, 4, 64}, {34, 2, 1}, {36, 2, d}, {38, 4, 0}, {42, 4, uint32_t(colourBytes)}, {46, 4, 0},
-            {50, 4, 0}, {54, 4, e}, {58, 4, e},
+        const struct
+        {
+            int at, bytes;
+            uint32_t value;
+        } fields[] = {
+            { 0, 2, 0 },
+            { 2, 2, 1 },
+            { 4, 2, 1 },
+            { 6, 1, 32 },
+            { 7, 1, 32 },
+            { 8, 1, e < 256 ? e : 0 },
+            { 9, 1, 0 },
+            { 10, 2, 1 },
+            { 12, 2, d },
+            { 14, 4, uint32_t(fileSize - 22) },
+            { 18, 4, 22 },
+            { 22, 4, 40 },
+            { 26, 4, 32 },
+            { 30, 4, 64 },
+            { 34, 2, 1 },
+            { 36, 2, d },
+            { 38, 4, 0 },
+            { 42, 4, uint32_t(colourBytes) },
+            { 46, 4, 0 },
+            { 50, 4, 0 },
+            { 54, 4, e },
+            { 58, 4, e },
         };
         for (const auto &fl : fields)
-            QVERIFY2(field(f, fl.at, fl.bytes) == fl.value, qPrintable(QStringLiteral("offset %1").arg(fl.at)));
+            QVERIFY2(field(f, fl.at, fl.bytes) == fl.value,
+                qPrintable(QStringLiteral("offset %1").arg(fl.at)));
         // The palette: blue, green, red, 0 for each entry, in table order.
         QCOMPARE(int(palette(depth).size()), entries);
         for (int i = 0; i < entries; ++i)
@@ -90,8 +107,9 @@ private slots:
         const QImage src = star();
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)
-                QCOMPARE(bool(uint8_t(f[fileSize - 128 + 4 * (31 - y) + x / 8]) & (0x80 >> (x % 8))),
-                         isBackground(src.pixel(x, y)));
+                QCOMPARE(
+                    bool(uint8_t(f[fileSize - 128 + 4 * (31 - y) + x / 8]) & (0x80 >> (x % 8))),
+                    isBackground(src.pixel(x, y)));
     }
 
     void clearsTransparentPixelsAtDepth32()
@@ -109,27 +127,30 @@ private slots:
     void mapsIndexedDepthsToTheNearestEntry_data()
     {
         QTest::addColumn<int>("depth");
-        for (int d : {1, 4, 8})
+        for (int d : { 1, 4, 8 })
             QTest::newRow(qPrintable(QString::number(d))) << d;
     }
     void mapsIndexedDepthsToTheNearestEntry()
     {
         QFETCH(int, depth);
         QImage img = star();
-        const QRgb extra[] = {qRgb(0x33, 0x66, 0x99), qRgb(0x10, 0x10, 0x10), qRgb(0xC0, 0xC0, 0xC0),
-                              qRgb(0x80, 0x80, 0x80)};
+        const QRgb extra[] = { qRgb(0x33, 0x66, 0x99), qRgb(0x10, 0x10, 0x10),
+            qRgb(0xC0, 0xC0, 0xC0), qRgb(0x80, 0x80, 0x80) };
         for (int i = 0; i < 4; ++i)
             img.setPixel(1 + i, 31, extra[i]);
         const QByteArray f = modPic2Ico::iconFileBytes(img, 32, depth, kCyan, true);
         const int colourAt = 62 + 4 * paletteEntries(depth);
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
-                const uint8_t byte = uint8_t(f[colourAt + rowBytes(depth, 32) * (31 - y) + x * depth / 8]);
+                const uint8_t byte
+                    = uint8_t(f[colourAt + rowBytes(depth, 32) * (31 - y) + x * depth / 8]);
                 const int index = depth == 8 ? byte
                     : depth == 4             ? (x % 2 ? byte & 0xF : byte >> 4)
                                              : (byte >> (7 - x % 8)) & 1;
                 const QRgb c = img.pixel(x, y);
-                QCOMPARE(index, isBackground(c) ? 0 : nearestEntry(palette(depth), qRed(c), qGreen(c), qBlue(c)));
+                QCOMPARE(index,
+                    isBackground(c) ? 0
+                                    : nearestEntry(palette(depth), qRed(c), qGreen(c), qBlue(c)));
             }
         }
         if (depth == 1) // the two light greys at x 3 and 4 and the yellow corner are nearer white
@@ -147,7 +168,7 @@ private slots:
 
     void tablesHoldWhatTheyPromise()
     {
-        for (int depth : {1, 4, 8}) {
+        for (int depth : { 1, 4, 8 }) {
             const std::vector<uint32_t> &t = palette(depth);
             QCOMPARE(int(t.size()), paletteEntries(depth));
             QCOMPARE(t[0], 0u);
@@ -161,12 +182,13 @@ private slots:
         for (int r = 0; r < 256; r += 0x33)
             for (int g = 0; g < 256; g += 0x33)
                 for (int b = 0; b < 256; b += 0x33)
-                    QVERIFY(std::find(t.begin(), t.end(), uint32_t(r << 16 | g << 8 | b)) != t.end());
+                    QVERIFY(
+                        std::find(t.begin(), t.end(), uint32_t(r << 16 | g << 8 | b)) != t.end());
         for (size_t i = 224; i < 256; ++i)
             QVERIFY((t[i] & 0xFF) == (t[i] >> 8 & 0xFF) && (t[i] & 0xFF) == (t[i] >> 16));
         // Ties go to the lower index.
-        QCOMPARE(nearestEntry({0x000000, 0x020000}, 1, 0, 0), 0);
-        QCOMPARE(nearestEntry({0x000000, 0x020000, 0x010000}, 1, 0, 0), 2);
+        QCOMPARE(nearestEntry({ 0x000000, 0x020000 }, 1, 0, 0), 0);
+        QCOMPARE(nearestEntry({ 0x000000, 0x020000, 0x010000 }, 1, 0, 0), 2);
         QCOMPARE(nearestEntry(palette(1), 0x80, 0x80, 0x80), 1);
         QCOMPARE(nearestEntry(palette(1), 0x7F, 0x7F, 0x7F), 0);
     }
@@ -187,9 +209,9 @@ private slots:
     {
         QImage img(5, 5, QImage::Format_RGB32);
         img.fill(qRgb(1, 2, 3));
-        const int stride[] = {0, 4, 0, 0, 4, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 16,
-                              0, 0, 0, 0, 0, 0, 0, 20};
-        for (int depth : {1, 4, 8, 16, 24, 32}) {
+        const int stride[] = { 0, 4, 0, 0, 4, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0, 0, 0, 0,
+            0, 16, 0, 0, 0, 0, 0, 0, 0, 20 };
+        for (int depth : { 1, 4, 8, 16, 24, 32 }) {
             const QByteArray f = modPic2Ico::iconFileBytes(img, 5, depth, -1, false);
             const int expected = 62 + 4 * paletteEntries(depth) + 5 * stride[depth] + 5 * 4;
             QCOMPARE(f.size(), expected);
@@ -201,7 +223,8 @@ private slots:
 
     void masksOnlyWhatIsAskedFor()
     {
-        QCOMPARE(modPic2Ico::iconFileBytes(star(), 32, 32, 0x123456, true).right(128), QByteArray(128, '\0'));
+        QCOMPARE(modPic2Ico::iconFileBytes(star(), 32, 32, 0x123456, true).right(128),
+            QByteArray(128, '\0'));
         const QByteArray off = modPic2Ico::iconFileBytes(star(), 32, 32, kCyan, false);
         QCOMPARE(off.right(128), QByteArray(128, '\0'));
         QCOMPARE(field(off, 62, 4), 0xFF00FFFFu);
@@ -223,7 +246,7 @@ private slots:
     void qtReadsTheIcons_data()
     {
         QTest::addColumn<int>("depth");
-        for (int d : {1, 4, 8, 24, 32})
+        for (int d : { 1, 4, 8, 24, 32 })
             QTest::newRow(qPrintable(QString::number(d))) << d;
     }
     void qtReadsTheIcons()
@@ -252,18 +275,20 @@ private slots:
         old.close();
         QVERIFY(modPic2Ico::SaveIcon(star(), path, 32, 1, kCyan, true));
         QCOMPARE(QFileInfo(path).size(), 326);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("star.ico")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("star.ico") });
 
         QVERIFY(!modPic2Ico::SaveIcon(QImage(), path, 32, 32, kCyan, true));
-        QVERIFY(!modPic2Ico::SaveIcon(star(), dir.filePath(QStringLiteral("missing/x.ico")), 32, 32, kCyan, true));
+        QVERIFY(!modPic2Ico::SaveIcon(
+            star(), dir.filePath(QStringLiteral("missing/x.ico")), 32, 32, kCyan, true));
         QVERIFY(!modPic2Ico::SaveIcon(star(), dir.path(), 32, 32, kCyan, true));
         // The disk fills up part-way through the 32-bit icon (4 286 bytes).
         const QByteArray before = [&] {
             QFile f(path);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        const auto saved =
-            runWithFileSizeLimit(300, [&] { return modPic2Ico::SaveIcon(star(), path, 32, 32, kCyan, true); });
+        const auto saved = runWithFileSizeLimit(
+            300, [&] { return modPic2Ico::SaveIcon(star(), path, 32, 32, kCyan, true); });
         QVERIFY(saved.has_value());
         QVERIFY(!*saved);
         QFile after(path);
@@ -272,10 +297,12 @@ private slots:
         if (geteuid() != 0) { // root writes anywhere
             QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
             QVERIFY(!modPic2Ico::SaveIcon(star(), path, 32, 32, kCyan, true));
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(
+                dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         QCOMPARE(QFileInfo(path).size(), 326);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("star.ico")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("star.ico") });
     }
 };
 

@@ -31,17 +31,14 @@ QImage readBytes(QByteArray bytes, int32_t background = 0xFFFFFF)
 
 QStringList corpus(const QString &pattern)
 {
-    const QStringList names = QDir(kData).entryList({pattern}, QDir::Files, QDir::Name);
+    const QStringList names = QDir(kData).entryList({ pattern }, QDir::Files, QDir::Name);
     QStringList paths;
     for (const QString &n : names)
         paths << QDir(kData).filePath(n);
     return paths;
 }
 
-QImage star()
-{
-    return QImage(kData + QStringLiteral("/star.bmp"));
-}
+QImage star() { return QImage(kData + QStringLiteral("/star.bmp")); }
 
 } // namespace
 
@@ -54,7 +51,7 @@ private slots:
     void readsBackEveryDepth_data()
     {
         QTest::addColumn<int>("depth");
-        for (int d : {1, 4, 8, 16, 24, 32})
+        for (int d : { 1, 4, 8, 16, 24, 32 })
             QTest::newRow(qPrintable(QString::number(d))) << d;
     }
     void readsBackEveryDepth()
@@ -62,7 +59,8 @@ private slots:
         QFETCH(int, depth);
         QImage src = star();
         src.setPixel(5, 31, qRgb(0x12, 0x34, 0x56));
-        const QImage read = readBytes(modPic2Ico::iconFileBytes(src, 32, depth, 0xFFFF00, true), 0x00FF00);
+        const QImage read
+            = readBytes(modPic2Ico::iconFileBytes(src, 32, depth, 0xFFFF00, true), 0x00FF00);
         QCOMPARE(read.size(), QSize(32, 32));
         const auto five = [](int v) { return (v >> 3) * 255 / 31; };
         const auto &table = iconpixels::palette(depth);
@@ -74,7 +72,8 @@ private slots:
                     expected = depth == 32 ? qRgb(0, 255, 0) : qRgba(0, 0, 0, 0);
                 else if (depth <= 8)
                     expected = 0xFF000000
-                        | table[size_t(iconpixels::nearestEntry(table, qRed(c), qGreen(c), qBlue(c)))];
+                        | table[size_t(
+                            iconpixels::nearestEntry(table, qRed(c), qGreen(c), qBlue(c)))];
                 else if (depth == 16)
                     expected = qRgb(five(qRed(c)), five(qGreen(c)), five(qBlue(c)));
                 QCOMPARE(read.pixel(x, y), expected);
@@ -122,7 +121,8 @@ private slots:
         QVERIFY(modPic2Ico::SaveIcon(star(), ico, 32, 8, 0xFFFF00, true));
         QVERIFY(QFile::copy(ico, png));
         QVERIFY(modPic2Ico::LoadIconFile(png, 0xFFFFFF).isNull());
-        QVERIFY(modPic2Ico::LoadIconFile(dir.filePath(QStringLiteral("none.ico")), 0xFFFFFF).isNull());
+        QVERIFY(
+            modPic2Ico::LoadIconFile(dir.filePath(QStringLiteral("none.ico")), 0xFFFFFF).isNull());
         // Below 32 bits the background is not needed: the mask makes pixels see-through.
         const QImage eight = modPic2Ico::LoadIconFile(ico, 0x7F000000);
         QCOMPARE(qAlpha(eight.pixel(0, 0)), 0);
@@ -132,18 +132,20 @@ private slots:
     void fileExistsSeesNormalFilesOnly()
     {
         QTemporaryDir dir;
-        for (const char *name : {"plain.ico", ".hidden.ico", "br[a].bmp"})
+        for (const char *name : { "plain.ico", ".hidden.ico", "br[a].bmp" })
             QVERIFY(QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.ico")));
-        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.ico"))).constData(), 0600) == 0);
+        QVERIFY(
+            ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.ico"))).constData(), 0600)
+            == 0);
         QFile::setPermissions(dir.filePath(QStringLiteral("plain.ico")), QFile::ReadOwner);
         const auto exists = [&](const char *name) {
             return modPic2Ico::FileExists(dir.filePath(QString::fromLatin1(name)));
         };
-        for (const char *name : {"plain.ico", "br[a].bmp", "*.ico", "pl?in.*", "br[a].*"})
+        for (const char *name : { "plain.ico", "br[a].bmp", "*.ico", "pl?in.*", "br[a].*" })
             QVERIFY2(exists(name), name);
-        for (const char *name :
-             {".hidden.ico", "folder.ico", "pipe.ico", "nowhere/plain.ico", "*.png", ".hid*", "fold*"})
+        for (const char *name : { ".hidden.ico", "folder.ico", "pipe.ico", "nowhere/plain.ico",
+                 "*.png", ".hid*", "fold*" })
             QVERIFY2(!exists(name), name);
         QVERIFY(!modPic2Ico::FileExists(dir.path()));
         QVERIFY(!modPic2Ico::FileExists(QString()));
@@ -168,7 +170,7 @@ private slots:
             const QByteArray whole = fileBytes(path);
             for (int n = 0; n < whole.size(); ++n)
                 QVERIFY2(readBytes(whole.left(n)).isNull(),
-                         qPrintable(QStringLiteral("%1 cut at %2").arg(path).arg(n)));
+                    qPrintable(QStringLiteral("%1 cut at %2").arg(path).arg(n)));
             QVERIFY(!readBytes(whole).isNull());
         }
     }

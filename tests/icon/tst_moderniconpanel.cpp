@@ -21,7 +21,8 @@
 
 namespace {
 
-struct PanelWorld {
+struct PanelWorld
+{
     explicit PanelWorld(const QString &language = QStringLiteral("Anglais"))
         : tool(Tool::ToIco, language)
     {
@@ -32,7 +33,10 @@ struct PanelWorld {
     ToolFixture<FrmToIco> tool;
     FrmToIco &window = *tool.w;
 
-    void click(const char *name) { QTest::mouseClick(control<QPushButton>(&window, name), Qt::LeftButton); }
+    void click(const char *name)
+    {
+        QTest::mouseClick(control<QPushButton>(&window, name), Qt::LeftButton);
+    }
     QString path(const char *name) const { return tool.env.path(QString::fromLatin1(name)); }
     // A 100 x 50 picture: blue with a half-transparent red left edge.
     QString writePicture(const char *name = "logo.png")
@@ -50,14 +54,18 @@ struct PanelWorld {
         dialogs.answerFile(file);
         click("CmdOpenPicture");
     }
-    QString lastMessage() const { return boxes.messages().isEmpty() ? QString() : boxes.messages().constLast().text; }
+    QString lastMessage() const
+    {
+        return boxes.messages().isEmpty() ? QString() : boxes.messages().constLast().text;
+    }
 };
 
 QList<QRect> designedGeometries(const FrmToIco &w)
 {
     QList<QRect> out;
     for (const QWidget *child : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->objectName() != QLatin1String("CmdModern") && child->objectName() != QLatin1String("ModernIconPanel"))
+        if (child->objectName() != QLatin1String("CmdModern")
+            && child->objectName() != QLatin1String("ModernIconPanel"))
             out.append(child->geometry());
     }
     return out;
@@ -87,7 +95,7 @@ private slots:
         const QRect button = control<QPushButton>(&w.window, "CmdModern")->geometry();
         for (const QRect &r : designed)
             QVERIFY(!r.intersects(button));
-        QCOMPARE(panel->chosenSizes(), QList<int>({16, 32, 48, 256}));
+        QCOMPARE(panel->chosenSizes(), QList<int>({ 16, 32, 48, 256 }));
         QVERIFY(!control<QPushButton>(&w.window, "CmdSaveIco")->isEnabled());
         w.click("CmdModern");
         QCOMPARE(w.window.height(), 266);
@@ -99,7 +107,8 @@ private slots:
         w.click("CmdModern");
         w.open(w.writePicture());
         QVERIFY(w.boxes.messages().isEmpty());
-        QCOMPARE(control<QLabel>(&w.window, "LblPicture")->text(), QStringLiteral("logo.png — 100 × 50"));
+        QCOMPARE(control<QLabel>(&w.window, "LblPicture")->text(),
+            QStringLiteral("logo.png — 100 × 50"));
         control<QCheckBox>(&w.window, "ChkSize(256)")->click();
         control<QCheckBox>(&w.window, "ChkSize(64)")->click();
         auto *preview = control<IconSizesPreview>(&w.window, "IconSizesPreview");
@@ -107,11 +116,14 @@ private slots:
         QCOMPARE(preview->pictures().constLast().size(), QSize(64, 64));
         // At 1:1 on both backgrounds: the half-transparent edge blends with each.
         const QImage shown = preview->grab().toImage();
-        const QPoint light = preview->lightOrigins().constLast(), dark = preview->darkOrigins().constLast();
-        QCOMPARE(shown.pixel(light + QPoint(32, 2)), qRgb(0xF4, 0xF4, 0xF4)); // above the centred picture
+        const QPoint light = preview->lightOrigins().constLast(),
+                     dark = preview->darkOrigins().constLast();
+        QCOMPARE(shown.pixel(light + QPoint(32, 2)),
+            qRgb(0xF4, 0xF4, 0xF4)); // above the centred picture
         QCOMPARE(shown.pixel(dark + QPoint(32, 2)), qRgb(0x20, 0x21, 0x24));
         QCOMPARE(shown.pixel(light + QPoint(32, 32)), qRgb(0, 0, 255));
-        QVERIFY(qRed(shown.pixel(light + QPoint(1, 32))) > 200 && qGreen(shown.pixel(light + QPoint(1, 32))) > 100);
+        QVERIFY(qRed(shown.pixel(light + QPoint(1, 32))) > 200
+            && qGreen(shown.pixel(light + QPoint(1, 32))) > 100);
         QVERIFY(qGreen(shown.pixel(dark + QPoint(1, 32))) < 40);
         // Cropped, the picture fills the tile.
         control<QRadioButton>(&w.window, "OptCrop")->click();
@@ -127,7 +139,8 @@ private slots:
         w.dialogs.answerFile(w.path("out.ico"));
         w.click("CmdSaveIco");
         QCOMPARE(w.dialogs.requests().constLast().fileName, w.path("logo.ico"));
-        QCOMPARE(w.lastMessage(), QStringLiteral("The icon has been saved in:\r\n") + w.path("out.ico"));
+        QCOMPARE(
+            w.lastMessage(), QStringLiteral("The icon has been saved in:\r\n") + w.path("out.ico"));
         QImageReader reader(w.path("out.ico"));
         QCOMPARE(reader.imageCount(), 5);
     }
@@ -148,16 +161,20 @@ private slots:
         w.click("CmdFavicon");
         QVERIFY(w.boxes.messages().isEmpty());
         QVERIFY(control<QPushButton>(&w.window, "CmdReplace")->isVisible());
-        QVERIFY(control<QLabel>(&w.window, "LblConfirm")->text().endsWith(QStringLiteral("favicon.ico")));
+        QVERIFY(control<QLabel>(&w.window, "LblConfirm")
+                    ->text()
+                    .endsWith(QStringLiteral("favicon.ico")));
         QVERIFY(!QFile::exists(w.path("icon-192.png")));
         w.click("CmdReplace");
-        QCOMPARE(w.lastMessage(), QStringLiteral("The favicon set has been saved in:\r\n") + w.tool.env.dir.path());
+        QCOMPARE(w.lastMessage(),
+            QStringLiteral("The favicon set has been saved in:\r\n") + w.tool.env.dir.path());
         QVERIFY(!control<QPushButton>(&w.window, "CmdReplace")->isVisible());
         QCOMPARE(QImage(w.path("apple-touch-icon.png")).pixel(90, 2), qRgb(0xCC, 0x66, 0x33));
         QCOMPARE(QImageReader(w.path("favicon.ico")).imageCount(), 3);
 
         w.click("CmdCopyLinks");
-        QCOMPARE(w.services.clipboard().text(), control<QPlainTextEdit>(&w.window, "TxtLinks")->toPlainText());
+        QCOMPARE(w.services.clipboard().text(),
+            control<QPlainTextEdit>(&w.window, "TxtLinks")->toPlainText());
         QVERIFY(w.services.clipboard().text().contains(QStringLiteral("apple-touch-icon.png")));
     }
 
@@ -166,14 +183,17 @@ private slots:
         PanelWorld w(QStringLiteral("Francais"));
         w.click("CmdModern");
         w.open(w.writePicture());
-        const QList<QImage> before = control<IconSizesPreview>(&w.window, "IconSizesPreview")->pictures();
+        const QList<QImage> before
+            = control<IconSizesPreview>(&w.window, "IconSizesPreview")->pictures();
         QFile bad(w.path("bad.png"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("\x89PNG\r\n\x1a\nnot really");
         bad.close();
         w.open(w.path("bad.png"));
-        QCOMPARE(w.lastMessage(), QStringLiteral("Impossible de lire ce fichier image.\r\n") + w.path("bad.png"));
-        QCOMPARE(control<QLabel>(&w.window, "LblPicture")->text(), QStringLiteral("logo.png — 100 × 50"));
+        QCOMPARE(w.lastMessage(),
+            QStringLiteral("Impossible de lire ce fichier image.\r\n") + w.path("bad.png"));
+        QCOMPARE(control<QLabel>(&w.window, "LblPicture")->text(),
+            QStringLiteral("logo.png — 100 × 50"));
         QCOMPARE(control<IconSizesPreview>(&w.window, "IconSizesPreview")->pictures(), before);
         QVERIFY(control<QPushButton>(&w.window, "CmdFavicon")->isEnabled());
     }
@@ -183,9 +203,15 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("favicon");
-        QTest::newRow("en") << "Anglais" << "Modern icon ▾" << "Make favicon set…";
-        QTest::newRow("fr") << "Francais" << "Icône moderne ▾" << "Créer les favicons…";
-        QTest::newRow("es") << "Spanish" << "Icono moderno ▾" << "Crear favicons…";
+        QTest::newRow("en") << "Anglais"
+                            << "Modern icon ▾"
+                            << "Make favicon set…";
+        QTest::newRow("fr") << "Francais"
+                            << "Icône moderne ▾"
+                            << "Créer les favicons…";
+        QTest::newRow("es") << "Spanish"
+                            << "Icono moderno ▾"
+                            << "Crear favicons…";
     }
     void speaksTheWindowsLanguage()
     {
@@ -196,15 +222,16 @@ private slots:
         QCOMPARE(control<QPushButton>(&w.window, "CmdModern")->text(), button);
         QCOMPARE(control<QPushButton>(&w.window, "CmdFavicon")->text(), favicon);
         // Every text fits its control.
-        for (const char *name : {"CmdModern", "CmdOpenPicture", "CmdSaveIco", "CmdFavicon", "CmdCopyLinks"}) {
+        for (const char *name :
+            { "CmdModern", "CmdOpenPicture", "CmdSaveIco", "CmdFavicon", "CmdCopyLinks" }) {
             auto *b = control<QPushButton>(&w.window, name);
             QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 8 <= b->width(), name);
         }
-        for (const char *name : {"OptCentre", "OptCrop"}) {
+        for (const char *name : { "OptCentre", "OptCrop" }) {
             auto *o = control<QRadioButton>(&w.window, name);
             QVERIFY2(o->sizeHint().width() <= o->width(), name);
         }
-        for (const char *name : {"LblSizes", "LblBackground", "LblLinks"}) {
+        for (const char *name : { "LblSizes", "LblBackground", "LblLinks" }) {
             auto *l = control<QLabel>(&w.window, name);
             QVERIFY2(l->sizeHint().width() <= l->width(), name);
         }

@@ -26,7 +26,8 @@ QImage softDisc(int w, int h)
         for (int x = 0; x < w; ++x) {
             const double d = std::hypot(x - cx, y - cy);
             const int a = int(std::clamp((r - d) / (r * 0.1), 0.0, 1.0) * 255);
-            img.setPixel(x, y, qRgba(x * 255 / (w - 1), y * 255 / (h - 1), 200 - x * 150 / (w - 1), a));
+            img.setPixel(
+                x, y, qRgba(x * 255 / (w - 1), y * 255 / (h - 1), 200 - x * 150 / (w - 1), a));
         }
     }
     return img;
@@ -47,12 +48,14 @@ QImage fromRgba(const QByteArray &bytes, int size)
 {
     if (bytes.size() != qsizetype(size) * size * 4)
         return {};
-    return QImage(reinterpret_cast<const uchar *>(bytes.constData()), size, size, QImage::Format_RGBA8888)
+    return QImage(
+        reinterpret_cast<const uchar *>(bytes.constData()), size, size, QImage::Format_RGBA8888)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
 // Largest difference of alpha, and of colour where the pixel is clearly visible.
-struct Difference {
+struct Difference
+{
     int alpha = 0;
     int colour = 0;
 };
@@ -65,8 +68,8 @@ Difference difference(const QImage &a, const QImage &b)
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
             d.alpha = std::max(d.alpha, std::abs(qAlpha(p) - qAlpha(q)));
             if (qAlpha(p) >= 64 && qAlpha(q) >= 64) {
-                d.colour = std::max({d.colour, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                     std::abs(qBlue(p) - qBlue(q))});
+                d.colour = std::max({ d.colour, std::abs(qRed(p) - qRed(q)),
+                    std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)) });
             }
         }
     }
@@ -82,8 +85,8 @@ class TstMultiIcon : public QObject
 
     QTemporaryDir m_dir;
     QString m_source; // the soft disc as a PNG file
-    QString m_ico;    // an icon of every size made from it
-    QList<int> m_all{std::begin(multiicon::kSizes), std::end(multiicon::kSizes)};
+    QString m_ico; // an icon of every size made from it
+    QList<int> m_all { std::begin(multiicon::kSizes), std::end(multiicon::kSizes) };
 
 private slots:
     void initTestCase()
@@ -94,7 +97,8 @@ private slots:
         QVERIFY(!loaded.picture.isNull());
         m_ico = m_dir.filePath(QStringLiteral("disc.ico"));
         // Given out of order: the file holds them sorted.
-        QVERIFY(multiicon::writeIco(m_ico, loaded.picture, {256, 16, 64, 24, 128, 48, 32}, Fit::Centre));
+        QVERIFY(multiicon::writeIco(
+            m_ico, loaded.picture, { 256, 16, 64, 24, 128, 48, 32 }, Fit::Centre));
     }
 
     // Header, directory and each entry's own header, byte by byte.
@@ -135,11 +139,13 @@ private slots:
                     for (int x = 0; x < size; ++x) {
                         const bool transparent = image[40 + (row * size + x) * 4 + 3] == 0;
                         const bool masked = mask[row * maskStride + x / 8] & (0x80 >> (x % 8));
-                        QVERIFY2(transparent == masked, qPrintable(QStringLiteral("%1 px at %2,%3").arg(size).arg(x).arg(row)));
+                        QVERIFY2(transparent == masked,
+                            qPrintable(QStringLiteral("%1 px at %2,%3").arg(size).arg(x).arg(row)));
                     }
                 }
             } else {
-                QVERIFY(QByteArray(reinterpret_cast<const char *>(image), 8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
+                QVERIFY(QByteArray(reinterpret_cast<const char *>(image), 8)
+                    == QByteArray("\x89PNG\r\n\x1a\n", 8));
             }
         }
         QCOMPARE(qsizetype(expectedOffset), bytes.size());
@@ -148,32 +154,35 @@ private slots:
     void otherReadersSeeEverySize()
     {
         // icotool lists each entry with the size and depth its directory gives.
-        const QString listed = QString::fromLatin1(run(QStringLiteral("icotool"), {QStringLiteral("-l"), m_ico}));
+        const QString listed
+            = QString::fromLatin1(run(QStringLiteral("icotool"), { QStringLiteral("-l"), m_ico }));
         for (int size : m_all) {
-            QVERIFY2(listed.contains(QStringLiteral("--width=%1 --height=%1 --bit-depth=32").arg(size)), qPrintable(listed));
+            QVERIFY2(
+                listed.contains(QStringLiteral("--width=%1 --height=%1 --bit-depth=32").arg(size)),
+                qPrintable(listed));
         }
         QCOMPARE(listed.count(QStringLiteral("--icon")), 7);
 
-        const QString identified = QString::fromLatin1(
-            run(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%w %h %A\n"), m_ico}));
+        const QString identified = QString::fromLatin1(run(QStringLiteral("identify"),
+            { QStringLiteral("-format"), QStringLiteral("%w %h %A\n"), m_ico }));
         QStringList expected;
         for (int size : m_all)
             expected << QStringLiteral("%1 %1").arg(size);
         QStringList seen;
         for (const QString &line : identified.split(u'\n', Qt::SkipEmptyParts)) {
             seen << line.section(u' ', 0, 1);
-            QVERIFY2(!line.endsWith(QStringLiteral("False")) && !line.endsWith(QStringLiteral("Undefined")),
-                     qPrintable(identified)); // alpha kept
+            QVERIFY2(!line.endsWith(QStringLiteral("False"))
+                    && !line.endsWith(QStringLiteral("Undefined")),
+                qPrintable(identified)); // alpha kept
         }
         seen.sort(); // ImageMagick lists in file order, which is by size already
         QCOMPARE(seen.size(), 7);
 
-        const QString pillow = QString::fromLatin1(
-            run(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-c"),
-                 QStringLiteral("import sys; from PIL import Image; im = Image.open(sys.argv[1]); "
-                                "print(' '.join('%dx%d' % s for s in sorted(im.info['sizes'])))"),
-                 m_ico}));
+        const QString pillow = QString::fromLatin1(run(QStringLiteral("/usr/bin/python3"),
+            { QStringLiteral("-c"),
+                QStringLiteral("import sys; from PIL import Image; im = Image.open(sys.argv[1]); "
+                               "print(' '.join('%dx%d' % s for s in sorted(im.info['sizes'])))"),
+                m_ico }));
         QCOMPARE(pillow.trimmed(), QStringLiteral("16x16 24x24 32x32 48x48 64x64 128x128 256x256"));
 
         QImageReader reader(m_ico);
@@ -194,12 +203,12 @@ private slots:
         for (int i = 0; i < 7; ++i) {
             const int size = m_all[i];
             const QString ref = m_dir.filePath(QStringLiteral("ref-%1.rgba").arg(size));
-            const QByteArray reference = run(
-                QStringLiteral("convert"),
-                {m_source, QStringLiteral("-colorspace"), QStringLiteral("RGB"), QStringLiteral("-filter"),
-                 QStringLiteral("Box"), QStringLiteral("-resize"),
-                 QStringLiteral("%1x%1!").arg(size), QStringLiteral("-colorspace"), QStringLiteral("sRGB"),
-                 QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-")});
+            const QByteArray reference = run(QStringLiteral("convert"),
+                { m_source, QStringLiteral("-colorspace"), QStringLiteral("RGB"),
+                    QStringLiteral("-filter"), QStringLiteral("Box"), QStringLiteral("-resize"),
+                    QStringLiteral("%1x%1!").arg(size), QStringLiteral("-colorspace"),
+                    QStringLiteral("sRGB"), QStringLiteral("-depth"), QStringLiteral("8"),
+                    QStringLiteral("rgba:-") });
             const QImage expected = fromRgba(reference, size);
             QVERIFY(!expected.isNull());
 
@@ -207,25 +216,30 @@ private slots:
             const QImage byQt = qt.read();
             const QImage byPillow = fromRgba(
                 run(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-c"),
-                     QStringLiteral("import sys; from PIL import Image; im = Image.open(sys.argv[1]); "
-                                    "im.size = (int(sys.argv[2]),) * 2; "
-                                    "sys.stdout.buffer.write(im.convert('RGBA').tobytes())"),
-                     m_ico, QString::number(size)}),
+                    { QStringLiteral("-c"),
+                        QStringLiteral(
+                            "import sys; from PIL import Image; im = Image.open(sys.argv[1]); "
+                            "im.size = (int(sys.argv[2]),) * 2; "
+                            "sys.stdout.buffer.write(im.convert('RGBA').tobytes())"),
+                        m_ico, QString::number(size) }),
                 size);
-            const QImage byMagick = fromRgba(run(QStringLiteral("convert"),
-                                                 {QStringLiteral("%1[%2]").arg(m_ico).arg(i), QStringLiteral("-depth"),
-                                                  QStringLiteral("8"), QStringLiteral("rgba:-")}),
-                                             size);
+            const QImage byMagick = fromRgba(
+                run(QStringLiteral("convert"),
+                    { QStringLiteral("%1[%2]").arg(m_ico).arg(i), QStringLiteral("-depth"),
+                        QStringLiteral("8"), QStringLiteral("rgba:-") }),
+                size);
             QVERIFY(!byPillow.isNull() && !byMagick.isNull());
             // The readers agree exactly: the alpha channel was stored, not a mask.
             QCOMPARE(byMagick, byPillow);
             // Qt gives bitmap entries premultiplied: compared the same way.
             QCOMPARE(byQt.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                     byPillow.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+                byPillow.convertToFormat(QImage::Format_ARGB32_Premultiplied));
             const Difference d = difference(byPillow, expected);
             QVERIFY2(d.alpha <= 1 && d.colour <= 2,
-                     qPrintable(QStringLiteral("%1 px: alpha %2, colour %3").arg(size).arg(d.alpha).arg(d.colour)));
+                qPrintable(QStringLiteral("%1 px: alpha %2, colour %3")
+                               .arg(size)
+                               .arg(d.alpha)
+                               .arg(d.colour)));
         }
     }
 

@@ -24,7 +24,8 @@ namespace {
 
 const QString kData = QStringLiteral(TINTAVO_TEST_DATA);
 
-struct Bitmap {
+struct Bitmap
+{
     int width = 0;
     int height = 0;
     int depth = 8;
@@ -32,8 +33,8 @@ struct Bitmap {
     int infoBytes = 40; // 12, 40, 108 or 124
     uint32_t compression = 0;
     QList<QRgb> table;
-    std::array<uint32_t, 4> masks{}; // red, green, blue, alpha
-    QByteArray pixels;               // rows or a run-length stream, as stored
+    std::array<uint32_t, 4> masks {}; // red, green, blue, alpha
+    QByteArray pixels; // rows or a run-length stream, as stored
 };
 
 constexpr auto put16 = littleendian::append16;
@@ -87,7 +88,8 @@ QByteArray fileOf(const Bitmap &b)
 }
 
 // Rows for a picture given top row first; stored bottom row first unless top-down.
-QByteArray rows(int width, int height, int depth, bool topDown, const std::function<uint32_t(int, int)> &value)
+QByteArray rows(
+    int width, int height, int depth, bool topDown, const std::function<uint32_t(int, int)> &value)
 {
     const int stride = (width * depth + 31) / 32 * 4;
     QByteArray out(qsizetype(stride) * height, '\0');
@@ -97,16 +99,26 @@ QByteArray rows(int width, int height, int depth, bool topDown, const std::funct
         for (int x = 0; x < width; ++x) {
             const uint32_t v = value(x, y);
             switch (depth) {
-            case 1: row[x / 8] |= uchar((v & 1) << (7 - x % 8)); break;
-            case 4: row[x / 2] |= uchar((v & 15) << (x % 2 ? 0 : 4)); break;
-            case 8: row[x] = uchar(v); break;
-            case 16: qToLittleEndian<quint16>(quint16(v), row + 2 * x); break;
+            case 1:
+                row[x / 8] |= uchar((v & 1) << (7 - x % 8));
+                break;
+            case 4:
+                row[x / 2] |= uchar((v & 15) << (x % 2 ? 0 : 4));
+                break;
+            case 8:
+                row[x] = uchar(v);
+                break;
+            case 16:
+                qToLittleEndian<quint16>(quint16(v), row + 2 * x);
+                break;
             case 24:
                 row[3 * x] = uchar(v);
                 row[3 * x + 1] = uchar(v >> 8);
                 row[3 * x + 2] = uchar(v >> 16);
                 break;
-            case 32: qToLittleEndian<quint32>(v, row + 4 * x); break;
+            case 32:
+                qToLittleEndian<quint32>(v, row + 4 * x);
+                break;
             }
         }
     }
@@ -135,13 +147,15 @@ QByteArray otherReader(const QString &path, const char *tool)
 {
     QProcess p;
     if (qstrcmp(tool, "magick") == 0) {
-        p.start(QStringLiteral("convert"), {path, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-")});
+        p.start(QStringLiteral("convert"),
+            { path, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-") });
     } else {
         p.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-c"),
-                 QStringLiteral("import sys; from PIL import Image; "
-                                "sys.stdout.buffer.write(Image.open(sys.argv[1]).convert('RGBA').tobytes())"),
-                 path});
+            { QStringLiteral("-c"),
+                QStringLiteral(
+                    "import sys; from PIL import Image; "
+                    "sys.stdout.buffer.write(Image.open(sys.argv[1]).convert('RGBA').tobytes())"),
+                path });
     }
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return {};
@@ -153,7 +167,8 @@ QByteArray rgbaOf(const QImage &picture)
     const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
     QByteArray out;
     for (int y = 0; y < rgba.height(); ++y)
-        out.append(reinterpret_cast<const char *>(rgba.constScanLine(y)), qsizetype(rgba.width()) * 4);
+        out.append(
+            reinterpret_cast<const char *>(rgba.constScanLine(y)), qsizetype(rgba.width()) * 4);
     return out;
 }
 
@@ -165,13 +180,17 @@ QImage grid(const QStringList &lines, const QList<QRgb> &table)
     for (int y = 0; y < out.height(); ++y) {
         for (int x = 0; x < out.width(); ++x) {
             const QChar c = lines.at(y).at(x);
-            out.setPixel(x, y, c == u'.' ? table.at(0) : c == u'k' ? qRgb(0, 0, 0) : table.at(c.digitValue()));
+            out.setPixel(x, y,
+                c == u'.'       ? table.at(0)
+                    : c == u'k' ? qRgb(0, 0, 0)
+                                : table.at(c.digitValue()));
         }
     }
     return out;
 }
 
-struct RunLengthCase {
+struct RunLengthCase
+{
     const char *name;
     int depth;
     int width;
@@ -192,26 +211,36 @@ QByteArray bytes(std::initializer_list<int> values)
 
 QList<RunLengthCase> runLengthCases()
 {
-    const QStringList delta = {"........", "3.......", ".....22.", "111....."};
+    const QStringList delta = { "........", "3.......", ".....22.", "111....." };
     return {
         // three of colour 1; jump 2 right and 1 up; two of colour 2; end of row; one of 3.
-        {"rle8-delta", 8, 8, 4, false, bytes({3, 1, 0, 2, 2, 1, 2, 2, 0, 0, 1, 3, 0, 1}), delta, "magick"},
-        {"rle8-delta-topdown", 8, 8, 4, true, bytes({3, 1, 0, 2, 2, 1, 2, 2, 0, 0, 1, 3, 0, 1}),
-         {"111.....", ".....22.", "3.......", "........"}, "magick"},
-        {"rle8-end-only", 8, 512, 512, false, bytes({0, 1}), {}, ""}, // too small a file for ImageMagick
-        {"rle8-no-end", 8, 8, 4, false, bytes({2, 3}), {"........", "........", "........", "33......"}, "magick"},
-        {"rle8-cut-in-absolute", 8, 8, 2, false, bytes({0, 6, 1, 2, 3}), {"........", "123....."}, ""},
-        {"rle8-cut-in-delta", 8, 8, 2, false, bytes({1, 1, 0, 2, 4}), {"........", "1......."}, ""},
-        {"rle8-bad-index", 8, 8, 2, false, bytes({4, 200, 2, 3, 0, 1}), {"........", "kkkk33.."}, ""},
-        {"rle8-past-row", 8, 8, 2, false, bytes({10, 1, 0, 0, 2, 2, 0, 1}), {"22......", "11111111"}, "magick"},
-        {"rle8-delta-past-end", 8, 8, 2, false, bytes({1, 2, 0, 2, 0, 9, 3, 3}), {"........", "2......."}, ""},
-        {"rle8-absolute-odd", 8, 8, 2, false, bytes({0, 3, 1, 2, 3, 0, 2, 1, 0, 1}),
-         {"........", "12311..."}, "magick"},
+        { "rle8-delta", 8, 8, 4, false, bytes({ 3, 1, 0, 2, 2, 1, 2, 2, 0, 0, 1, 3, 0, 1 }), delta,
+            "magick" },
+        { "rle8-delta-topdown", 8, 8, 4, true, bytes({ 3, 1, 0, 2, 2, 1, 2, 2, 0, 0, 1, 3, 0, 1 }),
+            { "111.....", ".....22.", "3.......", "........" }, "magick" },
+        { "rle8-end-only", 8, 512, 512, false, bytes({ 0, 1 }), {},
+            "" }, // too small a file for ImageMagick
+        { "rle8-no-end", 8, 8, 4, false, bytes({ 2, 3 }),
+            { "........", "........", "........", "33......" }, "magick" },
+        { "rle8-cut-in-absolute", 8, 8, 2, false, bytes({ 0, 6, 1, 2, 3 }),
+            { "........", "123....." }, "" },
+        { "rle8-cut-in-delta", 8, 8, 2, false, bytes({ 1, 1, 0, 2, 4 }), { "........", "1......." },
+            "" },
+        { "rle8-bad-index", 8, 8, 2, false, bytes({ 4, 200, 2, 3, 0, 1 }),
+            { "........", "kkkk33.." }, "" },
+        { "rle8-past-row", 8, 8, 2, false, bytes({ 10, 1, 0, 0, 2, 2, 0, 1 }),
+            { "22......", "11111111" }, "magick" },
+        { "rle8-delta-past-end", 8, 8, 2, false, bytes({ 1, 2, 0, 2, 0, 9, 3, 3 }),
+            { "........", "2......." }, "" },
+        { "rle8-absolute-odd", 8, 8, 2, false, bytes({ 0, 3, 1, 2, 3, 0, 2, 1, 0, 1 }),
+            { "........", "12311..." }, "magick" },
         // Every pixel written: the one kind Pillow's reader takes whole.
-        {"rle8-full", 8, 4, 2, false, bytes({4, 1, 0, 0, 0, 4, 1, 2, 3, 0, 0, 1}), {"1230", "1111"}, "magick pillow"},
+        { "rle8-full", 8, 4, 2, false, bytes({ 4, 1, 0, 0, 0, 4, 1, 2, 3, 0, 0, 1 }),
+            { "1230", "1111" }, "magick pillow" },
         // colours 1 and 2 taking turns; an absolute run of three; next row, five with padding.
-        {"rle4-mixed", 4, 6, 2, false, bytes({5, 0x12, 0, 3, 0x31, 0x20, 0, 0, 0, 5, 0x12, 0x30, 0x21, 0, 0, 1}),
-         {"12302.", "121213"}, "magick"},
+        { "rle4-mixed", 4, 6, 2, false,
+            bytes({ 5, 0x12, 0, 3, 0x31, 0x20, 0, 0, 0, 5, 0x12, 0x30, 0x21, 0, 0, 1 }),
+            { "12302.", "121213" }, "magick" },
     };
 }
 
@@ -223,13 +252,14 @@ Bitmap runLengthBitmap(const RunLengthCase &c)
     b.depth = c.depth;
     b.topDown = c.topDown;
     b.compression = c.depth == 8 ? 1 : 2;
-    b.table = {qRgb(0x11, 0x22, 0x33), qRgb(200, 10, 10), qRgb(10, 200, 10), qRgb(10, 10, 230)};
+    b.table = { qRgb(0x11, 0x22, 0x33), qRgb(200, 10, 10), qRgb(10, 200, 10), qRgb(10, 10, 230) };
     b.pixels = c.stream;
     return b;
 }
 
 // Uncompressed twins: each variant of header and depth, written bottom-up and top-down.
-struct RowsCase {
+struct RowsCase
+{
     QString name;
     Bitmap bitmap;
     std::function<QRgb(int, int)> expected;
@@ -241,16 +271,17 @@ QList<RowsCase> rowsCases(bool topDown)
     QList<RowsCase> out;
     const int w = 13;
     const int h = 5;
-    const auto add = [&](const QString &name, Bitmap b, const std::function<uint32_t(int, int)> &stored,
-                         const std::function<QRgb(int, int)> &expected, const char *referee = "magick") {
-        b.width = w;
-        b.height = h;
-        b.topDown = topDown;
-        b.pixels = rows(w, h, b.depth, topDown, stored);
-        out.append({name, b, expected, referee});
-    };
-    for (int info : {40, 108, 124}) {
-        for (int depth : {1, 4, 8}) {
+    const auto add
+        = [&](const QString &name, Bitmap b, const std::function<uint32_t(int, int)> &stored,
+              const std::function<QRgb(int, int)> &expected, const char *referee = "magick") {
+              b.width = w;
+              b.height = h;
+              b.topDown = topDown;
+              b.pixels = rows(w, h, b.depth, topDown, stored);
+              out.append({ name, b, expected, referee });
+          };
+    for (int info : { 40, 108, 124 }) {
+        for (int depth : { 1, 4, 8 }) {
             Bitmap b;
             b.depth = depth;
             b.infoBytes = info;
@@ -265,19 +296,23 @@ QList<RowsCase> rowsCases(bool topDown)
         Bitmap b16;
         b16.depth = 16;
         b16.infoBytes = info;
-        add(QStringLiteral("16-bit-555-v%1").arg(info), b16,
+        add(
+            QStringLiteral("16-bit-555-v%1").arg(info), b16,
             [=](int x, int y) {
-                return uint32_t((on(x, y, 0) ? 31 << 10 : 0) | (on(x, y, 1) ? 31 << 5 : 0) | (on(x, y, 2) ? 31 : 0));
+                return uint32_t((on(x, y, 0) ? 31 << 10 : 0) | (on(x, y, 1) ? 31 << 5 : 0)
+                    | (on(x, y, 2) ? 31 : 0));
             },
             [=](int x, int y) {
                 return qRgb(on(x, y, 0) ? 255 : 0, on(x, y, 1) ? 255 : 0, on(x, y, 2) ? 255 : 0);
             });
         Bitmap b565 = b16;
         b565.compression = 3;
-        b565.masks = {0xF800, 0x07E0, 0x001F, 0};
-        add(QStringLiteral("16-bit-565-v%1").arg(info), b565,
+        b565.masks = { 0xF800, 0x07E0, 0x001F, 0 };
+        add(
+            QStringLiteral("16-bit-565-v%1").arg(info), b565,
             [=](int x, int y) {
-                return uint32_t((on(x, y, 0) ? 31 << 11 : 0) | (on(x, y, 1) ? 63 << 5 : 0) | (on(x, y, 2) ? 31 : 0));
+                return uint32_t((on(x, y, 0) ? 31 << 11 : 0) | (on(x, y, 1) ? 63 << 5 : 0)
+                    | (on(x, y, 2) ? 31 : 0));
             },
             [=](int x, int y) {
                 return qRgb(on(x, y, 0) ? 255 : 0, on(x, y, 1) ? 255 : 0, on(x, y, 2) ? 255 : 0);
@@ -288,21 +323,26 @@ QList<RowsCase> rowsCases(bool topDown)
         Bitmap b24;
         b24.depth = 24;
         b24.infoBytes = info;
-        add(QStringLiteral("24-bit-v%1").arg(info), b24,
+        add(
+            QStringLiteral("24-bit-v%1").arg(info), b24,
             [=](int x, int y) { return uint32_t(r(x, y) << 16 | g(x, y) << 8 | bl(x, y)); },
             [=](int x, int y) { return qRgb(r(x, y), g(x, y), bl(x, y)); });
         // Plain 32 bits: the fourth byte is unused, whatever it holds (ImageMagick guesses it
         // is alpha; Pillow, Qt and Windows do not).
         Bitmap b32 = b24;
         b32.depth = 32;
-        add(QStringLiteral("32-bit-v%1").arg(info), b32,
-            [=](int x, int y) { return uint32_t(0x5A000000 | r(x, y) << 16 | g(x, y) << 8 | bl(x, y)); },
+        add(
+            QStringLiteral("32-bit-v%1").arg(info), b32,
+            [=](int x, int y) {
+                return uint32_t(0x5A000000 | r(x, y) << 16 | g(x, y) << 8 | bl(x, y));
+            },
             [=](int x, int y) { return qRgb(r(x, y), g(x, y), bl(x, y)); }, "pillow");
         // Bit fields in another order: red in the low byte.
         Bitmap bf = b32;
         bf.compression = 3;
-        bf.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0};
-        add(QStringLiteral("32-bit-fields-v%1").arg(info), bf,
+        bf.masks = { 0x000000FF, 0x0000FF00, 0x00FF0000, 0 };
+        add(
+            QStringLiteral("32-bit-fields-v%1").arg(info), bf,
             [=](int x, int y) { return uint32_t(bl(x, y) << 16 | g(x, y) << 8 | r(x, y)); },
             [=](int x, int y) { return qRgb(r(x, y), g(x, y), bl(x, y)); });
     }
@@ -312,7 +352,8 @@ QList<RowsCase> rowsCases(bool topDown)
         core.depth = 8;
         core.table = colours(256);
         const QList<QRgb> table = core.table;
-        add(QStringLiteral("8-bit-core"), core, [](int x, int y) { return uint32_t(x * 19 + y); },
+        add(
+            QStringLiteral("8-bit-core"), core, [](int x, int y) { return uint32_t(x * 19 + y); },
             [=](int x, int y) { return table.at(x * 19 + y); });
     }
     return out;
@@ -324,7 +365,8 @@ QByteArray digests(const QString &folder)
 {
     QByteArray out;
     const QDir dir(folder);
-    for (const QString &name : dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name)) {
+    for (const QString &name :
+        dir.entryList({ QStringLiteral("*.bmp") }, QDir::Files, QDir::Name)) {
         const QImage picture = picturefile::load(dir.filePath(name));
         QCryptographicHash hash(QCryptographicHash::Sha1);
         for (int y = 0; y < picture.height(); ++y)
@@ -346,7 +388,7 @@ void writeCorpus(const QString &folder)
     };
     for (const RunLengthCase &c : runLengthCases())
         write(QString::fromLatin1(c.name), fileOf(runLengthBitmap(c)));
-    for (bool topDown : {false, true})
+    for (bool topDown : { false, true })
         for (const RowsCase &c : rowsCases(topDown))
             write(c.name + (topDown ? QStringLiteral("-topdown") : QString()), fileOf(c.bitmap));
 }
@@ -365,22 +407,28 @@ private slots:
         for (const RowsCase &c : bottomUp + topDown) {
             const QByteArray file = fileOf(c.bitmap);
             const QImage picture = loadBytes(file);
-            const QString what = c.name + (c.bitmap.topDown ? QStringLiteral(" top-down") : QString());
+            const QString what
+                = c.name + (c.bitmap.topDown ? QStringLiteral(" top-down") : QString());
             QVERIFY2(!picture.isNull(), qPrintable(what));
             QCOMPARE(picture.size(), QSize(13, 5));
-            QVERIFY(picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32);
+            QVERIFY(picture.format() == QImage::Format_RGB32
+                || picture.format() == QImage::Format_ARGB32);
             for (int y = 0; y < 5; ++y)
                 for (int x = 0; x < 13; ++x)
                     QVERIFY2(picture.pixel(x, y) == c.expected(x, y),
-                             qPrintable(QStringLiteral("%1 at %2,%3: %4").arg(what).arg(x).arg(y)
-                                            .arg(picture.pixel(x, y), 8, 16)));
+                        qPrintable(QStringLiteral("%1 at %2,%3: %4")
+                                       .arg(what)
+                                       .arg(x)
+                                       .arg(y)
+                                       .arg(picture.pixel(x, y), 8, 16)));
             // Another reader makes the same pixels of the same file.
             const QString path = dir.filePath(QStringLiteral("twin.bmp"));
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(file);
             f.close();
-            QVERIFY2(otherReader(path, c.referee) == rgbaOf(picture), qPrintable(what + QLatin1Char(' ') + c.referee));
+            QVERIFY2(otherReader(path, c.referee) == rgbaOf(picture),
+                qPrintable(what + QLatin1Char(' ') + c.referee));
         }
     }
 
@@ -410,7 +458,8 @@ private slots:
             const QByteArray ours = rgbaOf(picture);
             for (const QByteArray &referee : QByteArray(c.referees).split(' '))
                 if (!referee.isEmpty())
-                    QVERIFY2(otherReader(path, referee.constData()) == ours, qPrintable(c.name + (" " + referee)));
+                    QVERIFY2(otherReader(path, referee.constData()) == ours,
+                        qPrintable(c.name + (" " + referee)));
         }
     }
 
@@ -427,10 +476,12 @@ private slots:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             const QString options = env.value(QStringLiteral("ASAN_OPTIONS"));
             env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       options + QStringLiteral(":max_malloc_fill_size=1073741824:malloc_fill_byte=%1")
-                                     .arg(i ? 0x5C : 0xA3));
+                options
+                    + QStringLiteral(":max_malloc_fill_size=1073741824:malloc_fill_byte=%1")
+                          .arg(i ? 0x5C : 0xA3));
             child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--digests"), dir.path()});
+            child.start(QCoreApplication::applicationFilePath(),
+                { QStringLiteral("--digests"), dir.path() });
             QVERIFY(child.waitForFinished(120000));
             QCOMPARE(child.exitCode(), 0);
             runs[i] = child.readAllStandardOutput();
@@ -448,7 +499,8 @@ private slots:
         shortTable.width = 16;
         shortTable.height = 3;
         shortTable.table = colours(2);
-        shortTable.pixels = rows(16, 3, 8, false, [](int x, int y) { return uint32_t(x * 16 + y); });
+        shortTable.pixels
+            = rows(16, 3, 8, false, [](int x, int y) { return uint32_t(x * 16 + y); });
         const QImage bad = loadBytes(fileOf(shortTable));
         QCOMPARE(bad.size(), QSize(16, 3));
         QCOMPARE(bad.pixel(0, 0), shortTable.table.at(0));
@@ -458,7 +510,8 @@ private slots:
         QTemporaryDir dir;
         writeCorpus(dir.path());
         QStringList files = QDir(dir.path()).entryList(QDir::Files);
-        for (const QString &name : QDir(kData + QStringLiteral("/icon")).entryList({QStringLiteral("*.bmp")}))
+        for (const QString &name :
+            QDir(kData + QStringLiteral("/icon")).entryList({ QStringLiteral("*.bmp") }))
             files << kData + QStringLiteral("/icon/") + name;
         QImage canvas(600, 600, QImage::Format_RGB32);
         for (const QString &name : files) {
@@ -494,11 +547,12 @@ private slots:
     void refusesTheBadPictures()
     {
         const QDir data(kData + QStringLiteral("/icon"));
-        const QStringList bad = data.entryList({QStringLiteral("bad-*.bmp")}, QDir::Files);
+        const QStringList bad = data.entryList({ QStringLiteral("bad-*.bmp") }, QDir::Files);
         QVERIFY(bad.size() >= 6);
         for (const QString &name : bad)
             QVERIFY2(picturefile::load(data.filePath(name)).isNull(), qPrintable(name));
-        QCOMPARE(picturefile::load(data.filePath(QStringLiteral("star.bmp"))).size(), QSize(32, 32));
+        QCOMPARE(
+            picturefile::load(data.filePath(QStringLiteral("star.bmp"))).size(), QSize(32, 32));
         // Run-length bitmaps whose depth does not match their coding.
         Bitmap wrong = runLengthBitmap(runLengthCases().first());
         wrong.depth = 4;
@@ -516,7 +570,7 @@ private slots:
         mono.width = 1000;
         mono.height = 1000;
         mono.depth = 1;
-        mono.table = {qRgb(255, 255, 255), qRgb(0, 0, 200)};
+        mono.table = { qRgb(255, 255, 255), qRgb(0, 0, 200) };
         mono.pixels = rows(1000, 1000, 1, false, [](int x, int y) { return uint32_t(x == y); });
         const QByteArray file = fileOf(mono);
         QVERIFY(file.size() < 130 * 1024);

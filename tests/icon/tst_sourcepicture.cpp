@@ -85,7 +85,7 @@ private slots:
         QVERIFY(translucent().save(png));
         if (format == QLatin1String("gif")) {
             // Qt writes no GIF: ImageMagick makes one, with a transparent colour.
-            QCOMPARE(QProcess::execute(QStringLiteral("convert"), {png, path}), 0);
+            QCOMPARE(QProcess::execute(QStringLiteral("convert"), { png, path }), 0);
         } else {
             QVERIFY(translucent().save(path, nullptr, 100));
         }
@@ -113,14 +113,16 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("bar.svg"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 200 100' width='200' height='100'>"
-                "<rect x='0' y='0' width='200' height='100' fill='#00f'/><rect x='0' y='0' width='40' height='100' fill='#f00'/></svg>");
+        f.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 200 100' width='200' "
+                "height='100'>"
+                "<rect x='0' y='0' width='200' height='100' fill='#00f'/><rect x='0' y='0' "
+                "width='40' height='100' fill='#f00'/></svg>");
         f.close();
         const sourcepicture::Result r = sourcepicture::load(path);
         QCOMPARE(r.error, Error::None);
         QVERIFY(r.picture.isScalable());
         QCOMPARE(r.picture.size(), QSize(200, 100));
-        for (int size : {16, 256}) {
+        for (int size : { 16, 256 }) {
             const QImage centred = r.picture.square(size, Fit::Centre);
             QCOMPARE(centred.size(), QSize(size, size));
             QCOMPARE(qAlpha(centred.pixel(size / 2, 1)), 0);
@@ -143,7 +145,7 @@ private slots:
         QByteArray bmp(14 + 40 + 1024, '\0');
         bmp.replace(0, 2, "BM");
         qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 10);
-        const quint32 info[] = {40, 20000, 20000, 1 | (8 << 16), 1};
+        const quint32 info[] = { 40, 20000, 20000, 1 | (8 << 16), 1 };
         for (int i = 0; i < 5; ++i)
             qToLittleEndian<quint32>(info[i], bmp.data() + 14 + 4 * i);
         QTest::newRow("bitmap of 400 megapixels") << bmp.append("\0\1", 2) << QSize(20000, 20000);
@@ -157,7 +159,7 @@ private slots:
         QCOMPARE(r.size, size);
         QVERIFY(r.picture.isNull());
         QVERIFY(sourcepicture::fits(QSize(16384, 8192)));
-        QVERIFY(!sourcepicture::fits(QSize(16384, 8192), {16384, qint64(256) << 20}));
+        QVERIFY(!sourcepicture::fits(QSize(16384, 8192), { 16384, qint64(256) << 20 }));
     }
 
     void qtsReadersStopAtTheLoadsBudget()
@@ -167,7 +169,7 @@ private slots:
         QFile gif(QStringLiteral(TINTAVO_TEST_DATA "/sourcepicture/gif-screen-of-393-mb.gif"));
         QVERIFY(gif.open(QIODevice::ReadOnly));
         const int before = QImageReader::allocationLimit();
-        const sourcepicture::Result r = sourcepicture::load(gif, {2048, qint64(16) << 20});
+        const sourcepicture::Result r = sourcepicture::load(gif, { 2048, qint64(16) << 20 });
         // Qt's reader refused it before decoding (decoded, it would be TooLarge).
         QCOMPARE(r.error, Error::Corrupt);
         QVERIFY(r.picture.isNull());
@@ -184,8 +186,10 @@ private slots:
         QCOMPARE(loadBytes(png.left(png.size() / 2)).error, Error::Corrupt);
         QCOMPARE(loadBytes(QByteArray("just some text, no picture")).error, Error::Corrupt);
         QCOMPARE(loadBytes(QByteArray()).error, Error::Corrupt);
-        QCOMPARE(loadBytes(QByteArray("<svg xmlns='http://www.w3.org/2000/svg'><rect")).error, Error::Corrupt);
-        QCOMPARE(sourcepicture::load(m_dir.filePath(QStringLiteral("missing.png"))).error, Error::Unreadable);
+        QCOMPARE(loadBytes(QByteArray("<svg xmlns='http://www.w3.org/2000/svg'><rect")).error,
+            Error::Corrupt);
+        QCOMPARE(sourcepicture::load(m_dir.filePath(QStringLiteral("missing.png"))).error,
+            Error::Unreadable);
         QCOMPARE(sourcepicture::load(m_dir.path()).error, Error::Unreadable);
     }
 };

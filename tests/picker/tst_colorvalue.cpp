@@ -14,29 +14,32 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         // HTML, R, G, B, H, L, S, Visual Basic, Delphi, C, decimal
         QTest::newRow("black") << 0
-                               << QStringList{"#000000", "0", "0", "0", "160", "0", "0", "&H000&", "$000", "0x0", "0"};
+                               << QStringList { "#000000", "0", "0", "0", "160", "0", "0", "&H000&",
+                                      "$000", "0x0", "0" };
         QTest::newRow("red") << 255
-                             << QStringList{"#FF0000", "255", "0", "0", "0", "120", "240", "&H00FF&", "$00FF", "0xFF", "255"};
+                             << QStringList { "#FF0000", "255", "0", "0", "0", "120", "240",
+                                    "&H00FF&", "$00FF", "0xFF", "255" };
         QTest::newRow("green") << 65280
-                               << QStringList{"#00FF00", "0", "255", "0", "80", "120", "240", "&H00FF00&", "$00FF00",
-                                              "0xFF00", "65280"};
+                               << QStringList { "#00FF00", "0", "255", "0", "80", "120", "240",
+                                      "&H00FF00&", "$00FF00", "0xFF00", "65280" };
         QTest::newRow("0x123456") << 0x123456
-                                  << QStringList{"#563412", "86", "52", "18", "20", "49", "157", "&H00123456&",
-                                                 "$00123456", "0x123456", "1193046"};
+                                  << QStringList { "#563412", "86", "52", "18", "20", "49", "157",
+                                         "&H00123456&", "$00123456", "0x123456", "1193046" };
         // Blue below 16: the literals stay unpadded, the HTML form does not.
         QTest::newRow("658188") << 658188
-                                << QStringList{"#0C0B0A", "12", "11", "10", "20", "10", "22", "&H00A0B0C&", "$00A0B0C",
-                                               "0xA0B0C", "658188"};
+                                << QStringList { "#0C0B0A", "12", "11", "10", "20", "10", "22",
+                                       "&H00A0B0C&", "$00A0B0C", "0xA0B0C", "658188" };
         // Blue the largest channel: the third branch of the hue.
         QTest::newRow("blue") << 16711680
-                              << QStringList{"#0000FF", "0", "0", "255", "160", "120", "240", "&H00FF0000&",
-                                             "$00FF0000", "0xFF0000", "16711680"};
-        QTest::newRow("royal blue") << 14772545
-                                    << QStringList{"#4169E1", "65", "105", "225", "150", "136", "175", "&H00E16941&",
-                                                   "$00E16941", "0xE16941", "14772545"};
+                              << QStringList { "#0000FF", "0", "0", "255", "160", "120", "240",
+                                     "&H00FF0000&", "$00FF0000", "0xFF0000", "16711680" };
+        QTest::newRow("royal blue")
+            << 14772545
+            << QStringList { "#4169E1", "65", "105", "225", "150", "136", "175", "&H00E16941&",
+                   "$00E16941", "0xE16941", "14772545" };
         QTest::newRow("white") << 16777215
-                               << QStringList{"#FFFFFF", "255", "255", "255", "160", "240", "0", "&H00FFFFFF&",
-                                              "$00FFFFFF", "0xFFFFFF", "16777215"};
+                               << QStringList { "#FFFFFF", "255", "255", "255", "160", "240", "0",
+                                      "&H00FFFFFF&", "$00FFFFFF", "0xFFFFFF", "16777215" };
     }
     void notationsOfEveryBox()
     {
@@ -50,7 +53,8 @@ private slots:
 
     void componentsTruncateTowardZero()
     {
-        QVERIFY(isColor(16777215) && !isColor(16777216) && !isColor(-1) && !isColor(kSystemWindowColor));
+        QVERIFY(isColor(16777215) && !isColor(16777216) && !isColor(-1)
+            && !isColor(kSystemWindowColor));
         int r = -1, g = -1, b = -1;
         GetRGB(0x00123456, r, g, b);
         QCOMPARE(r, 0x56);

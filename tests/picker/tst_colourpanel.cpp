@@ -20,7 +20,8 @@
 
 namespace {
 
-struct PanelWorld {
+struct PanelWorld
+{
     explicit PanelWorld(const QString &language = QStringLiteral("Anglais"))
         : tool(Tool::ColorPicker, language)
     {
@@ -29,8 +30,7 @@ struct PanelWorld {
     ToolFixture<frmColorPicker> tool;
     frmColorPicker &picker = *tool.w;
 
-    template<class T>
-    T *find(const QString &name) { return picker.findChild<T *>(name); }
+    template <class T> T *find(const QString &name) { return picker.findChild<T *>(name); }
     QString html() { return find<QLineEdit>(QStringLiteral("TxtC(0)"))->text(); }
     ColourPanel *panel() { return find<ColourPanel>(QStringLiteral("ColourPanel")); }
     void unfold()
@@ -104,9 +104,11 @@ private slots:
         QVERIFY(w.panel()->geometry().top() >= values.bottom());
         // Folded, the window is exactly as designed; its button takes free space only.
         for (QWidget *control : w.picker.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (control->isVisible() && control != w.panel() && control->objectName() != QLatin1String("CmdMore"))
-                QVERIFY2(!control->geometry().intersects(w.find<QPushButton>(QStringLiteral("CmdMore"))->geometry()),
-                         qPrintable(control->objectName()));
+            if (control->isVisible() && control != w.panel()
+                && control->objectName() != QLatin1String("CmdMore"))
+                QVERIFY2(!control->geometry().intersects(
+                             w.find<QPushButton>(QStringLiteral("CmdMore"))->geometry()),
+                    qPrintable(control->objectName()));
         }
         QCOMPARE(w.tool.env.setting(QStringLiteral("PanneauCouleur")), QStringLiteral("Oui"));
         w.find<QPushButton>(QStringLiteral("CmdMore"))->click();
@@ -181,7 +183,7 @@ private slots:
         QCOMPARE(w.tool.env.setting(QStringLiteral("CopieCss")), QStringLiteral("oklch"));
         w.pick(QColor(0xE9, 0x1E, 0x63));
         QTRY_COMPARE(w.services.clipboard().text(),
-                     cssnotation::format(0x631EE9, cssnotation::Notation::Oklch));
+            cssnotation::format(0x631EE9, cssnotation::Notation::Oklch));
         // Back to the designed choice: the HTML box again.
         automatic->setCurrentIndex(0);
         emit automatic->activated(0);
@@ -199,24 +201,29 @@ private slots:
             FrmBase launcher(env.state);
             auto *picker = qobject_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
             QVERIFY(picker);
-            for (const QColor &c : {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 0, 0)}) {
+            for (const QColor &c : { QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 0, 0) }) {
                 services.screen().fill(QRect(600, 400, 40, 40), c);
-                QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("CmdPipette")), Qt::LeftButton);
+                QTest::mouseClick(
+                    picker->findChild<QPushButton *>(QStringLiteral("CmdPipette")), Qt::LeftButton);
                 services.pointer().setPos(QPoint(620, 420));
                 QTest::mouseRelease(picker, Qt::LeftButton);
-                QTRY_COMPARE(picker->findChild<QLineEdit *>(QStringLiteral("TxtC(0)"))->text(), c.name().toUpper());
+                QTRY_COMPARE(picker->findChild<QLineEdit *>(QStringLiteral("TxtC(0)"))->text(),
+                    c.name().toUpper());
             }
-            QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(), (QList<int32_t>{0x0000FF, 0x00FF00}));
+            QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(),
+                (QList<int32_t> { 0x0000FF, 0x00FF00 }));
             delete picker;
         }
         {
             MemoryScreenServices services;
             FrmBase launcher(env.state);
             auto *picker = qobject_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
-            QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(), (QList<int32_t>{0x0000FF, 0x00FF00}));
+            QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(),
+                (QList<int32_t> { 0x0000FF, 0x00FF00 }));
             // A click on a remembered pick shows it again.
             picker->findChild<QToolButton *>(QStringLiteral("History(1)"))->click();
-            QCOMPARE(picker->findChild<QLineEdit *>(QStringLiteral("TxtC(0)"))->text(), QStringLiteral("#00FF00"));
+            QCOMPARE(picker->findChild<QLineEdit *>(QStringLiteral("TxtC(0)"))->text(),
+                QStringLiteral("#00FF00"));
             delete picker;
         }
     }
@@ -242,12 +249,14 @@ private slots:
         emit white->customContextMenuRequested(QPoint(5, 5));
         QTRY_COMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
         QCOMPARE(w.find<QLabel>(QStringLiteral("LblVerdict"))->text(),
-                 QStringLiteral("AA ✗ · AA large ✓ · AAA ✗ · AAA large ✗"));
+            QStringLiteral("AA ✗ · AA large ✓ · AAA ✗ · AAA large ✗"));
         // Swapped, the grey is the background and white the text; the ratio stays.
         QLabel *preview = w.find<QLabel>(QStringLiteral("LblPreview"));
-        QVERIFY(preview->styleSheet().contains(QLatin1String("background: #ffffff; color: #777777")));
+        QVERIFY(
+            preview->styleSheet().contains(QLatin1String("background: #ffffff; color: #777777")));
         w.find<QToolButton>(QStringLiteral("CmdSwap"))->click();
-        QVERIFY(preview->styleSheet().contains(QLatin1String("background: #777777; color: #ffffff")));
+        QVERIFY(
+            preview->styleSheet().contains(QLatin1String("background: #777777; color: #ffffff")));
         QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
     }
 
@@ -257,12 +266,16 @@ private slots:
         w.unfold();
         w.pick(QColor(255, 0, 0));
         w.pick(QColor(0, 0, 255));
-        QCOMPARE(w.historyTips(), (QStringList{"#0000FF", "#FF0000"}));
-        onNextMenu([](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove"))->trigger(); });
-        emit w.find<QToolButton>(QStringLiteral("History(0)"))->customContextMenuRequested(QPoint(5, 5));
-        QTRY_COMPARE(w.historyTips(), QStringList{"#FF0000"});
-        onNextMenu([](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove all"))->trigger(); });
-        emit w.find<QToolButton>(QStringLiteral("History(0)"))->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(w.historyTips(), (QStringList { "#0000FF", "#FF0000" }));
+        onNextMenu(
+            [](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove"))->trigger(); });
+        emit w.find<QToolButton>(QStringLiteral("History(0)"))
+            ->customContextMenuRequested(QPoint(5, 5));
+        QTRY_COMPARE(w.historyTips(), QStringList { "#FF0000" });
+        onNextMenu(
+            [](QMenu *menu) { actionStartingWith(menu, QStringLiteral("Remove all"))->trigger(); });
+        emit w.find<QToolButton>(QStringLiteral("History(0)"))
+            ->customContextMenuRequested(QPoint(5, 5));
         QTRY_COMPARE(w.historyTips(), QStringList());
         QVERIFY(!w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->isEnabled());
     }
@@ -272,7 +285,7 @@ private slots:
         PanelWorld w;
         w.pick(QColor(0xE9, 0x1E, 0x63));
         const QString expected = cssnotation::format(0x631EE9, cssnotation::Notation::Hsl);
-        for (const char *name : {"picSampleColor", "TxtC(4)"}) {
+        for (const char *name : { "picSampleColor", "TxtC(4)" }) {
             w.services.clipboard().setText(QString());
             onNextMenu([expected](QMenu *menu) {
                 // Each entry shows the notation's name and the value it copies.
@@ -294,9 +307,15 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("more");
         QTest::addColumn<QString>("paste");
-        QTest::newRow("en") << "Anglais" << "More: CSS, history, contrast" << "Paste a colour:";
-        QTest::newRow("fr") << "Francais" << "Plus : CSS, historique, contraste" << "Coller une couleur :";
-        QTest::newRow("es") << "Spanish" << "Más: CSS, historial, contraste" << "Pegar un color:";
+        QTest::newRow("en") << "Anglais"
+                            << "More: CSS, history, contrast"
+                            << "Paste a colour:";
+        QTest::newRow("fr") << "Francais"
+                            << "Plus : CSS, historique, contraste"
+                            << "Coller une couleur :";
+        QTest::newRow("es") << "Spanish"
+                            << "Más: CSS, historial, contraste"
+                            << "Pegar un color:";
     }
     void textsInTheThreeLanguages()
     {

@@ -19,10 +19,14 @@ private slots:
         QTest::addColumn<bool>("aaaNormal");
         // Colours as 0x00BBGGRR.
         QTest::newRow("black on white") << 0x000000 << 0xFFFFFF << 21.00 << true << true;
-        QTest::newRow("white on black, either order") << 0xFFFFFF << 0x000000 << 21.00 << true << true;
-        QTest::newRow("#777 on #fff, just under AA") << 0x777777 << 0xFFFFFF << 4.48 << false << false;
-        QTest::newRow("#767676 on #fff, the lightest AA grey") << 0x767676 << 0xFFFFFF << 4.54 << true << false;
-        QTest::newRow("#595959 on #fff, the lightest AAA grey") << 0x595959 << 0xFFFFFF << 7.00 << true << true;
+        QTest::newRow("white on black, either order")
+            << 0xFFFFFF << 0x000000 << 21.00 << true << true;
+        QTest::newRow("#777 on #fff, just under AA")
+            << 0x777777 << 0xFFFFFF << 4.48 << false << false;
+        QTest::newRow("#767676 on #fff, the lightest AA grey")
+            << 0x767676 << 0xFFFFFF << 4.54 << true << false;
+        QTest::newRow("#595959 on #fff, the lightest AAA grey")
+            << 0x595959 << 0xFFFFFF << 7.00 << true << true;
         QTest::newRow("red on white, 3.998") << 0x0000FF << 0xFFFFFF << 4.00 << false << false;
         QTest::newRow("blue on white") << 0xFF0000 << 0xFFFFFF << 8.59 << true << true;
         QTest::newRow("same colour") << 0x3366CC << 0x3366CC << 1.00 << false << false;

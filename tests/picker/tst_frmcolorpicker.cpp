@@ -26,10 +26,7 @@
 namespace {
 
 // A plain window of one colour at a fixed place, outside the window manager's reach.
-QPoint pointerAt()
-{
-    return ScreenServices::current().pointer().physicalPos();
-}
+QPoint pointerAt() { return ScreenServices::current().pointer().physicalPos(); }
 
 QPoint physicalCentre(QWidget *w)
 {
@@ -41,8 +38,8 @@ QPoint physicalCentre(QWidget *w)
 // Whether the window manager keeps the window above the others.
 bool keptAbove(QWidget *w)
 {
-    return xinput::run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->winId()),
-                                                 QStringLiteral("_NET_WM_STATE")})
+    return xinput::run(QStringLiteral("xprop"),
+        { QStringLiteral("-id"), QString::number(w->winId()), QStringLiteral("_NET_WM_STATE") })
         .contains(QLatin1String("_NET_WM_STATE_ABOVE"));
 }
 
@@ -60,10 +57,7 @@ QStringList boxes(frmColorPicker &picker)
     return out;
 }
 
-Loupe *loupe(frmColorPicker &picker)
-{
-    return control<Loupe>(&picker, "Loupe");
-}
+Loupe *loupe(frmColorPicker &picker) { return control<Loupe>(&picker, "Loupe"); }
 
 // Shows a value the way the basic colours button does: as the colour dialog's answer.
 void showValue(frmColorPicker &picker, int32_t value)
@@ -79,7 +73,8 @@ class TstFrmColorPicker : public QObject
 {
     Q_OBJECT
 
-    struct World {
+    struct World
+    {
         TestEnv env;
         FrmBase *launcher = nullptr;
         QPointer<frmColorPicker> picker;
@@ -121,17 +116,21 @@ private slots:
         auto *coordinates = control<QCheckBox>(&p, "ChkXY");
         auto *x = control<Label>(&p, "LblPosX");
         auto *y = control<Label>(&p, "LblPosY");
-        QVERIFY(!p.rect().intersects(control<PictureBox>(&p, "Picture3")->geometry())); // the capture image is never seen
+        QVERIFY(!p.rect().intersects(
+            control<PictureBox>(&p, "Picture3")->geometry())); // the capture image is never seen
         QVERIFY(control<QCheckBox>(&p, "chkcopyauto")->isChecked() && coordinates->isChecked()
-                && control<QRadioButton>(&p, "Opt1", 0)->isChecked());
-        QVERIFY(control<QCheckBox>(&p, "chkKeepFront")->isChecked() && waitUntil([&] { return keptAbove(&p); }, 2000));
+            && control<QRadioButton>(&p, "Opt1", 0)->isChecked());
+        QVERIFY(control<QCheckBox>(&p, "chkKeepFront")->isChecked()
+            && waitUntil([&] { return keptAbove(&p); }, 2000));
         QVERIFY(control<QFrame>(&p, "Fra2")->isVisible());
         QCOMPARE(boxes(p).join(QString()), QString());
         QCOMPARE(p.swatchColor(), int32_t(0x80000005u));
 
         // Coordinates from the start; unticking greys the labels and empties them at the next tick.
         xinput::moveTo(QPoint(700, 600));
-        QVERIFY(waitUntil([&] { return x->text() == QLatin1String("700") && y->text() == QLatin1String("600"); }));
+        QVERIFY(waitUntil([&] {
+            return x->text() == QLatin1String("700") && y->text() == QLatin1String("600");
+        }));
         QTest::mouseClick(coordinates, Qt::LeftButton);
         QCOMPARE(x->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
         QVERIFY(waitUntil([&] { return x->text().isEmpty() && y->text().isEmpty(); }, 300));
@@ -145,21 +144,28 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
-        std::unique_ptr<QWidget> target(xinput::colourWindow(QColor(255, 0, 0), QRect(700, 300, 120, 120)));
+        std::unique_ptr<QWidget> target(
+            xinput::colourWindow(QColor(255, 0, 0), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
 
         xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
-        QVERIFY(!control<QPushButton>(&p, "CmdPipette")->isEnabled() && !control<QFrame>(&p, "Fra2")->isVisible());
+        QVERIFY(!control<QPushButton>(&p, "CmdPipette")->isEnabled()
+            && !control<QFrame>(&p, "Fra2")->isVisible());
         // The loupe follows the pointer, beside it and never over it.
         xinput::moveTo(physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return loupe(p)->isVisible() && loupe(p)->centreColor() == 0x0000FF; }));
+        QVERIFY(waitUntil(
+            [&] { return loupe(p)->isVisible() && loupe(p)->centreColor() == 0x0000FF; }));
         QVERIFY(!loupe(p)->frameGeometry().contains(target->geometry().center()));
 
         xinput::clickAt(physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(waitUntil([&] {
+            return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#FF0000");
+        }));
         QVERIFY(!loupe(p)->isVisible() && control<QPushButton>(&p, "CmdPipette")->isEnabled());
-        QCOMPARE(boxes(p), (QStringList{"#FF0000", "255", "0", "0", "0", "120", "240", "&H00FF&", "$00FF", "0xFF", "255"}));
+        QCOMPARE(boxes(p),
+            (QStringList { "#FF0000", "255", "0", "0", "0", "120", "240", "&H00FF&", "$00FF",
+                "0xFF", "255" }));
         QCOMPARE(p.currentColor(), 255);
         QCOMPARE(control<PictureBox>(&p, "picSampleColor")->image().pixel(10, 10), qRgb(255, 0, 0));
         QCOMPARE(xinput::clipboard(), QStringLiteral("#FF0000"));
@@ -179,13 +185,16 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
-        std::unique_ptr<QWidget> target(xinput::colourWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 300, 120, 120)));
+        std::unique_ptr<QWidget> target(
+            xinput::colourWindow(QColor(0x12, 0x9E, 0x5B), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
         const QPoint pipette = physicalCentre(control<QPushButton>(&p, "CmdPipette"));
 
         // Press, drag, release over the target: one gesture, one pick.
         xinput::dragTo(pipette, physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#129E5B"); }));
+        QVERIFY(waitUntil([&] {
+            return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#129E5B");
+        }));
         QVERIFY(control<QPushButton>(&p, "CmdPipette")->isEnabled() && !loupe(p)->isVisible());
         QVERIFY(waitUntil([] { return xinput::clipboard() == QLatin1String("#129E5B"); }));
         QVERIFY(QWidget::mouseGrabber() == nullptr);
@@ -201,7 +210,8 @@ private slots:
         QVERIFY(p.pipetteActive() && loupe(p)->width() != before);
         QVERIFY(waitUntil([&] { return loupe(p)->centreColor() == 0x5B9E12; }));
         for (int i = 0; i < 8; ++i)
-            xinput::run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("5")}); // wheel down
+            xinput::run(QStringLiteral("xdotool"),
+                { QStringLiteral("click"), QStringLiteral("5") }); // wheel down
         QVERIFY(waitUntil([&] { return loupe(p)->zoom() == 3; }));
         xinput::key(QStringLiteral("Escape"));
         QVERIFY(waitUntil([&] { return !p.pipetteActive(); }));
@@ -216,19 +226,25 @@ private slots:
     {
         World w;
         frmColorPicker &p = *w.picker;
-        std::unique_ptr<QWidget> target(xinput::colourWindow(QColor(0x0C, 0x0B, 0x0A), QRect(700, 300, 120, 120)));
+        std::unique_ptr<QWidget> target(
+            xinput::colourWindow(QColor(0x0C, 0x0B, 0x0A), QRect(700, 300, 120, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(target.get()));
 
         // A colour on the clipboard first, in HTML, past the display timer's second copy: a
         // copy made by the option's click would show.
         pickAt(p, physicalCentre(target.get()));
-        QVERIFY(waitUntil([&] { return !control<IntervalTimer>(&p, "TimCapt")->isActive() && xinput::clipboard() == QLatin1String("#0C0B0A"); }));
-        QTest::mouseClick(control<QRadioButton>(&p, "Opt1", 3), Qt::LeftButton, {}, QPoint(6, 7)); // "C"
-        QCOMPARE(xinput::clipboard(), QStringLiteral("#0C0B0A"));        // nothing copied on the click
+        QVERIFY(waitUntil([&] {
+            return !control<IntervalTimer>(&p, "TimCapt")->isActive()
+                && xinput::clipboard() == QLatin1String("#0C0B0A");
+        }));
+        QTest::mouseClick(
+            control<QRadioButton>(&p, "Opt1", 3), Qt::LeftButton, {}, QPoint(6, 7)); // "C"
+        QCOMPARE(xinput::clipboard(), QStringLiteral("#0C0B0A")); // nothing copied on the click
         pickAt(p, physicalCentre(target.get()));
         QVERIFY(waitUntil([&] { return xinput::clipboard() == QLatin1String("0xA0B0C"); }));
 
-        QTest::mouseClick(control<QRadioButton>(&p, "Opt1", 4), Qt::LeftButton, {}, QPoint(6, 7)); // "Long data"
+        QTest::mouseClick(
+            control<QRadioButton>(&p, "Opt1", 4), Qt::LeftButton, {}, QPoint(6, 7)); // "Long data"
         showValue(p, 65280);
         QCOMPARE(xinput::clipboard(), QStringLiteral("65280"));
 
@@ -248,8 +264,10 @@ private slots:
         World w;
         frmColorPicker &p = *w.picker;
         // A red column at x = 800 in a blue field.
-        std::unique_ptr<QWidget> field(xinput::colourWindow(QColor(0, 0, 255), QRect(700, 300, 200, 120)));
-        std::unique_ptr<QWidget> column(xinput::colourWindow(QColor(255, 0, 0), QRect(800, 300, 1, 120)));
+        std::unique_ptr<QWidget> field(
+            xinput::colourWindow(QColor(0, 0, 255), QRect(700, 300, 200, 120)));
+        std::unique_ptr<QWidget> column(
+            xinput::colourWindow(QColor(255, 0, 0), QRect(800, 300, 1, 120)));
         QVERIFY(QTest::qWaitForWindowExposed(column.get()));
         xinput::clickAt(physicalCentre(control<QPushButton>(&p, "CmdPipette")));
         QVERIFY(waitUntil([&] { return p.pipetteActive(); }));
@@ -276,7 +294,9 @@ private slots:
         xinput::key(QStringLiteral("Down"));
         QVERIFY(waitUntil([] { return pointerAt() == QPoint(800, 350); }));
         xinput::key(QStringLiteral("Return"));
-        QVERIFY(waitUntil([&] { return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#FF0000"); }));
+        QVERIFY(waitUntil([&] {
+            return !p.pipetteActive() && valueBox(p, 0)->text() == QLatin1String("#FF0000");
+        }));
     }
 
     void valuesThatAreNotColoursChangeNothing()
@@ -327,12 +347,14 @@ private slots:
         // Answers the dialog from inside its modal loop, once it is up.
         auto answer = [&](const QString &text, bool validate, bool *aboveWhileOpen = nullptr) {
             QTimer::singleShot(0, this, [&p, text, validate, aboveWhileOpen] {
-                QVERIFY(waitUntil([] { return qobject_cast<FrmModale1 *>(QApplication::activeModalWidget()); }));
+                QVERIFY(waitUntil(
+                    [] { return qobject_cast<FrmModale1 *>(QApplication::activeModalWidget()); }));
                 auto *dlg = qobject_cast<FrmModale1 *>(QApplication::activeModalWidget());
                 if (aboveWhileOpen)
                     *aboveWhileOpen = !waitUntil([&] { return !keptAbove(&p); }, 15000);
                 QTest::keyClicks(control<QLineEdit>(dlg, "TxtC"), text);
-                QTest::mouseClick(control<QPushButton>(dlg, validate ? "CmdOK" : "CmdAnnule"), Qt::LeftButton);
+                QTest::mouseClick(
+                    control<QPushButton>(dlg, validate ? "CmdOK" : "CmdAnnule"), Qt::LeftButton);
             });
             QTest::mouseClick(control<QPushButton>(&p, "CmdConvertir"), Qt::LeftButton);
         };
@@ -344,7 +366,8 @@ private slots:
         QCOMPARE(valueBox(p, 0)->text(), QString());
         QVERIFY(display->isActive());
         QVERIFY(waitUntil([&] { return valueBox(p, 0)->text() == QLatin1String("#FF0000"); }));
-        QVERIFY(control<QCheckBox>(&p, "chkKeepFront")->isChecked() && waitUntil([&] { return keptAbove(&p); }, 15000));
+        QVERIFY(control<QCheckBox>(&p, "chkKeepFront")->isChecked()
+            && waitUntil([&] { return keptAbove(&p); }, 15000));
 
         answer(QStringLiteral("16777216"), true); // accepted, but not a colour
         QVERIFY(waitUntil([&] { return !display->isActive(); }));

@@ -60,13 +60,19 @@ private slots:
     {
         QTest::addColumn<QString>("clip");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("spaces") << "1 2 3" << "123";
-        QTest::newRow("only spaces") << "    " << "";
-        QTest::newRow("letters") << "ab12cd" << "12";
-        QTest::newRow("newlines") << "12\n34\r\n" << "1234";
-        QTest::newRow("nine digits") << "123456789" << "12345678";
+        QTest::newRow("spaces") << "1 2 3"
+                                << "123";
+        QTest::newRow("only spaces") << "    "
+                                     << "";
+        QTest::newRow("letters") << "ab12cd"
+                                 << "12";
+        QTest::newRow("newlines") << "12\n34\r\n"
+                                  << "1234";
+        QTest::newRow("nine digits") << "123456789"
+                                     << "12345678";
         // Filtered before the limit: a grouped number keeps all its digits.
-        QTest::newRow("grouped eight digits") << "16 777 215" << "16777215";
+        QTest::newRow("grouped eight digits") << "16 777 215"
+                                              << "16777215";
     }
     void pastingKeepsDigitsOnly()
     {

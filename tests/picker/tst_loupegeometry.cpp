@@ -15,7 +15,8 @@ private slots:
         QTest::newRow("middle: below right") << QPoint(600, 500) << QPoint(632, 532);
         QTest::newRow("right edge: left") << QPoint(1270, 500) << QPoint(1270 - 32 - 90, 532);
         QTest::newRow("bottom edge: above") << QPoint(600, 1020) << QPoint(632, 1020 - 32 - 108);
-        QTest::newRow("corner: above left") << QPoint(1279, 1023) << QPoint(1279 - 32 - 90, 1023 - 32 - 108);
+        QTest::newRow("corner: above left")
+            << QPoint(1279, 1023) << QPoint(1279 - 32 - 90, 1023 - 32 - 108);
         QTest::newRow("top left corner") << QPoint(0, 0) << QPoint(32, 32);
     }
     void staysBesideThePointer()

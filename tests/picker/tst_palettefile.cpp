@@ -17,7 +17,7 @@ using namespace palettefile;
 
 namespace {
 
-const Palette kTwo{"Brand", 0, {{0x631EE9, "Pink"}, {0xCC6633, ""}}};
+const Palette kTwo { "Brand", 0, { { 0x631EE9, "Pink" }, { 0xCC6633, "" } } };
 const QString kData = QStringLiteral(TINTAVO_TEST_DATA "/palette/");
 
 QByteArray readAll(const QString &path)
@@ -31,7 +31,8 @@ QByteArray python(const QStringList &arguments)
 {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/python3"), arguments);
-    const bool ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    const bool ok
+        = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     return ok ? p.readAllStandardOutput() : QByteArray();
 }
 
@@ -44,24 +45,28 @@ private slots:
     void writtenFiles()
     {
         QCOMPARE(encode(kTwo, Format::Gpl),
-                 "GIMP Palette\nName: Brand\n#\n233  30  99\tPink\n 51 102 204\t#3366CC\n");
+            "GIMP Palette\nName: Brand\n#\n233  30  99\tPink\n 51 102 204\t#3366CC\n");
         QCOMPARE(encode(kTwo, Format::Css),
-                 "/* Brand */\n:root {\n  --color-1: #e91e63; /* Pink */\n  --color-2: #3366cc;\n}\n");
+            "/* Brand */\n:root {\n  --color-1: #e91e63; /* Pink */\n  --color-2: #3366cc;\n}\n");
         QCOMPARE(encode(kTwo, Format::Json),
-                 "{\n  \"name\": \"Brand\",\n  \"colors\": [\n"
-                 "    { \"name\": \"Pink\", \"hex\": \"#e91e63\", \"rgb\": [233, 30, 99] },\n"
-                 "    { \"name\": \"\", \"hex\": \"#3366cc\", \"rgb\": [51, 102, 204] }\n  ]\n}\n");
+            "{\n  \"name\": \"Brand\",\n  \"colors\": [\n"
+            "    { \"name\": \"Pink\", \"hex\": \"#e91e63\", \"rgb\": [233, 30, 99] },\n"
+            "    { \"name\": \"\", \"hex\": \"#3366cc\", \"rgb\": [51, 102, 204] }\n  ]\n}\n");
         QVERIFY(QJsonDocument::fromJson(encode(Palette(), Format::Json))["colors"].isArray());
         // Unnamed, a column count past GIMP's bound, values that are not colours.
-        const Palette odd{"", 999, {{-1, "unreadable"}, {0xFFFFFF, "White"}, {int32_t(0x80000005u), ""}}};
-        QCOMPARE(encode(odd, Format::Gpl), "GIMP Palette\nName: Tintavo\nColumns: 256\n#\n255 255 255\tWhite\n");
+        const Palette odd { "", 999,
+            { { -1, "unreadable" }, { 0xFFFFFF, "White" }, { int32_t(0x80000005u), "" } } };
+        QCOMPARE(encode(odd, Format::Gpl),
+            "GIMP Palette\nName: Tintavo\nColumns: 256\n#\n255 255 255\tWhite\n");
 
         // Names that could break a line, a comment or a string come back as one line of text.
         const QString tricky = QStringLiteral("  Rosé « vif » */ end\tand\r\nnext \"q\" \\ ");
         const QString shown = QStringLiteral("Rosé « vif » */ end and  next \"q\" \\");
-        const Palette p{tricky, 5, {{0x010203, tricky}, {0x0A0B0C, "   "}, {0x0A0B0C, "again"}}};
+        const Palette p { tricky, 5,
+            { { 0x010203, tricky }, { 0x0A0B0C, "   " }, { 0x0A0B0C, "again" } } };
         QCOMPARE(parseGpl(encode(p, Format::Gpl)).palette,
-                 (Palette{shown, 5, {{0x010203, shown}, {0x0A0B0C, "#0C0B0A"}, {0x0A0B0C, "again"}}}));
+            (Palette { shown, 5,
+                { { 0x010203, shown }, { 0x0A0B0C, "#0C0B0A" }, { 0x0A0B0C, "again" } } }));
         const QJsonDocument json = QJsonDocument::fromJson(encode(p, Format::Json));
         QCOMPARE(json["name"].toString(), shown);
         QCOMPARE(json["colors"][0]["name"].toString(), shown);
@@ -72,49 +77,53 @@ private slots:
     void readsGimpAndHandMadeFiles()
     {
         const LoadResult gimp = loadGpl(kData + "gimp-brand.gpl");
-        QCOMPARE(gimp.palette, (Palette{QStringLiteral("Brand – spring"), 3,
-                                        {{0x631EE9, "Pink"}, {0xCC6633, "Royal blue"}, {0, "Black"},
-                                         {0xFFFFFF, "White"}, {0xB5513F, "Indigo 500"},
-                                         {0x07C1FF, QStringLiteral("Ambre doré")}}}));
+        QCOMPARE(gimp.palette,
+            (Palette { QStringLiteral("Brand – spring"), 3,
+                { { 0x631EE9, "Pink" }, { 0xCC6633, "Royal blue" }, { 0, "Black" },
+                    { 0xFFFFFF, "White" }, { 0xB5513F, "Indigo 500" },
+                    { 0x07C1FF, QStringLiteral("Ambre doré") } } }));
         QCOMPARE(parseGpl(encode(gimp.palette, Format::Gpl)).palette, gimp.palette);
         // CR LF, comments and blank lines among colours, tabs or spaces, padded names, no name.
         QCOMPARE(loadGpl(kData + "web-crlf.gpl").palette,
-                 (Palette{"Web basics", 0, {{0x800000, "Navy blue"}, {0x808000, "Teal"}, {0x000080, "Maroon"},
-                                            {0xC0C0C0, "Silver   grey"}, {0x808080, ""}}}));
+            (Palette { "Web basics", 0,
+                { { 0x800000, "Navy blue" }, { 0x808000, "Teal" }, { 0x000080, "Maroon" },
+                    { 0xC0C0C0, "Silver   grey" }, { 0x808080, "" } } }));
         // Byte order mark, lone CR line ends, a Latin-1 name, no "Name:" line; no colour at all.
-        QCOMPARE(parseGpl("\xEF\xBB\xBFGIMP Palette\r255 0 0 Rouge vif \xE9t\xE9\r\r").palette.entries,
-                 (QList<Entry>{{0x0000FF, QStringLiteral("Rouge vif été")}}));
+        QCOMPARE(
+            parseGpl("\xEF\xBB\xBFGIMP Palette\r255 0 0 Rouge vif \xE9t\xE9\r\r").palette.entries,
+            (QList<Entry> { { 0x0000FF, QStringLiteral("Rouge vif été") } }));
         QVERIFY(parseGpl("GIMP Palette\nName: Empty\nColumns: 0\n").ok());
     }
 
     void faultsNameTheirLine()
     {
-        const struct {
+        const struct
+        {
             QByteArray file;
             Error error;
             int line;
         } cases[] = {
-            {"", Error::NotAPalette, 1},
-            {"Name: x\n255 0 0\n", Error::NotAPalette, 1},
-            {"GIMP Palette v2\n", Error::NotAPalette, 1},
-            {QByteArrayLiteral("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), Error::NotAPalette, 1},
-            {QByteArrayLiteral("GIMP Palette\0\n"), Error::NotText, 1},
-            {QByteArrayLiteral("GIMP Palette\n1 2 3 a\n1 2 3 a\0b\n"), Error::NotText, 3},
-            {"GIMP Palette\nName: a\nColumns: many\n", Error::BadColumns, 3},
-            {"GIMP Palette\nColumns: 257\n", Error::BadColumns, 2},
-            {"GIMP Palette\nColumns: -4\n", Error::BadColumns, 2},
-            {"GIMP Palette\n1 2 3\nName: late\n", Error::BadLine, 3},
-            {"GIMP Palette\nAuthor: me\n", Error::BadLine, 2},
-            {"GIMP Palette\n#\n12 34\tName\n", Error::BadLine, 3},
-            {"GIMP Palette\n1 2 3Pink\n", Error::BadLine, 2},
-            {"GIMP Palette\n+1 2.5 3\n", Error::BadLine, 2},
-            {"GIMP Palette\n255 255 256\n", Error::OutOfRange, 2},
-            {"GIMP Palette\n-0 0 0\n", Error::OutOfRange, 2},
-            {"GIMP Palette\n0 0 " + QByteArray(5000, '9') + '\n', Error::OutOfRange, 2},
+            { "", Error::NotAPalette, 1 },
+            { "Name: x\n255 0 0\n", Error::NotAPalette, 1 },
+            { "GIMP Palette v2\n", Error::NotAPalette, 1 },
+            { QByteArrayLiteral("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), Error::NotAPalette, 1 },
+            { QByteArrayLiteral("GIMP Palette\0\n"), Error::NotText, 1 },
+            { QByteArrayLiteral("GIMP Palette\n1 2 3 a\n1 2 3 a\0b\n"), Error::NotText, 3 },
+            { "GIMP Palette\nName: a\nColumns: many\n", Error::BadColumns, 3 },
+            { "GIMP Palette\nColumns: 257\n", Error::BadColumns, 2 },
+            { "GIMP Palette\nColumns: -4\n", Error::BadColumns, 2 },
+            { "GIMP Palette\n1 2 3\nName: late\n", Error::BadLine, 3 },
+            { "GIMP Palette\nAuthor: me\n", Error::BadLine, 2 },
+            { "GIMP Palette\n#\n12 34\tName\n", Error::BadLine, 3 },
+            { "GIMP Palette\n1 2 3Pink\n", Error::BadLine, 2 },
+            { "GIMP Palette\n+1 2.5 3\n", Error::BadLine, 2 },
+            { "GIMP Palette\n255 255 256\n", Error::OutOfRange, 2 },
+            { "GIMP Palette\n-0 0 0\n", Error::OutOfRange, 2 },
+            { "GIMP Palette\n0 0 " + QByteArray(5000, '9') + '\n', Error::OutOfRange, 2 },
             // CR LF and lone CR are one line end each; the byte order mark is no line.
-            {"\xEF\xBB\xBFGIMP Palette\r\nName: x\r\n\r\n1 2 3\r\n4 5\r\n", Error::BadLine, 5},
-            {"GIMP Palette\r#\r\r1 2 300\r", Error::OutOfRange, 4},
-            {readAll(kData + "out-of-range.gpl"), Error::OutOfRange, 5},
+            { "\xEF\xBB\xBFGIMP Palette\r\nName: x\r\n\r\n1 2 3\r\n4 5\r\n", Error::BadLine, 5 },
+            { "GIMP Palette\r#\r\r1 2 300\r", Error::OutOfRange, 4 },
+            { readAll(kData + "out-of-range.gpl"), Error::OutOfRange, 5 },
         };
         for (const auto &c : cases) {
             const LoadResult r = parseGpl(c.file);
@@ -143,14 +152,16 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("big.gpl"));
         QVERIFY(filesave::writeAtomically(path, most) && loadGpl(path).ok());
-        QVERIFY(filesave::writeAtomically(path, most + '\n') && loadGpl(path).error == Error::TooLarge);
-        QVERIFY(::truncate(QFile::encodeName(path).constData(), qint64(4) << 30) == 0); // sparse 4 GiB
+        QVERIFY(
+            filesave::writeAtomically(path, most + '\n') && loadGpl(path).error == Error::TooLarge);
+        QVERIFY(
+            ::truncate(QFile::encodeName(path).constData(), qint64(4) << 30) == 0); // sparse 4 GiB
         QVERIFY(loadGpl(path).error == Error::TooLarge);
 
         // Only regular files: a FIFO is refused at once, without waiting for a writer.
         const QString fifo = dir.filePath(QStringLiteral("pipe.gpl"));
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-        for (const QString &p : {fifo, dir.path(), dir.filePath(QStringLiteral("missing.gpl"))})
+        for (const QString &p : { fifo, dir.path(), dir.filePath(QStringLiteral("missing.gpl")) })
             QVERIFY(loadGpl(p).error == Error::CannotOpen && loadGpl(p).line == 0);
     }
 
@@ -159,23 +170,25 @@ private slots:
     {
         QSet<QString> seen;
         for (auto e = int(Error::CannotOpen); e <= int(Error::TooManyColours); ++e) {
-            for (Language l : {Language::English, Language::French, Language::Spanish, Language::Other}) {
+            for (Language l :
+                { Language::English, Language::French, Language::Spanish, Language::Other }) {
                 const QString text = errorText(Error(e), 4321, l);
-                QVERIFY2(!text.isEmpty() && !text.contains(u'%') && (!seen.contains(text) || l == Language::Other),
-                         qPrintable(text));
+                QVERIFY2(!text.isEmpty() && !text.contains(u'%')
+                        && (!seen.contains(text) || l == Language::Other),
+                    qPrintable(text));
                 QCOMPARE(text.contains(QLatin1String("4321")), e > int(Error::NotAPalette));
                 seen.insert(text);
             }
         }
         QCOMPARE(seen.size(), 3 * int(Error::TooManyColours));
         QCOMPARE(errorText(parseGpl("GIMP Palette\n\n300 0 0\n"), Language::Spanish),
-                 QStringLiteral("Línea 3: un valor de color está fuera del intervalo de 0 a 255."));
+            QStringLiteral("Línea 3: un valor de color está fuera del intervalo de 0 a 255."));
     }
 
     void savesAtomically()
     {
         QTemporaryDir dir;
-        for (Format f : {Format::Gpl, Format::Css, Format::Json}) {
+        for (Format f : { Format::Gpl, Format::Css, Format::Json }) {
             const QString path = dir.filePath("brand" + suffixOf(f));
             QVERIFY(save(kTwo, f, path) && readAll(path) == encode(kTwo, f));
         }
@@ -184,12 +197,13 @@ private slots:
         const QByteArray old = readAll(kept);
         Palette big;
         for (int i = 0; i < 2000; ++i)
-            big.entries.append({i, QStringLiteral("colour %1").arg(i)});
-        for (Format f : {Format::Gpl, Format::Css, Format::Json})
-            QVERIFY(runWithFileSizeLimit(4096, [&] { return save(big, f, kept); }) == std::optional(false));
+            big.entries.append({ i, QStringLiteral("colour %1").arg(i) });
+        for (Format f : { Format::Gpl, Format::Css, Format::Json })
+            QVERIFY(runWithFileSizeLimit(4096, [&] { return save(big, f, kept); })
+                == std::optional(false));
         QCOMPARE(readAll(kept), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{"brand.css", "brand.gpl", "brand.json"}));
+            (QStringList { "brand.css", "brand.gpl", "brand.json" }));
         // Nor is a palette written that could not be read back.
         big.entries.resize(kMaxColours + 1);
         QVERIFY(!save(big, Format::Json, kept) && readAll(kept) == old);
@@ -200,28 +214,39 @@ private slots:
     void otherProgramsReadTheFiles()
     {
         QTemporaryDir dir;
-        const Palette p{"Brand */ x", 4,
-                        {{0x631EE9, "Pink */ --color-9: red"}, {0xCC6633, ""}, {0x07C1FF, "Ambre doré"}}};
-        const QString gpl = dir.filePath("p.gpl"), css = dir.filePath("p.css"), json = dir.filePath("p.json");
-        QVERIFY(save(p, Format::Gpl, gpl) && save(p, Format::Css, css) && save(p, Format::Json, json));
+        const Palette p { "Brand */ x", 4,
+            { { 0x631EE9, "Pink */ --color-9: red" }, { 0xCC6633, "" },
+                { 0x07C1FF, "Ambre doré" } } };
+        const QString gpl = dir.filePath("p.gpl"), css = dir.filePath("p.css"),
+                      json = dir.filePath("p.json");
+        QVERIFY(
+            save(p, Format::Gpl, gpl) && save(p, Format::Css, css) && save(p, Format::Json, json));
 
-        QVERIFY(python({"-c", "import sys\nfrom PIL.GimpPaletteFile import GimpPaletteFile\n"
-                              "print(GimpPaletteFile(open(sys.argv[1], 'rb')).getpalette()[0].hex())", gpl})
-                    .contains("e91e63" "3366cc" "ffc107"));
-        QVERIFY(!python({"-m", "json.tool", json}).isEmpty());
-        QCOMPARE(python({"-c", "import json, sys\nd = json.load(open(sys.argv[1], encoding='utf-8'))\n"
-                               "print(d['name'])\nfor c in d['colors']: print(c['hex'], *c['rgb'], c['name'])",
-                         json}),
-                 "Brand */ x\n#e91e63 233 30 99 Pink */ --color-9: red\n#3366cc 51 102 204 \n"
-                 "#ffc107 255 193 7 Ambre doré\n");
-        QCOMPARE(python({"-c", "import sys, tinycss2 as t\n"
-                               "text = open(sys.argv[1], encoding='utf-8').read()\n"
-                               "for r in t.parse_stylesheet(text, True, True):\n"
-                               "  print(r.type, t.serialize(r.prelude).strip())\n"
-                               "  for d in t.parse_declaration_list(r.content, True, True):\n"
-                               "    print(d.type, d.name, t.serialize(d.value).strip())", css}),
-                 "qualified-rule :root\ndeclaration --color-1 #e91e63\n"
-                 "declaration --color-2 #3366cc\ndeclaration --color-3 #ffc107\n");
+        QVERIFY(python({ "-c",
+                           "import sys\nfrom PIL.GimpPaletteFile import GimpPaletteFile\n"
+                           "print(GimpPaletteFile(open(sys.argv[1], 'rb')).getpalette()[0].hex())",
+                           gpl })
+                    .contains("e91e63"
+                              "3366cc"
+                              "ffc107"));
+        QVERIFY(!python({ "-m", "json.tool", json }).isEmpty());
+        QCOMPARE(
+            python({ "-c",
+                "import json, sys\nd = json.load(open(sys.argv[1], encoding='utf-8'))\n"
+                "print(d['name'])\nfor c in d['colors']: print(c['hex'], *c['rgb'], c['name'])",
+                json }),
+            "Brand */ x\n#e91e63 233 30 99 Pink */ --color-9: red\n#3366cc 51 102 204 \n"
+            "#ffc107 255 193 7 Ambre doré\n");
+        QCOMPARE(python({ "-c",
+                     "import sys, tinycss2 as t\n"
+                     "text = open(sys.argv[1], encoding='utf-8').read()\n"
+                     "for r in t.parse_stylesheet(text, True, True):\n"
+                     "  print(r.type, t.serialize(r.prelude).strip())\n"
+                     "  for d in t.parse_declaration_list(r.content, True, True):\n"
+                     "    print(d.type, d.name, t.serialize(d.value).strip())",
+                     css }),
+            "qualified-rule :root\ndeclaration --color-1 #e91e63\n"
+            "declaration --color-2 #3366cc\ndeclaration --color-3 #ffc107\n");
     }
 };
 

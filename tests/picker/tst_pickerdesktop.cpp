@@ -14,13 +14,17 @@
 
 namespace {
 
-struct PickerOnMemory {
+struct PickerOnMemory
+{
     MemoryScreenServices services;
-    ToolFixture<frmColorPicker> tool{Tool::ColorPicker, QStringLiteral("Anglais")};
+    ToolFixture<frmColorPicker> tool { Tool::ColorPicker, QStringLiteral("Anglais") };
     frmColorPicker &picker = *tool.w;
     qsizetype copiesBefore = services.clipboard().changes().size();
 
-    void startPipette() { QTest::mouseClick(control<QPushButton>(&picker, "CmdPipette"), Qt::LeftButton); }
+    void startPipette()
+    {
+        QTest::mouseClick(control<QPushButton>(&picker, "CmdPipette"), Qt::LeftButton);
+    }
     // The HTML box, the first of the eleven.
     QLineEdit *html() { return control<QLineEdit>(&picker, "TxtC(0)"); }
     // The left button let go with the pointer at a physical position: the pick starts.
@@ -60,14 +64,15 @@ private slots:
         QCOMPARE(m.picker.swatchColor(), 255);
         QVERIFY(!m.services.pointer().captured());
         // Once by the pick, once more by the display timer.
-        QTRY_COMPARE(m.copies(), (QStringList{"clear", "text:#FF0000", "clear", "text:#FF0000"}));
+        QTRY_COMPARE(
+            m.copies(), (QStringList { "clear", "text:#FF0000", "clear", "text:#FF0000" }));
     }
 
     void picksThePhysicalPixelOfAScaledMonitor()
     {
         PickerOnMemory m;
         MemoryScreen &screen = m.services.screen();
-        screen.setAreas({{QRect(0, 0, 640, 512), 2.0}});
+        screen.setAreas({ { QRect(0, 0, 640, 512), 2.0 } });
         screen.fill(QRect(761, 351, 1, 1), QColor(0x12, 0x34, 0x56));
         m.startPipette();
         m.releaseAt(QPoint(761, 351));
@@ -88,7 +93,7 @@ private slots:
         PickerOnMemory m;
         MemoryScreen &screen = m.services.screen();
         // A wide monitor beside a short one: below the short one lies no monitor at all.
-        screen.setAreas({{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 400, 300), 1.0}});
+        screen.setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 400, 300), 1.0 } });
         screen.fill(QRect(700, 300, 120, 120), QColor(255, 0, 0));
         m.startPipette();
         m.releaseAt(QPoint(750, 350));
@@ -137,7 +142,7 @@ private slots:
     {
         PickerOnMemory m;
         MemoryScreen &screen = m.services.screen();
-        screen.setAreas({{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 640, 384), 2.0}});
+        screen.setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 384), 2.0 } });
         screen.fill(QRect(2559, 0, 1, 1), QColor(0, 255, 0));
         m.startPipette();
         m.services.pointer().setPos(QPoint(2555, 3));

@@ -30,7 +30,8 @@ public:
     }
     static QRgb colorAt(int x, int y)
     {
-        static const QRgb colors[4] = {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 255, 255)};
+        static const QRgb colors[4]
+            = { qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 255, 255) };
         return colors[(x & 1) + 2 * (y & 1)];
     }
 
@@ -47,10 +48,7 @@ protected:
     }
 };
 
-QPoint pointerAt()
-{
-    return ScreenServices::current().pointer().physicalPos();
-}
+QPoint pointerAt() { return ScreenServices::current().pointer().physicalPos(); }
 
 QPoint physicalCentre(QWidget *w)
 {
@@ -71,7 +69,8 @@ private slots:
         TestEnv env;
         env.state.loadStartupSettings();
         FrmBase launcher(env.state);
-        QPointer<frmColorPicker> p = static_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
+        QPointer<frmColorPicker> p
+            = static_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
         p->move(10, 10);
         QVERIFY(QTest::qWaitForWindowExposed(p.data()));
         waitUntil([&] { return p->frameGeometry().topLeft() == QPoint(10, 10); }, 2000);
@@ -82,15 +81,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&target));
         pump(100);
 
-        const struct {
+        const struct
+        {
             QPoint at;
             QString html;
             int32_t bgr;
         } cases[] = {
-            {QPoint(761, 350), QStringLiteral("#0000FF"), 0xFF0000},
-            {QPoint(760, 351), QStringLiteral("#00FF00"), 0x00FF00},
-            {QPoint(761, 351), QStringLiteral("#FFFFFF"), 0xFFFFFF},
-            {QPoint(760, 350), QStringLiteral("#FF0000"), 0x0000FF},
+            { QPoint(761, 350), QStringLiteral("#0000FF"), 0xFF0000 },
+            { QPoint(760, 351), QStringLiteral("#00FF00"), 0x00FF00 },
+            { QPoint(761, 351), QStringLiteral("#FFFFFF"), 0xFFFFFF },
+            { QPoint(760, 350), QStringLiteral("#FF0000"), 0x0000FF },
         };
         auto *pipette = control<QPushButton>(p, "CmdPipette");
         auto *x = control<Label>(p, "LblPosX");
@@ -101,9 +101,11 @@ private slots:
             xinput::clickAt(physicalCentre(pipette));
             QVERIFY(waitUntil([&] { return p->pipetteActive(); }));
             xinput::moveTo(c.at);
-            QVERIFY2(waitUntil([&] { return x->text() == QString::number(c.at.x())
-                                         && y->text() == QString::number(c.at.y()); }),
-                     qPrintable(x->text() + QLatin1Char(',') + y->text()));
+            QVERIFY2(waitUntil([&] {
+                return x->text() == QString::number(c.at.x())
+                    && y->text() == QString::number(c.at.y());
+            }),
+                qPrintable(x->text() + QLatin1Char(',') + y->text()));
             QVERIFY(waitUntil([&] { return loupe->centreColor() == c.bgr; }));
             xinput::clickAt(c.at);
             QVERIFY(waitUntil([&] { return !p->pipetteActive(); }));

@@ -25,16 +25,18 @@ const QColor kRed(255, 0, 0);
 const QColor kTeal(0x12, 0x80, 0x80);
 
 // A 1280 x 1024 monitor at scale 1 with a 640 x 512 one at scale 2 on its right.
-struct PickerOnPortal {
+struct PickerOnPortal
+{
     explicit PickerOnPortal(const QString &language = QStringLiteral("Anglais"))
         : tool(Tool::ColorPicker, language)
     {
     }
 
-    MemoryScreenServices services{MemoryScreenServices::Session::Wayland};
+    MemoryScreenServices services { MemoryScreenServices::Session::Wayland };
     // The monitors exist before the window opens, as on a real desktop.
     bool monitorsSet = [this] {
-        services.screen().setAreas({{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 640, 512), 2.0}});
+        services.screen().setAreas(
+            { { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 512), 2.0 } });
         return true;
     }();
     RecordingMessageBox messages;
@@ -42,8 +44,10 @@ struct PickerOnPortal {
     frmColorPicker &picker = *tool.w;
     qsizetype copiesBefore = services.clipboard().changes().size();
 
-    template<class T>
-    T *control(const char *name) { return picker.findChild<T *>(QLatin1String(name)); }
+    template <class T> T *control(const char *name)
+    {
+        return picker.findChild<T *>(QLatin1String(name));
+    }
     QPushButton *pipette() { return control<QPushButton>("CmdPipette"); }
     QString html() { return control<QLineEdit>("TxtC(0)")->text(); }
     QStringList copies() { return services.clipboard().changes().mid(copiesBefore); }
@@ -105,7 +109,7 @@ private slots:
         QVERIFY(m.pipette()->isEnabled());
         QVERIFY(!m.picker.pipetteActive());
         QTRY_VERIFY(m.picker.pickOverlays().isEmpty());
-        QCOMPARE(m.copies().mid(0, 2), (QStringList{"clear", "text:#128080"}));
+        QCOMPARE(m.copies().mid(0, 2), (QStringList { "clear", "text:#128080" }));
         QVERIFY(m.messages.messages().isEmpty());
     }
 
@@ -144,8 +148,8 @@ private slots:
         const QList<PickOverlay *> overlays = m.waitForOverlays();
         QCOMPARE(overlays.size(), 2);
         auto wheel = [&](int delta) {
-            QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+            QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(overlays.first(), &e);
         };
         wheel(120);
@@ -187,7 +191,7 @@ private slots:
         QCOMPARE(m.services.screen().colorRequests(), 1);
         QVERIFY(m.pipette()->isEnabled());
         QVERIFY(m.picker.pickOverlays().isEmpty());
-        QCOMPARE(m.copies(), (QStringList{"clear", "text:#123456"}));
+        QCOMPARE(m.copies(), (QStringList { "clear", "text:#123456" }));
 
         m.services.screen().answerRequests(Outcome::Cancelled);
         m.startPipette();
@@ -204,15 +208,19 @@ private slots:
         QTest::addColumn<int>("color");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("colorRequests");
-        QTest::newRow("no portal, en") << "Anglais" << int(Outcome::Unavailable) << int(Outcome::Unavailable)
-                                       << "This desktop does not let programs read the screen." << 1;
-        QTest::newRow("refused, fr") << "Francais" << int(Outcome::Refused) << int(Outcome::Refused)
-                                     << "Ce bureau ne permet pas aux programmes de lire l'écran." << 1;
-        QTest::newRow("refused, es") << "Spanish" << int(Outcome::Refused) << int(Outcome::Unavailable)
-                                     << "Este escritorio no permite que los programas lean la pantalla." << 1;
+        QTest::newRow("no portal, en")
+            << "Anglais" << int(Outcome::Unavailable) << int(Outcome::Unavailable)
+            << "This desktop does not let programs read the screen." << 1;
+        QTest::newRow("refused, fr")
+            << "Francais" << int(Outcome::Refused) << int(Outcome::Refused)
+            << "Ce bureau ne permet pas aux programmes de lire l'écran." << 1;
+        QTest::newRow("refused, es")
+            << "Spanish" << int(Outcome::Refused) << int(Outcome::Unavailable)
+            << "Este escritorio no permite que los programas lean la pantalla." << 1;
         // A desktop that never answered is not asked again.
-        QTest::newRow("no answer, en") << "Anglais" << int(Outcome::TimedOut) << int(Outcome::Read)
-                                       << "The desktop did not answer the request to read the screen." << 0;
+        QTest::newRow("no answer, en")
+            << "Anglais" << int(Outcome::TimedOut) << int(Outcome::Read)
+            << "The desktop did not answer the request to read the screen." << 0;
     }
 
     void noWayToReadTheScreenIsSaidInTheLanguage()
@@ -241,9 +249,15 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("en") << "Anglais" << "On this desktop (Wayland), the desktop alone decides which window stays in front.";
-        QTest::newRow("fr") << "Francais" << "Sur ce bureau (Wayland), seul le bureau décide quelle fenêtre reste au premier plan.";
-        QTest::newRow("es") << "Spanish" << "En este escritorio (Wayland), solo el escritorio decide qué ventana queda en primer plano.";
+        QTest::newRow("en")
+            << "Anglais"
+            << "On this desktop (Wayland), the desktop alone decides which window stays in front.";
+        QTest::newRow("fr") << "Francais"
+                            << "Sur ce bureau (Wayland), seul le bureau décide quelle fenêtre "
+                               "reste au premier plan.";
+        QTest::newRow("es") << "Spanish"
+                            << "En este escritorio (Wayland), solo el escritorio decide qué "
+                               "ventana queda en primer plano.";
     }
 
     void keepInFrontIsOffAndSaysWhy()

@@ -30,7 +30,8 @@ inline QString run(const QString &program, const QStringList &args)
 // A borderless window of one colour, placed by us rather than by the window manager.
 inline QWidget *colourWindow(const QColor &color, const QRect &geometry)
 {
-    auto *w = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    auto *w = new QWidget(
+        nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, color);
     w->setPalette(pal);
@@ -43,7 +44,8 @@ inline QWidget *colourWindow(const QColor &color, const QRect &geometry)
 inline void moveTo(QPoint physical)
 {
     run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QString::number(physical.x()), QString::number(physical.y())});
+        { QStringLiteral("mousemove"), QString::number(physical.x()),
+            QString::number(physical.y()) });
     pump(30);
 }
 
@@ -51,7 +53,7 @@ inline void moveTo(QPoint physical)
 inline void clickAt(QPoint physical, int button = 1)
 {
     moveTo(physical);
-    run(QStringLiteral("xdotool"), {QStringLiteral("click"), QString::number(button)});
+    run(QStringLiteral("xdotool"), { QStringLiteral("click"), QString::number(button) });
     pump(30);
 }
 
@@ -59,23 +61,24 @@ inline void clickAt(QPoint physical, int button = 1)
 inline void dragTo(QPoint from, QPoint to)
 {
     moveTo(from);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    run(QStringLiteral("xdotool"), { QStringLiteral("mousedown"), QStringLiteral("1") });
     pump(30);
     for (int i = 1; i <= 4; ++i)
         moveTo(from + (to - from) * i / 4);
-    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    run(QStringLiteral("xdotool"), { QStringLiteral("mouseup"), QStringLiteral("1") });
     pump(30);
 }
 
 inline void key(const QString &name)
 {
-    run(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
+    run(QStringLiteral("xdotool"), { QStringLiteral("key"), name });
     pump(30);
 }
 
 inline QString clipboard()
 {
-    return run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    return run(QStringLiteral("xclip"),
+        { QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard") });
 }
 
 } // namespace xinput

@@ -19,11 +19,11 @@ private slots:
     void filtersBecomeQtNameFilters()
     {
         QCOMPARE(CommonDialog::qtFilters(QStringLiteral("Picture file (*.bmp)|*.bmp|")),
-                 QStringList{QStringLiteral("Picture file (*.bmp)")});
+            QStringList { QStringLiteral("Picture file (*.bmp)") });
         QCOMPARE(CommonDialog::qtFilters(QStringLiteral("Icons|*.ico|All|*.*")),
-                 (QStringList{QStringLiteral("Icons (*.ico)"), QStringLiteral("All (*.*)")}));
+            (QStringList { QStringLiteral("Icons (*.ico)"), QStringLiteral("All (*.*)") }));
         QCOMPARE(CommonDialog::qtFilters(QStringLiteral("Pictures|*.bmp;*.png|")),
-                 QStringList{QStringLiteral("Pictures (*.bmp *.png)")});
+            QStringList { QStringLiteral("Pictures (*.bmp *.png)") });
         QVERIFY(CommonDialog::qtFilters(QString()).isEmpty());
         QVERIFY(CommonDialog::qtFilters(QStringLiteral("dangling|")).isEmpty());
     }
@@ -77,7 +77,8 @@ private slots:
         QVERIFY(!d.ShowOpen());
 
         // Without the bit the name is the caller's business.
-        d.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly | CommonDialog::ExtensionDifferent;
+        d.Flags = CommonDialog::OverwritePrompt | CommonDialog::HideReadOnly
+            | CommonDialog::ExtensionDifferent;
         script.answerFile(missing);
         QVERIFY(d.ShowSave());
         QCOMPARE(d.FileName, missing);
@@ -96,12 +97,14 @@ private slots:
         QString told;
         // Steps run inside the modal loops; each schedules the next before it blocks.
         QTimer::singleShot(0, this, [&] {
-            QVERIFY(waitUntil([] { return qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); }));
+            QVERIFY(waitUntil(
+                [] { return qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); }));
             auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             auto *name = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
             QTimer::singleShot(0, this, [&, dlg] {
-                QVERIFY(waitUntil([] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); }));
+                QVERIFY(waitUntil(
+                    [] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); }));
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 told = box->text();
                 toldWhileOpen = dlg->isVisible();
@@ -115,7 +118,8 @@ private slots:
         });
         QVERIFY(d.ShowSave());
         QVERIFY(toldWhileOpen);
-        QVERIFY2(told.startsWith(dir.filePath(QStringLiteral("missing/pic.bmp"))), qPrintable(told));
+        QVERIFY2(
+            told.startsWith(dir.filePath(QStringLiteral("missing/pic.bmp"))), qPrintable(told));
         QCOMPARE(d.FileName, good);
     }
 

@@ -35,15 +35,16 @@ public:
     {
         QFile config(dir.filePath(QStringLiteral("bus.conf")));
         config.open(QIODevice::WriteOnly);
-        config.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                     " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                     "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
-                     "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
+        config.write(
+            "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+            " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+            "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
+            "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+            "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
         config.close();
         daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address")});
+            { QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
+                QStringLiteral("--print-address") });
         if (daemon.waitForStarted(5000) && daemon.waitForReadyRead(5000))
             address = QString::fromUtf8(daemon.readLine()).trimmed();
     }
@@ -78,7 +79,7 @@ public:
         : m_bus(std::move(bus))
     {
         m_bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this,
-                             QDBusConnection::ExportAllSlots);
+            QDBusConnection::ExportAllSlots);
         m_bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
     }
 
@@ -89,24 +90,28 @@ public:
     QString lastMethod;
 
 public slots:
-    QDBusObjectPath Screenshot(const QString &, const QVariantMap &options, const QDBusMessage &message)
+    QDBusObjectPath Screenshot(
+        const QString &, const QVariantMap &options, const QDBusMessage &message)
     {
         return request(QStringLiteral("Screenshot"), options, message);
     }
-    QDBusObjectPath PickColor(const QString &, const QVariantMap &options, const QDBusMessage &message)
+    QDBusObjectPath PickColor(
+        const QString &, const QVariantMap &options, const QDBusMessage &message)
     {
         return request(QStringLiteral("PickColor"), options, message);
     }
 
 private:
-    QDBusObjectPath request(const QString &method, const QVariantMap &options, const QDBusMessage &message)
+    QDBusObjectPath request(
+        const QString &method, const QVariantMap &options, const QDBusMessage &message)
     {
         lastMethod = method;
         lastOptions = options;
         if (mode == Mode::Fail) {
             message.setDelayedReply(true);
-            m_bus.send(message.createErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotAllowed"),
-                                                QStringLiteral("not allowed")));
+            m_bus.send(
+                message.createErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotAllowed"),
+                    QStringLiteral("not allowed")));
             return QDBusObjectPath();
         }
         QString sender = message.service().mid(1);
@@ -117,11 +122,12 @@ private:
         if (mode == Mode::OwnPath)
             path = QStringLiteral("/org/freedesktop/portal/desktop/request/older/r1");
         if (mode != Mode::Never) {
-            QDBusMessage response = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
-                                                               QStringLiteral("Response"));
+            QDBusMessage response = QDBusMessage::createSignal(
+                path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
             response << code << results;
             // After the reply, as the portal answers once the user or the desktop has.
-            QTimer::singleShot(mode == Mode::OwnPath ? 50 : 0, this, [this, response] { m_bus.send(response); });
+            QTimer::singleShot(
+                mode == Mode::OwnPath ? 50 : 0, this, [this, response] { m_bus.send(response); });
         }
         return QDBusObjectPath(path);
     }
@@ -129,17 +135,20 @@ private:
     QDBusConnection m_bus;
 };
 
-struct PortalWorld {
+struct PortalWorld
+{
     PrivateBus bus;
     QDBusConnection client = bus.connect(QStringLiteral("client"));
-    FakePortal fake{bus.connect(QStringLiteral("portal"))};
-    DesktopPortal portal{client};
+    FakePortal fake { bus.connect(QStringLiteral("portal")) };
+    DesktopPortal portal { client };
 
     std::optional<std::pair<Outcome, QImage>> screenshot(QObject *context = nullptr)
     {
         QObject own;
         std::optional<std::pair<Outcome, QImage>> answer;
-        portal.screenshot(context ? context : &own, [&](Outcome o, const QImage &i) { answer = {o, i}; });
+        portal.screenshot(context ? context : &own, [&](Outcome o, const QImage &i) {
+            answer = { o, i };
+        });
         (void)QTest::qWaitFor([&] { return answer.has_value(); }, 5000);
         return answer;
     }
@@ -147,7 +156,7 @@ struct PortalWorld {
     {
         QObject own;
         std::optional<std::pair<Outcome, int32_t>> answer;
-        portal.pickColor(&own, [&](Outcome o, int32_t c) { answer = {o, c}; });
+        portal.pickColor(&own, [&](Outcome o, int32_t c) { answer = { o, c }; });
         (void)QTest::qWaitFor([&] { return answer.has_value(); }, 5000);
         return answer;
     }
@@ -189,7 +198,7 @@ private slots:
         QImage shot(64, 48, QImage::Format_RGB32);
         shot.fill(QColor(10, 20, 30));
         const QString path = scratch.filePath(QStringLiteral("out.png"));
-        w.fake.results = {{QStringLiteral("uri"), writePicture(path, shot)}};
+        w.fake.results = { { QStringLiteral("uri"), writePicture(path, shot) } };
         const auto answer = w.screenshot();
         QVERIFY(answer);
         QCOMPARE(answer->first, Outcome::Read);
@@ -197,7 +206,9 @@ private slots:
         QVERIFY(!QFile::exists(path));
         // Asked without a dialog, under a token of ours.
         QCOMPARE(w.fake.lastOptions.value(QStringLiteral("interactive")).toBool(), false);
-        QVERIFY(w.fake.lastOptions.value(QStringLiteral("handle_token")).toString().startsWith("tintavo"));
+        QVERIFY(w.fake.lastOptions.value(QStringLiteral("handle_token"))
+                    .toString()
+                    .startsWith("tintavo"));
     }
 
     // A file the desktop keeps in the user's own folders (some desktops save every screenshot
@@ -209,12 +220,12 @@ private slots:
         // user's own.
         QTemporaryDir scratch, own;
         QVERIFY(scratch.isValid() && own.isValid());
-        const QStringList scratchOnly{QFileInfo(scratch.path()).canonicalFilePath()};
+        const QStringList scratchOnly { QFileInfo(scratch.path()).canonicalFilePath() };
         w.portal.setScratchFolders(scratchOnly);
         QImage shot(8, 8, QImage::Format_RGB32);
         shot.fill(Qt::yellow);
         const QString path = own.filePath(QStringLiteral("Screenshot.png"));
-        w.fake.results = {{QStringLiteral("uri"), writePicture(path, shot)}};
+        w.fake.results = { { QStringLiteral("uri"), writePicture(path, shot) } };
         const auto answer = w.screenshot();
         QVERIFY(answer);
         QCOMPARE(answer->first, Outcome::Read);
@@ -224,13 +235,14 @@ private slots:
         const QString link = scratch.filePath(QStringLiteral("out.png"));
         QVERIFY(QFile::link(path, link));
         QVERIFY(!DesktopPortal::isScratchFile(link, scratchOnly));
-        w.fake.results = {{QStringLiteral("uri"), QUrl::fromLocalFile(link).toString()}};
+        w.fake.results = { { QStringLiteral("uri"), QUrl::fromLocalFile(link).toString() } };
         QCOMPARE(w.screenshot()->first, Outcome::Read);
         QVERIFY(QFile::exists(path));
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(!DesktopPortal::isScratchFile(scratch.path(), scratchOnly));
         // The real list holds the temporary folders.
-        QVERIFY(DesktopPortal::scratchFolders().contains(QFileInfo(QDir::tempPath()).canonicalFilePath()));
+        QVERIFY(DesktopPortal::scratchFolders().contains(
+            QFileInfo(QDir::tempPath()).canonicalFilePath()));
     }
 
     void everyEndOfARequest_data()
@@ -239,12 +251,18 @@ private slots:
         QTest::addColumn<uint>("code");
         QTest::addColumn<bool>("withUri");
         QTest::addColumn<int>("outcome");
-        QTest::newRow("declined by the user") << int(FakePortal::Mode::Answer) << 1u << false << int(Outcome::Cancelled);
-        QTest::newRow("refused by the desktop") << int(FakePortal::Mode::Answer) << 2u << false << int(Outcome::Refused);
-        QTest::newRow("call refused") << int(FakePortal::Mode::Fail) << 0u << false << int(Outcome::Refused);
-        QTest::newRow("no answer") << int(FakePortal::Mode::Never) << 0u << false << int(Outcome::TimedOut);
-        QTest::newRow("read, no file named") << int(FakePortal::Mode::Answer) << 0u << false << int(Outcome::Unavailable);
-        QTest::newRow("older portal's own path") << int(FakePortal::Mode::OwnPath) << 0u << true << int(Outcome::Read);
+        QTest::newRow("declined by the user")
+            << int(FakePortal::Mode::Answer) << 1u << false << int(Outcome::Cancelled);
+        QTest::newRow("refused by the desktop")
+            << int(FakePortal::Mode::Answer) << 2u << false << int(Outcome::Refused);
+        QTest::newRow("call refused")
+            << int(FakePortal::Mode::Fail) << 0u << false << int(Outcome::Refused);
+        QTest::newRow("no answer")
+            << int(FakePortal::Mode::Never) << 0u << false << int(Outcome::TimedOut);
+        QTest::newRow("read, no file named")
+            << int(FakePortal::Mode::Answer) << 0u << false << int(Outcome::Unavailable);
+        QTest::newRow("older portal's own path")
+            << int(FakePortal::Mode::OwnPath) << 0u << true << int(Outcome::Read);
     }
     void everyEndOfARequest()
     {
@@ -260,7 +278,8 @@ private slots:
         if (withUri) {
             QImage shot(4, 4, QImage::Format_RGB32);
             shot.fill(Qt::red);
-            w.fake.results = {{QStringLiteral("uri"), writePicture(scratch.filePath("s.png"), shot)}};
+            w.fake.results
+                = { { QStringLiteral("uri"), writePicture(scratch.filePath("s.png"), shot) } };
         }
         const auto answer = w.screenshot();
         QVERIFY(answer);
@@ -300,7 +319,8 @@ private slots:
         QTest::addColumn<int>("bgr");
         QTest::newRow("read") << colour(0.0, 0.5, 1.0) << int(Outcome::Read) << 0xFF8000;
         QTest::newRow("out of range") << colour(0.0, 1.5, 1.0) << int(Outcome::Unavailable) << -1;
-        QTest::newRow("not a colour") << QVariant(QStringLiteral("red")) << int(Outcome::Unavailable) << -1;
+        QTest::newRow("not a colour")
+            << QVariant(QStringLiteral("red")) << int(Outcome::Unavailable) << -1;
     }
     void pickColor()
     {
@@ -308,7 +328,7 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(int, bgr);
         PortalWorld w;
-        w.fake.results = {{QStringLiteral("color"), color}};
+        w.fake.results = { { QStringLiteral("color"), color } };
         const auto answer = w.pickColor();
         QVERIFY(answer);
         QCOMPARE(w.fake.lastMethod, QStringLiteral("PickColor"));
@@ -320,8 +340,8 @@ private slots:
     // comes out at its own physical size and place.
     void pictureIsLaidOutOverMonitorsOfEachScale()
     {
-        const QList<Screen::Area> areas{{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024), 1.0},
-                                        {QRect(1280, 0, 640, 512), QRect(1280, 0, 1280, 1024), 2.0}};
+        const QList<Screen::Area> areas { { QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024), 1.0 },
+            { QRect(1280, 0, 640, 512), QRect(1280, 0, 1280, 1024), 2.0 } };
         // Picture at scale 2: the scale-1 monitor's pixels doubled.
         QImage unscaled(1280, 1024, QImage::Format_RGB32);
         for (int y = 0; y < unscaled.height(); ++y)
@@ -344,7 +364,7 @@ private slots:
         QCOMPARE(desktop.copy(1280, 0, 1280, 1024), scaled);
 
         // A picture at the single monitor's own size is the desktop as it stands.
-        const QList<Screen::Area> one{areas.first()};
+        const QList<Screen::Area> one { areas.first() };
         QCOMPARE(desktopFromPortalPicture(unscaled, one), unscaled);
         QVERIFY(desktopFromPortalPicture(QImage(), one).isNull());
     }

@@ -13,7 +13,7 @@ private slots:
     void pointsMapByTheMonitorTheyAreOn()
     {
         MemoryScreen screen;
-        screen.setAreas({{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 640, 384), 2.0}});
+        screen.setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 384), 2.0 } });
         QCOMPARE(screen.virtualGeometryPhysical(), QRect(0, 0, 2560, 1024));
         QCOMPARE(screen.toPhysical(QPoint(1281, 1)), QPoint(1282, 2));
         // Both physical pixels of a logical one map back to it.
@@ -31,7 +31,7 @@ private slots:
     void pixelsOffEveryMonitorAreUnreadable()
     {
         MemoryScreen screen;
-        screen.setAreas({{QRect(0, 0, 1280, 1024), 1.0}, {QRect(1280, 0, 640, 384), 2.0}});
+        screen.setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 384), 2.0 } });
         screen.fill(QRect(0, 0, 2560, 1024), QColor(0x10, 0x20, 0x30));
         QCOMPARE(screen.pixel(QPoint(2559, 767)), 0x302010);
         QCOMPARE(screen.pixel(QPoint(2559, 768)), -1);

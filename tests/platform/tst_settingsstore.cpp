@@ -50,8 +50,9 @@ private slots:
         store.Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Francais"));
         QCOMPARE(store.Read(kApp, kSection, QStringLiteral("langue")), QString()); // keys are exact
         QCOMPARE(store.Read(kApp, kSection, QStringLiteral("Langue")), QStringLiteral("Francais"));
-        QCOMPARE(QDir(dir.filePath(QStringLiteral("Tintavo"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("Tintavo.ini")}); // and nothing else left beside it
+        QCOMPARE(
+            QDir(dir.filePath(QStringLiteral("Tintavo"))).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("Tintavo.ini") }); // and nothing else left beside it
     }
 
     void handEditedValuesAreReadAsWritten()
@@ -64,7 +65,8 @@ private slots:
         f.close();
         SettingsStore store(dir.path());
         QCOMPARE(store.Read(kApp, kSection, QStringLiteral("Langue")), QStringLiteral("Klingon"));
-        QCOMPARE(store.Read(kApp, kSection, QStringLiteral("FormatImage")), QStringLiteral("JPG,PNG"));
+        QCOMPARE(
+            store.Read(kApp, kSection, QStringLiteral("FormatImage")), QStringLiteral("JPG,PNG"));
         QCOMPARE(store.Read(kApp, kSection, QStringLiteral("AppliDemarre")), QStringLiteral("9"));
     }
 
@@ -82,13 +84,15 @@ private slots:
         SettingsStore store(dir.path());
         store.Read(kApp, kSection, QStringLiteral("Langue")); // whatever it finds, no crash
         store.Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Spanish"));
-        QCOMPARE(SettingsStore(dir.path()).Read(kApp, kSection, QStringLiteral("Langue")), QStringLiteral("Spanish"));
+        QCOMPARE(SettingsStore(dir.path()).Read(kApp, kSection, QStringLiteral("Langue")),
+            QStringLiteral("Spanish"));
     }
 
     void writeCutShortKeepsTheOldFile()
     {
         QTemporaryDir dir;
-        SettingsStore(dir.path()).Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Francais"));
+        SettingsStore(dir.path())
+            .Write(kApp, kSection, QStringLiteral("Langue"), QStringLiteral("Francais"));
         const QString path = dir.filePath(QStringLiteral("Tintavo/Tintavo.ini"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -105,8 +109,9 @@ private slots:
         QVERIFY(finished.has_value() && *finished);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
-        QCOMPARE(QDir(dir.filePath(QStringLiteral("Tintavo"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("Tintavo.ini")});
+        QCOMPARE(
+            QDir(dir.filePath(QStringLiteral("Tintavo"))).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("Tintavo.ini") });
     }
 
     void unwritableFolderIsSilent()
@@ -120,7 +125,8 @@ private slots:
         // As root the folder is still writable; either way nothing throws or blocks.
         const QString back = store.Read(kApp, kSection, QStringLiteral("Langue"));
         QVERIFY(back.isEmpty() || back == QLatin1String("Francais"));
-        QFile::setPermissions(root, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            root, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 };
 

@@ -59,7 +59,8 @@ private slots:
         QTest::newRow("too big") << "99999999999" << false << 0;
         QTest::newRow("exponent") << "1e3" << true << 1000;
         QTest::newRow("largest") << "2147483647" << true << 2147483647;
-        QTest::newRow("smallest") << "-2147483648" << true << int(std::numeric_limits<int32_t>::min());
+        QTest::newRow("smallest") << "-2147483648" << true
+                                  << int(std::numeric_limits<int32_t>::min());
         QTest::newRow("one past") << "2147483648" << false << 0;
         QTest::newRow("rounds past") << "2147483647.5" << false << 0;
         QTest::newRow("fraction only") << ".5" << true << 0;

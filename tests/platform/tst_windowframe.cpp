@@ -22,14 +22,16 @@ QRect framed(QWidget *w)
 {
     if (!QTest::qWaitForWindowExposed(w))
         return QRect();
-    waitUntil([w] { return w->frameGeometry().size() != w->size() && w->frameGeometry().width() > w->width(); });
+    waitUntil([w] {
+        return w->frameGeometry().size() != w->size() && w->frameGeometry().width() > w->width();
+    });
     return w->frameGeometry();
 }
 
 QMargins marginsOf(const QRect &outer, const QRect &inner)
 {
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                    outer.bottom() - inner.bottom());
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+        outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
 
 // Where a window that centres itself belongs: the middle across, a third of the free height
@@ -52,7 +54,7 @@ private slots:
         sizable.resize(300, 200);
         QDialog fixed;
         fixed.setFixedSize(200, 100);
-        for (QWidget *w : {&sizable, static_cast<QWidget *>(&fixed)}) {
+        for (QWidget *w : { &sizable, static_cast<QWidget *>(&fixed) }) {
             const QMargins before = windowframe::margins(w);
             QVERIFY(!before.isNull());
             const QPoint corner(37, 53);
@@ -78,7 +80,8 @@ private slots:
         QWidget *toIco = launcher.showTool(Tool::ToIco);
         QWidget *capture = launcher.showTool(Tool::Capture);
         // Made before any is shown: asking the window manager about one frame moves none.
-        for (QWidget *w : {static_cast<QWidget *>(&folders), static_cast<QWidget *>(&convert), toIco, capture}) {
+        for (QWidget *w : { static_cast<QWidget *>(&folders), static_cast<QWidget *>(&convert),
+                 toIco, capture }) {
             w->show();
             const QRect outer = framed(w);
             QVERIFY2(outer.topLeft() == designedPlace(outer.size()), qPrintable(w->objectName()));
@@ -87,7 +90,7 @@ private slots:
         }
         // The capture window opens at its smallest outer size, frame included.
         QCOMPARE(capture->frameGeometry().size(),
-                 QSize(twips::toPixelsX(frmCapture::LimiteH), twips::toPixelsY(frmCapture::LimiteV)));
+            QSize(twips::toPixelsX(frmCapture::LimiteH), twips::toPixelsY(frmCapture::LimiteV)));
         delete toIco;
         delete capture;
     }
@@ -97,7 +100,7 @@ private slots:
         TestEnv env;
         env.state.loadStartupSettings();
         FrmBase launcher(env.state);
-        for (Tool tool : {Tool::Gradient, Tool::Spherical}) {
+        for (Tool tool : { Tool::Gradient, Tool::Spherical }) {
             std::unique_ptr<QWidget> w(launcher.showTool(tool));
             QCOMPARE(framed(w.get()).width(), twips::toPixelsX(7800));
         }

@@ -78,7 +78,8 @@ private slots:
         QCOMPARE(env.setting("FormatImage"), QStringLiteral("JPG25"));
         // The program's own folder, writable here (the build folder of this test program), is
         // the default save directory.
-        const QString ownFolder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+        const QString ownFolder
+            = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
         QVERIFY(QFileInfo(ownFolder).isWritable());
         QCOMPARE(env.setting("Chemin"), ownFolder);
         QVERIFY(!env.setting("Chemin").endsWith(u'/'));
@@ -89,7 +90,8 @@ private slots:
         QVERIFY(control<QCheckBox>(launcher.get(), "ChkPP")->isChecked());
         QCOMPARE(env.state.PressePapier, true);
         QVERIFY(control<QPushButton>(launcher.get(), "CmdOption")->isEnabled());
-        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(), QStringLiteral("English"));
+        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(),
+            QStringLiteral("English"));
         QCOMPARE(env.state.Chemin, ownFolder);
         QCOMPARE(control<Label>(launcher.get(), "LblChemin")->text(), ownFolder);
         QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("  Spherical\n  gradient"));
@@ -101,13 +103,17 @@ private slots:
         TestEnv env;
         auto launcher = start(env);
         QCOMPARE(launcher->size(), QSize(twips::toPixelsX(4425), twips::toPixelsY(1740)));
-        QCOMPARE(control<QPushButton>(launcher.get(), "CmdCapture")->geometry(), twips::toPixels(60, 60, 2115, 495));
-        QCOMPARE(control<QPushButton>(launcher.get(), "CmdQuitte")->geometry(), twips::toPixels(3300, 1140, 1035, 495));
-        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->geometry(), twips::toPixels(660, 2220, 3675, 315));
+        QCOMPARE(control<QPushButton>(launcher.get(), "CmdCapture")->geometry(),
+            twips::toPixels(60, 60, 2115, 495));
+        QCOMPARE(control<QPushButton>(launcher.get(), "CmdQuitte")->geometry(),
+            twips::toPixels(3300, 1140, 1035, 495));
+        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->geometry(),
+            twips::toPixels(660, 2220, 3675, 315));
         auto *lastOption = control<QRadioButton>(launcher.get(), "Opt", 5);
         QCOMPARE(lastOption->geometry(), twips::toPixels(180, 1560, 2475, 255));
         QCOMPARE(lastOption->parentWidget(), control<QGroupBox>(launcher.get(), "Fra1"));
-        QCOMPARE(control<Label>(launcher.get(), "Lbl5")->geometry(), twips::toPixels(2040, 5400, 2415, 255));
+        QCOMPARE(control<Label>(launcher.get(), "Lbl5")->geometry(),
+            twips::toPixels(2040, 5400, 2415, 255));
         // The focus sink lies outside the client area.
         QVERIFY(control<QLineEdit>(launcher.get(), "Foc")->x() >= launcher->width());
     }
@@ -121,10 +127,12 @@ private slots:
         const int folded = launcher->height();
         QTest::mouseClick(option, Qt::LeftButton);
         QVERIFY(!option->isEnabled());
-        QCOMPARE(launcher->height() - folded, twips::toPixelsY(FrmBase::LinLimite2 - FrmBase::LinLimite1));
+        QCOMPARE(launcher->height() - folded,
+            twips::toPixelsY(FrmBase::LinLimite2 - FrmBase::LinLimite1));
         // Every control of the panel fits in the unfolded window.
-        for (QWidget *w : {static_cast<QWidget *>(control<Label>(launcher.get(), "Lbl5")), static_cast<QWidget *>(hide),
-                           static_cast<QWidget *>(control<QGroupBox>(launcher.get(), "Fra1"))})
+        for (QWidget *w : { static_cast<QWidget *>(control<Label>(launcher.get(), "Lbl5")),
+                 static_cast<QWidget *>(hide),
+                 static_cast<QWidget *>(control<QGroupBox>(launcher.get(), "Fra1")) })
             QVERIFY2(w->geometry().bottom() < launcher->height(), qPrintable(w->objectName()));
         QTest::mouseClick(hide, Qt::LeftButton);
         QVERIFY(option->isEnabled());
@@ -142,12 +150,14 @@ private slots:
             QCOMPARE(env.setting("Langue"), QStringLiteral("Francais"));
             QCOMPARE(text(launcher.get(), "CmdQuitte"), QStringLiteral("Quitter"));
             QCOMPARE(text(launcher.get(), "Opt(4)"), QStringLiteral("Dégradé de couleurs"));
-            QCOMPARE(control<Label>(launcher.get(), "Lbl5")->text(), QStringLiteral("Connection to the website"));
+            QCOMPARE(control<Label>(launcher.get(), "Lbl5")->text(),
+                QStringLiteral("Connection to the website"));
 
             cbo->setCurrentIndex(2);
             emit cbo->activated(2);
             QCOMPARE(env.setting("Langue"), QStringLiteral("Spanish"));
-            QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("  Degradado\n  esférico"));
+            QCOMPARE(
+                text(launcher.get(), "CmdGradient2"), QStringLiteral("  Degradado\n  esférico"));
             QCOMPARE(text(launcher.get(), "Fra1"), QStringLiteral("Programa de inicio"));
 
             cbo->setCurrentIndex(1);
@@ -156,7 +166,8 @@ private slots:
         // Restart: the launcher comes up French and shows the French name.
         TestEnv &again = env;
         auto launcher = start(again);
-        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(), QStringLiteral("Français"));
+        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(),
+            QStringLiteral("Français"));
         QCOMPARE(text(launcher.get(), "CmdCapture"), QStringLiteral("Capture d'écran"));
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Tintavo"));
     }
@@ -168,7 +179,7 @@ private slots:
         QTest::mouseClick(control<QPushButton>(launcher.get(), "CmdOption"), Qt::LeftButton);
         QComboBox *cbo = control<QComboBox>(launcher.get(), "CboLangue");
         QSignalSpy activated(cbo, &QComboBox::activated);
-        for (const char *typed : {"sp", "French", "Spanish"}) {
+        for (const char *typed : { "sp", "French", "Spanish" }) {
             cbo->lineEdit()->selectAll();
             QTest::keyClicks(cbo, QString::fromLatin1(typed));
             QTest::keyClick(cbo, Qt::Key_Return);
@@ -194,7 +205,8 @@ private slots:
         auto launcher = start(env);
         QCOMPARE(env.setting("Langue"), QStringLiteral("Klingon"));
         QCOMPARE(text(launcher.get(), "CmdGradient2"), QStringLiteral("Spherical gradient"));
-        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(), QStringLiteral("English"));
+        QCOMPARE(control<QComboBox>(launcher.get(), "CboLangue")->currentText(),
+            QStringLiteral("English"));
     }
 
     void clipboardOptionOffIsNotRewritten()
@@ -263,16 +275,17 @@ private slots:
         env.setSetting("FormatImage", "JPG50");
         env.setSetting("Chemin", env.dir.path());
         auto launcher = start(env);
-        QPointer<frmCapture> capture = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
+        QPointer<frmCapture> capture
+            = qobject_cast<frmCapture *>(launcher->toolWindow(Tool::Capture));
         const auto closeCapture = qScopeGuard([&] { delete capture.data(); });
         QVERIFY(capture);
         QVERIFY(capture->isVisible());
         QStringList checked;
-        for (const char *name : {"MnuFbmp", "MnuFgif", "MnuCompresse1", "MnuCompresse2", "MnuCompresse3",
-                                 "MnuCompresse4", "MnuFpng", "MnuFtif"})
+        for (const char *name : { "MnuFbmp", "MnuFgif", "MnuCompresse1", "MnuCompresse2",
+                 "MnuCompresse3", "MnuCompresse4", "MnuFpng", "MnuFtif" })
             if (auto *entry = control<QAction>(capture, name); entry->isChecked())
                 checked << entry->text();
-        QCOMPARE(checked, QStringList{QStringLiteral("Compression 50%")});
+        QCOMPARE(checked, QStringList { QStringLiteral("Compression 50%") });
         QCOMPARE(capture->jpegQuality(), int16_t(50));
 
         // Its first save offers JPEG in the stored folder.
@@ -338,7 +351,8 @@ private slots:
         auto launcher = start(env);
         for (int i = 0; i < 6; ++i)
             QVERIFY(!control<QRadioButton>(launcher.get(), "Opt", i)->isChecked());
-        for (Tool t : {Tool::Capture, Tool::ColorPicker, Tool::ToIco, Tool::Gradient, Tool::Spherical})
+        for (Tool t :
+            { Tool::Capture, Tool::ColorPicker, Tool::ToIco, Tool::Gradient, Tool::Spherical })
             QVERIFY(!launcher->toolWindow(t));
         QCOMPARE(env.setting("AppliDemarre"), QStringLiteral("9"));
         QVERIFY(launcher->isVisible());
@@ -353,7 +367,8 @@ private slots:
         auto launcher = start(env);
         QCOMPARE(env.state.ColorDepth, QStringLiteral("x"));
         QCOMPARE(env.state.FormatImage, QStringLiteral("WEBP"));
-        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->text(), QStringLiteral("/no/such/dir\\with\\backslashes"));
+        QCOMPARE(control<Label>(launcher.get(), "LblChemin")->text(),
+            QStringLiteral("/no/such/dir\\with\\backslashes"));
     }
 
     void labelsAct()

@@ -22,7 +22,8 @@ Label *chosenPath(const FrmModale2 &dlg) { return control<Label>(&dlg, "LblChemi
 QPushButton *okButton(const FrmModale2 &dlg) { return control<QPushButton>(&dlg, "CmdOK"); }
 QPushButton *cancelButton(const FrmModale2 &dlg) { return control<QPushButton>(&dlg, "CmdAnnule"); }
 
-struct Fixture {
+struct Fixture
+{
     Fixture()
     {
         env.state.loadStartupSettings();
@@ -119,7 +120,8 @@ private slots:
         dlg.show();
         DirListBox *list = directories(dlg);
         const int row = list->count() - 1;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         QCOMPARE(chosenPath(dlg)->text(), f.pictures());
         QVERIFY(!okButton(dlg)->isEnabled());
     }
@@ -143,7 +145,8 @@ private slots:
         QCOMPARE(f.launcherPath()->text(), chosen);
         QCOMPARE(f.env.state.Chemin, chosen);
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), chosen);
-        QCOMPARE(AppState::joinPath(f.env.state.Chemin, QStringLiteral(".bmp")), chosen + QStringLiteral("/.bmp"));
+        QCOMPARE(AppState::joinPath(f.env.state.Chemin, QStringLiteral(".bmp")),
+            chosen + QStringLiteral("/.bmp"));
     }
 
     void rootKeepsItsSeparator()
@@ -156,7 +159,8 @@ private slots:
         });
         QCOMPARE(f.launcherPath()->text(), QStringLiteral("/"));
         QCOMPARE(f.env.setting(QStringLiteral("Chemin")), QStringLiteral("/"));
-        QCOMPARE(AppState::joinPath(QStringLiteral("/"), QStringLiteral("a.ico")), QStringLiteral("/a.ico"));
+        QCOMPARE(AppState::joinPath(QStringLiteral("/"), QStringLiteral("a.ico")),
+            QStringLiteral("/a.ico"));
     }
 
     void missingDirectoryLeavesNothingChosen()
@@ -176,9 +180,15 @@ private slots:
         QTest::addColumn<QString>("langue");
         QTest::addColumn<QString>("cancel");
         QTest::addColumn<QString>("ok");
-        QTest::newRow("fr") << "Francais" << "Annuler" << "Valider";
-        QTest::newRow("es") << "Spanish" << "Cancelar" << "Validar";
-        QTest::newRow("other") << "Klingon" << "Cancel" << "Validate";
+        QTest::newRow("fr") << "Francais"
+                            << "Annuler"
+                            << "Valider";
+        QTest::newRow("es") << "Spanish"
+                            << "Cancelar"
+                            << "Validar";
+        QTest::newRow("other") << "Klingon"
+                               << "Cancel"
+                               << "Validate";
     }
     void captionsFollowTheLanguage()
     {

@@ -24,7 +24,8 @@ private slots:
         SingleInstance second(QStringLiteral("tintavo"), env.path(QStringLiteral("run")));
         QVERIFY(!startProgram(env.state, second));
         QCOMPARE(messages.messages().size(), 1);
-        QCOMPARE(messages.messages().at(0).text, QStringLiteral("The program is already launched."));
+        QCOMPARE(
+            messages.messages().at(0).text, QStringLiteral("The program is already launched."));
         QCOMPARE(messages.messages().at(0).icon, MessageBox::Icon::Exclamation);
         QCOMPARE(messages.messages().at(0).title, QStringLiteral("Tintavo"));
         // Nothing else ran: no setting was read or written.
@@ -49,7 +50,7 @@ private slots:
         TestEnv env;
         QDir().mkpath(env.path(QStringLiteral("runtime")));
         QFile::setPermissions(env.path(QStringLiteral("runtime")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
         Program first(env.path(QString()));
         QVERIFY(first.start());
@@ -63,7 +64,7 @@ private slots:
         QVERIFY2(!box.isEmpty(), "the second instance showed no message");
         QCOMPARE(second.process().state(), QProcess::Running);
         QVERIFY(activate(box));
-        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Return") }));
         QVERIFY(second.process().waitForFinished(30000));
         QCOMPARE(second.process().exitCode(), 0);
         QCOMPARE(first.process().state(), QProcess::Running);
@@ -78,9 +79,9 @@ private slots:
 
         // Close ends the program at once.
         const QPoint close(3300 / 15 + 20, 1140 / 15 + 15);
-        QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), again, QString::number(close.x()),
-                         QString::number(close.y())}));
-        QVERIFY(xdotool({QStringLiteral("click"), QStringLiteral("1")}));
+        QVERIFY(xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), again,
+            QString::number(close.x()), QString::number(close.y()) }));
+        QVERIFY(xdotool({ QStringLiteral("click"), QStringLiteral("1") }));
         QVERIFY(third.process().waitForFinished(30000));
         QCOMPARE(third.process().exitCode(), 0);
     }

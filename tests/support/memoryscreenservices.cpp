@@ -3,17 +3,14 @@
 #include <QPainter>
 #include <QTimer>
 
-MemoryScreen::MemoryScreen()
-{
-    setAreas({{QRect(0, 0, 1280, 1024), 1.0}});
-}
+MemoryScreen::MemoryScreen() { setAreas({ { QRect(0, 0, 1280, 1024), 1.0 } }); }
 
 void MemoryScreen::setAreas(const QList<QPair<QRect, qreal>> &logicalAndScale)
 {
     m_areas.clear();
     for (const auto &[logical, dpr] : logicalAndScale) {
         const QSize physicalSize(qRound(logical.width() * dpr), qRound(logical.height() * dpr));
-        m_areas.append({logical, QRect(logical.topLeft(), physicalSize), dpr});
+        m_areas.append({ logical, QRect(logical.topLeft(), physicalSize), dpr });
     }
     m_desktop = QImage(virtualGeometryPhysical().size(), QImage::Format_RGB32);
     m_desktop.fill(Qt::black);
@@ -57,16 +54,18 @@ void MemoryScreen::requestDesktop(QObject *context, DesktopReady done)
         return;
     }
     ++m_desktopRequests;
-    const DesktopPicture answer{m_desktopAnswer, m_desktopAnswer == Outcome::Read ? m_desktop : QImage()};
+    const DesktopPicture answer { m_desktopAnswer,
+        m_desktopAnswer == Outcome::Read ? m_desktop : QImage() };
     QTimer::singleShot(0, context, [answer, done = std::move(done)] { done(answer); });
 }
 
 void MemoryScreen::requestColor(QObject *context, ColorReady done)
 {
     ++m_colorRequests;
-    QTimer::singleShot(0, context, [outcome = m_colorAnswer, value = m_colorValue, done = std::move(done)] {
-        done(outcome, outcome == Outcome::Read ? value : -1);
-    });
+    QTimer::singleShot(
+        0, context, [outcome = m_colorAnswer, value = m_colorValue, done = std::move(done)] {
+            done(outcome, outcome == Outcome::Read ? value : -1);
+        });
 }
 
 MemoryScreenServices::MemoryScreenServices(Session session)

@@ -32,7 +32,8 @@ public:
     // A desktop that hands its pixels out only on request, as through a Wayland desktop's
     // portal: grab() reads nothing; a request for the desktop is answered with `desktop`
     // (the desktop image when Read), one for a colour with `color` and `colorValue`.
-    void answerRequests(Outcome desktop, Outcome color = Outcome::Unavailable, int32_t colorValue = -1);
+    void answerRequests(
+        Outcome desktop, Outcome color = Outcome::Unavailable, int32_t colorValue = -1);
     bool isLive() const override { return m_live; }
     void requestDesktop(QObject *context, DesktopReady done) override;
     void requestColor(QObject *context, ColorReady done) override;

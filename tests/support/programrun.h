@@ -16,12 +16,14 @@ struct ProgramRun
 // With `display` false, as over SSH or from cron: no X or Wayland display, no platform chosen,
 // no runtime folder. `locale`
 // (such as "fr_FR.UTF-8") replaces the test's own.
-inline ProgramRun runTintavo(const QStringList &arguments, bool display, const QString &locale = QString())
+inline ProgramRun runTintavo(
+    const QStringList &arguments, bool display, const QString &locale = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!display) {
-        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
+        for (const char *name :
+            { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
             env.remove(QString::fromLatin1(name));
     }
     if (!locale.isEmpty())

@@ -40,17 +40,20 @@ public:
     QString window(const QString &title, int timeoutMs = 10000) const
     {
         QString id;
-        waitUntil([&] {
-            // xdotool ORs --pid with other conditions, so the name is checked separately.
-            for (const QString &w : run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                         QString::number(pid())})) {
-                if (run({QStringLiteral("getwindowname"), w}).value(0) == title) {
-                    id = w;
-                    return true;
+        waitUntil(
+            [&] {
+                // xdotool ORs --pid with other conditions, so the name is checked separately.
+                for (const QString &w :
+                    run({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--pid"), QString::number(pid()) })) {
+                    if (run({ QStringLiteral("getwindowname"), w }).value(0) == title) {
+                        id = w;
+                        return true;
+                    }
                 }
-            }
-            return false;
-        }, timeoutMs);
+                return false;
+            },
+            timeoutMs);
         return id;
     }
 
@@ -75,7 +78,7 @@ inline bool xdotool(const QStringList &args)
 inline QString activeWindow()
 {
     QProcess x;
-    x.start(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
+    x.start(QStringLiteral("xdotool"), { QStringLiteral("getactivewindow") });
     x.waitForFinished(10000);
     return QString::fromUtf8(x.readAllStandardOutput()).trimmed();
 }
@@ -84,11 +87,12 @@ inline QString activeWindow()
 // request is repeated while waiting: a window manager busy framing a new window may drop it.
 inline bool activate(const QString &window)
 {
-    return waitUntil([&] {
-        if (activeWindow() == window)
-            return true;
-        xdotool({QStringLiteral("windowactivate"), window});
-        return false;
-    }, 30000);
+    return waitUntil(
+        [&] {
+            if (activeWindow() == window)
+                return true;
+            xdotool({ QStringLiteral("windowactivate"), window });
+            return false;
+        },
+        30000);
 }
-

@@ -1,19 +1,13 @@
 #include "support/scripteddialogs.h"
 
-ScriptedCommonDialog::ScriptedCommonDialog()
-{
-    CommonDialog::setBackend(this);
-}
+ScriptedCommonDialog::ScriptedCommonDialog() { CommonDialog::setBackend(this); }
 
-ScriptedCommonDialog::~ScriptedCommonDialog()
-{
-    CommonDialog::setBackend(nullptr);
-}
+ScriptedCommonDialog::~ScriptedCommonDialog() { CommonDialog::setBackend(nullptr); }
 
 CommonDialog::Answer ScriptedCommonDialog::run(CommonDialog::Kind kind, const CommonDialog &d)
 {
-    m_requests.append({kind, d.Color, d.FileName, d.InitDir, d.DialogTitle, d.Filter, d.FilterIndex, d.DefaultExt,
-                       d.Flags, d.CancelError});
+    m_requests.append({ kind, d.Color, d.FileName, d.InitDir, d.DialogTitle, d.Filter,
+        d.FilterIndex, d.DefaultExt, d.Flags, d.CancelError });
     // As a real dialog, it stays open on a name its flags refuse: the user is told and the
     // next answer is what they try next; with none left they cancel.
     while (!m_answers.isEmpty()) {
@@ -30,17 +24,12 @@ CommonDialog::Answer ScriptedCommonDialog::run(CommonDialog::Kind kind, const Co
     return {};
 }
 
-RecordingMessageBox::RecordingMessageBox()
-{
-    MessageBox::setBackend(this);
-}
+RecordingMessageBox::RecordingMessageBox() { MessageBox::setBackend(this); }
 
-RecordingMessageBox::~RecordingMessageBox()
-{
-    MessageBox::setBackend(nullptr);
-}
+RecordingMessageBox::~RecordingMessageBox() { MessageBox::setBackend(nullptr); }
 
-void RecordingMessageBox::show(QWidget *, const QString &text, MessageBox::Icon icon, const QString &title)
+void RecordingMessageBox::show(
+    QWidget *, const QString &text, MessageBox::Icon icon, const QString &title)
 {
-    m_messages.append({text, icon, title});
+    m_messages.append({ text, icon, title });
 }

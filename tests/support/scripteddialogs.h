@@ -12,7 +12,8 @@
 class ScriptedCommonDialog : public CommonDialog::Backend
 {
 public:
-    struct Request {
+    struct Request
+    {
         CommonDialog::Kind kind;
         int32_t color;
         QString fileName;
@@ -28,9 +29,9 @@ public:
     ScriptedCommonDialog();
     ~ScriptedCommonDialog() override;
 
-    void answerFile(const QString &path) { m_answers.append({true, path, 0}); }
-    void answerColor(int32_t bgr) { m_answers.append({true, QString(), bgr}); }
-    void answerCancel() { m_answers.append({false, QString(), 0}); }
+    void answerFile(const QString &path) { m_answers.append({ true, path, 0 }); }
+    void answerColor(int32_t bgr) { m_answers.append({ true, QString(), bgr }); }
+    void answerCancel() { m_answers.append({ false, QString(), 0 }); }
 
     const QList<Request> &requests() const { return m_requests; }
     // What the dialogs told the user about the names they refused.
@@ -49,7 +50,8 @@ private:
 class RecordingMessageBox : public MessageBox::Backend
 {
 public:
-    struct Message {
+    struct Message
+    {
         QString text;
         MessageBox::Icon icon;
         QString title;
@@ -58,7 +60,8 @@ public:
     RecordingMessageBox();
     ~RecordingMessageBox() override;
 
-    void show(QWidget *parent, const QString &text, MessageBox::Icon icon, const QString &title) override;
+    void show(
+        QWidget *parent, const QString &text, MessageBox::Icon icon, const QString &title) override;
 
     const QList<Message> &messages() const { return m_messages; }
     void clear() { m_messages.clear(); }

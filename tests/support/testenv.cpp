@@ -22,7 +22,4 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
     return true;
 }
 
-void pump(int ms)
-{
-    QTest::qWait(ms);
-}
+void pump(int ms) { QTest::qWait(ms); }

@@ -9,7 +9,8 @@
 
 // A throw-away world for one test: settings in a temporary folder, shared values over them,
 // and a folder for the files the test writes.
-struct TestEnv {
+struct TestEnv
+{
     TestEnv();
 
     QTemporaryDir dir;

@@ -10,8 +10,8 @@
 
 // A started program with one tool opened from the launcher, in a chosen language. The tool is
 // deleted with the fixture if it is still open.
-template<class Window>
-struct ToolFixture {
+template <class Window> struct ToolFixture
+{
     ToolFixture(Tool tool, const QString &language)
     {
         env.state.loadStartupSettings();

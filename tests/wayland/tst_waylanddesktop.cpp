@@ -62,7 +62,7 @@ QByteArray run(const QString &program, const QStringList &args)
 QImage grim(const QStringList &args)
 {
     const QString file = QDir::temp().filePath(QStringLiteral("grim-reference.png"));
-    run(QStringLiteral("grim"), args + QStringList{file});
+    run(QStringLiteral("grim"), args + QStringList { file });
     QImage image(file);
     QFile::remove(file);
     return image.convertToFormat(QImage::Format_RGB32);
@@ -78,8 +78,8 @@ void mouse(QWidget *w, QEvent::Type type, QPointF pos, Qt::KeyboardModifiers mod
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                  : type == QEvent::MouseButtonPress ? Qt::LeftButton
-                                                                     : (mods ? Qt::LeftButton : Qt::NoButton);
+        : type == QEvent::MouseButtonPress                           ? Qt::LeftButton
+                                           : (mods ? Qt::LeftButton : Qt::NoButton);
     QMouseEvent e(type, pos, w->mapToGlobal(pos), button, held, mods);
     QApplication::sendEvent(w, &e);
 }
@@ -115,9 +115,14 @@ private slots:
         frmColorPicker &picker = *tool.w;
         // The headless seat has no keyboard: a virtual one's key gives the picker the input
         // serial that a program needs to take the clipboard, as any key or click of a user does.
-        run(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("200"), QStringLiteral("-k"), QStringLiteral("Shift_L"), QStringLiteral("-s"), QStringLiteral("200")});
-        QTest::mouseClick(picker.findChild<QPushButton *>(QStringLiteral("CmdPipette")), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return picker.pickOverlays().size() == QGuiApplication::screens().size(); }, 10000));
+        run(QStringLiteral("wtype"),
+            { QStringLiteral("-s"), QStringLiteral("200"), QStringLiteral("-k"),
+                QStringLiteral("Shift_L"), QStringLiteral("-s"), QStringLiteral("200") });
+        QTest::mouseClick(
+            picker.findChild<QPushButton *>(QStringLiteral("CmdPipette")), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return picker.pickOverlays().size() == QGuiApplication::screens().size(); },
+            10000));
         PickOverlay *overlay = picker.pickOverlays().first();
         QVERIFY(QTest::qWaitForWindowExposed(overlay));
         // The pattern window fills the output behind the floating picker: its top-left corner
@@ -127,7 +132,8 @@ private slots:
         QLineEdit *html = picker.findChild<QLineEdit *>(QStringLiteral("TxtC(0)"));
         QTRY_COMPARE(html->text(), QStringLiteral("#3366CC"));
         QTRY_VERIFY(picker.pickOverlays().isEmpty());
-        QTRY_COMPARE(run(QStringLiteral("wl-paste"), {QStringLiteral("--no-newline")}), QByteArray("#3366CC"));
+        QTRY_COMPARE(run(QStringLiteral("wl-paste"), { QStringLiteral("--no-newline") }),
+            QByteArray("#3366CC"));
     }
 
     void fullCaptureIsGrimsPicture()
@@ -145,7 +151,8 @@ private slots:
         capture.findChild<QAction *>(QStringLiteral("MnuCapEcran"))->trigger();
         QAction *save = capture.findChild<QAction *>(QStringLiteral("MnuSave"));
         QVERIFY(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
-        QImage picture = capture.findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
+        QImage picture
+            = capture.findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
         picture.setDevicePixelRatio(1.0);
         QCOMPARE(picture.size(), reference.size());
         QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), reference);
@@ -157,32 +164,37 @@ private slots:
         if (!portalOnBus())
             QSKIP("no portal on this desktop");
         const int screensBefore = int(QGuiApplication::screens().size());
-        run(QStringLiteral("swaymsg"), {QStringLiteral("create_output")});
-        QVERIFY(QTest::qWaitFor([&] { return QGuiApplication::screens().size() > screensBefore; }, 5000));
+        run(QStringLiteral("swaymsg"), { QStringLiteral("create_output") });
+        QVERIFY(QTest::qWaitFor(
+            [&] { return QGuiApplication::screens().size() > screensBefore; }, 5000));
         QScreen *added = QGuiApplication::screens().last();
         const QString name = added->name();
-        run(QStringLiteral("swaymsg"), {QStringLiteral("output"), name, QStringLiteral("scale"), QStringLiteral("2")});
+        run(QStringLiteral("swaymsg"),
+            { QStringLiteral("output"), name, QStringLiteral("scale"), QStringLiteral("2") });
         QVERIFY(QTest::qWaitFor([&] { return added->devicePixelRatio() == 2.0; }, 5000));
         // Something to see there: a pattern window on that output.
-        run(QStringLiteral("swaymsg"), {QStringLiteral("focus"), QStringLiteral("output"), name});
+        run(QStringLiteral("swaymsg"), { QStringLiteral("focus"), QStringLiteral("output"), name });
         PatternWindow there;
         there.show();
         QVERIFY(QTest::qWaitForWindowExposed(&there));
         QTest::qWait(300);
-        run(QStringLiteral("swaymsg"), {QStringLiteral("focus"), QStringLiteral("output"), QGuiApplication::screens().first()->name()});
+        run(QStringLiteral("swaymsg"),
+            { QStringLiteral("focus"), QStringLiteral("output"),
+                QGuiApplication::screens().first()->name() });
 
         ToolFixture<frmCapture> tool(Tool::Capture, QStringLiteral("Anglais"));
         QVERIFY(tool.exposed);
         frmCapture &capture = *tool.w;
         capture.findChild<QAction *>(QStringLiteral("MnuCapRegion"))->trigger();
-        QVERIFY(QTest::qWaitFor([&] { return capture.overlays().size() == QGuiApplication::screens().size(); }, 10000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return capture.overlays().size() == QGuiApplication::screens().size(); }, 10000));
         frmCaptureInfo *scaled = nullptr;
         for (frmCaptureInfo *o : capture.overlays()) {
             if (QTest::qWaitForWindowExposed(o) && o->windowHandle()->screen() == added)
                 scaled = o;
         }
         QVERIFY(scaled);
-        const QImage reference = grim({QStringLiteral("-o"), name});
+        const QImage reference = grim({ QStringLiteral("-o"), name });
         QCOMPARE(reference.size(), added->size() * 2);
 
         mouse(scaled, QEvent::MouseButtonPress, QPointF(100, 90), Qt::ControlModifier);
@@ -190,12 +202,14 @@ private slots:
         mouse(scaled, QEvent::MouseButtonRelease, QPointF(150, 120), Qt::ControlModifier);
         QAction *save = capture.findChild<QAction *>(QStringLiteral("MnuSave"));
         QVERIFY(QTest::qWaitFor([&] { return save->isEnabled(); }, 10000));
-        QImage picture = capture.findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
+        QImage picture
+            = capture.findChild<CapturePictureBox *>(QStringLiteral("PicCapt"))->picture();
         QCOMPARE(picture.size(), QSize(100, 60));
         picture.setDevicePixelRatio(1.0);
         // The rectangle's inside starts one logical pixel past the press, as on X.
         QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), reference.copy(202, 182, 100, 60));
-        run(QStringLiteral("swaymsg"), {QStringLiteral("output"), name, QStringLiteral("unplug")});
+        run(QStringLiteral("swaymsg"),
+            { QStringLiteral("output"), name, QStringLiteral("unplug") });
     }
 
     // Run alone on a desktop without a portal (scripts/run-under-wayland --no-portal).
@@ -212,7 +226,8 @@ private slots:
         QPushButton *pipette = picker.findChild<QPushButton *>(QStringLiteral("CmdPipette"));
         QTest::mouseClick(pipette, Qt::LeftButton);
         QTRY_COMPARE(messages.messages().size(), 1);
-        QCOMPARE(messages.messages().first().text, QStringLiteral("Ce bureau ne permet pas aux programmes de lire l'écran."));
+        QCOMPARE(messages.messages().first().text,
+            QStringLiteral("Ce bureau ne permet pas aux programmes de lire l'écran."));
         QVERIFY(pipette->isEnabled());
         QVERIFY(picker.pickOverlays().isEmpty());
         QCOMPARE(html->text(), before);
@@ -222,7 +237,8 @@ private slots:
         QVERIFY(capture.exposed);
         capture.w->findChild<QAction *>(QStringLiteral("MnuCapEcran"))->trigger();
         QTRY_COMPARE(messages.messages().size(), 1);
-        QCOMPARE(messages.messages().first().text, QStringLiteral("This desktop does not let programs read the screen."));
+        QCOMPARE(messages.messages().first().text,
+            QStringLiteral("This desktop does not let programs read the screen."));
         QTRY_VERIFY(capture.w->isVisible());
         QVERIFY(!capture.w->findChild<QAction *>(QStringLiteral("MnuSave"))->isEnabled());
     }
