@@ -1,6 +1,6 @@
 // The colour picker's CSS notations: every notation of one colour (what a pick fills in), and
 // reading pasted texts back.
-#include "picker/cssnotation.h"
+#include "colour/cssnotation.h"
 
 #include <QStringList>
 

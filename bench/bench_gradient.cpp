@@ -1,8 +1,8 @@
 // Drawing speed of the gradient tools on a full-HD surface.
+#include "base/twips.h"
+#include "controls/picturebox.h"
 #include "gradient/lineargradient.h"
 #include "gradient/modspheric.h"
-#include "platform/picturebox.h"
-#include "platform/twips.h"
 
 #include <QApplication>
 #include <QImage>

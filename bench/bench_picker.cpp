@@ -1,12 +1,12 @@
 // The colour picker's hot paths on a real X screen (run under Xvfb): from the mouse release
 // to the eleven boxes filled and the clipboard set, and one magnifier refresh.
 
+#include "controls/intervaltimer.h"
+#include "launcher/frmbase.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/loupe.h"
-#include "platform/intervaltimer.h"
 #include "platform/settingsstore.h"
-#include "shell/appstate.h"
-#include "shell/frmbase.h"
+#include "ui/appstate.h"
 
 #include <QApplication>
 #include <QClipboard>

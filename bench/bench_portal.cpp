@@ -4,13 +4,13 @@
 // to its picture shown, and grim alone on the same desktop as the reference.
 
 #include "capture/frmcapture.h"
+#include "launcher/frmbase.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/pickoverlay.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
 #include "platform/settingsstore.h"
-#include "shell/appstate.h"
-#include "shell/frmbase.h"
+#include "ui/appstate.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The pasted-colour reader on arbitrary text: any input gives a colour or none, and a colour it
 // gives reads back from each of its notations, whatever the case of the text.
-#include "picker/colorvalue.h"
-#include "picker/cssnotation.h"
+#include "colour/colorvalue.h"
+#include "colour/cssnotation.h"
 
 #include <QString>
 

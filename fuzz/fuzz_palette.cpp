@@ -2,9 +2,9 @@
 // palette reader and the colour history's setting parser. Whatever they accept must be a
 // valid palette or history, written again and read back the same; a refused palette must
 // name a line of the input and keep nothing.
-#include "picker/colorvalue.h"
-#include "picker/colourhistory.h"
-#include "picker/palettefile.h"
+#include "colour/colorvalue.h"
+#include "colour/colourhistory.h"
+#include "colour/palettefile.h"
 
 #include <QByteArray>
 #include <QJsonArray>

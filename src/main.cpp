@@ -1,10 +1,11 @@
+#include "app/programtools.h"
 #include "cli/commands.h"
+#include "launcher/frmbase.h"
+#include "launcher/startup.h"
 #include "platform/screenservices.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
-#include "shell/appstate.h"
-#include "shell/frmbase.h"
-#include "shell/startup.h"
+#include "ui/appstate.h"
 
 #include <QApplication>
 
@@ -26,7 +27,7 @@ int main(int argc, char *argv[])
     SettingsStore store;
     AppState state(store);
     SingleInstance instance;
-    const std::unique_ptr<FrmBase> launcher = startProgram(state, instance);
+    const std::unique_ptr<FrmBase> launcher = startProgram(state, programTools(), instance);
     if (!launcher)
         return 0;
     return app.exec();

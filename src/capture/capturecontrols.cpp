@@ -1,7 +1,7 @@
 #include "capture/capturecontrols.h"
 
-#include "platform/colorconv.h"
-#include "shell/controls.h"
+#include "base/colorconv.h"
+#include "ui/controls.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/picturebox.h"
+#include "controls/picturebox.h"
 
 // The capture window's picture box. The picture is kept at the screen's own resolution (it
 // may hold more pixels than the box on a scaled screen) and drawn at that resolution; the

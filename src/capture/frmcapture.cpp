@@ -1,5 +1,7 @@
 #include "capture/frmcapture.h"
+#include "ui/captions.h"
 
+#include "base/twips.h"
 #include "capture/capturecontrols.h"
 #include "capture/captureformat.h"
 #include "capture/capturepicturebox.h"
@@ -8,16 +10,16 @@
 #include "capture/modcapture.h"
 #include "capture/picturefit.h"
 #include "capture/picturescroller.h"
+#include "capture/regionsession.h"
+#include "controls/messagebox.h"
 #include "platform/clipboard.h"
-#include "platform/messagebox.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
-#include "platform/twips.h"
 #include "platform/windowframe.h"
-#include "shell/appstate.h"
-#include "shell/controls.h"
-#include "shell/language.h"
-#include "shell/screenfailure.h"
+#include "text/language.h"
+#include "ui/appstate.h"
+#include "ui/controls.h"
+#include "ui/screenfailure.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -62,15 +64,20 @@ frmCapture::frmCapture(AppState &state, ToolHost &host)
             MessageBox::Icon::Information, m_state.AppTitle);
     buildControls();
     buildMenus();
+    m_region = new RegionSession(this);
+    connect(m_region, &RegionSession::shown, PicCapt, &QWidget::show);
+    connect(m_region, &RegionSession::captured, this, &frmCapture::regionCaptured);
+    connect(m_region, &RegionSession::released, this, &frmCapture::regionReleased);
+    connect(m_region, &RegionSession::cancelled, this, &frmCapture::regionCancelled);
+    connect(m_region, &RegionSession::failed, this, [this](Screen::Outcome outcome) {
+        regionCancelled();
+        showScreenFailure(this, outcome, ScreenServices::current().screen().isLive(),
+            m_state.language(), QStringLiteral("Screenshot"));
+    });
     Form_Load();
 }
 
-frmCapture::~frmCapture()
-{
-    stopTimers();
-    for (frmCaptureInfo *o : overlays())
-        delete o;
-}
+frmCapture::~frmCapture() { stopTimers(); }
 
 void frmCapture::buildControls()
 {
@@ -184,7 +191,7 @@ std::array<QAction *, 8> frmCapture::formatEntries() const
 void frmCapture::Form_Load()
 {
     // 1. The help of the language covers the top-left corner; six entries change caption.
-    const Language lang = languageFromId(m_state.Langue);
+    const Language lang = m_state.language();
     switch (lang) {
     case Language::English:
         twips::place(TxtEn, 0, 0, 4665, 2085);
@@ -201,7 +208,7 @@ void frmCapture::Form_Load()
     applyCaptions(this, frmcapturetexts::kCaptions, lang, false);
 
     // 2. Check mark and JPEG quality of the stored format.
-    const captureformat::Entry stored = captureformat::entryForCode(m_state.FormatImage);
+    const captureformat::Entry stored = captureformat::entryForCode(m_state.formatImage());
     if (stored != captureformat::Entry::None) {
         checkFormatEntry(static_cast<int>(stored));
         const int16_t q = captureformat::qualityOf(stored);
@@ -300,7 +307,7 @@ void frmCapture::centreOnScreenHalf()
             qMax(free.top(), qMin(top, free.bottom() + 1 - outer.height()))));
 }
 
-bool frmCapture::copyOptionOn() const { return m_state.PressePapier; }
+bool frmCapture::copyOptionOn() const { return m_state.pressePapier(); }
 
 void frmCapture::enableSave() { MnuSave->setEnabled(true); }
 
@@ -358,7 +365,7 @@ void frmCapture::TimCaptEcran2_Timer()
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
         showScreenFailure(this, m_snapshotOutcome, ScreenServices::current().screen().isLive(),
-            languageFromId(m_state.Langue), QStringLiteral("Screenshot"));
+            m_state.language(), QStringLiteral("Screenshot"));
         return;
     }
     putPicture(snapshot);
@@ -391,46 +398,7 @@ void frmCapture::TimCap_Timer()
         setWindowState(windowState() | Qt::WindowMinimized);
     // The screen is read once the events pending now have run; closing the window meanwhile
     // cancels it.
-    Screen &screen = ScreenServices::current().screen();
-    screen.requestDesktop(this, [this, &screen](const Screen::DesktopPicture &picture) {
-        if (m_closing)
-            return;
-        if (picture.image.isNull() && !screen.isLive()) {
-            regionCancelled();
-            showScreenFailure(this, picture.outcome, false, languageFromId(m_state.Langue),
-                QStringLiteral("Screenshot"));
-            return;
-        }
-        PicCapt->show();
-        presentOverlays(picture.image);
-    });
-}
-
-void frmCapture::presentOverlays(const QImage &desktop)
-{
-    if (m_overlays.isEmpty()) {
-        auto add = [this](frmCaptureInfo *o) {
-            m_overlays << o;
-            connect(o, &frmCaptureInfo::regionCaptured, this, &frmCapture::regionCaptured);
-            connect(o, &frmCaptureInfo::released, this, &frmCapture::regionReleased);
-            connect(o, &frmCaptureInfo::cancelled, this, &frmCapture::regionCancelled);
-        };
-        // A window spans every monitor on X; on Wayland each monitor gets one of its own.
-        if (ScreenServices::current().placesWindows()) {
-            add(new frmCaptureInfo(m_state));
-        } else {
-            for (const Screen::Area &a : ScreenServices::current().screen().areas())
-                add(new frmCaptureInfo(m_state, a));
-        }
-    }
-    for (frmCaptureInfo *o : overlays())
-        o->present(desktop);
-}
-
-void frmCapture::dismissOverlays()
-{
-    for (frmCaptureInfo *o : overlays())
-        o->dismiss();
+    m_region->start(m_state.language());
 }
 
 // The overlay's answers. While the overlay is up this window is hidden; its state is left
@@ -442,15 +410,7 @@ frmCaptureInfo *frmCapture::overlay() const
     return all.isEmpty() ? nullptr : all.first();
 }
 
-QList<frmCaptureInfo *> frmCapture::overlays() const
-{
-    QList<frmCaptureInfo *> out;
-    for (const QPointer<frmCaptureInfo> &o : m_overlays) {
-        if (o)
-            out << o;
-    }
-    return out;
-}
+QList<frmCaptureInfo *> frmCapture::overlays() const { return m_region->overlays(); }
 
 void frmCapture::leaveMinimisedIfShown()
 {
@@ -460,7 +420,6 @@ void frmCapture::leaveMinimisedIfShown()
 
 void frmCapture::regionCaptured(const QImage &picture, const QSize &sizeTwips)
 {
-    dismissOverlays();
     leaveMinimisedIfShown();
     enableSave();
     PicCapt->setPicture(QImage());
@@ -489,7 +448,7 @@ void frmCapture::regionReleased()
 
 void frmCapture::regionCancelled()
 {
-    dismissOverlays();
+    m_region->stop();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     show();
 }
@@ -521,7 +480,7 @@ void frmCapture::MnuOption_Click() { hideHelpBoxes(); }
 void frmCapture::MnuHelp_Click()
 {
     QPlainTextEdit *box = nullptr;
-    switch (languageFromId(m_state.Langue)) {
+    switch (m_state.language()) {
     case Language::English:
         box = TxtEn;
         break;
@@ -570,8 +529,7 @@ void frmCapture::MnuFormat_Entry_Click(int index)
     const auto e = static_cast<captureformat::Entry>(index);
     checkFormatEntry(index);
     const QString code = captureformat::codeOf(e);
-    m_state.writeSetting(QStringLiteral("FormatImage"), code);
-    m_state.FormatImage = code;
+    m_state.setFormatImage(code);
     const int16_t q = captureformat::qualityOf(e);
     if (q >= 0)
         m_jpegQuality = q;
@@ -586,8 +544,8 @@ void frmCapture::MnuCopier_Click()
 
 void frmCapture::MnuSave_Click()
 {
-    const QString extension = captureformat::extensionOf(m_state.FormatImage);
-    modCapture::prepareSaveDialog(CommonDialog1, extension, m_state.Chemin);
+    const QString extension = captureformat::extensionOf(m_state.formatImage());
+    modCapture::prepareSaveDialog(CommonDialog1, extension, m_state.chemin());
     if (!CommonDialog1.ShowSave())
         return;
 
@@ -629,9 +587,5 @@ void frmCapture::Form_Unload()
     m_closing = true;
     stopTimers();
     returnToLauncher(); // the launcher shows itself at once for this tool
-    for (frmCaptureInfo *o : overlays()) {
-        o->dismiss();
-        o->deleteLater();
-    }
-    m_overlays.clear();
+    m_region->stop();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/commondialog.h"
-#include "platform/intervaltimer.h"
+#include "controls/commondialog.h"
+#include "controls/intervaltimer.h"
 #include "platform/screen.h"
-#include "shell/toolwindow.h"
+#include "ui/toolwindow.h"
 
 #include <QImage>
 #include <QList>
@@ -22,6 +22,7 @@ class CapturePictureBox;
 class PictureBox;
 class PictureScroller;
 class frmCaptureInfo;
+class RegionSession;
 
 // The screen capture tool: grabs the whole screen or a region chosen on the overlay, shows the
 // picture, copies it to the clipboard on request and saves it in the chosen format.
@@ -143,8 +144,6 @@ private:
     void hideHelpBoxes();
     void checkFormatEntry(int index);
     void stopTimers();
-    void presentOverlays(const QImage &desktop);
-    void dismissOverlays();
     // Frame and title around the client area, as the window manager draws them.
     QSize frameExtra() const;
     // The free area (without panels) of the screen the window stands on.
@@ -155,7 +154,7 @@ private:
     uintptr_t m_imagingToken = 0;
     QImage m_snapshot;
     Screen::Outcome m_snapshotOutcome = Screen::Outcome::Read;
-    QList<QPointer<frmCaptureInfo>> m_overlays;
+    RegionSession *m_region = nullptr;
     bool m_closing = false;
     PictureScroller *m_scroller = nullptr;
 };

@@ -1,13 +1,14 @@
 #include "capture/frmcaptureinfo.h"
 
+#include "capture/frmcaptureinfotexts.h"
+
+#include "base/twips.h"
 #include "capture/capturepicturebox.h"
 #include "capture/selectionshape.h"
-#include "platform/label.h"
+#include "controls/label.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
-#include "platform/twips.h"
-#include "shell/appstate.h"
-#include "shell/language.h"
+#include "text/language.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,11 +18,9 @@
 #include <QTimer>
 #include <QWindow>
 
-namespace {
+using namespace frmcaptureinfotexts;
 
-const CaptionRow kLabaide = { "Labaide", "Ctrl + left click for screen selection or Esc to cancel",
-    "Ctrl + clic gauche pour sélection d'écran ou Echap pour annuler",
-    "Ctrl + clic izquierdo para la selección de pantalla o Esc para cancelar" };
+namespace {
 
 // Shift state as the handlers receive it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftOf(Qt::KeyboardModifiers m)
@@ -48,11 +47,11 @@ int buttonOf(Qt::MouseButton b)
 
 } // namespace
 
-frmCaptureInfo::frmCaptureInfo(AppState &state, std::optional<Screen::Area> monitor)
+frmCaptureInfo::frmCaptureInfo(Language language, std::optional<Screen::Area> monitor)
     : QWidget(nullptr,
         Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
             | Qt::BypassWindowManagerHint)
-    , m_state(state)
+    , m_language(language)
     , m_monitor(std::move(monitor))
 {
     setObjectName(QStringLiteral("frmCaptureInfo"));
@@ -111,9 +110,8 @@ void frmCaptureInfo::present(const QImage &desktop)
     m_frozen.setDevicePixelRatio(1.0);
     m_frozenOrigin = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
     showShape(false);
-    const Language lang = languageFromId(m_state.Langue);
-    if (lang != Language::Other)
-        Labaide->setText(captionOf(kLabaide, lang));
+    if (m_language != Language::Other)
+        Labaide->setText(captionOf(kLabaide, m_language));
     Labaide->show();
     setCrosshair(false);
     if (m_monitor) {

@@ -2,6 +2,7 @@
 
 #include "capture/regionselection.h"
 #include "platform/screen.h"
+#include "text/language.h"
 
 #include <QImage>
 #include <QList>
@@ -10,7 +11,6 @@
 
 #include <optional>
 
-struct AppState;
 class Label;
 class QLabel;
 class SelectionShape;
@@ -24,7 +24,10 @@ class frmCaptureInfo : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmCaptureInfo(AppState &state, std::optional<Screen::Area> monitor = std::nullopt);
+    explicit frmCaptureInfo(Language language, std::optional<Screen::Area> monitor = std::nullopt);
+
+    // The language of the instruction shown by the next present().
+    void setLanguage(Language language) { m_language = language; }
 
     // Freezes the given desktop copy (physical pixels of the whole virtual desktop), hides the
     // rectangle, sets the instruction of the language and shows the overlay as the active
@@ -79,7 +82,7 @@ private:
     // Logical position of the client area's (0, 0) on the desktop.
     QPoint origin() const;
 
-    AppState &m_state;
+    Language m_language;
     std::optional<Screen::Area> m_monitor;
     RegionSelection m_selection;
     QImage m_frozen;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/language.h"
+#include "text/language.h"
 
 #include <QString>
 

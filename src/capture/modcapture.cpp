@@ -1,6 +1,6 @@
 #include "capture/modcapture.h"
 
-#include "platform/commondialog.h"
+#include "controls/commondialog.h"
 #include "platform/filesave.h"
 
 #include <QBuffer>

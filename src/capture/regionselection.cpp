@@ -1,6 +1,6 @@
 #include "capture/regionselection.h"
 
-#include "platform/vbmath.h"
+#include "base/vbmath.h"
 
 #include <cmath>
 #include <limits>

@@ -1,19 +1,16 @@
 #include "cli/capturecommand.h"
 
-#include "capture/frmcaptureinfo.h"
 #include "capture/modcapture.h"
+#include "capture/regionsession.h"
 #include "cli/clitexts.h"
 #include "platform/clipboard.h"
 #include "platform/filesave.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
-#include "platform/settingsstore.h"
-#include "shell/appstate.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QPointer>
 #include <QTimer>
 
 namespace capturecommand {
@@ -79,14 +76,25 @@ class Capture : public QObject
 public:
     explicit Capture(const Request &request)
         : m_request(request)
-        , m_state(m_store)
     {
-        m_state.loadStartupSettings();
+        connect(&m_region, &RegionSession::captured, this, [this](const QImage &region) {
+            if (region.isNull())
+                return fail(cli::say(clitexts::kEmptyRegion));
+            finish(region);
+        });
+        connect(&m_region, &RegionSession::cancelled, this,
+            [this] { fail(cli::say(clitexts::kCancelled)); });
+        connect(&m_region, &RegionSession::failed, this,
+            [this] { fail(cli::say(clitexts::kScreenUnread)); });
     }
 
     void start()
     {
         QTimer::singleShot(m_request.delayMs, this, [this] {
+            if (m_request.select) {
+                m_region.start(cli::language());
+                return;
+            }
             ScreenServices::current().screen().requestDesktop(
                 this, [this](const Screen::DesktopPicture &picture) { desktopReady(picture); });
         });
@@ -97,50 +105,14 @@ private:
     {
         if (picture.outcome != Screen::Outcome::Read || picture.image.isNull())
             return fail(cli::say(clitexts::kScreenUnread));
-        if (!m_request.select) {
-            if (!m_request.region)
-                return finish(picture.image);
-            const QPoint origin
-                = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
-            const QRect inDesktop = m_request.region->translated(-origin);
-            if (!picture.image.rect().contains(inDesktop))
-                return fail(cli::say(clitexts::kOutsideDesktop));
-            return finish(picture.image.copy(inDesktop));
-        }
-        // A window spans every monitor on X; on Wayland each monitor gets one of its own.
-        QList<std::optional<Screen::Area>> monitors { std::nullopt };
-        if (!ScreenServices::current().placesWindows()) {
-            monitors.clear();
-            for (const Screen::Area &a : ScreenServices::current().screen().areas())
-                monitors << a;
-        }
-        for (const auto &monitor : monitors) {
-            auto *overlay = new frmCaptureInfo(m_state, monitor);
-            m_overlays << overlay;
-            connect(overlay, &frmCaptureInfo::regionCaptured, this,
-                [this](const QImage &region, const QSize &) {
-                    dismissOverlays();
-                    if (region.isNull())
-                        return fail(cli::say(clitexts::kEmptyRegion));
-                    finish(region);
-                });
-            connect(overlay, &frmCaptureInfo::cancelled, this, [this] {
-                dismissOverlays();
-                fail(cli::say(clitexts::kCancelled));
-            });
-            overlay->present(picture.image);
-        }
-    }
-
-    void dismissOverlays()
-    {
-        for (const QPointer<frmCaptureInfo> &o : std::as_const(m_overlays)) {
-            if (o) {
-                o->dismiss();
-                o->deleteLater();
-            }
-        }
-        m_overlays.clear();
+        if (!m_request.region)
+            return finish(picture.image);
+        const QPoint origin
+            = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
+        const QRect inDesktop = m_request.region->translated(-origin);
+        if (!picture.image.rect().contains(inDesktop))
+            return fail(cli::say(clitexts::kOutsideDesktop));
+        finish(picture.image.copy(inDesktop));
     }
 
     void finish(const QImage &picture)
@@ -177,9 +149,7 @@ private:
     void fail(const QString &message) { QCoreApplication::exit(cli::failure(kCommand, message)); }
 
     Request m_request;
-    SettingsStore m_store;
-    AppState m_state;
-    QList<QPointer<frmCaptureInfo>> m_overlays;
+    RegionSession m_region;
 };
 
 } // namespace

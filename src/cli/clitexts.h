@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/language.h"
+#include "text/language.h"
 
 // The commands' messages in the three languages, chosen by the locale (LC_ALL, LC_MESSAGES,
 // LANG) as terminal programs do. %1, %2 stand for names and values.

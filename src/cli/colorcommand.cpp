@@ -1,8 +1,8 @@
 #include "cli/colorcommand.h"
 
 #include "cli/clitexts.h"
-#include "picker/colorvalue.h"
-#include "picker/cssnotation.h"
+#include "colour/colorvalue.h"
+#include "colour/cssnotation.h"
 
 #include <QCommandLineParser>
 

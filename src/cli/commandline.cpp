@@ -1,8 +1,8 @@
 #include "cli/commandline.h"
 
 #include "cli/clitexts.h"
+#include "colour/cssnotation.h"
 #include "icon/picturefile.h"
-#include "picker/cssnotation.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -80,7 +80,7 @@ std::optional<Stop> readDrawingOutput(
     return std::nullopt;
 }
 
-QString say(const CaptionRow &row)
+Language language()
 {
     QByteArray locale = qgetenv("LC_ALL");
     if (locale.isEmpty())
@@ -92,8 +92,10 @@ QString say(const CaptionRow &row)
         language = Language::French;
     else if (locale.startsWith("es"))
         language = Language::Spanish;
-    return captionOf(row, language);
+    return language;
 }
+
+QString say(const CaptionRow &row) { return captionOf(row, language()); }
 
 std::optional<int32_t> parseColour(const QString &text) { return cssnotation::parse(text); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/language.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -78,6 +80,8 @@ QList<QCommandLineOption> drawingOptions();
 std::optional<Stop> readDrawingOutput(
     const QCommandLineParser &parser, const QString &command, DrawingOutput &target);
 
+// The language of the locale (LC_ALL, LC_MESSAGES, LANG), English where it is none of the three.
+Language language();
 // A message in the language of the locale.
 QString say(const CaptionRow &row);
 

@@ -59,7 +59,7 @@ const Command kCommands[] = {
     { "color", always<Needs::Nothing>, check<colorcommand::parse>, colorcommand::run },
     { "pick", always<Needs::Screen>, check<pickcommand::parse>, pickcommand::run },
     { "capture", always<Needs::Screen>, check<capturecommand::parse>, capturecommand::run },
-    { "gradient", always<Needs::Widgets>, check<gradientcommand::parse>, gradientcommand::run },
+    { "gradient", always<Needs::Core>, check<gradientcommand::parse>, gradientcommand::run },
     { "sphere", always<Needs::Core>, check<spherecommand::parse>, spherecommand::run },
     { "icon", iconNeeds, check<iconcommand::parse>, iconcommand::run },
 };

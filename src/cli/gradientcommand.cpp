@@ -1,9 +1,9 @@
 #include "cli/gradientcommand.h"
 
+#include "base/drawingsurface.h"
 #include "cli/clitexts.h"
 #include "gradient/bmpfile.h"
 #include "gradient/gradientsurface.h"
-#include "platform/picturebox.h"
 
 #include <QCommandLineParser>
 #include <QImage>
@@ -123,12 +123,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
 QImage picture(const Request &request)
 {
-    // The window's surface has a one-pixel border around the drawing.
-    PictureBox surface;
-    surface.setBorder(true);
-    surface.resize(request.target.size + QSize(2, 2));
+    // The window's box has a one-pixel border around the drawing.
+    DrawingSurface surface(request.target.size);
     gradientsurface::prepare(surface);
-    gradientsurface::draw(surface, request.stops, request.segments, request.orientation);
+    gradientsurface::draw(surface, request.target.size + QSize(2, 2), request.stops,
+        request.segments, request.orientation);
     return surface.image();
 }
 

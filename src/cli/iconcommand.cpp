@@ -1,12 +1,12 @@
 #include "cli/iconcommand.h"
 
+#include "base/colorconv.h"
 #include "cli/clitexts.h"
 #include "icon/faviconset.h"
 #include "icon/iconsource.h"
 #include "icon/modpic2ico.h"
 #include "icon/multiicon.h"
 #include "icon/picturefile.h"
-#include "platform/colorconv.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,16 +1,15 @@
 #include "cli/pickcommand.h"
 
+#include "base/colorconv.h"
 #include "cli/clitexts.h"
 #include "cli/colorcommand.h"
-#include "picker/pickoverlay.h"
-#include "platform/colorconv.h"
+#include "picker/pipettesession.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QPointer>
 
 namespace pickcommand {
 
@@ -50,64 +49,43 @@ const CaptionRow kHelp { "Help",
     "  -h, --help      mostrar esta ayuda\n"
     "\n" };
 
-// Shows one overlay per monitor over a frozen copy of the desktop and prints what is picked.
+// The pipette on a frozen copy of the desktop; prints what is picked.
 class Pick : public QObject
 {
 public:
     explicit Pick(const Request &request)
         : m_request(request)
     {
+        connect(&m_pipette, &PipetteSession::picked, this, [this](QPoint at) {
+            const QImage pixel = m_pipette.readerFor(at)(QRect(at, QSize(1, 1)));
+            print(fromQRgb(pixel.pixel(0, 0)));
+        });
+        connect(&m_pipette, &PipetteSession::colourPicked, this, &Pick::print);
+        connect(&m_pipette, &PipetteSession::cancelled, this,
+            [] { QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kCancelled))); });
+        connect(&m_pipette, &PipetteSession::failed, this, [] {
+            QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kScreenUnread)));
+        });
     }
 
+    // The primary monitor's overlay takes the keyboard.
     void start()
     {
-        ScreenServices::current().screen().requestDesktop(
-            this, [this](const Screen::DesktopPicture &picture) { desktopReady(picture); });
+        m_pipette.startFrozen(ScreenServices::current().screen().primaryArea().logical.center());
     }
 
 private:
-    void desktopReady(const Screen::DesktopPicture &picture)
+    void print(int32_t colour)
     {
-        if (picture.outcome != Screen::Outcome::Read || picture.image.isNull()) {
-            QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kScreenUnread)));
-            return;
-        }
-        Screen &screen = ScreenServices::current().screen();
-        const QPoint origin = screen.virtualGeometryPhysical().topLeft();
-        for (const Screen::Area &area : screen.areas()) {
-            auto *overlay = new PickOverlay(
-                picture.image, origin, area, QGuiApplication::screenAt(area.logical.center()));
-            m_overlays << overlay;
-            connect(overlay, &PickOverlay::cancelled, this, [this] {
-                closeOverlays();
-                QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kCancelled)));
-            });
-            connect(overlay, &PickOverlay::picked, this, [this, overlay](QPoint at) {
-                const int32_t colour
-                    = fromQRgb(overlay->frozenPart(QRect(at, QSize(1, 1))).pixel(0, 0));
-                closeOverlays();
-                colorcommand::Request shown { colour, m_request.formats };
-                if (shown.formats.isEmpty())
-                    shown.formats << QStringLiteral("hex");
-                cli::printOut(colorcommand::output(shown));
-                QCoreApplication::exit(cli::Success);
-            });
-        }
-        // The primary monitor last, so that it gets the keyboard.
-        for (int i = int(m_overlays.size()) - 1; i >= 0; --i)
-            m_overlays[i]->present();
-    }
-
-    void closeOverlays()
-    {
-        for (const QPointer<PickOverlay> &o : std::as_const(m_overlays))
-            if (o)
-                o->deleteLater();
-        m_overlays.clear();
+        colorcommand::Request shown { colour, m_request.formats };
+        if (shown.formats.isEmpty())
+            shown.formats << QStringLiteral("hex");
+        cli::printOut(colorcommand::output(shown));
+        QCoreApplication::exit(cli::Success);
     }
 
     Request m_request;
-    QList<QPointer<PickOverlay>> m_overlays;
+    PipetteSession m_pipette;
 };
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "cli/spherecommand.h"
 
+#include "base/colorconv.h"
 #include "cli/clitexts.h"
 #include "gradient/bmpfile.h"
 #include "gradient/modspheric.h"
 #include "gradient/spherecss.h"
-#include "platform/colorconv.h"
 
 #include <QCommandLineParser>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "gradient/bmpfile.h"
 
+#include "base/littleendian.h"
 #include "platform/filesave.h"
-#include "platform/littleendian.h"
 
 #include <QImage>
 

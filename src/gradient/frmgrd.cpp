@@ -1,15 +1,18 @@
 #include "gradient/frmgrd.h"
 
+#include "gradient/frmgrdtexts.h"
+#include "ui/captions.h"
+
+#include "base/twips.h"
+#include "controls/picturebox.h"
 #include "gradient/gradientsave.h"
 #include "gradient/gradientsurface.h"
 #include "platform/clipboard.h"
-#include "platform/picturebox.h"
 #include "platform/screenservices.h"
-#include "platform/twips.h"
-#include "shell/appstate.h"
-#include "shell/controls.h"
-#include "shell/language.h"
-#include "shell/toolhost.h"
+#include "text/language.h"
+#include "ui/appstate.h"
+#include "ui/controls.h"
+#include "ui/toolhost.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -21,6 +24,8 @@
 
 using lineargradient::Orientation;
 
+using namespace frmgrdtexts;
+
 namespace {
 
 // Designed inner size of the window and the smallest outer size it accepts (twips).
@@ -28,20 +33,6 @@ constexpr int kClientWidth = 7560;
 constexpr int kClientHeight = 3720;
 constexpr int kMinOuterWidth = 7800;
 constexpr int kMinOuterHeight = 3600;
-
-const CaptionRow kCaptions[] = {
-    { "Form", nullptr, "Dégradés", "Degradado" },
-    { "Fra1", nullptr, nullptr, "Orientación" },
-    { "Fra2", nullptr, nullptr, "Opciones" },
-    { "Fra3", nullptr, "Couleurs", "Colores" },
-    { "op1", nullptr, "2 couleurs", "2 colores" },
-    { "op2", nullptr, "3 couleurs", "3 colores" },
-    { "op3", nullptr, "4 couleurs", "4 colores" },
-    { "CmdSpheric", "Spherical\r\ngradient", "Dégradé\r\nsphérique", "Degradado\r\nesférico" },
-    { "CmdEnreg", "Save\r\npicture", "Enregistrer\r\nl'image", "Guardar\r\nimagen" },
-    { "CmdCss", "Copy CSS", "Copier CSS", "Copiar CSS" },
-    { "MnuCss", "Copy CSS", "Copier le CSS", "Copiar el CSS" },
-};
 
 // The small picture of an orientation button: a square shaded in the button's direction.
 QIcon orientationIcon(Orientation orientation)
@@ -156,7 +147,8 @@ void FrmGRD::buildControls()
     PicDeg = makeControl<PictureBox>(this, QStringLiteral("PicDeg"), 60, LineTop_Y1,
         kClientWidth - 8, kClientHeight - (LineTop_Y1 + 4));
     PicDeg->setBorder(true);
-    gradientsurface::prepare(*PicDeg);
+    gradientsurface::prepare(PicDeg->surface());
+    PicDeg->refresh();
     MnuCss = new QAction(QStringLiteral("Copy CSS"), PicDeg);
     MnuCss->setObjectName(QStringLiteral("MnuCss"));
     PicDeg->addAction(MnuCss);
@@ -192,7 +184,7 @@ void FrmGRD::Form_Load()
     GetSwatchColors();
     m_k = 3;
     m_switching = 0;
-    applyCaptions(this, kCaptions, languageFromId(m_state.Langue));
+    applyCaptions(this, kCaptions, m_state.language());
 }
 
 void FrmGRD::GetSwatchColors()
@@ -242,7 +234,8 @@ void FrmGRD::remember(Orientation orientation)
 void FrmGRD::drawGradient(Orientation orientation)
 {
     focusSink();
-    gradientsurface::draw(*PicDeg, m_stops, m_k, orientation);
+    gradientsurface::draw(PicDeg->surface(), PicDeg->size(), m_stops, m_k, orientation);
+    PicDeg->refresh();
     CmdEnreg->setEnabled(true);
     remember(orientation);
 }
@@ -259,7 +252,7 @@ void FrmGRD::CmdEnreg_Click()
         | CommonDialog::HideReadOnly | CommonDialog::OverwritePrompt;
     // The dialog opens in the save directory with ".bmp" in the name field; the name chosen is
     // used exactly as given.
-    ComD1.FileName = AppState::joinPath(m_state.Chemin, QStringLiteral(".bmp"));
+    ComD1.FileName = AppState::joinPath(m_state.chemin(), QStringLiteral(".bmp"));
     ComD1.FilterIndex = 1;
     // A failed write keeps Save enabled, so that the picture can go somewhere else.
     if (ComD1.ShowSave()

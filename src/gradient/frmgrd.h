@@ -1,8 +1,8 @@
 #pragma once
 
+#include "controls/commondialog.h"
 #include "gradient/lineargradient.h"
-#include "platform/commondialog.h"
-#include "shell/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class QAction;
 class QGroupBox;

@@ -1,23 +1,28 @@
 #include "gradient/frmspheric.h"
 
+#include "gradient/frmspherictexts.h"
+#include "ui/captions.h"
+
+#include "base/colorconv.h"
+#include "base/twips.h"
+#include "base/vbmath.h"
+#include "controls/label.h"
+#include "controls/messagebox.h"
+#include "controls/picturebox.h"
 #include "gradient/gradientsave.h"
 #include "gradient/spherecss.h"
 #include "platform/clipboard.h"
-#include "platform/colorconv.h"
-#include "platform/label.h"
-#include "platform/messagebox.h"
-#include "platform/picturebox.h"
 #include "platform/screenservices.h"
-#include "platform/twips.h"
-#include "platform/vbmath.h"
-#include "shell/appstate.h"
-#include "shell/controls.h"
-#include "shell/language.h"
+#include "text/language.h"
+#include "ui/appstate.h"
+#include "ui/controls.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+
+using namespace frmspherictexts;
 
 namespace {
 
@@ -25,24 +30,6 @@ constexpr int kClientWidth = 7560;
 constexpr int kClientHeight = 4860;
 constexpr int kMinOuterWidth = 7800;
 constexpr int kMinOuterHeight = 6030;
-
-const CaptionRow kCaptions[] = {
-    { "Form", nullptr, "Dégradé sphérique", "Degradado esférico" },
-    { "DraDim", nullptr, nullptr, "Dimensiones" },
-    { "Lbl(0)", nullptr, "Largeur", "Ancho" },
-    { "Lbl(1)", nullptr, "Hauteur", "Altura" },
-    { "CmdGo", nullptr, "Lancer", "Comenzar" },
-    { "CmdSave", nullptr, "Enregistrer", "Guardar" },
-    { "FraColor", nullptr, "Choix des couleurs", "Elección de colores" },
-    { "CmdCss", "Copy CSS", "Copier CSS", "Copiar CSS" },
-    { "MnuCss", "Copy CSS", "Copier le CSS", "Copiar el CSS" },
-};
-
-// Tooltips of the two swatches: designed, French, Spanish.
-const CaptionRow kTooltips[] = {
-    { "LblC1", "Color1 palette", "Palette couleur 1", "Paleta de colores 1" },
-    { "LblC2", "Color2 palette", "Palette couleur 2", "Paleta de colores 2" },
-};
 
 const QString kIncompatible = QStringLiteral("Incompatible value.");
 
@@ -201,7 +188,7 @@ void FrmSpheric::LblC2_Click() { chooseColor(LblC2); }
 void FrmSpheric::CmdSave_Click()
 {
     focusSink();
-    CD1.InitDir = m_state.Chemin;
+    CD1.InitDir = m_state.chemin();
     CD1.DialogTitle = QStringLiteral("Save");
     CD1.Filter = QStringLiteral("Picture file (*.bmp)|*.bmp|");
     CD1.Flags
@@ -255,7 +242,7 @@ void FrmSpheric::Form_Resize()
     m_drawn.reset();
 
     // This window sets its captions here, at every layout pass.
-    const Language language = languageFromId(m_state.Langue);
+    const Language language = m_state.language();
     applyCaptions(this, kCaptions, language);
     if (language == Language::French || language == Language::Spanish) {
         for (const CaptionRow &row : kTooltips) {

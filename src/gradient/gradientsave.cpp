@@ -1,9 +1,9 @@
 #include "gradient/gradientsave.h"
 
+#include "controls/messagebox.h"
 #include "gradient/bmpfile.h"
-#include "platform/messagebox.h"
-#include "shell/appstate.h"
-#include "shell/language.h"
+#include "text/language.h"
+#include "ui/appstate.h"
 
 namespace gradientsave {
 
@@ -12,7 +12,7 @@ bool savePicture(QWidget *window, const AppState &state, const QImage &picture, 
     if (bmpfile::save24(picture, path))
         return true;
     // An unknown language gets the English text: a save that failed must never pass unseen.
-    MessageBox::show(window, captionOf(kCouldNotSave, languageFromId(state.Langue)),
+    MessageBox::show(window, captionOf(kCouldNotSave, state.language()),
         MessageBox::Icon::Information, state.AppTitle);
     return false;
 }

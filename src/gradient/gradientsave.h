@@ -4,7 +4,7 @@
 
 class QImage;
 class QWidget;
-struct AppState;
+class AppState;
 
 // Saving the picture of a gradient window, the same for the linear and the spherical one.
 namespace gradientsave {

@@ -1,7 +1,7 @@
 #include "gradient/gradientsurface.h"
 
-#include "platform/picturebox.h"
-#include "platform/twips.h"
+#include "base/drawingsurface.h"
+#include "base/twips.h"
 
 namespace gradientsurface {
 
@@ -11,14 +11,14 @@ constexpr float kDesignedScaleWidth = 44.068348f;
 constexpr float kDesignedScaleHeight = 17.656193f;
 } // namespace
 
-void prepare(PictureBox &surface)
+void prepare(DrawingSurface &surface)
 {
     surface.setBackColor(kBackColor);
     surface.setScaleWidth(kDesignedScaleWidth);
     surface.setScaleHeight(kDesignedScaleHeight);
 }
 
-void draw(PictureBox &surface, const lineargradient::Stops &stops, int segments,
+void draw(DrawingSurface &surface, QSize boxSize, const lineargradient::Stops &stops, int segments,
     lineargradient::Orientation orientation)
 {
     using lineargradient::Orientation;
@@ -31,10 +31,10 @@ void draw(PictureBox &surface, const lineargradient::Stops &stops, int segments,
         double across = 0;
         if (orientation == Orientation::Horizontal) {
             surface.setScaleWidth(float(256 * segments));
-            across = 5.0 * twips::toTwipsY(surface.height());
+            across = 5.0 * twips::toTwipsY(boxSize.height());
         } else {
             surface.setScaleHeight(float(256 * segments));
-            across = 2.5 * twips::toTwipsX(surface.width());
+            across = 2.5 * twips::toTwipsX(boxSize.width());
         }
         lineargradient::drawStraight(stops, orientation, across, line);
         return;

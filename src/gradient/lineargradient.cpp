@@ -1,7 +1,7 @@
 #include "gradient/lineargradient.h"
 
-#include "picker/colorvalue.h"
-#include "platform/vbmath.h"
+#include "base/vbmath.h"
+#include "colour/colorvalue.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "gradient/modspheric.h"
 
-#include "platform/ellipsearc.h"
-#include "platform/vbmath.h"
+#include "base/ellipsearc.h"
+#include "base/vbmath.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #include "gradient/spherecss.h"
 
-#include "picker/colorvalue.h"
-#include "platform/vbmath.h"
+#include "base/vbmath.h"
+#include "colour/colorvalue.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "icon/bitmapreader.h"
 
-#include "platform/littleendian.h"
+#include "base/littleendian.h"
 
 #include <algorithm>
 #include <bit>

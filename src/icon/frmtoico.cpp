@@ -1,26 +1,31 @@
 #include "icon/frmtoico.h"
 
+#include "icon/frmtoicotexts.h"
+#include "ui/captions.h"
+
+#include "base/vbmath.h"
+#include "controls/label.h"
+#include "controls/messagebox.h"
+#include "controls/picturebox.h"
 #include "icon/iconpreview.h"
 #include "icon/iconsource.h"
 #include "icon/moderniconpanel.h"
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
 #include "platform/clipboard.h"
-#include "platform/label.h"
-#include "platform/messagebox.h"
-#include "platform/picturebox.h"
 #include "platform/screenservices.h"
-#include "platform/vbmath.h"
-#include "shell/appstate.h"
-#include "shell/buttonicons.h"
-#include "shell/controls.h"
-#include "shell/language.h"
+#include "text/language.h"
+#include "ui/appstate.h"
+#include "ui/buttonicons.h"
+#include "ui/controls.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+using namespace frmtoicotexts;
 
 namespace {
 
@@ -32,32 +37,6 @@ constexpr int kDepths[6] = { 1, 4, 8, 16, 24, 32 };
 constexpr int kOptionTops[6] = { 300, 630, 960, 1290, 1620, 1950 };
 const char *const kOptionCaptions[6] = { "2 Color", "16 Color", "256 Color", "16 Bit Truecolor",
     "24 Bit Truecolor", "32 Bit Truecolor" };
-
-const CaptionRow kCaptions[] = {
-    { "Lbl2", "Load an *.BMP file 32x32 pixel.", "Charger une image *.BMP 32x32 pixel.",
-        "Cargar una imagen *.BMP 32x32 píxel." },
-    { "Lbl1", "Transparent color to use:", "Couleur de transparence à utiliser:",
-        "Color de transparencia para usar:" },
-    { "Lbl3", "Save to icon file:", "Exporter l'icône dans le fichier:",
-        "Exportar el icono en el archivo:" },
-    { "CcBtnConvertion", "Convert to icon file", "Convertir en fichier icône",
-        "Transformar a\r\narchivo de icono" },
-    { "CcLbl(1)", "Result:", "Résultat:", "Resultado:" },
-    { "LblColorDep", "Colordepth", "Profondeur de la couleur", "Profundidad del color" },
-};
-
-// Messages of the conversion; the French saved text keeps its stray full stop.
-const CaptionRow kSavedMessage
-    = { "", "The icon has been saved in:", "L'icone a été enregistrée dans:.",
-          "El icono se ha guardado en:" };
-const CaptionRow kNotReadMessage = { "", "Could not read this picture file.",
-    "Impossible de lire ce fichier image.", "No se pudo leer este archivo de imagen." };
-// The button that folds the panel out, beyond the designed controls.
-const CaptionRow kModern = { "CmdModern", "Modern icon", "Icône moderne", "Icono moderno" };
-const CaptionRow kModernTip
-    = { "CmdModern", "Any picture to icons of several sizes and a favicon set",
-          "Toute image en icônes de plusieurs tailles et en favicons",
-          "Cualquier imagen a iconos de varios tamaños y favicons" };
 
 Label *previewLabel(QWidget *parent, const char *name, int left, const char *text)
 {
@@ -186,7 +165,7 @@ void FrmToIco::buildModernPanel()
 void FrmToIco::setModernOpen(bool open)
 {
     m_modern->setVisible(open);
-    const Language lang = languageFromId(m_state.Langue);
+    const Language lang = m_state.language();
     CmdModern->setText(
         captionOf(kModern, lang) + (open ? QStringLiteral(" ▴") : QStringLiteral(" ▾")));
     CmdModern->setToolTip(captionOf(kModernTip, lang));
@@ -197,7 +176,7 @@ void FrmToIco::setModernOpen(bool open)
 void FrmToIco::Form_Load()
 {
     centreWindow(this);
-    const Language lang = languageFromId(m_state.Langue);
+    const Language lang = m_state.language();
     if (lang == Language::French || lang == Language::Spanish)
         applyCaptions(this, kCaptions, lang);
     m_modern->applyLanguage(lang);
@@ -209,7 +188,7 @@ void FrmToIco::Form_Load()
     if (needed > result.width())
         CcLbl[1]->setGeometry(result.right() + 1 - needed, result.top(), needed, result.height());
     // A stored choice that is not one of the six options falls back to 256 colours.
-    const std::optional<int32_t> stored = vbmath::textToLong(m_state.ColorDepth);
+    const std::optional<int32_t> stored = vbmath::textToLong(m_state.colorDepth());
     const int n = stored && *stored >= 0 && *stored <= 5 ? int(*stored) : 2;
     opBpp[size_t(n)]->setChecked(true);
     opBpp_Click(n);
@@ -220,8 +199,7 @@ void FrmToIco::opBpp_Click(int Index)
     if (Index < 0 || Index > 5)
         return;
     BitDepth = kDepths[Index];
-    m_state.ColorDepth = QString::number(Index);
-    m_state.writeSetting(QStringLiteral("ColorDepth"), m_state.ColorDepth);
+    m_state.setColorDepth(QString::number(Index));
     if (isVisible())
         CmdFoc->setFocus();
 }
@@ -230,7 +208,7 @@ void FrmToIco::CmdOpen_Click()
 {
     CmdFoc->setFocus();
     CD1.FileName.clear();
-    CD1.InitDir = m_state.Chemin;
+    CD1.InitDir = m_state.chemin();
     CD1.DialogTitle = QStringLiteral("Sélectionnez un fichier ...");
     CD1.Filter = QStringLiteral("Image file 32x32 pixel (BMP)|*.BMP");
     CD1.DefaultExt = QStringLiteral("bmp");
@@ -253,7 +231,7 @@ void FrmToIco::CmdOpen_Click()
     CmdColor->setEnabled(true);
     CcBtnExport->setEnabled(true);
     CcBtnConvertion->setEnabled(true);
-    TxtExport->setText(AppState::joinPath(m_state.Chemin, baseName + QStringLiteral(".ico")));
+    TxtExport->setText(AppState::joinPath(m_state.chemin(), baseName + QStringLiteral(".ico")));
     CcPicSource->setPicture(picture);
     picView->setPicture(picture);
     CcPicTransparent->setBackColor(iconsource::proposedTransparentColor(picture));
@@ -274,7 +252,7 @@ void FrmToIco::forgetSource(const QString &path)
     picView->setPicture(QImage());
     CcPicCible->Cls();
     CcPicTransparent->setBackColor(kGrey);
-    const Language lang = languageFromId(m_state.Langue);
+    const Language lang = m_state.language();
     m_state.MessageText
         = captionOf(kNotReadMessage, lang == Language::Other ? Language::English : lang);
     MessageBox::show(this, m_state.MessageText + m_state.NewLine + path,
@@ -338,7 +316,7 @@ void FrmToIco::CcBtnExport_Click()
 void FrmToIco::CcBtnConvertion_Click()
 {
     const QString path = TxtExport->text();
-    const Language lang = languageFromId(m_state.Langue);
+    const Language lang = m_state.language();
     const QImage source = iconsource::sourcePixels(CcPicSource->picture());
     if (modPic2Ico::SaveIcon(
             source, path, iconsource::kIconSize, BitDepth, CcPicTransparent->backColor(), true)) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/commondialog.h"
+#include "controls/intervaltimer.h"
 #include "icon/iconhandles.h"
-#include "platform/commondialog.h"
-#include "platform/intervaltimer.h"
-#include "shell/toolwindow.h"
+#include "ui/toolwindow.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "icon/iconpixels.h"
 
-#include "platform/colorconv.h"
+#include "base/colorconv.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "icon/iconpreview.h"
 
-#include "platform/colorconv.h"
+#include "base/colorconv.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "icon/iconsource.h"
 
-#include "platform/colorconv.h"
+#include "base/colorconv.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/commondialog.h"
 #include "icon/faviconset.h"
 #include "icon/sourcepicture.h"
-#include "platform/commondialog.h"
-#include "shell/language.h"
+#include "text/language.h"
 
 #include <QHash>
 #include <QImage>
@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-struct AppState;
+class AppState;
 class IconSizesPreview;
 class QCheckBox;
 class QLabel;

@@ -1,12 +1,12 @@
 #include "icon/modpic2ico.h"
 
+#include "base/colorconv.h"
+#include "base/littleendian.h"
+#include "base/systemcolor.h"
+#include "base/vbmath.h"
 #include "icon/iconpixels.h"
-#include "platform/colorconv.h"
 #include "platform/fileread.h"
 #include "platform/filesave.h"
-#include "platform/littleendian.h"
-#include "platform/systemcolor.h"
-#include "platform/vbmath.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,6 @@
 #include "icon/multiicon.h"
 
+#include "colour/colourspaces.h"
 #include "icon/pngbytes.h"
 #include "platform/filesave.h"
 
@@ -25,8 +26,7 @@ const std::array<float, 256> &decodeTable()
     static const std::array<float, 256> table = [] {
         std::array<float, 256> t {};
         for (int i = 0; i < 256; ++i) {
-            const double c = i / 255.0;
-            t[size_t(i)] = float(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+            t[size_t(i)] = float(colourspaces::toLinear(i / 255.0));
         }
         return t;
     }();
@@ -39,7 +39,7 @@ const std::vector<uint8_t> &encodeTable()
         std::vector<uint8_t> t(kEncodeSteps + 1);
         for (int i = 0; i <= kEncodeSteps; ++i) {
             const double l = double(i) / kEncodeSteps;
-            const double c = l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
+            const double c = colourspaces::toGamma(l);
             t[size_t(i)] = uint8_t(std::clamp(std::lround(c * 255), 0L, 255L));
         }
         return t;

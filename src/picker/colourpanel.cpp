@@ -1,13 +1,15 @@
 #include "picker/colourpanel.h"
 
-#include "picker/colorvalue.h"
-#include "picker/contrast.h"
-#include "picker/cssnotation.h"
-#include "picker/palettefile.h"
-#include "platform/colorconv.h"
-#include "platform/commondialog.h"
-#include "platform/messagebox.h"
-#include "shell/appstate.h"
+#include "picker/colourpaneltexts.h"
+
+#include "base/colorconv.h"
+#include "colour/colorvalue.h"
+#include "colour/contrast.h"
+#include "colour/cssnotation.h"
+#include "colour/palettefile.h"
+#include "controls/commondialog.h"
+#include "controls/messagebox.h"
+#include "ui/appstate.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -18,37 +20,15 @@
 #include <QPushButton>
 #include <QToolButton>
 
+using namespace colourpaneltexts;
+
 namespace {
 
 // The stored notation of the automatic copy; empty for the designed choice.
-const QString kAutoCopyKey = QStringLiteral("CopieCss");
 
 constexpr int kWidth = 302;
 constexpr int kHeight = 274;
 constexpr int kSwatchColumns = 12;
-
-const CaptionRow kTexts[] = {
-    { "paste", "Paste a colour:", "Coller une couleur :", "Pegar un color:" },
-    { "copy", "Copy", "Copier", "Copiar" },
-    { "auto", "Automatic copy:", "Copie automatique :", "Copia automática:" },
-    { "designed", "Choice above", "Choix ci-dessus", "Opción de arriba" },
-    { "history", "Last picks (right click for more):", "Dernières couleurs (clic droit : plus) :",
-        "Últimos colores (clic derecho: más):" },
-    { "background", "Use as background", "Utiliser comme fond", "Usar como fondo" },
-    { "remove", "Remove", "Retirer", "Quitar" },
-    { "removeAll", "Remove all", "Tout retirer", "Quitar todos" },
-    { "contrast",
-        "Contrast on background:", "Contraste sur le fond :", "Contraste sobre el fondo:" },
-    { "verdict", "AA %1 · AA large %2 · AAA %3 · AAA large %4",
-        "AA %1 · AA grand %2 · AAA %3 · AAA grand %4",
-        "AA %1 · AA grande %2 · AAA %3 · AAA grande %4" },
-    { "sample", "Sample text", "Texte d'exemple", "Texto de ejemplo" },
-    { "swap", "Swap text and background", "Inverser texte et fond", "Intercambiar texto y fondo" },
-    { "save", "Save palette…", "Enregistrer la palette…", "Guardar paleta…" },
-    { "load", "Load palette…", "Charger une palette…", "Cargar paleta…" },
-    { "copyAs", "Copy as", "Copier en", "Copiar como" },
-    { "unreadable", "Not a colour", "Pas une couleur", "No es un color" },
-};
 
 QString text(const char *key, Language language) { return captionOf(kTexts, key, language); }
 
@@ -112,7 +92,7 @@ void ColourPanel::buildControls()
     m_autoCopy = new QComboBox;
     place(m_autoCopy, "CboAutoCopy", 112, 82, 186, 22);
     connect(m_autoCopy, &QComboBox::activated, this, [this](int index) {
-        m_state.writeSetting(kAutoCopyKey, m_autoCopy->itemData(index).toString());
+        m_state.writeSetting(Setting::CopieCss, m_autoCopy->itemData(index).toString());
     });
 
     m_historyLabel = new QLabel;
@@ -160,7 +140,7 @@ void ColourPanel::buildControls()
     connect(m_savePalette, &QPushButton::clicked, this, &ColourPanel::savePalette);
     connect(m_loadPalette, &QPushButton::clicked, this, &ColourPanel::loadPalette);
 
-    applyLanguage(languageFromId(m_state.Langue));
+    applyLanguage(m_state.language());
 }
 
 void ColourPanel::applyLanguage(Language language)
@@ -193,7 +173,7 @@ void ColourPanel::applyLanguage(Language language)
 
 QString ColourPanel::autoCopyNotation() const
 {
-    const QString id = m_state.readSetting(kAutoCopyKey);
+    const QString id = m_state.readSetting(Setting::CopieCss);
     // A stored name this version does not know is the designed choice.
     return cssnotation::notationFromId(id) ? id : QString();
 }
@@ -318,7 +298,7 @@ void ColourPanel::savePalette()
         = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl|CSS (*.css)|*.css|JSON (*.json)|*.json");
     dialog.FilterIndex = 1;
     dialog.DefaultExt = QStringLiteral("gpl");
-    dialog.InitDir = m_state.Chemin;
+    dialog.InitDir = m_state.chemin();
     dialog.FileName = QStringLiteral("palette.gpl");
     dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist;
     if (!dialog.ShowSave())
@@ -341,7 +321,7 @@ void ColourPanel::loadPalette()
     CommonDialog dialog(window());
     dialog.Filter = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl");
     dialog.FilterIndex = 1;
-    dialog.InitDir = m_state.Chemin;
+    dialog.InitDir = m_state.chemin();
     dialog.Flags = CommonDialog::FileMustExist | CommonDialog::PathMustExist;
     if (!dialog.ShowOpen())
         return;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "picker/colourhistory.h"
-#include "shell/language.h"
+#include "colour/colourhistory.h"
+#include "text/language.h"
 
 #include <QList>
 #include <QWidget>
 
 #include <cstdint>
 
-struct AppState;
+class AppState;
 class PictureBox;
 class QComboBox;
 class QLabel;

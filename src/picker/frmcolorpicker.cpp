@@ -1,25 +1,29 @@
 #include "picker/frmcolorpicker.h"
 
-#include "picker/colorvalue.h"
+#include "picker/frmcolorpickertexts.h"
+#include "ui/captions.h"
+
+#include "base/colorconv.h"
+#include "base/twips.h"
+#include "colour/colorvalue.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
 #include "picker/colourpanel.h"
 #include "picker/frmmodale1.h"
 #include "picker/loupe.h"
 #include "picker/loupegeometry.h"
 #include "picker/pickoverlay.h"
 #include "picker/pipetteicon.h"
+#include "picker/pipettesession.h"
 #include "platform/clipboard.h"
-#include "platform/colorconv.h"
-#include "platform/label.h"
-#include "platform/picturebox.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
-#include "platform/twips.h"
 #include "platform/windowlayer.h"
-#include "shell/appstate.h"
-#include "shell/controls.h"
-#include "shell/language.h"
-#include "shell/screenfailure.h"
+#include "text/language.h"
+#include "ui/appstate.h"
+#include "ui/controls.h"
+#include "ui/screenfailure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,6 +42,8 @@
 
 #include <utility>
 
+using namespace frmcolorpickertexts;
+
 namespace {
 
 constexpr int kClientWidth = 4530;
@@ -46,30 +52,6 @@ constexpr int kFra1Height = 5535;
 // Keep-in-front sets the outer height to the frame's height + 800 twips; the title bar and
 // borders took 740 of those where the window was designed, so the client stays as designed.
 constexpr int kNonClientHeight = 740;
-
-const CaptionRow kMore = { "CmdMore", "More: CSS, history, contrast",
-    "Plus : CSS, historique, contraste", "Más: CSS, historial, contraste" };
-// Whether the fold-out panel is open, kept for the next start.
-const QString kPanelKey = QStringLiteral("PanneauCouleur");
-
-const CaptionRow kCaptions[] = {
-    { "Lbl(2)", "Red", "Rouge", "Rojo" },
-    { "Lbl(3)", "Green", "Vert", "Verde" },
-    { "Lbl(4)", "Blue", "Bleu", "Azul" },
-    { "Lbl(6)", "Hue", "teinte", "matiz" },
-    { "Lbl(7)", "Lumin.", "lumière", "lumin." },
-    { "Lbl(8)", "Saturat.", "saturat.", "saturac." },
-    { "Lbl(13)", "Click on the", "Cliquer sur", "Dar clic en" },
-    { "Lbl(14)", "pipette and", "la pipette et", "la pipeta y" },
-    { "Lbl(15)", "select a", "sélectionner", "seleccionar" },
-    { "Lbl(16)", "color.", "une couleur.", "un color." },
-    { "CmdBasicColor", "Basic colors", "Couleurs basiques", "Colores básicos" },
-    { "CmdConvertir", "Convert a value", "Convertir couleur", "Convertir un valor" },
-    { "chkcopyauto", "Automatically copied value:", "Copie auto de\r\nla couleur en:",
-        "Copia automática\r\ndel valor :" },
-    { "chkKeepFront", "Keep Foreground", "Mettre au 1er plan", "En primer plano" },
-    { "ChkXY", "Show x,y", "Montrer x,y", "Mostrar x,y" },
-};
 
 const char *const kOptionCaptions[5] = { "HTML", "Visual basic", "Delphi", "C", "Long data" };
 
@@ -159,7 +141,7 @@ frmColorPicker::frmColorPicker(AppState &state, ToolHost &host)
     Form_Load();
 }
 
-frmColorPicker::~frmColorPicker() { releasePipetteGrabs(); }
+frmColorPicker::~frmColorPicker() { m_pipette->cancel(); }
 
 void frmColorPicker::buildControls()
 {
@@ -229,7 +211,7 @@ void frmColorPicker::buildControls()
     Picture3->setPixelScale();
     Foc = makeControl<QLineEdit>(this, QStringLiteral("Foc"), 5160, 1300, 675, 375);
 
-    m_loupe = new Loupe(this);
+    m_pipette = new PipetteSession(this, this);
     buildPanel();
 
     TimXY.setObjectName(QStringLiteral("TimXY"));
@@ -248,6 +230,24 @@ void frmColorPicker::buildControls()
         connect(Opt1[i], &QRadioButton::clicked, this, [this, i] { Opt1_Click(i); });
     connect(&TimXY, &IntervalTimer::timeout, this, &frmColorPicker::TimXY_Timer);
     connect(&TimCapt, &IntervalTimer::timeout, this, &frmColorPicker::TimCapt_Timer);
+
+    connect(m_pipette, &PipetteSession::picked, this, [this](QPoint at) {
+        pipetteEnded();
+        pickAt(at, m_pipette->readerFor(at));
+    });
+    connect(m_pipette, &PipetteSession::colourPicked, this, &frmColorPicker::desktopColourPicked);
+    connect(m_pipette, &PipetteSession::moved, this, [this](QPoint at) {
+        m_pointer = at;
+        if (!m_coordsOff) {
+            LblPosX->setText(QString::number(at.x()));
+            LblPosY->setText(QString::number(at.y()));
+        }
+    });
+    connect(m_pipette, &PipetteSession::cancelled, this, &frmColorPicker::pipetteCancelled);
+    connect(m_pipette, &PipetteSession::failed, this, [this](Screen::Outcome outcome) {
+        pipetteCancelled();
+        showScreenFailure(this, outcome, false, m_state.language(), windowTitle());
+    });
 }
 
 void frmColorPicker::buildValueFrame()
@@ -308,11 +308,10 @@ void frmColorPicker::Form_Load()
         // The desktop decides what stays in front: the box says so instead of doing nothing.
         chkKeepFront->setChecked(false);
         chkKeepFront->setEnabled(false);
-        chkKeepFront->setToolTip(
-            captionOf(kKeepInFrontUnavailable, languageFromId(m_state.Langue)));
+        chkKeepFront->setToolTip(captionOf(kKeepInFrontUnavailable, m_state.language()));
     }
-    applyCaptions(this, kCaptions, languageFromId(m_state.Langue), false);
-    CmdMore->setChecked(m_state.readSetting(kPanelKey) == QLatin1String("Oui"));
+    applyCaptions(this, kCaptions, m_state.language(), false);
+    CmdMore->setChecked(m_state.readSetting(Setting::PanneauCouleur) == QLatin1String("Oui"));
     for (QCheckBox *box : { chkcopyauto, chkKeepFront, ChkXY })
         wrapCaption(box);
     TimXY.setInterval(100);
@@ -378,7 +377,8 @@ void frmColorPicker::buildPanel()
     m_panel->hide();
     connect(CmdMore, &QPushButton::toggled, this, [this](bool open) {
         setPanelOpen(open);
-        m_state.writeSetting(kPanelKey, open ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        m_state.writeSetting(
+            Setting::PanneauCouleur, open ? QStringLiteral("Oui") : QStringLiteral("Non"));
     });
     connect(m_panel, &ColourPanel::copyRequested, this, &frmColorPicker::copyText);
     connect(m_panel, &ColourPanel::colourChosen, this, [this](int32_t colour) {
@@ -414,146 +414,58 @@ void frmColorPicker::setPanelOpen(bool open)
 {
     m_panel->setVisible(open);
     CmdMore->setText(open ? QStringLiteral("CSS ▴") : QStringLiteral("CSS ▾"));
-    CmdMore->setToolTip(captionOf(kMore, languageFromId(m_state.Langue)));
+    CmdMore->setToolTip(captionOf(kMore, m_state.language()));
     setFixedHeight(twips::toPixelsY(kClientHeight) + (open ? ColourPanel::unfoldedHeight() : 0));
 }
+
+bool frmColorPicker::pipetteActive() const { return m_pipette->isActive(); }
+
+QList<PickOverlay *> frmColorPicker::pickOverlays() const { return m_pipette->overlays(); }
 
 void frmColorPicker::CmdPipette_Press()
 {
     const bool byMouse = std::exchange(m_pressOnPipette, false);
-    if (m_pipetteActive || !ScreenServices::current().screen().isLive())
+    if (m_pipette->isActive() || !ScreenServices::current().screen().isLive())
         return;
     focusSink();
-    startLivePipette();
-    m_dragFromPipette = byMouse;
+    startPipette(byMouse ? CmdPipette : nullptr);
 }
 
 void frmColorPicker::CmdPipette_Click()
 {
-    if (m_pipetteActive)
+    if (m_pipette->isActive())
         return;
     focusSink();
-    if (!ScreenServices::current().screen().isLive())
-        startFrozenPipette();
-    else
-        startLivePipette();
+    startPipette(nullptr);
 }
 
-void frmColorPicker::startLivePipette()
+void frmColorPicker::startPipette(QWidget *pressedButton)
 {
-    thePointer().releaseCapture(this);
     Fra2->hide();
-    thePointer().setCapture(this);
-    // Arrows, Enter and Esc steer the pipette wherever the pointer is; the wheel zooms the
-    // loupe over whatever window the pointer is on.
-    grabKeyboard();
-    qApp->installEventFilter(this);
-    m_pipetteActive = true;
     CmdPipette->setEnabled(false);
+    if (!ScreenServices::current().screen().isLive()) {
+        ++m_pick; // the steps of an earlier pick still to run are dropped
+        m_pipette->startFrozen(geometry().center());
+        return;
+    }
     TimCapt.setInterval(100);
-    m_loupe->start();
-}
-
-void frmColorPicker::releasePipetteGrabs()
-{
-    m_dragFromPipette = false;
-    qApp->removeEventFilter(this);
-    m_loupe->stop();
-    releaseKeyboard();
-    thePointer().releaseCapture(this);
-}
-
-bool frmColorPicker::pointerOverPipette() const
-{
-    const QPoint logical = ScreenServices::current().screen().toLogical(thePointer().physicalPos());
-    return QRect(CmdPipette->mapToGlobal(QPoint(0, 0)), CmdPipette->size()).contains(logical);
+    m_pipette->startLive(pressedButton);
 }
 
 bool frmColorPicker::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == CmdPipette && event->type() == QEvent::MouseButtonPress)
         m_pressOnPipette = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    if (event->type() == QEvent::Wheel && m_pipetteActive && m_overlays.isEmpty()) {
-        const int notches = loupegeometry::wheelNotches(
-            m_wheel, static_cast<QWheelEvent *>(event)->angleDelta().y());
-        m_loupe->setZoom(loupegeometry::zoomedBy(m_loupe->zoom(), notches));
-        return true;
-    }
     return ToolWindow::eventFilter(watched, event);
 }
 
-void frmColorPicker::mouseReleaseEvent(QMouseEvent *event)
-{
-    // The release that ends a press on the pipette: over the pipette it was the designed
-    // click, and the pick waits for the next one.
-    if (event->button() == Qt::LeftButton && std::exchange(m_dragFromPipette, false)
-        && pointerOverPipette()) {
-        event->accept();
-        return;
-    }
-    Form_MouseUp(event->button());
-    event->accept();
-}
+void frmColorPicker::pipetteEnded() { CmdPipette->setEnabled(true); }
 
-void frmColorPicker::Form_MouseUp(Qt::MouseButton Button)
-{
-    if (Button != Qt::LeftButton || !m_pipetteActive)
-        return;
-    releasePipetteGrabs();
-    m_pipetteActive = false;
-    CmdPipette->setEnabled(true);
-    EndPipette();
-}
-
-void frmColorPicker::cancelPipette()
+void frmColorPicker::pipetteCancelled()
 {
     // Nothing was picked, so the display timer has nothing to show.
     TimCapt.setInterval(0);
-    closePickOverlays();
-    releasePipetteGrabs();
-    m_pipetteActive = false;
-    CmdPipette->setEnabled(true);
-}
-
-void frmColorPicker::keyPressEvent(QKeyEvent *event)
-{
-    if (!m_pipetteActive) {
-        ToolWindow::keyPressEvent(event);
-        return;
-    }
-    const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        movePointerBy(-step, 0);
-        break;
-    case Qt::Key_Right:
-        movePointerBy(step, 0);
-        break;
-    case Qt::Key_Up:
-        movePointerBy(0, -step);
-        break;
-    case Qt::Key_Down:
-        movePointerBy(0, step);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Form_MouseUp(Qt::LeftButton);
-        break;
-    case Qt::Key_Escape:
-        cancelPipette();
-        break;
-    default:
-        break;
-    }
-    event->accept();
-}
-
-void frmColorPicker::movePointerBy(int dx, int dy)
-{
-    const QPoint next = thePointer().physicalPos() + QPoint(dx, dy);
-    const QRect desktop = ScreenServices::current().screen().virtualGeometryPhysical();
-    thePointer().warpTo(QPoint(qBound(desktop.left(), next.x(), desktop.right()),
-        qBound(desktop.top(), next.y(), desktop.bottom())));
+    pipetteEnded();
 }
 
 void frmColorPicker::afterPendingEvents(std::function<void()> step)
@@ -567,24 +479,13 @@ void frmColorPicker::afterPendingEvents(std::function<void()> step)
     });
 }
 
-void frmColorPicker::EndPipette()
-{
-    // Read once: the coordinate timer may run before the copy below.
-    pickAt(thePointer().physicalPos(), [](QPoint at, const QRect &area) {
-        Screen &screen = ScreenServices::current().screen();
-        const QImage shot = screen.grab(area);
-        return screen.pixel(at) == colorvalue::kUnreadable ? QImage() : shot;
-    });
-}
-
-void frmColorPicker::pickAt(QPoint at, AreaReader read)
+void frmColorPicker::pickAt(QPoint at, PipetteSession::AreaReader read)
 {
     Picture3->Cls();
     ++m_pick;
     afterPendingEvents([this, at, read = std::move(read)] {
-        const QRect area = screenAround(at, Picture3->image().size());
         // A copy that fails leaves the pick unreadable rather than showing the cleared picture.
-        const QImage shot = read(at, area);
+        const QImage shot = read(screenAround(at, Picture3->image().size()));
         m_captureOk = !shot.isNull();
         if (m_captureOk) {
             QPainter p(&Picture3->image());
@@ -598,7 +499,7 @@ void frmColorPicker::pickAt(QPoint at, AreaReader read)
 void frmColorPicker::PickCentre()
 {
     afterPendingEvents([this] {
-        if (m_pipetteActive) {
+        if (m_pipette->isActive()) {
             endPick(); // a new pipette started meanwhile
             return;
         }
@@ -621,119 +522,19 @@ void frmColorPicker::endPick()
 {
     afterPendingEvents([this] {
         // Releasing here while a new pipette runs would leave that pipette without its capture.
-        if (!m_pipetteActive)
+        if (!m_pipette->isActive())
             thePointer().releaseCapture(this);
     });
 }
 
-void frmColorPicker::startFrozenPipette()
+void frmColorPicker::desktopColourPicked(int32_t color)
 {
-    Fra2->hide();
-    m_pipetteActive = true;
-    CmdPipette->setEnabled(false);
-    const unsigned pick = ++m_pick;
-    ScreenServices::current().screen().requestDesktop(
-        this, [this, pick](const Screen::DesktopPicture &picture) {
-            // Cancelled, closed or started again meanwhile: this picture is no longer wanted.
-            if (pick == m_pick && m_pipetteActive)
-                frozenDesktopReady(picture);
-        });
-}
-
-void frmColorPicker::frozenDesktopReady(const Screen::DesktopPicture &picture)
-{
-    Screen &screen = ScreenServices::current().screen();
-    if (picture.outcome == Screen::Outcome::Cancelled) {
-        cancelPipette();
-        return;
-    }
-    if (picture.outcome != Screen::Outcome::Read) {
-        if (picture.outcome == Screen::Outcome::TimedOut) {
-            desktopColorReady(picture.outcome, -1);
-            return;
-        }
-        // No picture, but the desktop may still pick a colour itself (without the loupe).
-        const unsigned pick = m_pick;
-        screen.requestColor(this, [this, pick](Screen::Outcome outcome, int32_t color) {
-            if (pick == m_pick && m_pipetteActive)
-                desktopColorReady(outcome, color);
-        });
-        return;
-    }
-    const QPoint origin = screen.virtualGeometryPhysical().topLeft();
-    for (const Screen::Area &area : screen.areas()) {
-        QScreen *qscreen = QGuiApplication::screenAt(area.logical.center());
-        auto *overlay = new PickOverlay(picture.image, origin, area, qscreen);
-        overlay->setZoom(m_loupe->zoom());
-        m_overlays << overlay;
-        // One zoom for every monitor, and for the next pipette.
-        connect(overlay, &PickOverlay::zoomChanged, this, [this](int zoom) {
-            m_loupe->setZoom(zoom);
-            for (PickOverlay *other : pickOverlays())
-                other->setZoom(zoom);
-        });
-        connect(overlay, &PickOverlay::moved, this, [this](QPoint at) {
-            m_pointer = at;
-            if (!m_coordsOff) {
-                LblPosX->setText(QString::number(at.x()));
-                LblPosY->setText(QString::number(at.y()));
-            }
-        });
-        connect(overlay, &PickOverlay::cancelled, this, &frmColorPicker::cancelPipette);
-        connect(overlay, &PickOverlay::picked, this, [this, overlay](QPoint at) {
-            // The overlay goes before the pick's steps run; the pixels it froze are kept.
-            const QImage frozen = overlay->frozenPart(screenAround(at, Picture3->image().size()));
-            closePickOverlays();
-            m_pipetteActive = false;
-            CmdPipette->setEnabled(true);
-            pickAt(at, [frozen](QPoint, const QRect &) { return frozen; });
-        });
-    }
-    // The monitor holding this window last, so that it gets the keyboard.
-    const Screen::Area here = screen.areaAt(geometry().center());
-    for (PickOverlay *overlay : pickOverlays()) {
-        if (overlay->area().logical != here.logical)
-            overlay->present();
-    }
-    for (PickOverlay *overlay : pickOverlays()) {
-        if (overlay->area().logical == here.logical)
-            overlay->present();
-    }
-}
-
-void frmColorPicker::desktopColorReady(Screen::Outcome outcome, int32_t color)
-{
-    if (outcome != Screen::Outcome::Read) {
-        cancelPipette();
-        showScreenFailure(this,
-            outcome == Screen::Outcome::Unavailable ? Screen::Outcome::Refused : outcome, false,
-            languageFromId(m_state.Langue), windowTitle());
-        return;
-    }
-    m_pipetteActive = false;
-    CmdPipette->setEnabled(true);
+    pipetteEnded();
     Picture3->Cls();
     m_currentColor = color;
     SetTextCouleur(color);
     setSwatch(color);
     m_panel->remember(color);
-}
-
-QList<PickOverlay *> frmColorPicker::pickOverlays() const
-{
-    QList<PickOverlay *> out;
-    for (const QPointer<PickOverlay> &overlay : m_overlays) {
-        if (overlay)
-            out << overlay;
-    }
-    return out;
-}
-
-void frmColorPicker::closePickOverlays()
-{
-    for (PickOverlay *overlay : pickOverlays())
-        overlay->close();
-    m_overlays.clear();
 }
 
 void frmColorPicker::CmdBasicColor_Click()
@@ -805,7 +606,7 @@ void frmColorPicker::TimXY_Timer()
         return;
     }
     // While the frozen pipette runs, its overlays report where the pointer is.
-    if (m_overlays.isEmpty())
+    if (m_pipette->overlays().isEmpty())
         m_pointer = thePointer().physicalPos();
     LblPosX->setText(QString::number(m_pointer.x()));
     LblPosY->setText(QString::number(m_pointer.y()));
@@ -821,7 +622,9 @@ void frmColorPicker::TimCapt_Timer()
 
 void frmColorPicker::Form_Unload()
 {
-    if (m_pipetteActive)
-        cancelPipette();
+    if (m_pipette->isActive()) {
+        m_pipette->cancel();
+        pipetteCancelled();
+    }
     ToolWindow::Form_Unload();
 }

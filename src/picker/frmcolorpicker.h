@@ -1,9 +1,10 @@
 #pragma once
 
-#include "platform/commondialog.h"
-#include "platform/intervaltimer.h"
+#include "controls/commondialog.h"
+#include "controls/intervaltimer.h"
+#include "picker/pipettesession.h"
 #include "platform/screen.h"
-#include "shell/toolwindow.h"
+#include "ui/toolwindow.h"
 
 #include <QList>
 #include <QPoint>
@@ -15,7 +16,6 @@
 
 class ColourPanel;
 class Label;
-class Loupe;
 class PickOverlay;
 class PictureBox;
 class QCheckBox;
@@ -35,7 +35,7 @@ public:
 
     // Whether the pipette runs, and the last value picked or converted (which need not be a
     // colour).
-    bool pipetteActive() const { return m_pipetteActive; }
+    bool pipetteActive() const;
     int32_t currentColor() const { return m_currentColor; }
     // The swatch's background as a colour value (a system-colour reference while fresh).
     int32_t swatchColor() const { return m_swatchColor; }
@@ -43,8 +43,6 @@ public:
     QList<PickOverlay *> pickOverlays() const;
 
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void Form_Unload() override;
 
@@ -87,29 +85,19 @@ private:
     void buildControls();
     void buildValueFrame();
     void Form_Load();
-    void Form_MouseUp(Qt::MouseButton Button);
-    // The pick runs in steps, each after the events pending at that point. `read` gives the
-    // pixels of a physical rectangle around the picked point, null when unreadable.
-    using AreaReader = std::function<QImage(QPoint at, const QRect &area)>;
-    void EndPipette();
-    void pickAt(QPoint at, AreaReader read);
-    // Where the screen is not live: the pipette works on a picture taken when it starts.
-    void startFrozenPipette();
-    void frozenDesktopReady(const Screen::DesktopPicture &picture);
-    void desktopColorReady(Screen::Outcome outcome, int32_t color);
-    void closePickOverlays();
+    void startPipette(QWidget *pressedButton);
+    void pipetteEnded();
+    void pipetteCancelled();
+    void desktopColourPicked(int32_t color);
+    // The pick runs in steps, each after the events pending at that point.
+    void pickAt(QPoint at, PipetteSession::AreaReader read);
     void PickCentre();
     void endPick();
     void afterPendingEvents(std::function<void()> step);
-    void cancelPipette();
-    void releasePipetteGrabs();
     void focusSink();
     void setSwatch(int32_t color);
-    void movePointerBy(int dx, int dy);
-    void startLivePipette();
-    bool pointerOverPipette() const;
 
-    Loupe *m_loupe;
+    PipetteSession *m_pipette;
     // Beyond the designed controls: the fold-out panel below them and its button.
     QPushButton *CmdMore = nullptr;
     ColourPanel *m_panel = nullptr;
@@ -117,16 +105,12 @@ private:
     void setPanelOpen(bool open);
     void showCopyAsMenu(QWidget *control, QPoint at);
     void copyText(const QString &text);
-    QList<QPointer<PickOverlay>> m_overlays;
     uint8_t m_copyOption = 0;
     uint8_t m_coordsOff = 0;
     QPoint m_pointer;
-    bool m_pipetteActive = false;
     // The left button went down on the pipette, and its release is still to come: released
     // over the pipette it was a click, anywhere else it picks (press, drag, release).
     bool m_pressOnPipette = false;
-    bool m_dragFromPipette = false;
-    int m_wheel = 0; // part of a wheel notch left over
     bool m_captureOk = false;
     unsigned m_pick = 0; // counts picks; only the latest one's steps run
     int32_t m_currentColor = 0;

@@ -1,10 +1,10 @@
 #include "picker/frmmodale1.h"
 
-#include "picker/digitentry.h"
-#include "platform/label.h"
-#include "platform/twips.h"
-#include "shell/appstate.h"
-#include "shell/controls.h"
+#include "base/twips.h"
+#include "colour/digitentry.h"
+#include "controls/label.h"
+#include "ui/appstate.h"
+#include "ui/controls.h"
 
 #include <QLineEdit>
 #include <QPushButton>

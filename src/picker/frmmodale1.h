@@ -7,7 +7,7 @@
 class Label;
 class QLineEdit;
 class QPushButton;
-struct AppState;
+class AppState;
 
 // The conversion dialog: a colour typed as its decimal number. "Validate" accepts the dialog
 // with value() the number typed; "Cancel" and the close box reject it.

@@ -1,8 +1,8 @@
 #include "picker/loupe.h"
 
-#include "picker/colorvalue.h"
+#include "base/colorconv.h"
+#include "colour/colorvalue.h"
 #include "picker/loupegeometry.h"
-#include "platform/colorconv.h"
 #include "platform/pointer.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"

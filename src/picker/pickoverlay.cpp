@@ -1,8 +1,8 @@
 #include "picker/pickoverlay.h"
 
+#include "base/colorconv.h"
 #include "picker/loupe.h"
 #include "picker/loupegeometry.h"
-#include "platform/colorconv.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // The capture window on the in-memory screen back end: no X server, a desktop of two monitors
 // at different scales whose pixels the test paints, and a clipboard that records every change.
 
-#include "capture/capturesession.h"
+#include "support/capturesession.h"
 #include "support/memoryscreenservices.h"
 
 #include <QApplication>

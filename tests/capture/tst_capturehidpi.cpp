@@ -1,8 +1,8 @@
-#include "capture/capturesession.h"
-#include "capture/patternwindow.h"
-#include "platform/colorconv.h"
+#include "base/colorconv.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "support/capturesession.h"
+#include "support/patternwindow.h"
 
 #include <QApplication>
 #include <QScreen>

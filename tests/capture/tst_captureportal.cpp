@@ -2,7 +2,7 @@
 // and its portal), on the in-memory back end: the full capture takes the desktop's picture, the
 // region overlays come one per monitor, a refusal is said and loses nothing.
 
-#include "capture/capturesession.h"
+#include "support/capturesession.h"
 #include "support/memoryscreenservices.h"
 #include "support/scripteddialogs.h"
 
@@ -16,14 +16,12 @@ using Outcome = Screen::Outcome;
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 
-// A 1280 x 1024 monitor at scale 1, the primary one, with a 640 x 512 one at scale 2 on its
-// right.
 struct CaptureOnPortal
 {
     explicit CaptureOnPortal(const QString &language = QStringLiteral("Anglais"))
     {
         MemoryScreen &screen = services.screen();
-        screen.setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 512), 2.0 } });
+        screen.setTwoMonitors();
         screen.fill(QRect(100, 100, 400, 400), kRed);
         screen.fill(QRect(1300, 20, 400, 300), kGreen);
         session = std::make_unique<CaptureSession>(

@@ -1,7 +1,7 @@
-#include "capture/capturesession.h"
-#include "capture/patternwindow.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "support/capturesession.h"
+#include "support/patternwindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "capture/capturesession.h"
-#include "capture/patternwindow.h"
-#include "platform/twips.h"
+#include "base/twips.h"
+#include "support/capturesession.h"
 #include "support/namedcontrol.h"
+#include "support/patternwindow.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -117,7 +117,7 @@ private slots:
         entry(w, "MnuFbmp")->trigger();
         QCOMPARE(checkedEntries(w), QStringList { QStringLiteral("BMP") });
         QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("BMP"));
-        QCOMPARE(s.env.state.FormatImage, QStringLiteral("BMP"));
+        QCOMPARE(s.env.state.formatImage(), QStringLiteral("BMP"));
         QCOMPARE(w->jpegQuality(), int16_t(50));
 
         // Choosing the entry already checked keeps it checked.
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!copy->isVisible());
         QVERIFY(launcherCopyOption->isChecked());
         QCOMPARE(s.env.setting(QStringLiteral("PressePapier")), QStringLiteral("Oui"));
-        QCOMPARE(s.env.state.PressePapier, true);
+        QCOMPARE(s.env.state.pressePapier(), true);
 
         CaptureSession on({ { "PressePapier", "Oui" } });
         QVERIFY(!entry(on.window, "MnuCopier")->isVisible());

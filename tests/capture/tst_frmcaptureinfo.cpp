@@ -1,8 +1,8 @@
-#include "capture/capturesession.h"
-#include "capture/patternwindow.h"
-#include "platform/label.h"
+#include "controls/label.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "support/capturesession.h"
+#include "support/patternwindow.h"
 
 #include <QScreen>
 

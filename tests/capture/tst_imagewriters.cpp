@@ -1,5 +1,5 @@
-#include "capture/capturesession.h"
 #include "capture/modcapture.h"
+#include "support/capturesession.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "capture/patternwindow.h"
-#include "platform/colorconv.h"
+#include "base/colorconv.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "support/patternwindow.h"
 #include "support/programrun.h"
 
 #include <QImage>

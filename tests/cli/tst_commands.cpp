@@ -1,17 +1,17 @@
+#include "controls/label.h"
+#include "controls/picturebox.h"
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
 #include "icon/faviconset.h"
 #include "icon/frmtoico.h"
 #include "icon/multiicon.h"
 #include "icon/sourcepicture.h"
-#include "platform/label.h"
-#include "platform/picturebox.h"
 #include "support/namedcontrol.h"
 #include "support/programrun.h"
 #include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
 
-#include "picker/cssnotation.h"
+#include "colour/cssnotation.h"
 
 #include <QAbstractButton>
 #include <QDir>

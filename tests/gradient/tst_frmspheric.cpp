@@ -1,11 +1,12 @@
+#include "app/programtools.h"
+#include "base/twips.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
+#include "launcher/frmbase.h"
 #include "platform/clipboard.h"
-#include "platform/label.h"
-#include "platform/picturebox.h"
 #include "platform/screenservices.h"
-#include "platform/twips.h"
-#include "shell/frmbase.h"
 #include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -422,7 +423,7 @@ private slots:
     {
         TestEnv env;
         env.state.loadStartupSettings();
-        FrmBase launcher(env.state);
+        FrmBase launcher(env.state, programTools());
         QTest::mouseClick(control<QPushButton>(&launcher, "CmdGradient1"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(&launcher, "CmdGradient2"), Qt::LeftButton);
         QPointer<QWidget> grd = launcher.toolWindow(Tool::Gradient);

@@ -1,13 +1,14 @@
+#include "app/programtools.h"
+#include "base/twips.h"
+#include "controls/intervaltimer.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
 #include "icon/frmtoico.h"
-#include "platform/intervaltimer.h"
-#include "platform/label.h"
-#include "platform/picturebox.h"
-#include "platform/twips.h"
-#include "shell/appstate.h"
-#include "shell/frmbase.h"
+#include "launcher/frmbase.h"
 #include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
+#include "ui/appstate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,10 +41,10 @@ class TstFrmToIco : public QObject
         explicit World(const QString &language = QStringLiteral("Anglais"))
         {
             env.state.loadStartupSettings();
-            env.state.Langue = language;
-            launcher = new FrmBase(env.state);
+            env.state.setLangue(language);
+            launcher = new FrmBase(env.state, programTools());
             QDir().mkpath(env.path(QStringLiteral("out")));
-            env.state.Chemin = env.path(QStringLiteral("out"));
+            env.state.setChemin(env.path(QStringLiteral("out")));
             QFile::copy(kStar, env.path(QStringLiteral("star.bmp")));
         }
         ~World()
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(req.dialogTitle, QStringLiteral("Sélectionnez un fichier ..."));
         QCOMPARE(req.filter, QStringLiteral("Image file 32x32 pixel (BMP)|*.BMP"));
         QCOMPARE(req.flags, 14u);
-        QCOMPARE(req.initDir, w.env.state.Chemin);
+        QCOMPARE(req.initDir, w.env.state.chemin());
         QCOMPARE(req.defaultExt, QStringLiteral("bmp"));
         QVERIFY(req.cancelError);
         QVERIFY(req.fileName.isEmpty());
@@ -343,7 +344,7 @@ private slots:
     {
         QFETCH(QString, stored);
         World w;
-        w.env.state.ColorDepth = stored;
+        w.env.state.setColorDepth(stored);
         FrmToIco *f = w.open();
         QVERIFY(control<QRadioButton>(f, "opBpp", 2)->isChecked());
         QCOMPARE(f->BitDepth, 8);

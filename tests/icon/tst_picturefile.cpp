@@ -1,6 +1,6 @@
+#include "base/littleendian.h"
 #include "icon/modpic2ico.h"
 #include "icon/picturefile.h"
-#include "platform/littleendian.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

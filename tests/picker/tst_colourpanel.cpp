@@ -2,8 +2,9 @@
 // copy in a CSS notation, the last picks kept across a restart, the contrast on a chosen
 // background, "Copy as" menus, and the designed controls left where they are.
 
+#include "app/programtools.h"
+#include "colour/cssnotation.h"
 #include "picker/colourpanel.h"
-#include "picker/cssnotation.h"
 #include "picker/frmcolorpicker.h"
 #include "support/memoryscreenservices.h"
 #include "support/toolfixture.h"
@@ -198,7 +199,7 @@ private slots:
         {
             MemoryScreenServices services;
             env.state.loadStartupSettings();
-            FrmBase launcher(env.state);
+            FrmBase launcher(env.state, programTools());
             auto *picker = qobject_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
             QVERIFY(picker);
             for (const QColor &c : { QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 0, 0) }) {
@@ -216,7 +217,7 @@ private slots:
         }
         {
             MemoryScreenServices services;
-            FrmBase launcher(env.state);
+            FrmBase launcher(env.state, programTools());
             auto *picker = qobject_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
             QCOMPARE(picker->findChild<ColourPanel *>()->history().colours(),
                 (QList<int32_t> { 0x0000FF, 0x00FF00 }));

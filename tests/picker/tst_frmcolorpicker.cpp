@@ -1,13 +1,14 @@
+#include "app/programtools.h"
+#include "controls/intervaltimer.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "launcher/frmbase.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/frmmodale1.h"
 #include "picker/loupe.h"
 #include "platform/clipboard.h"
-#include "platform/intervaltimer.h"
-#include "platform/label.h"
-#include "platform/picturebox.h"
 #include "platform/pointer.h"
 #include "platform/screenservices.h"
-#include "shell/frmbase.h"
 #include "support/namedcontrol.h"
 #include "support/scripteddialogs.h"
 #include "support/testenv.h"
@@ -82,7 +83,7 @@ class TstFrmColorPicker : public QObject
         {
             env.setSetting(QStringLiteral("Langue"), language);
             env.state.loadStartupSettings();
-            launcher = new FrmBase(env.state);
+            launcher = new FrmBase(env.state, programTools());
             QTest::mouseClick(control<QPushButton>(launcher, "CmdColoPic"), Qt::LeftButton);
             picker = static_cast<frmColorPicker *>(launcher->toolWindow(Tool::ColorPicker));
             picker->move(40, 40);

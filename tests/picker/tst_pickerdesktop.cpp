@@ -1,8 +1,8 @@
 // The picker on the in-memory screen back end: no X server, a desktop whose pixels, monitors
 // and pointer the test sets, and a clipboard that records every change.
 
+#include "controls/picturebox.h"
 #include "picker/frmcolorpicker.h"
-#include "platform/picturebox.h"
 #include "support/memoryscreenservices.h"
 #include "support/namedcontrol.h"
 #include "support/toolfixture.h"

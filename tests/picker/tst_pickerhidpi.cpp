@@ -1,12 +1,13 @@
 // The picker with two physical pixels to each logical one: every pick, coordinate and loupe
 // value must name the physical pixel under the pointer, odd ones included.
 
+#include "app/programtools.h"
+#include "controls/label.h"
+#include "launcher/frmbase.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/loupe.h"
-#include "platform/label.h"
 #include "platform/pointer.h"
 #include "platform/screenservices.h"
-#include "shell/frmbase.h"
 #include "support/namedcontrol.h"
 #include "support/testenv.h"
 #include "xinput.h"
@@ -68,7 +69,7 @@ private slots:
         QVERIFY(ScreenServices::current().pointer().isNative());
         TestEnv env;
         env.state.loadStartupSettings();
-        FrmBase launcher(env.state);
+        FrmBase launcher(env.state, programTools());
         QPointer<frmColorPicker> p
             = static_cast<frmColorPicker *>(launcher.showTool(Tool::ColorPicker));
         p->move(10, 10);

@@ -2,9 +2,9 @@
 // portal), on the in-memory back end: the pipette works on one frozen picture, shown by an
 // overlay per monitor; refusals end in a message, never in a black pick.
 
+#include "controls/label.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/pickoverlay.h"
-#include "platform/label.h"
 #include "support/memoryscreenservices.h"
 #include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
@@ -24,7 +24,6 @@ using Outcome = Screen::Outcome;
 const QColor kRed(255, 0, 0);
 const QColor kTeal(0x12, 0x80, 0x80);
 
-// A 1280 x 1024 monitor at scale 1 with a 640 x 512 one at scale 2 on its right.
 struct PickerOnPortal
 {
     explicit PickerOnPortal(const QString &language = QStringLiteral("Anglais"))
@@ -35,8 +34,7 @@ struct PickerOnPortal
     MemoryScreenServices services { MemoryScreenServices::Session::Wayland };
     // The monitors exist before the window opens, as on a real desktop.
     bool monitorsSet = [this] {
-        services.screen().setAreas(
-            { { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 512), 2.0 } });
+        services.screen().setTwoMonitors();
         return true;
     }();
     RecordingMessageBox messages;

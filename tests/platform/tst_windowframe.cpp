@@ -1,9 +1,10 @@
+#include "app/programtools.h"
+#include "base/twips.h"
 #include "capture/frmcapture.h"
+#include "launcher/frmbase.h"
+#include "launcher/frmmodale2.h"
 #include "picker/frmmodale1.h"
-#include "platform/twips.h"
 #include "platform/windowframe.h"
-#include "shell/frmbase.h"
-#include "shell/frmmodale2.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -73,9 +74,9 @@ private slots:
     {
         TestEnv env;
         env.state.loadStartupSettings();
-        FrmBase launcher(env.state);
+        FrmBase launcher(env.state, programTools());
 
-        FrmModale2 folders(env.state, env.state.Chemin, &launcher);
+        FrmModale2 folders(env.state, env.state.chemin(), &launcher);
         FrmModale1 convert(env.state, &launcher);
         QWidget *toIco = launcher.showTool(Tool::ToIco);
         QWidget *capture = launcher.showTool(Tool::Capture);
@@ -99,7 +100,7 @@ private slots:
     {
         TestEnv env;
         env.state.loadStartupSettings();
-        FrmBase launcher(env.state);
+        FrmBase launcher(env.state, programTools());
         for (Tool tool : { Tool::Gradient, Tool::Spherical }) {
             std::unique_ptr<QWidget> w(launcher.showTool(tool));
             QCOMPARE(framed(w.get()).width(), twips::toPixelsX(7800));

@@ -23,6 +23,12 @@ public:
     // Monitors with their logical place and scale; the physical place follows the platform's
     // rule (same top-left corner, size scaled). The desktop image is cleared to black.
     void setAreas(const QList<QPair<QRect, qreal>> &logicalAndScale);
+    // The portal tests' desktop: a 1280 x 1024 monitor at scale 1, the primary one, with a
+    // 640 x 512 one at scale 2 on its right.
+    void setTwoMonitors()
+    {
+        setAreas({ { QRect(0, 0, 1280, 1024), 1.0 }, { QRect(1280, 0, 640, 512), 2.0 } });
+    }
     // The virtual desktop's physical pixels; (0, 0) is virtualGeometryPhysical().topLeft().
     QImage &desktop() { return m_desktop; }
     void fill(const QRect &physical, const QColor &colour);

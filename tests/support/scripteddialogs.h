@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/commondialog.h"
-#include "platform/messagebox.h"
+#include "controls/commondialog.h"
+#include "controls/messagebox.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/settingsstore.h"
-#include "shell/appstate.h"
+#include "ui/appstate.h"
 
 #include <QTemporaryDir>
 
@@ -18,8 +18,14 @@ struct TestEnv
     AppState state;
 
     // A stored value of the program's own section.
-    QString setting(const QString &key) const { return state.readSetting(key); }
-    void setSetting(const QString &key, const QString &value) { state.writeSetting(key, value); }
+    QString setting(const QString &key) const
+    {
+        return store.Read(QStringLiteral("Tintavo"), QStringLiteral("Options"), key);
+    }
+    void setSetting(const QString &key, const QString &value)
+    {
+        store.Write(QStringLiteral("Tintavo"), QStringLiteral("Options"), key, value);
+    }
 
     // A path inside the test folder.
     QString path(const QString &name) const { return dir.filePath(name); }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/frmbase.h"
+#include "app/programtools.h"
+#include "launcher/frmbase.h"
 #include "support/testenv.h"
 
 #include <QPointer>
@@ -15,9 +16,9 @@ template <class Window> struct ToolFixture
     ToolFixture(Tool tool, const QString &language)
     {
         env.state.loadStartupSettings();
-        env.state.Langue = language;
-        launcher = std::make_unique<FrmBase>(env.state);
-        env.state.Chemin = env.dir.path();
+        env.state.setLangue(language);
+        launcher = std::make_unique<FrmBase>(env.state, programTools());
+        env.state.setChemin(env.dir.path());
         w = qobject_cast<Window *>(launcher->showTool(tool));
         if (w)
             exposed = QTest::qWaitForWindowExposed(w);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "launcher/tooltable.h"
+
+// The program's five tools, as main hands them to the launcher.
+ToolTable programTools();

@@ -1,4 +1,0 @@
-#include "capture/frmcapture.h"
-#include "shell/tools.h"
-
-QWidget *createFrmCapture(AppState &state, ToolHost &host) { return new frmCapture(state, host); }

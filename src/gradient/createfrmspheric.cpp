@@ -1,4 +1,0 @@
-#include "gradient/frmspheric.h"
-#include "shell/tools.h"
-
-QWidget *createFrmSpheric(AppState &state, ToolHost &host) { return new FrmSpheric(state, host); }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "text/language.h"
+
+// The picker's fold-out panel's words, in English, French and Spanish.
+namespace colourpaneltexts {
+
+inline const CaptionRow kTexts[] = {
+    { "paste", "Paste a colour:", "Coller une couleur :", "Pegar un color:" },
+    { "copy", "Copy", "Copier", "Copiar" },
+    { "auto", "Automatic copy:", "Copie automatique :", "Copia automática:" },
+    { "designed", "Choice above", "Choix ci-dessus", "Opción de arriba" },
+    { "history", "Last picks (right click for more):", "Dernières couleurs (clic droit : plus) :",
+        "Últimos colores (clic derecho: más):" },
+    { "background", "Use as background", "Utiliser comme fond", "Usar como fondo" },
+    { "remove", "Remove", "Retirer", "Quitar" },
+    { "removeAll", "Remove all", "Tout retirer", "Quitar todos" },
+    { "contrast",
+        "Contrast on background:", "Contraste sur le fond :", "Contraste sobre el fondo:" },
+    { "verdict", "AA %1 · AA large %2 · AAA %3 · AAA large %4",
+        "AA %1 · AA grand %2 · AAA %3 · AAA grand %4",
+        "AA %1 · AA grande %2 · AAA %3 · AAA grande %4" },
+    { "sample", "Sample text", "Texte d'exemple", "Texto de ejemplo" },
+    { "swap", "Swap text and background", "Inverser texte et fond", "Intercambiar texto y fondo" },
+    { "save", "Save palette…", "Enregistrer la palette…", "Guardar paleta…" },
+    { "load", "Load palette…", "Charger une palette…", "Cargar paleta…" },
+    { "copyAs", "Copy as", "Copier en", "Copiar como" },
+    { "unreadable", "Not a colour", "Pas une couleur", "No es un color" },
+};
+
+} // namespace colourpaneltexts

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "text/language.h"
+
+#include <cstdint>
+
+class SettingsStore;
+
+// Every key the program stores, under application "Tintavo", section "Options".
+enum class Setting {
+    Langue, // "Anglais", "Francais", "Spanish"
+    ColorDepth, // "0".."5"
+    AppliDemarre, // "0".."5"
+    PressePapier, // "Oui" / "Non"
+    FormatImage, // "BMP", "GIF", "JPG", "JPG25", "JPG50", "JPG75", "PNG", "TIF"
+    Chemin, // save directory
+    PanneauCouleur, // the picker's fold-out panel open: "Oui" / "Non"
+    CopieCss, // the notation the picker's panel copies automatically
+    History, // the picker's last picks
+};
+
+// The key a setting is stored under.
+QString keyOf(Setting setting);
+
+// The values every window shares for the whole run. main creates one and hands it, with the
+// launcher, to each window; tests build their own. Each stored value has a setter that stores
+// it and tells whoever shows it.
+class AppState : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AppState(SettingsStore &store)
+        : settings(store)
+    {
+    }
+
+    QString AppTitle = QStringLiteral("Tintavo");
+    QString NewLine = QStringLiteral("\r\n");
+    QString MessageText;
+    uint8_t ToolWindowState = 0; // 100: the launcher shows itself again
+
+    SettingsStore &settings;
+
+    const QString &langue() const { return m_langue; }
+    // The language of every window, from the stored identifier.
+    Language language() const { return languageFromId(m_langue); }
+    const QString &colorDepth() const { return m_colorDepth; }
+    const QString &appliDemarre() const { return m_appliDemarre; }
+    bool pressePapier() const { return m_pressePapier; } // the clipboard option
+    const QString &formatImage() const { return m_formatImage; }
+    const QString &chemin() const { return m_chemin; } // the save directory
+
+    void setLangue(const QString &identifier);
+    void setColorDepth(const QString &depth);
+    void setAppliDemarre(const QString &code);
+    void setPressePapier(bool on);
+    void setFormatImage(const QString &code);
+    void setChemin(const QString &dir);
+
+    // Settings without a shared value of their own.
+    QString readSetting(Setting setting) const;
+    void writeSetting(Setting setting, const QString &value);
+
+    // Start-up step: language, icon depth, start-up tool and clipboard option.
+    void loadStartupSettings();
+    // Launcher loading: capture format and save directory.
+    void loadLauncherSettings();
+
+    // The save directory used when none is stored: the program's own directory when the user
+    // may write there, else the user's Pictures folder, else the home folder.
+    static QString defaultSaveDirectory();
+
+    // Joins the save directory (or any directory) and a file name with one separator.
+    static QString joinPath(const QString &dir, const QString &name);
+
+signals:
+    void langueChanged(const QString &identifier);
+    void colorDepthChanged(const QString &depth);
+    void appliDemarreChanged(const QString &code);
+    void pressePapierChanged(bool on);
+    void formatImageChanged(const QString &code);
+    void cheminChanged(const QString &dir);
+
+private:
+    // Reads a key; a missing or empty value is replaced by the default, which is stored.
+    QString readSettingOrDefault(Setting setting, const QString &defaultValue);
+
+    QString m_langue;
+    QString m_colorDepth;
+    QString m_appliDemarre;
+    bool m_pressePapier = true; // stored as "Oui" / "Non"
+    QString m_formatImage;
+    QString m_chemin;
+};
