@@ -30,6 +30,28 @@ QImage definedPixels(QImage picture)
         picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
+// Qt's readers decode into the picture they are handed when it has the size and format they
+// announce, and some leave parts of it unwritten: the TIFF reader reads only the first plane
+// of a 16-bit TIFF whose colours lie in separate planes. Handed zeroes, such a file gives the
+// same pixels on every run instead of whatever the heap held. A picture Qt's own allocation
+// limit would refuse is not made here: the reader refuses it as it would have.
+QImage zeroFilledFor(QImageReader &reader)
+{
+    const QSize size = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (!size.isValid() || size.isEmpty() || format == QImage::Format_Invalid)
+        return {};
+    const qint64 bytes
+        = qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    const int limitMib = QImageReader::allocationLimit();
+    if (limitMib > 0 && bytes > (qint64(limitMib) << 20))
+        return {};
+    QImage picture(size, format);
+    if (!picture.isNull())
+        picture.fill(0);
+    return picture;
+}
+
 } // namespace
 
 bool fitsDecodeBudget(QSize size, qint64 maxDecodedBytes)
@@ -54,7 +76,10 @@ QImage load(QIODevice &device, qint64 maxDecodedBytes)
     QImageReader reader(&device);
     if (!fitsDecodeBudget(reader.size(), maxDecodedBytes))
         return {};
-    return definedPixels(reader.read());
+    QImage picture = zeroFilledFor(reader);
+    if (!reader.read(&picture))
+        return {};
+    return definedPixels(picture);
 }
 
 QImage load(const QString &path)

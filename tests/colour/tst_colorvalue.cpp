@@ -94,6 +94,12 @@ private slots:
         QTest::newRow("violet") << 100 << 50 << 200 << 173 << 118 << 144;
         QTest::newRow("indigo") << 75 << 0 << 130 << 183 << 61 << 240;
         QTest::newRow("near-black navy") << 10 << 20 << 30 << 140 << 19 << 120;
+        // Exactly half luminance, where the dialog switches saturation formulas: the lower-half
+        // one holds at L = 120 (its denominator is the channel sum, 254 or 256 here; with the
+        // upper-half one, 256 or 254, each saturation moves by two). The exact saturation of
+        // both is 240; the dialog's rounding says 238 for the second.
+        QTest::newRow("half luminance, sum 254") << 254 << 0 << 0 << 0 << 120 << 240;
+        QTest::newRow("half luminance, sum 256") << 1 << 1 << 255 << 160 << 120 << 238;
     }
     void hueLuminanceSaturation()
     {

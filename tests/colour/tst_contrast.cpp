@@ -1,9 +1,26 @@
 // Contrast ratios against values published with the accessibility guidelines and by the common
-// contrast checkers.
+// contrast checkers, and against colorjs.io's (tests/data/colour/reference.json) where the
+// sRGB curve is linear.
 
 #include "colour/contrast.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
+
+#include <cmath>
+
+namespace {
+
+int32_t bgrOfHtml(const QString &hex)
+{
+    const uint rgb = hex.mid(1).toUInt(nullptr, 16);
+    return int32_t(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16));
+}
+
+} // namespace
 
 class TstContrast : public QObject
 {
@@ -43,6 +60,42 @@ private slots:
         QCOMPARE(v.aaNormal, aaNormal);
         QCOMPARE(v.aaaNormal, aaaNormal);
         QCOMPARE(v.aaLarge, shown >= 3.0);
+    }
+
+    // Channels of 1 to 10 lie on the straight start of the sRGB curve, where the ratio moves in
+    // the third decimal only: the exact ratio is compared, not the shown one. The oracle's
+    // luminance weights carry more digits than the guidelines' (0.2126, 0.7152, 0.0722), which
+    // moves a ratio by a few millionths at most.
+    void darkChannelsMatchTheOracle_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<double>("expected");
+        QFile file(QStringLiteral(TINTAVO_TEST_DATA "/colour/reference.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonArray pairs = QJsonDocument::fromJson(file.readAll())
+                                     .object()
+                                     .value(QStringLiteral("contrasts"))
+                                     .toArray();
+        QVERIFY(pairs.size() >= 8);
+        for (const QJsonValue &entry : pairs) {
+            const QJsonObject pair = entry.toObject();
+            const QString a = pair.value(QStringLiteral("a")).toString();
+            const QString b = pair.value(QStringLiteral("b")).toString();
+            QTest::newRow(qPrintable(a + QStringLiteral(" on ") + b))
+                << a << b << pair.value(QStringLiteral("ratio")).toDouble();
+        }
+    }
+    void darkChannelsMatchTheOracle()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(double, expected);
+        const double got = contrast::ratio(bgrOfHtml(a), bgrOfHtml(b));
+        QVERIFY2(std::abs(got / expected - 1) < 2e-5,
+            qPrintable(
+                QStringLiteral("%1, oracle %2").arg(got, 0, 'g', 12).arg(expected, 0, 'g', 12)));
+        QCOMPARE(contrast::ratio(bgrOfHtml(b), bgrOfHtml(a)), got);
     }
 
     // Shown as 4.50, yet below the threshold: the verdict goes by the exact ratio.

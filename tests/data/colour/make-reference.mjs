@@ -1,5 +1,6 @@
 // Writes reference.json beside this script: colorjs.io's values for the colours and pasted texts
-// that tst_cssnotation checks against, so the test needs no network.
+// that tst_cssnotation checks against, and the WCAG 2.1 contrasts that tst_contrast checks
+// against, so the tests need no network.
 //
 //   npm install --prefix /tmp/colorjs colorjs.io
 //   node tests/data/colour/make-reference.mjs /tmp/colorjs
@@ -31,6 +32,8 @@ const colours = [
     "#e91e63", "#4169e1", "#563412", "#0c0b0a", "#010000", "#000001", "#fffffe", "#800000",
     "#008000", "#663399", "#ff7f50", "#c0ffee", "#e6e6fa", "#2f4f4f", "#f0e604", "#fc0000",
     "#05fb04", "#ddfb0a", "#0f0f10", "#fe0102",
+    // Its oklch hue, 359.9992, prints as 0 at two decimals.
+    "#79053e",
 ];
 
 // Texts in CSS syntax, clipped to sRGB channel by channel; several are far outside sRGB.
@@ -49,6 +52,14 @@ const texts = [
     "#e91e6380", "#f008", "#ABC", "rebeccapurple", "RGB(10 20 30)", "darkSlateGrey",
 ];
 
+// Pairs whose channels lie in the linear segment of the sRGB curve (1 to 10 of 255, below
+// 0.04045), against the ends of the scale and each other, and 11, the first value past it.
+const contrasts = [
+    ["#010101", "#ffffff"], ["#050505", "#ffffff"], ["#0a0a0a", "#ffffff"], ["#0a0000", "#ffffff"],
+    ["#000a00", "#ffffff"], ["#00000a", "#ffffff"], ["#010203", "#000000"], ["#0a0501", "#000000"],
+    ["#0a0a0a", "#010101"], ["#0b0b0b", "#ffffff"], ["#0a0b09", "#fefefe"],
+];
+
 const missing = v => v === null || Number.isNaN(v);
 const round = (v, places = 10) => (missing(v) ? null : Number(v.toFixed(places)));
 const hex8 = c => {
@@ -56,7 +67,7 @@ const hex8 = c => {
     return "#" + srgb.coords.map(v => Math.round((missing(v) ? 0 : v) * 255).toString(16).padStart(2, "0")).join("");
 };
 
-const out = { generator: `colorjs.io ${version}`, colours: [], texts: [], names: {} };
+const out = { generator: `colorjs.io ${version}`, colours: [], texts: [], names: {}, contrasts: [] };
 for (const hex of colours) {
     const c = new Color(hex);
     const [r, g, b] = c.to("srgb").coords;
@@ -76,4 +87,6 @@ for (const text of texts)
     out.texts.push({ text, hex: hex8(new Color(text)) });
 for (const [name, coords] of Object.entries(keywords))
     out.names[name] = "#" + coords.map(v => Math.round(v * 255).toString(16).padStart(2, "0")).join("");
+for (const [a, b] of contrasts)
+    out.contrasts.push({ a, b, ratio: round(new Color(a).contrast(new Color(b), "WCAG21"), 12) });
 writeFileSync(join(dirname(fileURLToPath(import.meta.url)), "reference.json"), JSON.stringify(out, null, 1) + "\n");
