@@ -23,7 +23,4 @@ const ToolEntry kTools[] = {
 
 } // namespace
 
-ToolTable programTools()
-{
-    return kTools;
-}
+ToolTable programTools() { return kTools; }

@@ -101,8 +101,7 @@ void PipetteSession::releaseGrabs()
 
 bool PipetteSession::pointerOver(const QWidget *widget) const
 {
-    const QPoint logical
-        = ScreenServices::current().screen().toLogical(thePointer().physicalPos());
+    const QPoint logical = ScreenServices::current().screen().toLogical(thePointer().physicalPos());
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(logical);
 }
 
@@ -177,9 +176,8 @@ void PipetteSession::movePointerBy(int dx, int dy)
 PipetteSession::AreaReader PipetteSession::readerFor(QPoint picked) const
 {
     if (!m_live) {
-        return [frozen = m_frozen, origin = m_frozenOrigin](const QRect &physical) {
-            return frozen.copy(physical.translated(-origin));
-        };
+        return [frozen = m_frozen, origin = m_frozenOrigin](
+                   const QRect &physical) { return frozen.copy(physical.translated(-origin)); };
     }
     return [picked](const QRect &physical) {
         Screen &screen = ScreenServices::current().screen();

@@ -67,4 +67,3 @@ QString caption(const QObject *control)
         return w->windowTitle();
     return QString();
 }
-
