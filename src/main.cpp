@@ -6,6 +6,7 @@
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "ui/appstate.h"
+#include "ui/qtdialogtexts.h"
 
 #include <QApplication>
 
@@ -30,5 +31,6 @@ int main(int argc, char *argv[])
     const std::unique_ptr<FrmBase> launcher = startProgram(state, programTools(), instance);
     if (!launcher)
         return 0;
+    const QtDialogTexts qtTexts(state);
     return app.exec();
 }

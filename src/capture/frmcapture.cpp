@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // Designed outer size: PictureDoc (4815 x 2025) fills it less the resize rule's margins.
@@ -191,19 +193,16 @@ std::array<QAction *, 8> frmCapture::formatEntries() const
 void frmCapture::Form_Load()
 {
     // 1. The help of the language covers the top-left corner; six entries change caption.
+    // The other two were designed to lie below the client area, out of sight; they are hidden
+    // instead, since a tiling desktop gives the window room enough to show them.
     const Language lang = m_state.language();
-    switch (lang) {
-    case Language::English:
-        twips::place(TxtEn, 0, 0, 4665, 2085);
-        break;
-    case Language::French:
-        twips::place(TxtFR, 0, 0, 4665, 2085);
-        break;
-    case Language::Spanish:
-        twips::place(TxtEs, 0, 0, 4665, 2085);
-        break;
-    case Language::Other:
-        break;
+    const std::pair<QPlainTextEdit *, Language> boxes[] = { { TxtEn, Language::English },
+        { TxtFR, Language::French }, { TxtEs, Language::Spanish } };
+    for (const auto &[box, language] : boxes) {
+        if (language == lang)
+            twips::place(box, 0, 0, 4665, 2085);
+        else
+            box->hide();
     }
     applyCaptions(this, frmcapturetexts::kCaptions, lang, false);
 

@@ -154,7 +154,11 @@ void FrmToIco::buildModernPanel()
     m_modern = new ModernIconPanel(m_state, this);
     m_modern->move(0, twips::toPixelsY(kClientHeight));
     m_modern->hide();
-    connect(CmdModern, &QPushButton::toggled, this, &FrmToIco::setModernOpen);
+    connect(CmdModern, &QPushButton::toggled, this, [this](bool open) {
+        setModernOpen(open);
+        m_state.writeSetting(
+            Setting::PanneauIcone, open ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    });
     connect(m_modern, &ModernIconPanel::copyRequested, this, [](const QString &text) {
         Clipboard &clipboard = ScreenServices::current().clipboard();
         clipboard.clear();
@@ -180,7 +184,9 @@ void FrmToIco::Form_Load()
     if (lang == Language::French || lang == Language::Spanish)
         applyCaptions(this, kCaptions, lang);
     m_modern->applyLanguage(lang);
+    // The panel opens as it was left.
     setModernOpen(false);
+    CmdModern->setChecked(m_state.readSetting(Setting::PanneauIcone) == QLatin1String("Oui"));
     // "Résultat:" and "Resultado:" are wider than the label's designed width: the label keeps
     // its right edge beside the preview and grows to the left into the free space.
     const QRect result = CcLbl[1]->geometry();

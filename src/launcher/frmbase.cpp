@@ -9,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
 #include "platform/shell.h"
+#include "platform/windowlayer.h"
 #include "text/language.h"
 #include "ui/appstate.h"
 #include "ui/buttonicons.h"
@@ -204,6 +205,19 @@ QWidget *FrmBase::toolWindow(Tool tool) const
 {
     const auto it = m_tools.find(tool);
     return it == m_tools.end() ? nullptr : it->second.data();
+}
+
+void FrmBase::bringToFront(const QByteArray &activationToken)
+{
+    for (const auto &[tool, window] : m_tools) {
+        if (!window)
+            continue;
+        // A tool hidden while it works (a region being chosen) is left to its work.
+        if (window->isVisible())
+            windowlayer::bringToFront(window, activationToken);
+        return;
+    }
+    windowlayer::bringToFront(this, activationToken);
 }
 
 QWidget *FrmBase::showTool(Tool tool)

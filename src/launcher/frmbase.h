@@ -29,6 +29,8 @@ public:
     QWidget *showTool(Tool tool) override;
     // The open window of a tool, if any.
     QWidget *toolWindow(Tool tool) const;
+    // Brings the open tool window, or else the launcher, to the front (another start asked).
+    void bringToFront(const QByteArray &activationToken);
 
     // Outer heights of the window, folded and unfolded (the two limit lines).
     static constexpr int LinLimite1 = 2190;

@@ -12,8 +12,13 @@ std::unique_ptr<FrmBase> startProgram(AppState &state, ToolTable tools, SingleIn
     if (!instance.tryAcquire()) {
         MessageBox::show(nullptr, QStringLiteral("The program is already launched."),
             MessageBox::Icon::Exclamation, state.AppTitle);
+        // The copy already running comes to the front, where the user expected this one.
+        instance.askHolderToShow(qgetenv("XDG_ACTIVATION_TOKEN"));
         return nullptr;
     }
     state.loadStartupSettings();
-    return std::make_unique<FrmBase>(state, tools);
+    auto launcher = std::make_unique<FrmBase>(state, tools);
+    QObject::connect(
+        &instance, &SingleInstance::showRequested, launcher.get(), &FrmBase::bringToFront);
+    return launcher;
 }

@@ -25,4 +25,19 @@ bool isTopmost(const QWidget *window)
     return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
+void bringToFront(QWidget *window, const QByteArray &activationToken)
+{
+    if (!window)
+        return;
+    // Qt's Wayland platform hands the token in this variable to the desktop with the next
+    // activation request, then forgets it.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace windowlayer

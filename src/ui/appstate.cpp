@@ -31,7 +31,7 @@ QString withoutTrailingSeparator(QString dir)
 QString keyOf(Setting setting)
 {
     static const char *const kKeys[] = { "Langue", "ColorDepth", "AppliDemarre", "PressePapier",
-        "FormatImage", "Chemin", "PanneauCouleur", "CopieCss", "History" };
+        "FormatImage", "Chemin", "PanneauCouleur", "PanneauIcone", "CopieCss", "History" };
     return QString::fromLatin1(kKeys[static_cast<int>(setting)]);
 }
 

@@ -18,6 +18,7 @@ enum class Setting {
     FormatImage, // "BMP", "GIF", "JPG", "JPG25", "JPG50", "JPG75", "PNG", "TIF"
     Chemin, // save directory
     PanneauCouleur, // the picker's fold-out panel open: "Oui" / "Non"
+    PanneauIcone, // the converter's fold-out panel open: "Oui" / "Non"
     CopieCss, // the notation the picker's panel copies automatically
     History, // the picker's last picks
 };

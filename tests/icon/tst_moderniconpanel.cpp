@@ -97,7 +97,14 @@ private slots:
             QVERIFY(!r.intersects(button));
         QCOMPARE(panel->chosenSizes(), QList<int>({ 16, 32, 48, 256 }));
         QVERIFY(!control<QPushButton>(&w.window, "CmdSaveIco")->isEnabled());
-        w.click("CmdModern");
+        // The next opening of the window, in this run or the next, finds it as it was left.
+        for (bool open : { true, false }) {
+            if (!open)
+                w.click("CmdModern");
+            FrmToIco again(w.tool.env.state, *w.tool.launcher);
+            QCOMPARE(
+                control<ModernIconPanel>(&again, "ModernIconPanel")->isVisibleTo(&again), open);
+        }
         QCOMPARE(w.window.height(), 266);
     }
 

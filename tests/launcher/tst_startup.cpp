@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 
 class TstStartup : public QObject
@@ -21,9 +22,15 @@ private slots:
         SingleInstance first(QStringLiteral("tintavo"), env.path(QStringLiteral("run")));
         QVERIFY(first.tryAcquire());
 
+        QSignalSpy shown(&first, &SingleInstance::showRequested);
         RecordingMessageBox messages;
         SingleInstance second(QStringLiteral("tintavo"), env.path(QStringLiteral("run")));
+        qputenv("XDG_ACTIVATION_TOKEN", "token-of-the-second-start");
         QVERIFY(!startProgram(env.state, programTools(), second));
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        // The first copy is asked to come to the front, with the second start's token.
+        QTRY_COMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().at(0).toByteArray(), QByteArray("token-of-the-second-start"));
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(
             messages.messages().at(0).text, QStringLiteral("The program is already launched."));
@@ -58,7 +65,9 @@ private slots:
         const QString launcher = first.window(QStringLiteral("Tintavo"));
         QVERIFY2(!launcher.isEmpty(), "the launcher never showed");
 
-        // A second copy says so and ends once the message is acknowledged; the first stays.
+        // A second copy says so and ends once the message is acknowledged; the first stays and
+        // comes to the front, even from the task bar.
+        QVERIFY(xdotool({ QStringLiteral("windowminimize"), launcher }));
         Program second(env.path(QString()));
         QVERIFY(second.start());
         const QString box = second.window(QStringLiteral("Tintavo"));
@@ -69,6 +78,7 @@ private slots:
         QVERIFY(second.process().waitForFinished(30000));
         QCOMPARE(second.process().exitCode(), 0);
         QCOMPARE(first.process().state(), QProcess::Running);
+        QVERIFY(waitUntil([&] { return activeWindow() == launcher; }, 10000));
 
         // A crash leaves the lock behind; the next start is not blocked by it.
         first.process().kill();
