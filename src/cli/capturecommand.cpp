@@ -1,5 +1,6 @@
 #include "cli/capturecommand.h"
 
+#include "capture/captureformat.h"
 #include "capture/frmcaptureinfo.h"
 #include "capture/modcapture.h"
 #include "cli/clitexts.h"
@@ -184,19 +185,6 @@ private:
 
 } // namespace
 
-QString formatOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toUpper();
-    if (suffix == QLatin1String("JPEG"))
-        return QStringLiteral("JPG");
-    if (suffix == QLatin1String("TIFF"))
-        return QStringLiteral("TIF");
-    for (const char *known : { "BMP", "GIF", "JPG", "PNG", "TIF" })
-        if (suffix == QLatin1String(known))
-            return suffix;
-    return QString();
-}
-
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -234,7 +222,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     request.clipboard = parser.isSet(clipboard);
     request.output = parser.value(output);
     if (parser.isSet(output)) {
-        request.format = formatOf(request.output);
+        request.format = captureformat::formatOfName(request.output);
         if (request.format.isEmpty())
             return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
     }
