@@ -129,7 +129,8 @@ int run(const QStringList &arguments)
                     kCommand, cli::say(clitexts::kCouldNotWrite).arg(target.output));
         }
         if (target.css)
-            cli::printOut(spherecss::css(plan, request.centre, request.rim) + QLatin1Char('\n'));
+            cli::printOut(spherecss::css(plan, request.centre, request.rim, kSurfaceColour)
+                + QLatin1Char('\n'));
         return int(cli::Success);
     });
 }
