@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -344,6 +346,22 @@ private slots:
         const QImage black(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
         QCOMPARE(black.size(), QSize(180, 180));
         QCOMPARE(black.pixel(0, 0), qRgb(0, 0, 0));
+        // The manifest: the picture's name, or the one given, and the background's colour.
+        auto manifest = [&] {
+            return QJsonDocument::fromJson(
+                bytesOf(QDir(site).filePath(QStringLiteral("site.webmanifest"))))
+                .object();
+        };
+        QCOMPARE(manifest().value(QStringLiteral("name")).toString(), QStringLiteral("disc"));
+        QCOMPARE(
+            manifest().value(QStringLiteral("theme_color")).toString(), QStringLiteral("#000000"));
+        QCOMPARE(tintavo(set
+                     + QStringList { QStringLiteral("--force"), QStringLiteral("--name"),
+                         QStringLiteral(" Ñandú \"Web\" ") })
+                     .status,
+            0);
+        QCOMPARE(
+            manifest().value(QStringLiteral("name")).toString(), QStringLiteral("Ñandú \"Web\""));
 
         // A picture too large is refused before it is decoded, with its size.
         QImage wide(20000, 1, QImage::Format_Mono);
