@@ -103,9 +103,22 @@ private:
                 return finish(picture.image);
             const QPoint origin
                 = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
-            const QRect inDesktop = m_request.region->translated(-origin);
-            if (!picture.image.rect().contains(inDesktop))
+            const QRect asked = m_request.region->translated(-origin);
+            const QRect inDesktop = asked & picture.image.rect();
+            if (inDesktop.isEmpty())
                 return fail(cli::say(clitexts::kOutsideDesktop));
+            // A region that reaches past the edges (a size taken from another monitor setup)
+            // still has pixels worth keeping; the note tells which ones were kept.
+            if (inDesktop != asked) {
+                const QRect kept = inDesktop.translated(origin);
+                cli::sayNotes(kCommand,
+                    { cli::say(clitexts::kRegionClipped)
+                            .arg(QStringLiteral("%1,%2,%3,%4")
+                                     .arg(kept.x())
+                                     .arg(kept.y())
+                                     .arg(kept.width())
+                                     .arg(kept.height())) });
+            }
             return finish(picture.image.copy(inDesktop));
         }
         // A window spans every monitor on X; on Wayland each monitor gets one of its own.
@@ -164,12 +177,14 @@ private:
         const QByteArray bytes
             = modCapture::encodeImage(picture, m_request.format, m_request.quality);
         QString problem;
+        QString reason;
         if (bytes.isEmpty())
             problem = cli::say(clitexts::kNotEncoded).arg(m_request.format);
         else if (m_request.output.isEmpty() && !cli::writeOut(bytes))
             problem = cli::say(clitexts::kStdoutFailed);
-        else if (!m_request.output.isEmpty() && !filesave::writeAtomically(m_request.output, bytes))
-            problem = cli::say(clitexts::kCouldNotWrite).arg(m_request.output);
+        else if (!m_request.output.isEmpty()
+            && !filesave::writeAtomically(m_request.output, bytes, &reason))
+            problem = cli::say(clitexts::kCouldNotWrite).arg(m_request.output, reason);
         if (!problem.isEmpty())
             fail(problem);
         return problem.isEmpty();

@@ -10,7 +10,10 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
 
 namespace iconcommand {
 
@@ -169,7 +172,8 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         }
     }
     if (parser.isSet(background)) {
-        const std::optional<int32_t> colour = cli::parseColour(parser.value(background));
+        const std::optional<int32_t> colour
+            = cli::parseColour(parser.value(background), request.notes);
         if (!colour)
             return cli::badValue(
                 kCommand, QStringLiteral("--background"), parser.value(background));
@@ -200,7 +204,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
             return cli::badValue(kCommand, QStringLiteral("--depth"), parser.value(depth));
     }
     if (parser.isSet(transparent)) {
-        request.transparent = cli::parseColour(parser.value(transparent));
+        request.transparent = cli::parseColour(parser.value(transparent), request.notes);
         if (!request.transparent)
             return cli::badValue(
                 kCommand, QStringLiteral("--transparent"), parser.value(transparent));
@@ -230,9 +234,9 @@ int runModern(const Request &request)
         return cli::failure(kCommand, cli::say(clitexts::kNotAPicture).arg(request.input));
 
     if (!request.sizes.isEmpty()) {
-        if (!multiicon::writeIco(request.output, loaded.picture, request.sizes, request.fit))
-            return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(request.output));
-        return int(cli::Success);
+        const QByteArray bytes = multiicon::icoBytes(
+            multiicon::entriesFor(loaded.picture, request.sizes, request.fit));
+        return int(cli::writeFile(kCommand, request.output, bytes) ? cli::Success : cli::Failure);
     }
 
     const QList<faviconset::File> files
@@ -242,8 +246,13 @@ int runModern(const Request &request)
         return cli::failure(kCommand, cli::say(clitexts::kNotAPicture).arg(request.input));
     const QString folder = request.faviconFolder;
     // The folder is made only once there is something to put in it.
-    if (!QDir().mkpath(folder))
-        return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(folder));
+    std::error_code madeFolder;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), madeFolder);
+    if (madeFolder) {
+        return cli::failure(kCommand,
+            cli::say(clitexts::kCouldNotWrite)
+                .arg(folder, QString::fromLocal8Bit(madeFolder.message().c_str())));
+    }
     const faviconset::WriteResult written = faviconset::write(folder, files, request.replace);
     switch (written.status) {
     case faviconset::WriteResult::Status::Written:
@@ -257,7 +266,8 @@ int runModern(const Request &request)
         break;
     }
     return cli::failure(kCommand,
-        cli::say(clitexts::kCouldNotWrite).arg(QDir(folder).filePath(written.failedFile)));
+        cli::say(clitexts::kCouldNotWrite)
+            .arg(QDir(folder).filePath(written.failedFile), written.reason));
 }
 
 } // namespace
@@ -265,6 +275,10 @@ int runModern(const Request &request)
 int run(const QStringList &arguments)
 {
     return cli::runParsed(parse(arguments), [](const Request &request) {
+        cli::sayNotes(kCommand, request.notes);
+        // A name that leads nowhere and a file that holds no picture are different mistakes.
+        if (const auto problem = cli::inputProblem(request.input))
+            return cli::failure(kCommand, *problem);
         if (!request.sizes.isEmpty() || !request.faviconFolder.isEmpty())
             return runModern(request);
         const QImage picture = picturefile::load(request.input);
@@ -272,10 +286,9 @@ int run(const QStringList &arguments)
             return cli::failure(kCommand, cli::say(clitexts::kNotAPicture).arg(request.input));
         const int32_t transparent
             = request.transparent.value_or(iconsource::proposedTransparentColor(picture));
-        if (!modPic2Ico::SaveIcon(iconsource::sourcePixels(picture), request.output,
-                iconsource::kIconSize, request.depth, transparent, true))
-            return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(request.output));
-        return int(cli::Success);
+        const QByteArray bytes = modPic2Ico::iconFileBytes(iconsource::sourcePixels(picture),
+            iconsource::kIconSize, request.depth, transparent, true);
+        return int(cli::writeFile(kCommand, request.output, bytes) ? cli::Success : cli::Failure);
     });
 }
 

@@ -24,6 +24,7 @@ struct Request
     int32_t background = 0xFFFFFF; // behind the touch icon, 0x00BBGGRR
     bool replace = false; // files of the set already in the folder may be replaced
     QString name; // the site's name in the manifest; empty: the picture's base name
+    QStringList notes = {}; // said on standard error before the work
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);

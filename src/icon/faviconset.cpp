@@ -138,7 +138,7 @@ WriteResult write(const QString &folder, const QList<File> &files, bool replaceC
     for (const File &f : files)
         named.append({ dir.filePath(f.name), f.bytes });
     QString failed;
-    if (files.isEmpty() || !filesave::writeAllAtomically(named, &failed)) {
+    if (files.isEmpty() || !filesave::writeAllAtomically(named, &failed, &result.reason)) {
         result.failedFile = files.isEmpty() ? QString() : QFileInfo(failed).fileName();
         return result;
     }

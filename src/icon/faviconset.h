@@ -53,6 +53,7 @@ struct WriteResult
     Status status = Status::Failed;
     QStringList existing; // NeedsConfirmation: the files that would be replaced
     QString failedFile; // Failed: the file that could not be written
+    QString reason; // Failed: why, in the system's words
 };
 
 // Writes the set into `folder`. Files already there are only replaced when `replaceConfirmed`;
