@@ -68,8 +68,8 @@ void BM_PngToFaviconSet(benchmark::State &state)
     QDir().mkpath(folder);
     for (auto _ : state) {
         const sourcepicture::Result r = sourcepicture::load(source().png);
-        const auto files
-            = faviconset::build(r.picture, sourcepicture::Fit::Centre, qRgb(255, 255, 255));
+        const auto files = faviconset::build(
+            r.picture, sourcepicture::Fit::Centre, qRgb(255, 255, 255), QStringLiteral("bench"));
         if (faviconset::write(folder, files, true).status
             != faviconset::WriteResult::Status::Written)
             state.SkipWithError("the favicon set was not written");

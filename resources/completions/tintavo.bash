@@ -31,7 +31,7 @@ _tintavo()
         --sizes)
             COMPREPLY=($(compgen -W "16,32,48,256 16,24,32,48,64,128,256" -- "$cur"))
             return ;;
-        --region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background)
+        --region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background|--name)
             return ;;
     esac
 
@@ -41,7 +41,7 @@ _tintavo()
         capture) options+=" --region --select --delay --output --quality --clipboard" ;;
         gradient) options+=" --colors --orientation --size --output --css" ;;
         sphere) options+=" --size --centre --rim --sphere --output --css" ;;
-        icon) options+=" --output --depth --transparent --sizes --favicon-set --background --crop --force" ;;
+        icon) options+=" --output --depth --transparent --sizes --favicon-set --background --name --crop --force" ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -33,6 +33,7 @@ complete -c tintavo -n "__fish_seen_subcommand_from icon" -l transparent -x -d '
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l sizes -x -a '16,32,48,256 16,24,32,48,64,128,256' -d 'Sizes of a multi-size icon'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l favicon-set -x -a '(__fish_complete_directories)' -d 'Folder for the favicon set'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l background -x -d 'Background of the touch icon'
+complete -c tintavo -n "__fish_seen_subcommand_from icon" -l name -x -d 'Name of the site in the manifest'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l crop -d 'Crop a picture that is not square'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -l force -d 'Replace the files of the set'
 complete -c tintavo -n "__fish_seen_subcommand_from icon" -F

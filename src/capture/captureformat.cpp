@@ -1,5 +1,7 @@
 #include "capture/captureformat.h"
 
+#include <QFileInfo>
+
 #include <array>
 
 namespace captureformat {
@@ -44,5 +46,31 @@ int16_t qualityOf(Entry entry)
 }
 
 QString extensionOf(const QString &code) { return code.left(3); }
+
+QString formatOfName(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toUpper();
+    if (suffix == QLatin1String("JPEG"))
+        return QStringLiteral("JPG");
+    if (suffix == QLatin1String("TIFF"))
+        return QStringLiteral("TIF");
+    for (const char *known : { "BMP", "GIF", "JPG", "PNG", "TIF" }) {
+        if (suffix == QLatin1String(known))
+            return suffix;
+    }
+    return QString();
+}
+
+SaveFormat saveFormatFor(const QString &path, const QString &code, int16_t chosenQuality)
+{
+    const QString chosen = extensionOf(code);
+    const QString named = formatOfName(path);
+    // A name without a known extension (none, or one the program does not write) is saved in
+    // the checked format, as it always was.
+    const QString extension = named.isEmpty() ? chosen : named;
+    const bool chosenJpeg = chosen == QLatin1String("JPG");
+    return { extension,
+        extension == QLatin1String("JPG") && chosenJpeg ? chosenQuality : int16_t(-1) };
+}
 
 } // namespace captureformat

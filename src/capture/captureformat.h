@@ -25,4 +25,18 @@ int16_t qualityOf(Entry entry);
 // The file format part of a code: its first three letters ("JPG50" -> "JPG").
 QString extensionOf(const QString &code);
 
+// The file format a file name asks for by its extension, in any case: "BMP", "GIF", "JPG"
+// (.jpg, .jpeg), "PNG" or "TIF" (.tif, .tiff). Empty for a name without one of those.
+QString formatOfName(const QString &path);
+
+// What a save writes when the user typed `path` with the format entry `code` checked: the
+// format the name's extension asks for, else the entry's. Only the entry's own format keeps
+// its JPEG quality; a JPEG asked for by name alone gets the encoder's default (-1).
+struct SaveFormat
+{
+    QString extension;
+    int16_t quality = -1;
+};
+SaveFormat saveFormatFor(const QString &path, const QString &code, int16_t chosenQuality);
+
 } // namespace captureformat

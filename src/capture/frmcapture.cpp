@@ -552,7 +552,11 @@ void frmCapture::MnuSave_Click()
     setWindowTitle(inProgress);
     if (m_imagingToken != 0) {
         const QImage area = modCapture::innerArea(PicCapt->picture(), PicCapt->innerSize());
-        if (modCapture::SaveImage(CommonDialog1.FileName, area, extension, m_jpegQuality))
+        // The dialog adds the checked format's extension only to a name without one: a name
+        // typed as "shot.png" while JPG is checked must hold PNG bytes.
+        const captureformat::SaveFormat format = captureformat::saveFormatFor(
+            CommonDialog1.FileName, m_state.FormatImage, m_jpegQuality);
+        if (modCapture::SaveImage(CommonDialog1.FileName, area, format.extension, format.quality))
             setWindowTitle(QStringLiteral("OK"));
     }
     if (windowTitle() == inProgress) {

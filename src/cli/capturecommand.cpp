@@ -1,5 +1,6 @@
 #include "cli/capturecommand.h"
 
+#include "capture/captureformat.h"
 #include "capture/modcapture.h"
 #include "capture/regionsession.h"
 #include "cli/clitexts.h"
@@ -109,9 +110,22 @@ private:
             return finish(picture.image);
         const QPoint origin
             = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
-        const QRect inDesktop = m_request.region->translated(-origin);
-        if (!picture.image.rect().contains(inDesktop))
+        const QRect asked = m_request.region->translated(-origin);
+        const QRect inDesktop = asked & picture.image.rect();
+        if (inDesktop.isEmpty())
             return fail(cli::say(clitexts::kOutsideDesktop));
+        // A region that reaches past the edges (a size taken from another monitor setup)
+        // still has pixels worth keeping; the note tells which ones were kept.
+        if (inDesktop != asked) {
+            const QRect kept = inDesktop.translated(origin);
+            cli::sayNotes(kCommand,
+                { cli::say(clitexts::kRegionClipped)
+                        .arg(QStringLiteral("%1,%2,%3,%4")
+                                 .arg(kept.x())
+                                 .arg(kept.y())
+                                 .arg(kept.width())
+                                 .arg(kept.height())) });
+        }
         finish(picture.image.copy(inDesktop));
     }
 
@@ -135,12 +149,14 @@ private:
         const QByteArray bytes
             = modCapture::encodeImage(picture, m_request.format, m_request.quality);
         QString problem;
+        QString reason;
         if (bytes.isEmpty())
             problem = cli::say(clitexts::kNotEncoded).arg(m_request.format);
         else if (m_request.output.isEmpty() && !cli::writeOut(bytes))
             problem = cli::say(clitexts::kStdoutFailed);
-        else if (!m_request.output.isEmpty() && !filesave::writeAtomically(m_request.output, bytes))
-            problem = cli::say(clitexts::kCouldNotWrite).arg(m_request.output);
+        else if (!m_request.output.isEmpty()
+            && !filesave::writeAtomically(m_request.output, bytes, &reason))
+            problem = cli::say(clitexts::kCouldNotWrite).arg(m_request.output, reason);
         if (!problem.isEmpty())
             fail(problem);
         return problem.isEmpty();
@@ -153,19 +169,6 @@ private:
 };
 
 } // namespace
-
-QString formatOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toUpper();
-    if (suffix == QLatin1String("JPEG"))
-        return QStringLiteral("JPG");
-    if (suffix == QLatin1String("TIFF"))
-        return QStringLiteral("TIF");
-    for (const char *known : { "BMP", "GIF", "JPG", "PNG", "TIF" })
-        if (suffix == QLatin1String(known))
-            return suffix;
-    return QString();
-}
 
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
@@ -204,7 +207,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     request.clipboard = parser.isSet(clipboard);
     request.output = parser.value(output);
     if (parser.isSet(output)) {
-        request.format = formatOf(request.output);
+        request.format = captureformat::formatOfName(request.output);
         if (request.format.isEmpty())
             return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
     }

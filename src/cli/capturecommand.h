@@ -26,9 +26,6 @@ struct Request
 
 cli::Parsed<Request> parse(const QStringList &arguments);
 
-// The writer's name for a file's extension ("shot.jpeg" -> "JPG"); empty when none writes it.
-QString formatOf(const QString &path);
-
 // Needs a QApplication and the session's screen services; runs in the application's event loop.
 int run(const QStringList &arguments);
 

@@ -19,10 +19,27 @@ inline const CaptionRow kUnexpected { "Unexpected", "unexpected argument '%1'",
 inline const CaptionRow kNeeded { "Needed", "%1 is needed", "%1 est nécessaire", "falta %1" };
 inline const CaptionRow kOutputOrCss { "OutputOrCss", "-o FILE or --css is needed",
     "-o FICHIER ou --css est nécessaire", "falta -o ARCHIVO o --css" };
-inline const CaptionRow kCouldNotWrite { "CouldNotWrite", "could not write '%1'",
-    "impossible d'écrire « %1 »", "no se pudo escribir «%1»" };
-inline const CaptionRow kNoColour { "NoColour", "'%1' is no colour", "« %1 » n'est pas une couleur",
-    "«%1» no es un color" };
+// %2: the system's reason (no such folder, permission denied, disk full).
+inline const CaptionRow kCouldNotWrite { "CouldNotWrite", "could not write '%1': %2",
+    "impossible d'écrire « %1 » : %2", "no se pudo escribir «%1»: %2" };
+inline const CaptionRow kNoSuchFile { "NoSuchFile", "'%1' does not exist", "« %1 » n'existe pas",
+    "«%1» no existe" };
+inline const CaptionRow kCouldNotOpen { "CouldNotOpen", "could not open '%1': %2",
+    "impossible d'ouvrir « %1 » : %2", "no se pudo abrir «%1»: %2" };
+inline const CaptionRow kNoColour { "NoColour", "'%1' is not a colour",
+    "« %1 » n'est pas une couleur", "«%1» no es un color" };
+inline const CaptionRow kAlphaIgnored { "AlphaIgnored",
+    "the alpha of '%1' is ignored: the colour is used opaque",
+    "l'alpha de « %1 » est ignoré : la couleur est utilisée opaque",
+    "se ignora el alfa de «%1»: el color se usa opaco" };
+inline const CaptionRow kSideOutOfRange { "SideOutOfRange",
+    "bad value for %1: '%2': each side is from 1 to %3 pixels",
+    "valeur incorrecte pour %1 : « %2 » : chaque côté va de 1 à %3 pixels",
+    "valor incorrecto para %1: «%2»: cada lado va de 1 a %3 píxeles" };
+inline const CaptionRow kSizeOverBudget { "SizeOverBudget",
+    "bad value for %1: '%2': a picture may take at most %3 MiB (4 bytes a pixel)",
+    "valeur incorrecte pour %1 : « %2 » : une image prend au plus %3 Mio (4 octets par pixel)",
+    "valor incorrecto para %1: «%2»: una imagen ocupa como máximo %3 MiB (4 bytes por píxel)" };
 inline const CaptionRow kColourNeeded { "ColourNeeded", "a colour VALUE is needed",
     "une couleur VALEUR est nécessaire", "falta un color VALOR" };
 inline const CaptionRow kDiagonalTwo { "DiagonalTwo",
@@ -38,8 +55,9 @@ inline const CaptionRow kPictureNeeded { "PictureNeeded", "an input picture IN i
     "une image d'entrée ENTRÉE est nécessaire", "falta una imagen de entrada ENTRADA" };
 inline const CaptionRow kIconNeeded { "IconNeeded", "-o OUT.ico is needed",
     "-o SORTIE.ico est nécessaire", "falta -o SALIDA.ico" };
-inline const CaptionRow kNotAPicture { "NotAPicture", "could not read a picture from '%1'",
-    "impossible de lire une image dans « %1 »", "no se pudo leer una imagen de «%1»" };
+inline const CaptionRow kNotAPicture { "NotAPicture", "'%1' holds no picture Tintavo can read",
+    "« %1 » ne contient aucune image que Tintavo sache lire",
+    "«%1» no contiene ninguna imagen que Tintavo sepa leer" };
 inline const CaptionRow kExclusive { "Exclusive", "%1 and %2 exclude each other",
     "%1 et %2 s'excluent", "%1 y %2 se excluyen" };
 inline const CaptionRow kClassicOnly { "ClassicOnly", "%1 goes with the 32 x 32 icon only",
@@ -65,7 +83,11 @@ inline const CaptionRow kNoSession { "NoSession", "no desktop session to read th
 inline const CaptionRow kScreenUnread { "ScreenUnread", "the screen could not be read",
     "l'écran n'a pas pu être lu", "no se pudo leer la pantalla" };
 inline const CaptionRow kOutsideDesktop { "OutsideDesktop", "the region lies outside the desktop",
-    "la zone sort du bureau", "la zona sale del escritorio" };
+    "la zone est hors du bureau", "la zona está fuera del escritorio" };
+inline const CaptionRow kRegionClipped { "RegionClipped",
+    "the region reaches past the desktop: capturing the part on it, %1",
+    "la zone dépasse du bureau : capture de la partie qui s'y trouve, %1",
+    "la zona sobrepasa el escritorio: se captura la parte que está en él, %1" };
 inline const CaptionRow kEmptyRegion { "EmptyRegion", "the region holds no pixel",
     "la zone ne contient aucun pixel", "la zona no contiene ningún píxel" };
 inline const CaptionRow kCancelled { "Cancelled", "cancelled", "annulé", "cancelado" };

@@ -98,10 +98,10 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         return cli::usageError(kCommand, cli::say(clitexts::kColourNeeded));
     if (values.size() > 1)
         return cli::usageError(kCommand, cli::say(clitexts::kUnexpected).arg(values[1]));
-    const auto colour = cli::parseColour(values[0]);
+    Request request;
+    const auto colour = cli::parseColour(values[0], request.notes);
     if (!colour)
         return cli::usageError(kCommand, cli::say(clitexts::kNoColour).arg(values[0]));
-    Request request;
     request.colour = *colour;
     const cli::Parsed<QStringList> formats = formatsOf(kCommand, parser.values(format));
     if (const auto *stop = std::get_if<cli::Stop>(&formats))
@@ -146,6 +146,7 @@ QString output(const Request &request)
 int run(const QStringList &arguments)
 {
     return cli::runParsed(parse(arguments), [](const Request &request) {
+        cli::sayNotes(kCommand, request.notes);
         cli::printOut(output(request));
         return int(cli::Success);
     });

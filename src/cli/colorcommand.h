@@ -15,6 +15,7 @@ struct Request
 {
     int32_t colour = 0;
     QStringList formats; // format ids; empty: every notation, each line led by its id
+    QStringList notes = {}; // said on standard error before the work
 };
 
 // The format ids, in output order: the CSS notations, then Visual Basic, Delphi, C, decimal.

@@ -4,10 +4,16 @@
 #include "colour/cssnotation.h"
 #include "icon/picturefile.h"
 
+#include "platform/filesave.h"
+
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace cli {
 
@@ -47,6 +53,41 @@ int failure(const QString &command, const QString &message)
     return Failure;
 }
 
+void sayNotes(const QString &command, const QStringList &notes)
+{
+    for (const QString &note : notes)
+        printError(QStringLiteral("tintavo %1: %2\n").arg(command, note));
+}
+
+bool writeFile(const QString &command, const QString &path, const QByteArray &bytes)
+{
+    // Nothing to write means the encoder gave up, which no file system is to blame for.
+    if (bytes.isEmpty()) {
+        failure(command, say(clitexts::kNotEncoded).arg(QFileInfo(path).suffix().toUpper()));
+        return false;
+    }
+    QString reason;
+    if (filesave::writeAtomically(path, bytes, &reason))
+        return true;
+    failure(command, say(clitexts::kCouldNotWrite).arg(path, reason));
+    return false;
+}
+
+std::optional<QString> inputProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return say(clitexts::kNoSuchFile).arg(path);
+    if (info.isDir())
+        return say(clitexts::kCouldNotOpen)
+            .arg(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    // Opening a FIFO would wait for a writer: what is no regular file is the reader's to refuse.
+    QFile file(path);
+    if (info.isFile() && !file.open(QIODevice::ReadOnly))
+        return say(clitexts::kCouldNotOpen).arg(path, file.errorString());
+    return std::nullopt;
+}
+
 QCommandLineOption outputOption()
 {
     return QCommandLineOption(QStringList { QStringLiteral("o"), QStringLiteral("output") },
@@ -73,11 +114,8 @@ std::optional<Stop> readDrawingOutput(
         return std::nullopt;
     if (!parser.isSet(size))
         return usageError(command, say(clitexts::kNeeded).arg(size.prepend(QStringLiteral("--"))));
-    const auto s = parseSize(parser.value(size));
-    if (!s || !picturefile::fitsDecodeBudget(*s))
-        return badValue(command, QStringLiteral("--size"), parser.value(size));
-    target.size = *s;
-    return std::nullopt;
+    return readSize(
+        command, QStringLiteral("--size"), parser.value(size), 32767, true, target.size);
 }
 
 Language language()
@@ -97,20 +135,56 @@ Language language()
 
 QString say(const CaptionRow &row) { return captionOf(row, language()); }
 
-std::optional<int32_t> parseColour(const QString &text) { return cssnotation::parse(text); }
+std::optional<int32_t> parseColour(const QString &text, QStringList &notes)
+{
+    bool alpha = false;
+    const std::optional<int32_t> colour = cssnotation::parse(text, &alpha);
+    const QString note = say(clitexts::kAlphaIgnored).arg(text);
+    if (colour && alpha && !notes.contains(note))
+        notes.append(note);
+    return colour;
+}
 
-std::optional<QSize> parseSize(const QString &text, int limit)
+namespace {
+// The two sides as written, in a wider type than any limit; nothing when it is no size at all.
+std::optional<std::pair<qint64, qint64>> sidesOf(const QString &text)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(\\d{1,9})\\s*[xX,]\\s*(\\d{1,9})\\s*$"));
+        QStringLiteral("^\\s*(\\d{1,18})\\s*[xX,]\\s*(\\d{1,18})\\s*$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch())
         return std::nullopt;
-    const int w = m.captured(1).toInt();
-    const int h = m.captured(2).toInt();
+    return std::pair { m.captured(1).toLongLong(), m.captured(2).toLongLong() };
+}
+} // namespace
+
+std::optional<QSize> parseSize(const QString &text, int limit)
+{
+    const auto sides = sidesOf(text);
+    if (!sides)
+        return std::nullopt;
+    const auto [w, h] = *sides;
     if (w < 1 || h < 1 || w > limit || h > limit)
         return std::nullopt;
-    return QSize(w, h);
+    return QSize(int(w), int(h));
+}
+
+std::optional<Stop> readSize(const QString &command, const QString &option, const QString &text,
+    int limit, bool budget, QSize &into)
+{
+    if (!sidesOf(text))
+        return badValue(command, option, text);
+    const auto size = parseSize(text, limit);
+    if (!size)
+        return usageError(command, say(clitexts::kSideOutOfRange).arg(option, text).arg(limit));
+    if (budget && !picturefile::fitsDecodeBudget(*size)) {
+        return usageError(command,
+            say(clitexts::kSizeOverBudget)
+                .arg(option, text)
+                .arg(picturefile::kMaxDecodedBytes >> 20));
+    }
+    into = *size;
+    return std::nullopt;
 }
 
 QStringList splitList(const QString &text)

@@ -63,6 +63,18 @@ template <class Request, class Work> int runParsed(const Parsed<Request> &parsed
 // "tintavo COMMAND: message" on standard error; the failure status.
 int failure(const QString &command, const QString &message);
 
+// Notes gathered while reading the arguments (what was taken otherwise than written), said on
+// standard error as "tintavo COMMAND: note" when the work starts.
+void sayNotes(const QString &command, const QStringList &notes);
+
+// Writes a command's file atomically; false when it could not, which it has said with the
+// system's reason.
+bool writeFile(const QString &command, const QString &path, const QByteArray &bytes);
+
+// Why an input file cannot be read at all (it does not exist, it cannot be opened), or nothing
+// when it can: what it holds is the reader's to judge.
+std::optional<QString> inputProblem(const QString &path);
+
 // -o, --output FILE.
 QCommandLineOption outputOption();
 
@@ -85,10 +97,14 @@ Language language();
 // A message in the language of the locale.
 QString say(const CaptionRow &row);
 
-// Any colour the picker reads, as 0x00BBGGRR.
-std::optional<int32_t> parseColour(const QString &text);
+// Any colour the picker reads, as 0x00BBGGRR. An alpha it carries is dropped, with a note.
+std::optional<int32_t> parseColour(const QString &text, QStringList &notes);
 // "WxH" (or "W,H") with both sides from 1 to `limit`.
 std::optional<QSize> parseSize(const QString &text, int limit = 32767);
+// The same for an option, with a usage error that names the limit when a side is out of range,
+// or, with `budget`, when the picture would take more memory than a picture may.
+std::optional<Stop> readSize(const QString &command, const QString &option, const QString &text,
+    int limit, bool budget, QSize &into);
 // Items separated by commas outside parentheses, so "rgb(1, 2, 3),#fff" is two colours.
 QStringList splitList(const QString &text);
 

@@ -94,7 +94,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     for (int i = 0; i < 4; ++i) {
         // Stops past the last colour repeat it; the drawing never reaches them.
         const QString &item = items[std::min<qsizetype>(i, items.size() - 1)];
-        const auto colour = cli::parseColour(item);
+        const auto colour = cli::parseColour(item, request.notes);
         if (!colour)
             return cli::badValue(kCommand, QStringLiteral("--colors"), item);
         request.stops[i] = lineargradient::splitColor(*colour);
@@ -134,9 +134,11 @@ QImage picture(const Request &request)
 int run(const QStringList &arguments)
 {
     return cli::runParsed(parse(arguments), [](const Request &request) {
+        cli::sayNotes(kCommand, request.notes);
         const cli::DrawingOutput &target = request.target;
-        if (!target.output.isEmpty() && !bmpfile::save24(picture(request), target.output))
-            return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(target.output));
+        if (!target.output.isEmpty()
+            && !cli::writeFile(kCommand, target.output, bmpfile::encode24(picture(request))))
+            return int(cli::Failure);
         if (target.css)
             cli::printOut(lineargradient::css(request.orientation, request.stops, request.segments)
                 + QLatin1Char('\n'));

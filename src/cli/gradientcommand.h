@@ -17,6 +17,7 @@ struct Request
     int segments = 1;
     lineargradient::Orientation orientation = lineargradient::Orientation::Horizontal;
     cli::DrawingOutput target;
+    QStringList notes = {}; // said on standard error before the work
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);

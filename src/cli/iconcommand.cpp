@@ -10,6 +10,10 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
 
 namespace iconcommand {
 
@@ -22,7 +26,7 @@ constexpr int kDepths[] = { 1, 4, 8, 16, 24, 32 };
 const CaptionRow kHelp { "Help",
     "Usage: tintavo icon IN -o OUT.ico [--depth 1|4|8|16|24|32] [--transparent C]\n"
     "       tintavo icon IN -o OUT.ico --sizes 16,32,48,256 [--crop]\n"
-    "       tintavo icon IN --favicon-set DIR [--background C] [--crop] [--force]\n"
+    "       tintavo icon IN --favicon-set DIR [--background C] [--name NAME] [--crop] [--force]\n"
     "\n"
     "Converts the top-left 32 x 32 pixels of a picture (BMP, PNG, GIF, JPEG, ...) into an\n"
     "icon, as the converter window does. With --sizes, the whole picture (also SVG) becomes\n"
@@ -37,13 +41,18 @@ const CaptionRow kHelp { "Help",
     "  --sizes LIST         sizes among 16, 24, 32, 48, 64, 128 and 256\n"
     "  --favicon-set DIR    favicon.ico, apple-touch-icon.png, icon-192.png, icon-512.png\n"
     "                       and site.webmanifest into DIR\n"
-    "  --background C       behind the touch icon, which is opaque (default: white)\n"
+    "  --background C       behind the touch icon, which is opaque (default: white), and the\n"
+    "                       colour of the installed site's window\n"
+    "  --name NAME          the site's name in the manifest (default: the picture's file\n"
+    "                       name without extension); home screens show its first 12\n"
+    "                       characters, cut at a space where one is near\n"
     "  --crop               crop a picture that is not square (default: centre it)\n"
     "  --force              replace the set's files already in DIR\n"
     "  -h, --help           show this help\n",
     "Utilisation : tintavo icon ENTRÉE -o SORTIE.ico [--depth 1|4|8|16|24|32] [--transparent C]\n"
     "              tintavo icon ENTRÉE -o SORTIE.ico --sizes 16,32,48,256 [--crop]\n"
-    "              tintavo icon ENTRÉE --favicon-set DOSSIER [--background C] [--crop] [--force]\n"
+    "              tintavo icon ENTRÉE --favicon-set DOSSIER [--background C] [--name NOM]\n"
+    "                                  [--crop] [--force]\n"
     "\n"
     "Convertit les 32 x 32 pixels en haut à gauche d'une image (BMP, PNG, GIF, JPEG...) en\n"
     "icône, comme la fenêtre de conversion. Avec --sizes, toute l'image (SVG aussi) devient\n"
@@ -58,13 +67,18 @@ const CaptionRow kHelp { "Help",
     "  --sizes LISTE        tailles parmi 16, 24, 32, 48, 64, 128 et 256\n"
     "  --favicon-set DOSSIER favicon.ico, apple-touch-icon.png, icon-192.png, icon-512.png\n"
     "                       et site.webmanifest dans DOSSIER\n"
-    "  --background C       derrière l'icône tactile, qui est opaque (par défaut : blanc)\n"
+    "  --background C       derrière l'icône tactile, qui est opaque (par défaut : blanc), et\n"
+    "                       couleur de la fenêtre du site installé\n"
+    "  --name NOM           le nom du site dans le manifeste (par défaut : le nom du fichier\n"
+    "                       image sans extension) ; les écrans d'accueil en montrent les 12\n"
+    "                       premiers caractères, coupés à une espace proche s'il y en a une\n"
     "  --crop               rogner une image non carrée (par défaut : la centrer)\n"
     "  --force              remplacer les fichiers du jeu déjà dans DOSSIER\n"
     "  -h, --help           afficher cette aide\n",
     "Uso: tintavo icon ENTRADA -o SALIDA.ico [--depth 1|4|8|16|24|32] [--transparent C]\n"
     "     tintavo icon ENTRADA -o SALIDA.ico --sizes 16,32,48,256 [--crop]\n"
-    "     tintavo icon ENTRADA --favicon-set CARPETA [--background C] [--crop] [--force]\n"
+    "     tintavo icon ENTRADA --favicon-set CARPETA [--background C] [--name NOMBRE]\n"
+    "                                [--crop] [--force]\n"
     "\n"
     "Convierte los 32 x 32 píxeles de arriba a la izquierda de una imagen (BMP, PNG, GIF,\n"
     "JPEG...) en un icono, como la ventana de conversión. Con --sizes, toda la imagen\n"
@@ -79,7 +93,11 @@ const CaptionRow kHelp { "Help",
     "  --sizes LISTA        tamaños entre 16, 24, 32, 48, 64, 128 y 256\n"
     "  --favicon-set CARPETA favicon.ico, apple-touch-icon.png, icon-192.png, icon-512.png\n"
     "                       y site.webmanifest en CARPETA\n"
-    "  --background C       detrás del icono táctil, que es opaco (por defecto: blanco)\n"
+    "  --background C       detrás del icono táctil, que es opaco (por defecto: blanco), y\n"
+    "                       color de la ventana del sitio instalado\n"
+    "  --name NOMBRE        el nombre del sitio en el manifiesto (por defecto: el nombre del\n"
+    "                       archivo de imagen sin extensión); las pantallas de inicio muestran\n"
+    "                       sus 12 primeros caracteres, cortados en un espacio cercano si lo hay\n"
     "  --crop               recortar una imagen no cuadrada (por defecto: centrarla)\n"
     "  --force              reemplazar los archivos del juego ya presentes en CARPETA\n"
     "  -h, --help           mostrar esta ayuda\n" };
@@ -98,9 +116,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         QStringLiteral("favicon-set"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption background(
         QStringLiteral("background"), QString(), QStringLiteral("C"));
+    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption crop(QStringLiteral("crop"));
     const QCommandLineOption force(QStringLiteral("force"));
-    parser.addOptions({ output, depth, transparent, sizes, favicon, background, crop, force });
+    parser.addOptions(
+        { output, depth, transparent, sizes, favicon, background, name, crop, force });
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp), true))
         return *stop;
 
@@ -124,16 +144,18 @@ cli::Parsed<Request> parse(const QStringList &arguments)
             return cli::usageError(
                 kCommand, cli::say(clitexts::kClassicOnly).arg(QLatin1String(name)));
     }
-    for (const auto &[option, name] : { std::pair { &crop, "--crop" },
-             std::pair { &background, "--background" }, std::pair { &force, "--force" } }) {
+    for (const auto &[option, optionName] :
+        { std::pair { &crop, "--crop" }, std::pair { &background, "--background" },
+            std::pair { &force, "--force" }, std::pair { &name, "--name" } }) {
         if (!modern && parser.isSet(*option))
             return cli::usageError(
-                kCommand, cli::say(clitexts::kModernOnly).arg(QLatin1String(name)));
+                kCommand, cli::say(clitexts::kModernOnly).arg(QLatin1String(optionName)));
     }
-    for (const auto &[option, name] :
-        { std::pair { &background, "--background" }, std::pair { &force, "--force" } }) {
+    for (const auto &[option, optionName] : { std::pair { &background, "--background" },
+             std::pair { &force, "--force" }, std::pair { &name, "--name" } }) {
         if (parser.isSet(sizes) && parser.isSet(*option))
-            return cli::usageError(kCommand, cli::say(clitexts::kSetOnly).arg(QLatin1String(name)));
+            return cli::usageError(
+                kCommand, cli::say(clitexts::kSetOnly).arg(QLatin1String(optionName)));
     }
     if (parser.isSet(crop))
         request.fit = sourcepicture::Fit::Crop;
@@ -150,11 +172,17 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         }
     }
     if (parser.isSet(background)) {
-        const std::optional<int32_t> colour = cli::parseColour(parser.value(background));
+        const std::optional<int32_t> colour
+            = cli::parseColour(parser.value(background), request.notes);
         if (!colour)
             return cli::badValue(
                 kCommand, QStringLiteral("--background"), parser.value(background));
         request.background = *colour;
+    }
+    if (parser.isSet(name)) {
+        request.name = parser.value(name).trimmed();
+        if (request.name.isEmpty())
+            return cli::badValue(kCommand, QStringLiteral("--name"), parser.value(name));
     }
     if (parser.isSet(favicon)) {
         request.faviconFolder = parser.value(favicon);
@@ -176,7 +204,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
             return cli::badValue(kCommand, QStringLiteral("--depth"), parser.value(depth));
     }
     if (parser.isSet(transparent)) {
-        request.transparent = cli::parseColour(parser.value(transparent));
+        request.transparent = cli::parseColour(parser.value(transparent), request.notes);
         if (!request.transparent)
             return cli::badValue(
                 kCommand, QStringLiteral("--transparent"), parser.value(transparent));
@@ -206,19 +234,25 @@ int runModern(const Request &request)
         return cli::failure(kCommand, cli::say(clitexts::kNotAPicture).arg(request.input));
 
     if (!request.sizes.isEmpty()) {
-        if (!multiicon::writeIco(request.output, loaded.picture, request.sizes, request.fit))
-            return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(request.output));
-        return int(cli::Success);
+        const QByteArray bytes = multiicon::icoBytes(
+            multiicon::entriesFor(loaded.picture, request.sizes, request.fit));
+        return int(cli::writeFile(kCommand, request.output, bytes) ? cli::Success : cli::Failure);
     }
 
     const QList<faviconset::File> files
-        = faviconset::build(loaded.picture, request.fit, toQColor(request.background).rgb());
+        = faviconset::build(loaded.picture, request.fit, toQColor(request.background).rgb(),
+            faviconset::siteName(request.name, QFileInfo(request.input).completeBaseName()));
     if (files.isEmpty())
         return cli::failure(kCommand, cli::say(clitexts::kNotAPicture).arg(request.input));
     const QString folder = request.faviconFolder;
     // The folder is made only once there is something to put in it.
-    if (!QDir().mkpath(folder))
-        return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(folder));
+    std::error_code madeFolder;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), madeFolder);
+    if (madeFolder) {
+        return cli::failure(kCommand,
+            cli::say(clitexts::kCouldNotWrite)
+                .arg(folder, QString::fromLocal8Bit(madeFolder.message().c_str())));
+    }
     const faviconset::WriteResult written = faviconset::write(folder, files, request.replace);
     switch (written.status) {
     case faviconset::WriteResult::Status::Written:
@@ -232,7 +266,8 @@ int runModern(const Request &request)
         break;
     }
     return cli::failure(kCommand,
-        cli::say(clitexts::kCouldNotWrite).arg(QDir(folder).filePath(written.failedFile)));
+        cli::say(clitexts::kCouldNotWrite)
+            .arg(QDir(folder).filePath(written.failedFile), written.reason));
 }
 
 } // namespace
@@ -240,6 +275,10 @@ int runModern(const Request &request)
 int run(const QStringList &arguments)
 {
     return cli::runParsed(parse(arguments), [](const Request &request) {
+        cli::sayNotes(kCommand, request.notes);
+        // A name that leads nowhere and a file that holds no picture are different mistakes.
+        if (const auto problem = cli::inputProblem(request.input))
+            return cli::failure(kCommand, *problem);
         if (!request.sizes.isEmpty() || !request.faviconFolder.isEmpty())
             return runModern(request);
         const QImage picture = picturefile::load(request.input);
@@ -247,10 +286,9 @@ int run(const QStringList &arguments)
             return cli::failure(kCommand, cli::say(clitexts::kNotAPicture).arg(request.input));
         const int32_t transparent
             = request.transparent.value_or(iconsource::proposedTransparentColor(picture));
-        if (!modPic2Ico::SaveIcon(iconsource::sourcePixels(picture), request.output,
-                iconsource::kIconSize, request.depth, transparent, true))
-            return cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(request.output));
-        return int(cli::Success);
+        const QByteArray bytes = modPic2Ico::iconFileBytes(iconsource::sourcePixels(picture),
+            iconsource::kIconSize, request.depth, transparent, true);
+        return int(cli::writeFile(kCommand, request.output, bytes) ? cli::Success : cli::Failure);
     });
 }
 

@@ -23,6 +23,8 @@ struct Request
     sourcepicture::Fit fit = sourcepicture::Fit::Centre;
     int32_t background = 0xFFFFFF; // behind the touch icon, 0x00BBGGRR
     bool replace = false; // files of the set already in the folder may be replaced
+    QString name; // the site's name in the manifest; empty: the picture's base name
+    QStringList notes = {}; // said on standard error before the work
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);

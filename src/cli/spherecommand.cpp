@@ -86,7 +86,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
             std::tuple { &rim, QStringLiteral("--rim"), &request.rim } }) {
         if (!parser.isSet(*option))
             return cli::usageError(kCommand, cli::say(clitexts::kNeeded).arg(name));
-        const auto colour = cli::parseColour(parser.value(*option));
+        const auto colour = cli::parseColour(parser.value(*option), request.notes);
         if (!colour)
             return cli::badValue(kCommand, name, parser.value(*option));
         *into = *colour;
@@ -94,10 +94,9 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     if (!parser.isSet(sphere))
         return cli::usageError(
             kCommand, cli::say(clitexts::kNeeded).arg(QStringLiteral("--sphere")));
-    const auto sphereSize = cli::parseSize(parser.value(sphere), kLargestSphere);
-    if (!sphereSize)
-        return cli::badValue(kCommand, QStringLiteral("--sphere"), parser.value(sphere));
-    request.sphere = *sphereSize;
+    if (auto stop = cli::readSize(kCommand, QStringLiteral("--sphere"), parser.value(sphere),
+            kLargestSphere, false, request.sphere))
+        return *stop;
 
     if (auto stop = cli::readDrawingOutput(parser, kCommand, request.target))
         return *stop;
@@ -107,6 +106,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 int run(const QStringList &arguments)
 {
     return cli::runParsed(parse(arguments), [](const Request &request) {
+        cli::sayNotes(kCommand, request.notes);
         const modSpheric::SphereRect rect { 0, 0, request.sphere.width(), request.sphere.height() };
         modSpheric::SpherePlan plan;
         if (modSpheric::planSphere(
@@ -124,12 +124,12 @@ int run(const QStringList &arguments)
                     surface, rect, kPercentage, kStartAngle, kEndAngle, request.centre, request.rim)
                 != modSpheric::SphereError::None)
                 return cli::failure(kCommand, cli::say(clitexts::kSphereFailed));
-            if (!bmpfile::save24(surface, target.output))
-                return cli::failure(
-                    kCommand, cli::say(clitexts::kCouldNotWrite).arg(target.output));
+            if (!cli::writeFile(kCommand, target.output, bmpfile::encode24(surface)))
+                return int(cli::Failure);
         }
         if (target.css)
-            cli::printOut(spherecss::css(plan, request.centre, request.rim) + QLatin1Char('\n'));
+            cli::printOut(spherecss::css(plan, request.centre, request.rim, kSurfaceColour)
+                + QLatin1Char('\n'));
         return int(cli::Success);
     });
 }

@@ -17,6 +17,7 @@ struct Request
     int32_t centre = 0;
     int32_t rim = 0;
     cli::DrawingOutput target; // its size is the surface's
+    QStringList notes = {}; // said on standard error before the work
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);

@@ -70,5 +70,8 @@ QString format(int32_t bgr, Notation notation);
 //    Delphi $…, C 0x…, and the decimal value, digits optionally grouped by thousands with spaces.
 //    Values above 16777215 (system colours) are refused.
 std::optional<int32_t> parse(const QString &text);
+// The same; `hadAlpha` tells whether the text gave an alpha (#rgba, #rrggbbaa, a function's
+// fourth or fifth component), which the colour value cannot keep.
+std::optional<int32_t> parse(const QString &text, bool *hadAlpha);
 
 } // namespace cssnotation

@@ -147,8 +147,10 @@ std::optional<int32_t> hexValue(std::string_view digits)
 }
 
 // #rgb, #rgba, #rrggbb, #rrggbbaa (alpha ignored): the digits after '#', RGB order.
-std::optional<int32_t> readHtmlHex(std::string_view digits)
+std::optional<int32_t> readHtmlHex(std::string_view digits, bool *alpha = nullptr)
 {
+    if (alpha)
+        *alpha = digits.size() == 4 || digits.size() == 8;
     if (std::any_of(digits.begin(), digits.end(), [](char c) { return hexDigit(c) < 0; }))
         return std::nullopt;
     const auto at = [&](std::size_t i) { return hexDigit(digits[i]); };
@@ -396,7 +398,7 @@ int32_t fromHwb(double h, double w, double b)
     return fromGamma(f(0), f(8), f(4));
 }
 
-std::optional<int32_t> readFunction(std::string_view name, std::string_view body)
+std::optional<int32_t> readFunction(std::string_view name, std::string_view body, bool *alpha)
 {
     const bool rgb = name == "rgb" || name == "rgba";
     const bool hsl = name == "hsl" || name == "hsla";
@@ -412,6 +414,7 @@ std::optional<int32_t> readFunction(std::string_view name, std::string_view body
         return std::nullopt;
     if (args->hasAlpha && !scalar(args->items[args->count - 1], 1))
         return std::nullopt;
+    *alpha = args->hasAlpha;
     const auto &c = args->items;
 
     if (rgb) {
@@ -493,8 +496,13 @@ std::optional<std::string> asciiLower(const QString &text)
 
 } // namespace
 
-std::optional<int32_t> parse(const QString &text)
+std::optional<int32_t> parse(const QString &text) { return parse(text, nullptr); }
+
+std::optional<int32_t> parse(const QString &text, bool *hadAlpha)
 {
+    bool alphaSeen = false;
+    bool *alpha = hadAlpha ? hadAlpha : &alphaSeen;
+    *alpha = false;
     if (text.size() > kMaxTextLength)
         return std::nullopt;
     const auto lowered = asciiLower(text);
@@ -516,7 +524,7 @@ std::optional<int32_t> parse(const QString &text)
         return std::nullopt;
 
     if (s.front() == '#')
-        return readHtmlHex(s.substr(1));
+        return readHtmlHex(s.substr(1), alpha);
     if (s.starts_with("0x"))
         return hexValue(s.substr(2));
     if (s.starts_with("&h"))
@@ -529,7 +537,7 @@ std::optional<int32_t> parse(const QString &text)
     if (const auto open = s.find('('); open != std::string_view::npos) {
         if (s.back() != ')')
             return std::nullopt;
-        return readFunction(s.substr(0, open), s.substr(open + 1, s.size() - open - 2));
+        return readFunction(s.substr(0, open), s.substr(open + 1, s.size() - open - 2), alpha);
     }
     if (s.size() == 6 && std::all_of(s.begin(), s.end(), [](char c) { return hexDigit(c) >= 0; })
         && std::any_of(s.begin(), s.end(), isLetter))

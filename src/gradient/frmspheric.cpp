@@ -203,7 +203,7 @@ void FrmSpheric::CmdCss_Click()
     focusSink();
     if (m_drawn) {
         ScreenServices::current().clipboard().setText(
-            spherecss::css(*m_drawn, m_drawnColour1, m_drawnColour2));
+            spherecss::css(*m_drawn, m_drawnColour1, m_drawnColour2, Pik->backColor()));
         return;
     }
     // Nothing drawn yet: the sphere the fields describe.
@@ -217,7 +217,7 @@ void FrmSpheric::CmdCss_Click()
         MessageBox::show(this, kIncompatible, MessageBox::Icon::Information, m_state.AppTitle);
         return;
     }
-    ScreenServices::current().clipboard().setText(spherecss::css(plan, c1, c2));
+    ScreenServices::current().clipboard().setText(spherecss::css(plan, c1, c2, Pik->backColor()));
 }
 
 void FrmSpheric::resizeEvent(QResizeEvent *event)

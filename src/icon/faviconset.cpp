@@ -4,12 +4,14 @@
 #include "icon/pngbytes.h"
 #include "platform/filesave.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 namespace faviconset {
 
@@ -25,7 +27,33 @@ constexpr int kTouchSize = 180;
 
 QByteArray png(const QImage &image) { return pngbytes::encode(image); }
 
-QByteArray manifest()
+} // namespace
+
+QString siteName(const QString &typed, const QString &pictureBaseName)
+{
+    const QString name = typed.trimmed();
+    return name.isEmpty() ? pictureBaseName.trimmed() : name;
+}
+
+QString shortName(const QString &name)
+{
+    constexpr int kLongest = 12;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
+    int count = 0;
+    qsizetype end = 0;
+    while (count < kLongest && graphemes.toNextBoundary() != -1) {
+        end = graphemes.position();
+        ++count;
+    }
+    if (end >= name.size())
+        return name;
+    // Whole words read better than a word cut in two, when a word boundary is within reach.
+    const qsizetype space = name.left(end + 1).lastIndexOf(QLatin1Char(' '));
+    const QString cut = space > 0 ? name.left(space) : name.left(end);
+    return cut.trimmed();
+}
+
+QByteArray manifest(const QString &name, QRgb background)
 {
     QJsonArray icons;
     for (int size : { 192, 512 }) {
@@ -34,15 +62,22 @@ QByteArray manifest()
                 { QStringLiteral("sizes"), QStringLiteral("%1x%1").arg(size) },
                 { QStringLiteral("type"), QStringLiteral("image/png") } });
     }
-    return QJsonDocument(QJsonObject { { QStringLiteral("icons"), icons } })
+    // The colour behind the touch icon is the one the site's window and splash screen take
+    // once installed, so the icon sits on the colour around it.
+    const QString colour = QColor(background).name();
+    return QJsonDocument(
+        QJsonObject { { QStringLiteral("name"), name },
+            { QStringLiteral("short_name"), shortName(name) }, { QStringLiteral("icons"), icons },
+            { QStringLiteral("theme_color"), colour },
+            { QStringLiteral("background_color"), colour },
+            { QStringLiteral("display"), QStringLiteral("standalone") } })
         .toJson(QJsonDocument::Indented);
 }
 
-} // namespace
-
 QStringList fileNames() { return { kIco, kTouch, kIcon192, kIcon512, kManifest }; }
 
-QList<File> build(const sourcepicture::Picture &source, sourcepicture::Fit fit, QRgb background)
+QList<File> build(const sourcepicture::Picture &source, sourcepicture::Fit fit, QRgb background,
+    const QString &name)
 {
     const QByteArray ico = multiicon::icoBytes(multiicon::entriesFor(source, { 16, 32, 48 }, fit));
     QImage touch(kTouchSize, kTouchSize, QImage::Format_RGB32);
@@ -56,7 +91,7 @@ QList<File> build(const sourcepicture::Picture &source, sourcepicture::Fit fit, 
         { kTouch, png(touch) },
         { kIcon192, png(source.square(192, fit)) },
         { kIcon512, png(source.square(512, fit)) },
-        { kManifest, manifest() },
+        { kManifest, manifest(name, background) },
     };
     for (const File &f : files) {
         if (f.bytes.isEmpty())
@@ -103,7 +138,7 @@ WriteResult write(const QString &folder, const QList<File> &files, bool replaceC
     for (const File &f : files)
         named.append({ dir.filePath(f.name), f.bytes });
     QString failed;
-    if (files.isEmpty() || !filesave::writeAllAtomically(named, &failed)) {
+    if (files.isEmpty() || !filesave::writeAllAtomically(named, &failed, &result.reason)) {
         result.failedFile = files.isEmpty() ? QString() : QFileInfo(failed).fileName();
         return result;
     }

@@ -13,17 +13,21 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QtMath>
 
 using namespace moderniconpaneltexts;
 
 namespace {
 
 constexpr int kWidth = 487;
-constexpr int kHeight = 442;
+// The site name's row sits below the buttons that make the files; the rows under it make room.
+constexpr int kNameRow = 28;
+constexpr int kHeight = 442 + kNameRow;
 
 QPushButton *pushButton()
 {
@@ -105,30 +109,58 @@ void ModernIconPanel::buildControls()
     connect(m_saveIco, &QPushButton::clicked, this, &ModernIconPanel::saveIco);
     connect(m_favicon, &QPushButton::clicked, this, &ModernIconPanel::makeFaviconSet);
 
+    m_siteNameLabel = new QLabel;
+    place(m_siteNameLabel, QStringLiteral("LblSiteName"), 4, 302, 176, 24);
+    m_siteName = new QLineEdit;
+    place(m_siteName, QStringLiteral("TxtSiteName"), 182, 302, 301, 24);
+    m_siteName->setEnabled(false);
+
     m_confirm = new QLabel;
-    place(m_confirm, QStringLiteral("LblConfirm"), 4, 302, 386, 30);
+    place(m_confirm, QStringLiteral("LblConfirm"), 4, 302 + kNameRow, 386, 30);
     m_confirm->setWordWrap(true);
     m_confirm->setTextFormat(Qt::PlainText);
     m_replace = pushButton();
-    place(m_replace, QStringLiteral("CmdReplace"), 396, 304, 87, 26);
+    place(m_replace, QStringLiteral("CmdReplace"), 396, 304 + kNameRow, 87, 26);
     connect(m_replace, &QPushButton::clicked, this, [this] { writeFaviconSet(true); });
     hideConfirmation();
 
     m_linksLabel = new QLabel;
-    place(m_linksLabel, QStringLiteral("LblLinks"), 4, 336, 390, 22);
+    place(m_linksLabel, QStringLiteral("LblLinks"), 4, 336 + kNameRow, 390, 22);
     m_linksLabel->setTextFormat(Qt::PlainText);
     m_copyLinks = pushButton();
-    place(m_copyLinks, QStringLiteral("CmdCopyLinks"), 396, 334, 87, 24);
+    place(m_copyLinks, QStringLiteral("CmdCopyLinks"), 396, 334 + kNameRow, 87, 24);
     m_links = new QPlainTextEdit;
-    place(m_links, QStringLiteral("TxtLinks"), 4, 360, 479, 78);
+    place(m_links, QStringLiteral("TxtLinks"), 4, 360 + kNameRow, 479, 78);
     m_links->setReadOnly(true);
     m_links->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_links->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_links->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_links->setPlainText(faviconset::linkLines());
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPointSize(8);
-    m_links->setFont(mono);
+    fitLinkLines();
     connect(m_copyLinks, &QPushButton::clicked, this,
         [this] { emit copyRequested(m_links->toPlainText()); });
+}
+
+// The lines are copied into pages as they are: each one is shown whole, in a monospaced face
+// small enough for the longest line and all four lines to fit the box.
+void ModernIconPanel::fitLinkLines()
+{
+    const QStringList lines = m_links->toPlainText().split(QLatin1Char('\n'));
+    const int margins = 2 * (m_links->frameWidth() + qCeil(m_links->document()->documentMargin()));
+    const int width = m_links->width() - margins;
+    const int height = m_links->height() - margins;
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (qreal points = 8; points >= 5; points -= 0.25) {
+        mono.setPointSizeF(points);
+        const QFontMetrics metrics(mono);
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        // A line of the document is as tall as the font's line spacing.
+        if (widest < width && metrics.lineSpacing() * lines.size() <= height)
+            break;
+    }
+    m_links->setFont(mono);
 }
 
 QString ModernIconPanel::text(const char *key) const { return captionOf(kTexts, key, m_language); }
@@ -148,6 +180,7 @@ void ModernIconPanel::applyLanguage(Language language)
     m_replace->setText(text("replace"));
     m_linksLabel->setText(text("links"));
     m_copyLinks->setText(text("copy"));
+    m_siteNameLabel->setText(text("siteName"));
 }
 
 QList<int> ModernIconPanel::chosenSizes() const
@@ -197,7 +230,12 @@ void ModernIconPanel::openPicture()
     }
     m_picture = loaded.picture;
     m_squares.clear();
-    m_baseName = QFileInfo(path).completeBaseName();
+    // The name follows the picture until the user types one of their own.
+    const QString baseName = QFileInfo(path).completeBaseName();
+    if (m_siteName->text().trimmed().isEmpty() || m_siteName->text() == m_baseName)
+        m_siteName->setText(baseName);
+    m_siteName->setEnabled(true);
+    m_baseName = baseName;
     m_pictureName->setText(QStringLiteral("%1 — %2 × %3")
                                .arg(QFileInfo(path).fileName())
                                .arg(m_picture.size().width())
@@ -276,8 +314,10 @@ void ModernIconPanel::writeFaviconSet(bool replaceConfirmed)
 {
     hideConfirmation();
     const QRgb background = toQColor(m_background).rgb();
-    const faviconset::WriteResult result = faviconset::write(
-        m_faviconFolder, faviconset::build(m_picture, fit(), background), replaceConfirmed);
+    const faviconset::WriteResult result = faviconset::write(m_faviconFolder,
+        faviconset::build(
+            m_picture, fit(), background, faviconset::siteName(m_siteName->text(), m_baseName)),
+        replaceConfirmed);
     switch (result.status) {
     case faviconset::WriteResult::Status::NeedsConfirmation:
         m_confirm->setText(text("confirm").arg(result.existing.join(QStringLiteral(", "))));

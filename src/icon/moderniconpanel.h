@@ -16,6 +16,7 @@ class AppState;
 class IconSizesPreview;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -51,6 +52,7 @@ private:
     void makeFaviconSet();
     void writeFaviconSet(bool replaceConfirmed);
     void hideConfirmation();
+    void fitLinkLines();
     QString text(const char *key) const;
     void say(const QString &message);
 
@@ -77,6 +79,8 @@ private:
     QPushButton *m_favicon = nullptr;
     QLabel *m_confirm = nullptr;
     QPushButton *m_replace = nullptr;
+    QLabel *m_siteNameLabel = nullptr;
+    QLineEdit *m_siteName = nullptr;
     QLabel *m_linksLabel = nullptr;
     QPlainTextEdit *m_links = nullptr;
     QPushButton *m_copyLinks = nullptr;

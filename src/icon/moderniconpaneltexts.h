@@ -23,6 +23,8 @@ inline const CaptionRow kTexts[] = {
     { "links", "HTML lines for the <head> of the page:", "Lignes HTML pour le <head> de la page :",
         "Líneas HTML para el <head> de la página:" },
     { "copy", "Copy", "Copier", "Copiar" },
+    { "siteName",
+        "Site name (manifest):", "Nom du site (manifeste) :", "Nombre del sitio (manifiesto):" },
     { "openTitle", "Picture to make icons from", "Image d'où tirer les icônes",
         "Imagen para los iconos" },
     { "openFilter",

@@ -1,5 +1,7 @@
 #include "base/twips.h"
+#include "capture/modcapture.h"
 #include "support/capturesession.h"
+#include "support/patternwindow.h"
 #include "support/namedcontrol.h"
 #include "support/patternwindow.h"
 #include "support/scripteddialogs.h"
@@ -276,6 +278,51 @@ private slots:
         // JPEG and the 256-colour GIF palette are lossy for this many colours.
         if (format != "jpeg" && format != "gif")
             QCOMPARE(back.pixel(37, 51) & 0xFFFFFF, picture.pixel(37, 51) & 0xFFFFFF);
+    }
+
+    // The typed name's extension wins over the checked format; any other name keeps it.
+    void typedExtensionDecidesTheFormat_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("quality"); // JPEG only: the quality the bytes were made with
+        QTest::newRow("png, JPG checked") << "JPG75" << QByteArray("png") << "a.PNG" << 0;
+        QTest::newRow("jpeg, JPG checked") << "JPG25" << QByteArray("jpeg") << "a.Jpeg" << 25;
+        QTest::newRow("jpg, PNG checked") << "PNG" << QByteArray("jpeg") << "a.jpg" << -1;
+        QTest::newRow("tiff, GIF checked") << "GIF" << QByteArray("tiff") << "a.b.tiff" << 0;
+        QTest::newRow("no extension") << "JPG50" << QByteArray("jpeg") << "shot" << 50;
+        QTest::newRow("unknown extension") << "PNG" << QByteArray("png") << "a.webp" << 0;
+        QTest::newRow("dotted folder") << "BMP" << QByteArray("bmp") << "d.png/a" << 0;
+    }
+    void typedExtensionDecidesTheFormat()
+    {
+        QFETCH(QString, code);
+        QFETCH(QByteArray, format);
+        QFETCH(QString, name);
+        QFETCH(int, quality);
+        CaptureSession s({ { "FormatImage", code } });
+        frmCapture *w = s.window;
+        const QImage picture = patternPicture(90, 60);
+        QVERIFY(captureOf(w, picture));
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        const QString path = s.env.path(name);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        dialogs.answerFile(path);
+        entry(w, "MnuSave")->trigger();
+        QCOMPARE(w->windowTitle(), QStringLiteral("OK"));
+
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), format);
+        QCOMPARE(reader.read().size(), picture.size());
+        if (format == "jpeg") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(),
+                modCapture::encodeImage(picture, QStringLiteral("JPG"), int16_t(quality)));
+        }
     }
 
     void jpegQualityAsChosenReachesTheFile()

@@ -68,6 +68,43 @@ private slots:
         }
     }
 
+    // A region that reaches past an edge keeps the part on the desktop and says which part.
+    void regionPartlyOutsideIsClipped_data()
+    {
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<QRect>("kept");
+        const QRect desktop = ScreenServices::current().screen().virtualGeometryPhysical();
+        QTest::newRow("past the top left") << QRect(desktop.left() - 20, desktop.top() - 30, 150,
+            160) << QRect(desktop.topLeft(), QSize(130, 130));
+        QTest::newRow("past the bottom right") << QRect(desktop.right() - 9, desktop.bottom() - 4,
+            40, 40) << QRect(desktop.right() - 9, desktop.bottom() - 4, 10, 5);
+    }
+    void regionPartlyOutsideIsClipped()
+    {
+        QFETCH(QRect, region);
+        QFETCH(QRect, kept);
+        const ProgramRun r = tintavo({ QStringLiteral("capture"), QStringLiteral("--region"),
+            QStringLiteral("%1,%2,%3,%4")
+                .arg(region.x())
+                .arg(region.y())
+                .arg(region.width())
+                .arg(region.height()) });
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err,
+            QStringLiteral("tintavo capture: the region reaches past the desktop: capturing the "
+                           "part on it, %1,%2,%3,%4\n")
+                .arg(kept.x())
+                .arg(kept.y())
+                .arg(kept.width())
+                .arg(kept.height()));
+        QImage shot;
+        QVERIFY(shot.loadFromData(r.out, "PNG"));
+        QCOMPARE(shot.size(), kept.size());
+        const QImage screen = ScreenServices::current().screen().grab(kept);
+        QCOMPARE(shot.convertToFormat(QImage::Format_RGB32),
+            screen.convertToFormat(QImage::Format_RGB32));
+    }
+
     void regionOutsideTheDesktopFails()
     {
         const ProgramRun r = tintavo({ QStringLiteral("capture"), QStringLiteral("--region"),

@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -53,8 +55,9 @@ private slots:
             const QList<QByteArray> lines = all.out.trimmed().split('\n');
             QCOMPARE(lines.size(), 15);
             for (const QByteArray &line : lines) {
-                // Each line: the format's id, then the value; the value reads back, both as
-                // this program reads it and given back to the command in that format.
+                // Each line: the format's id, then the value; the value reads back,
+                // both as this program reads it and given back to the command in that
+                // format.
                 const QString id = QString::fromUtf8(line.left(line.indexOf(' ')));
                 const QString value = QString::fromUtf8(line.mid(line.indexOf(' '))).trimmed();
                 QCOMPARE(cssnotation::parse(value), std::optional<int32_t>(colour));
@@ -136,7 +139,8 @@ private slots:
             QStringLiteral("tintavo icon: valeur incorrecte pour --depth : « 3 »\nEssayez « "
                            "tintavo icon --help ».\n"));
         QCOMPARE(runTintavo(arguments, false, QStringLiteral("es_ES.UTF-8")).err,
-            QStringLiteral("tintavo icon: valor incorrecto para --depth: «3»\nPruebe «tintavo icon "
+            QStringLiteral("tintavo icon: valor incorrecto para --depth: "
+                           "«3»\nPruebe «tintavo icon "
                            "--help».\n"));
         QVERIFY(runTintavo({ QStringLiteral("--help") }, false, QStringLiteral("es_ES"))
                     .out.startsWith("Uso: tintavo"));
@@ -165,6 +169,90 @@ private slots:
         QVERIFY(!QFile::exists(env.path(QStringLiteral("shot.png"))));
     }
 
+    // A failure says what to mend in the locale's words: the system's reason for
+    // a file that cannot be written, the limit a size passes, a missing file
+    // apart from one that holds no picture. Notes tell what was taken otherwise
+    // than written. "%D" is a fresh folder.
+    void messagesSayWhy_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // on standard error; empty: nothing at all
+        const QStringList sphere { "sphere", "--size", "9x9", "--centre", "red", "--rim", "blue",
+            "--sphere", "9x9" };
+        const QString star = QStringLiteral(TINTAVO_TEST_DATA "/icon/star.bmp");
+        const QString notAPicture = QStringLiteral(TINTAVO_TEST_DATA "/../cli/tst_commands.cpp");
+        QTest::newRow("no such folder")
+            << sphere + QStringList { "-o", "%D/none/s.bmp" } << "" << 1
+            << "tintavo sphere: could not write '%D/none/s.bmp': No such file or "
+               "directory\n";
+        QTest::newRow("disk full") << sphere + QStringList { "-o", "/dev/full" } << "" << 1
+                                   << "could not write '/dev/full': No space left on device\n";
+        QTest::newRow("disk full, es")
+            << QStringList { "icon", star, "-o", "/dev/full" } << "es_ES.UTF-8" << 1
+            << "tintavo icon: no se pudo escribir «/dev/full»: ";
+        QTest::newRow("missing picture") << QStringList { "icon", "%D/none.png", "-o",
+            "%D/a.ico" } << "" << 1 << "tintavo icon: '%D/none.png' does not exist\n";
+        QTest::newRow("a folder for a picture") << QStringList { "icon", "%D", "-o",
+            "%D/a.ico" } << "" << 1 << "tintavo icon: could not open '%D': Is a directory\n";
+        QTest::newRow("not a picture") << QStringList { "icon", notAPicture, "-o",
+            "%D/a.ico" } << "" << 1 << "'" + notAPicture + "' holds no picture Tintavo can read";
+        QTest::newRow("side past the limit")
+            << QStringList { "sphere", "--size", "40000x9", "--centre", "red", "--rim", "blue",
+                   "--sphere", "9x9", "-o", "%D/s.bmp" }
+            << "" << 2
+            << "bad value for --size: '40000x9': each side is from 1 to 32767 "
+               "pixels\n";
+        QTest::newRow("sphere past its limit, es") << QStringList { "sphere", "--size", "9x9",
+            "--centre", "red", "--rim", "blue", "--sphere", "1000000000x9", "-o",
+            "%D/s.bmp" } << "es_ES.UTF-8" << 2 << "cada lado va de 1 a 999999999 píxeles";
+        QTest::newRow("more pixels than a picture may hold") << QStringList { "gradient",
+            "--colors", "red,blue", "--orientation", "vertical", "--size", "30000x30000", "-o",
+            "%D/g.bmp" } << "" << 2 << "a picture may take at most 256 MiB (4 bytes a pixel)";
+        QTest::newRow("not a colour") << QStringList { "color", "nope" } << "" << 2
+                                      << "tintavo color: 'nope' is not a colour\n";
+        QTest::newRow("alpha of a hex colour")
+            << QStringList { "color", "#fff8", "-f", "hex" } << "" << 0
+            << "tintavo color: the alpha of '#fff8' is ignored: the colour is used "
+               "opaque\n";
+        QTest::newRow("alpha of rgb(), fr")
+            << sphere + QStringList { "--rim", "rgb(1 2 3 / 50%)", "-o", "%D/s.bmp" }
+            << "fr_FR.UTF-8" << 0 << "l'alpha de « rgb(1 2 3 / 50%) » est ignoré";
+        QTest::newRow("a repeated stop is noted once")
+            << QStringList { "gradient", "--colors", "red,#00f8", "--orientation", "vertical",
+                   "--css" }
+            << "" << 0
+            << "tintavo gradient: the alpha of '#00f8' is ignored: the colour is "
+               "used "
+               "opaque\n";
+        QTest::newRow("no alpha, no note")
+            << QStringList { "color", "rgb(1 2 3)" } << "" << 0 << "";
+    }
+    void messagesSayWhy()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        arguments.replaceInStrings(QStringLiteral("%D"), dir.path());
+        said.replace(QStringLiteral("%D"), dir.path());
+        const Run r = runTintavo(arguments, false, locale);
+        QCOMPARE(r.status, status);
+        if (said.isEmpty())
+            QCOMPARE(r.err, QString());
+        else if (said.endsWith(QLatin1Char('\n')) && said.startsWith(QLatin1String("tintavo")))
+            QVERIFY2(r.err.startsWith(said),
+                qPrintable(r.err)); // a usage error adds a hint
+        else
+            QVERIFY2(r.err.contains(said), qPrintable(r.err));
+        if (status != 0)
+            QVERIFY(QDir(dir.path()).isEmpty());
+        // A device stays a device: it is written to, never replaced by a file.
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+    }
+
     void helpAndVersion()
     {
         for (const char *command : { "color", "pick", "capture", "gradient", "sphere", "icon" }) {
@@ -172,6 +260,8 @@ private slots:
             QCOMPARE(r.status, 0);
             QVERIFY(r.out.startsWith("Usage: tintavo " + QByteArray(command)));
         }
+        const QByteArray main = tintavo({ QStringLiteral("--help") }).out;
+        QVERIFY2(main.contains("several sizes") && main.contains("favicon set"), main.constData());
         const Run v = tintavo({ QStringLiteral("--version") });
         QCOMPARE(v.status, 0);
         QVERIFY(v.out.startsWith("tintavo 1."));
@@ -306,7 +396,8 @@ private slots:
         const QString svg = env.path(QStringLiteral("letter.svg"));
         QFile f(svg);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='64' height='64'><rect width='64' "
+        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='64' "
+                "height='64'><rect width='64' "
                 "height='64' "
                 "fill='#3366cc'/><text x='8' y='48' font-size='48'>A</text></svg>");
         f.close();
@@ -330,7 +421,8 @@ private slots:
                 "site.webmanifest" }));
         const QByteArray touch
             = bytesOf(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
-        // Again: nothing is replaced without --force, and the message names what is there.
+        // Again: nothing is replaced without --force, and the message names what is
+        // there.
         const Run again = tintavo(
             set + QStringList { QStringLiteral("--background"), QStringLiteral("black") });
         QCOMPARE(again.status, 1);
@@ -344,6 +436,22 @@ private slots:
         const QImage black(QDir(site).filePath(QStringLiteral("apple-touch-icon.png")));
         QCOMPARE(black.size(), QSize(180, 180));
         QCOMPARE(black.pixel(0, 0), qRgb(0, 0, 0));
+        // The manifest: the picture's name, or the one given, and the background's colour.
+        auto manifest = [&] {
+            return QJsonDocument::fromJson(
+                bytesOf(QDir(site).filePath(QStringLiteral("site.webmanifest"))))
+                .object();
+        };
+        QCOMPARE(manifest().value(QStringLiteral("name")).toString(), QStringLiteral("disc"));
+        QCOMPARE(
+            manifest().value(QStringLiteral("theme_color")).toString(), QStringLiteral("#000000"));
+        QCOMPARE(tintavo(set
+                     + QStringList { QStringLiteral("--force"), QStringLiteral("--name"),
+                         QStringLiteral(" Ñandú \"Web\" ") })
+                     .status,
+            0);
+        QCOMPARE(
+            manifest().value(QStringLiteral("name")).toString(), QStringLiteral("Ñandú \"Web\""));
 
         // A picture too large is refused before it is decoded, with its size.
         QImage wide(20000, 1, QImage::Format_Mono);

@@ -168,7 +168,9 @@ private slots:
             QCOMPARE(f.px(out.x(), out.y()), kWhite);
         QTest::mouseClick(f.button("CmdCss"), Qt::LeftButton);
         QCOMPARE(ScreenServices::current().clipboard().text(),
-            QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, %1)").arg(css));
+            QStringLiteral(
+                "radial-gradient(ellipse 98px 98px at 100px 100px, %1 100%, #FFFFFF 100%)")
+                .arg(css));
     }
 
     void flatEllipseAndSizeTexts()
@@ -403,14 +405,16 @@ private slots:
         RecordingMessageBox messages;
         QTest::mouseClick(f.button("CmdCss"), Qt::LeftButton); // nothing drawn: the fields
         QCOMPARE(ScreenServices::current().clipboard().text(),
-            QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000)"));
+            QStringLiteral("radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000 "
+                           "100%, #FFFFFF 100%)"));
         f.go(QStringLiteral("300"), QStringLiteral("100"));
         f.field("TxtWidth")->setText(QStringLiteral("oops")); // the copy follows the picture
         auto *menu = f.surface()->findChild<QAction *>(QStringLiteral("MnuCss"));
         QVERIFY(menu);
         menu->trigger();
         QCOMPARE(ScreenServices::current().clipboard().text(),
-            QStringLiteral("radial-gradient(ellipse 148px 49px at 150px 50px, #FFFF00, #FF8000)"));
+            QStringLiteral("radial-gradient(ellipse 148px 49px at 150px 50px, #FFFF00, #FF8000 "
+                           "100%, #FFFFFF 100%)"));
         QVERIFY(messages.messages().isEmpty());
         f.go(QStringLiteral("oops"));
         QCOMPARE(messages.messages().size(), 1);

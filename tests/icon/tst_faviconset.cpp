@@ -54,7 +54,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QList<faviconset::File> files
-            = faviconset::build(picture(), Fit::Centre, m_background);
+            = faviconset::build(picture(), Fit::Centre, m_background, QStringLiteral("Site"));
         QCOMPARE(faviconset::write(dir.path(), files, false).status, WriteResult::Status::Written);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList({ "apple-touch-icon.png", "favicon.ico", "icon-192.png", "icon-512.png",
@@ -97,6 +97,40 @@ private slots:
             QStringLiteral("512x512"));
     }
 
+    // The manifest as Python's strict reader sees it: the name escaped whole, a short name
+    // home screens show uncut, the background as theme, a window of its own.
+    void manifestDescribesTheSite_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shortName");
+        QTest::newRow("twelve") << "Twelve chars" << QStringLiteral("Twelve chars");
+        QTest::newRow("cut at a space") << "Tintavo colour tools" << QStringLiteral("Tintavo");
+        QTest::newRow("one long word") << "Supercalifragilistic" << QStringLiteral("Supercalifra");
+        QTest::newRow("escapes") << "Say \"hi\" \\ back\tslash" << QStringLiteral("Say \"hi\" \\");
+        // Two code points each: an emoji with its skin tone is one character.
+        QTest::newRow("emoji") << QStringLiteral("👍🏽").repeated(13)
+                               << QStringLiteral("👍🏽").repeated(12);
+    }
+    void manifestDescribesTheSite()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shortName);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("site.webmanifest")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(faviconset::manifest(name, qRgb(0x1e, 0x1e, 0x2e)));
+        file.close();
+        const QString read = output(QStringLiteral("python3"),
+            { QStringLiteral("-c"),
+                QStringLiteral(
+                    "import json, sys; m = json.load(open(sys.argv[1], encoding='utf-8'));"
+                    " print(json.dumps([m[k] for k in ('name', 'short_name', "
+                    "'theme_color', 'background_color', 'display')]))"),
+                file.fileName() });
+        QCOMPARE(QJsonDocument::fromJson(read.toUtf8()).array(),
+            QJsonArray({ name, shortName, "#1e1e2e", "#1e1e2e", "standalone" }));
+    }
+
     void existingFilesAreOnlyReplacedWhenConfirmed()
     {
         QTemporaryDir dir;
@@ -104,7 +138,8 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old icon");
         old.close();
-        const QList<faviconset::File> files = faviconset::build(picture(), Fit::Crop, m_background);
+        const QList<faviconset::File> files
+            = faviconset::build(picture(), Fit::Crop, m_background, QStringLiteral("Site"));
         const WriteResult asked = faviconset::write(dir.path(), files, false);
         QCOMPARE(asked.status, WriteResult::Status::NeedsConfirmation);
         QCOMPARE(asked.existing, QStringList { QStringLiteral("favicon.ico") });
@@ -129,7 +164,7 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("icon-192.png"))));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("icon-192.png")));
         const QList<faviconset::File> files
-            = faviconset::build(picture(), Fit::Centre, m_background);
+            = faviconset::build(picture(), Fit::Centre, m_background, QStringLiteral("Site"));
         auto unchanged = [&] {
             for (const QString &name : names) {
                 if (name != QLatin1String("icon-192.png")

@@ -13,11 +13,16 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 
 namespace {
 
@@ -185,6 +190,49 @@ private slots:
         QVERIFY(w.services.clipboard().text().contains(QStringLiteral("apple-touch-icon.png")));
     }
 
+    // The manifest names the site after the picture until the user types a name, and takes
+    // its colours from the touch icon's background.
+    void siteNameFollowsThePictureUntilTyped()
+    {
+        PanelWorld w;
+        w.click("CmdModern");
+        auto *name = control<QLineEdit>(&w.window, "TxtSiteName");
+        QVERIFY(!name->isEnabled());
+        w.open(w.writePicture("my.logo.png"));
+        w.open(w.writePicture("other.png"));
+        QCOMPARE(name->text(), QStringLiteral("other"));
+        name->setText(QStringLiteral(" Ñandú \"Web\" \\ Studio "));
+        w.open(w.writePicture("third.png"));
+        w.dialogs.answerColor(0x3366CC);
+        w.click("CmdBackground");
+        w.dialogs.answerFile(w.path("favicon.ico"));
+        w.click("CmdFavicon");
+        QFile file(w.path("site.webmanifest"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(manifest.value(QStringLiteral("name")).toString(),
+            QStringLiteral("Ñandú \"Web\" \\ Studio"));
+        QCOMPARE(
+            manifest.value(QStringLiteral("theme_color")).toString(), QStringLiteral("#cc6633"));
+    }
+
+    // The <link> lines are copied as they are: each shows whole, all four, with no scrolling.
+    void linkLinesShowWhole()
+    {
+        PanelWorld w;
+        w.click("CmdModern");
+        auto *links = control<QPlainTextEdit>(&w.window, "TxtLinks");
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QCOMPARE(links->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(links->verticalScrollBar()->maximum(), 0);
+        for (const QString &line : links->toPlainText().split(QLatin1Char('\n')))
+            QVERIFY(links->fontMetrics().horizontalAdvance(line) < links->viewport()->width());
+        QTextCursor end(links->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY(links->cursorRect(end).bottom() < links->viewport()->height());
+        QVERIFY(links->geometry().bottom() < ModernIconPanel::unfoldedHeight());
+    }
+
     void refusedPicturesChangeNothing()
     {
         PanelWorld w(QStringLiteral("Francais"));
@@ -238,7 +286,7 @@ private slots:
             auto *o = control<QRadioButton>(&w.window, name);
             QVERIFY2(o->sizeHint().width() <= o->width(), name);
         }
-        for (const char *name : { "LblSizes", "LblBackground", "LblLinks" }) {
+        for (const char *name : { "LblSizes", "LblBackground", "LblLinks", "LblSiteName" }) {
             auto *l = control<QLabel>(&w.window, name);
             QVERIFY2(l->sizeHint().width() <= l->width(), name);
         }
