@@ -4,6 +4,7 @@
 
 #include "support/capturesession.h"
 #include "support/memoryscreenservices.h"
+#include "support/mouseevents.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -41,16 +42,6 @@ struct CaptureOnPortal
     RecordingMessageBox messages;
     std::unique_ptr<CaptureSession> session;
 };
-
-void send(QWidget *w, QEvent::Type type, QPoint pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held
-        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(
-        type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::ControlModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 } // namespace
 
@@ -91,9 +82,9 @@ private slots:
         frmCaptureInfo *scaled = overlays.at(1);
         QTRY_VERIFY(scaled->isVisible());
         // Logical 10,10 to 60,40 of the scaled monitor: physical 1300,20, 100 x 60.
-        send(scaled, QEvent::MouseButtonPress, QPoint(10, 10));
-        send(scaled, QEvent::MouseMove, QPoint(60, 40));
-        send(scaled, QEvent::MouseButtonRelease, QPoint(60, 40));
+        sendMouse(scaled, QEvent::MouseButtonPress, QPoint(10, 10));
+        sendMouse(scaled, QEvent::MouseMove, QPoint(60, 40));
+        sendMouse(scaled, QEvent::MouseButtonRelease, QPoint(60, 40));
         QTRY_VERIFY(m.action("MnuSave")->isEnabled());
         const QImage picture = m.picture();
         QCOMPARE(picture.size(), QSize(100, 60));

@@ -5,6 +5,7 @@
 #include "capture/frmcaptureinfo.h"
 #include "capture/regionsession.h"
 #include "support/memoryscreenservices.h"
+#include "support/mouseevents.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -16,16 +17,6 @@
 namespace {
 
 using Outcome = Screen::Outcome;
-
-void send(QWidget *w, QEvent::Type type, QPoint pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held
-        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(
-        type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, Qt::ControlModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 } // namespace
 
@@ -66,9 +57,9 @@ private slots:
             QCOMPARE(last->findChild<QLabel *>(QStringLiteral("Labaide"))->text(), instruction);
             // Logical 10,10 to 60,40 of the scaled monitor: physical 1300,20, 100 x 60.
             const QPoint at = wayland ? QPoint(0, 0) : QPoint(1280, 0);
-            send(last, QEvent::MouseButtonPress, at + QPoint(10, 10));
-            send(last, QEvent::MouseMove, at + QPoint(60, 40));
-            send(last, QEvent::MouseButtonRelease, at + QPoint(60, 40));
+            sendMouse(last, QEvent::MouseButtonPress, at + QPoint(10, 10));
+            sendMouse(last, QEvent::MouseMove, at + QPoint(60, 40));
+            sendMouse(last, QEvent::MouseButtonRelease, at + QPoint(60, 40));
             QTRY_COMPARE(captured.size(), round + 1);
             const QImage picture = captured.last().at(0).value<QImage>();
             QCOMPARE(picture.size(), QSize(100, 60));
