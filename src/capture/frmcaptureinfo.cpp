@@ -52,7 +52,7 @@ frmCaptureInfo::frmCaptureInfo(Language language, std::optional<Screen::Area> mo
         Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
             | Qt::BypassWindowManagerHint)
     , m_language(language)
-    , m_monitor(std::move(monitor))
+    , m_desktop(std::move(monitor))
 {
     setObjectName(QStringLiteral("frmCaptureInfo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -89,92 +89,34 @@ frmCaptureInfo::frmCaptureInfo(Language language, std::optional<Screen::Area> mo
     Form_Load();
 }
 
-void frmCaptureInfo::Form_Load()
-{
-    // Covers every monitor: its place is the virtual desktop, not a window manager's idea of
-    // a full-screen window. One monitor's overlay covers that monitor.
-    setGeometry(
-        m_monitor ? m_monitor->logical : ScreenServices::current().screen().virtualGeometry());
-}
+void frmCaptureInfo::Form_Load() { setGeometry(m_desktop.geometry()); }
 
-QPoint frmCaptureInfo::origin() const
-{
-    // A Wayland window does not know where it is; its monitor does.
-    return m_monitor ? m_monitor->logical.topLeft() : geometry().topLeft();
-}
 
 void frmCaptureInfo::present(const QImage &desktop)
 {
     Form_Load();
-    m_frozen = desktop;
-    m_frozen.setDevicePixelRatio(1.0);
-    m_frozenOrigin = ScreenServices::current().screen().virtualGeometryPhysical().topLeft();
+    m_desktop.freeze(desktop);
     showShape(false);
     if (m_language != Language::Other)
         Labaide->setText(captionOf(kLabaide, m_language));
     Labaide->show();
     setCrosshair(false);
-    if (m_monitor) {
-        create();
-        if (QScreen *s = QGuiApplication::screenAt(m_monitor->logical.center()))
-            windowHandle()->setScreen(s);
-        showFullScreen();
-    } else {
-        show();
-    }
-    raise();
-    activateWindow();
-    setFocus(Qt::ActiveWindowFocusReason);
-    update();
-    grabKeyboardWhenMapped(25);
+    m_desktop.show(this);
 }
 
-void frmCaptureInfo::grabKeyboardWhenMapped(int attempts)
-{
-    // Without a window manager giving it the focus, the overlay takes the keyboard itself; the
-    // grab only succeeds once the window is on the screen.
-    if (!isVisible())
-        return;
-    QWindow *w = windowHandle();
-    if (w && w->isExposed() && w->setKeyboardGrabEnabled(true))
-        return;
-    if (attempts > 0)
-        QTimer::singleShot(20, this, [this, attempts] { grabKeyboardWhenMapped(attempts - 1); });
-}
 
-void frmCaptureInfo::dismiss()
-{
-    if (QWindow *w = windowHandle())
-        w->setKeyboardGrabEnabled(false);
-    hide();
-}
+void frmCaptureInfo::dismiss() { FrozenDesktop::hide(this); }
 
 QImage frmCaptureInfo::frozenPart(const QRect &clientPixels) const
 {
-    if (clientPixels.isEmpty() || m_frozen.isNull())
-        return QImage();
-    const QRect global = clientPixels.translated(origin());
-    const Screen &screen = ScreenServices::current().screen();
-    const QRect physical = screen.toPhysical(global);
-    // Outside the frozen copy the part is black, as the screen has nothing there.
-    QImage part = m_frozen.copy(physical.translated(-m_frozenOrigin));
-    part.setDevicePixelRatio(screen.devicePixelRatioAt(global.topLeft()));
-    return part;
+    return m_desktop.part(this, clientPixels);
 }
 
 void frmCaptureInfo::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
-    p.fillRect(event->rect(), Qt::black);
-    if (m_frozen.isNull())
-        return;
-    const QPoint topLeft = origin();
-    for (const Screen::Area &a : ScreenServices::current().screen().areas()) {
-        const QRect target = a.logical.translated(-topLeft);
-        const QRect source = a.physical.translated(-m_frozenOrigin);
-        p.drawImage(target, m_frozen, source);
-    }
+    m_desktop.paint(p, this, event->rect());
 }
 
 void frmCaptureInfo::setCrosshair(bool cross)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/frozendesktop.h"
 #include "capture/regionselection.h"
 #include "platform/screen.h"
 #include "text/language.h"
@@ -37,7 +38,7 @@ public:
     void dismiss();
 
     // The desktop copy the overlay shows and takes regions from.
-    const QImage &frozen() const { return m_frozen; }
+    const QImage &frozen() const { return m_desktop.picture(); }
 
 signals:
     // A region was selected; the overlay is gone. `picture` is null when the rectangle holds
@@ -78,13 +79,8 @@ private:
     bool isCrosshair() const;
     void showShape(bool visible);
     void placeShape();
-    void grabKeyboardWhenMapped(int attempts);
-    // Logical position of the client area's (0, 0) on the desktop.
-    QPoint origin() const;
 
     Language m_language;
-    std::optional<Screen::Area> m_monitor;
+    FrozenDesktop m_desktop;
     RegionSelection m_selection;
-    QImage m_frozen;
-    QPoint m_frozenOrigin; // physical position of the frozen copy's (0, 0)
 };
