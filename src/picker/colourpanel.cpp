@@ -92,7 +92,9 @@ void ColourPanel::buildControls()
     m_autoCopy = new QComboBox;
     place(m_autoCopy, "CboAutoCopy", 112, 82, 186, 22);
     connect(m_autoCopy, &QComboBox::activated, this, [this](int index) {
-        m_state.writeSetting(Setting::CopieCss, m_autoCopy->itemData(index).toString());
+        const QString notation = m_autoCopy->itemData(index).toString();
+        m_state.writeSetting(Setting::CopieCss, notation);
+        emit autoCopyChanged(notation);
     });
 
     m_historyLabel = new QLabel;
@@ -182,6 +184,15 @@ QString ColourPanel::autoCopyText(int32_t bgr) const
 {
     const auto notation = cssnotation::notationFromId(autoCopyNotation());
     return notation ? cssnotation::format(bgr, *notation) : QString();
+}
+
+void ColourPanel::useDesignedAutoCopy()
+{
+    if (autoCopyNotation().isEmpty())
+        return;
+    m_autoCopy->setCurrentIndex(0);
+    m_state.writeSetting(Setting::CopieCss, QString());
+    emit autoCopyChanged(QString());
 }
 
 void ColourPanel::setCurrentColour(int32_t bgr)

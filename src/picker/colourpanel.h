@@ -39,6 +39,8 @@ public:
     QString autoCopyNotation() const;
     // The current colour in the notation the automatic copy uses; empty for the designed one.
     QString autoCopyText(int32_t bgr) const;
+    // Hands the automatic copy back to the designed choice, and stores that.
+    void useDesignedAutoCopy();
 
     const ColourHistory &history() const { return m_history; }
     int32_t background() const { return m_background; }
@@ -53,6 +55,8 @@ signals:
     void colourChosen(int32_t bgr);
     // Text to put on the clipboard.
     void copyRequested(const QString &text);
+    // The notation the automatic copy uses was chosen again ("" for the designed choice).
+    void autoCopyChanged(const QString &notation);
 
 private:
     void buildControls();

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -31,7 +32,8 @@ struct PanelWorld
     ToolFixture<frmColorPicker> tool;
     frmColorPicker &picker = *tool.w;
 
-    template <class T> T *find(const QString &name) { return picker.findChild<T *>(name); }
+    // Controls of the picker open now, which a test may have opened again.
+    template <class T> T *find(const QString &name) { return tool.w->findChild<T *>(name); }
     QString html() { return find<QLineEdit>(QStringLiteral("TxtC(0)"))->text(); }
     ColourPanel *panel() { return find<ColourPanel>(QStringLiteral("ColourPanel")); }
     void unfold()
@@ -45,7 +47,7 @@ struct PanelWorld
         services.screen().fill(QRect(600, 400, 40, 40), colour);
         QTest::mouseClick(find<QPushButton>(QStringLiteral("CmdPipette")), Qt::LeftButton);
         services.pointer().setPos(QPoint(620, 420));
-        QTest::mouseRelease(&picker, Qt::LeftButton);
+        QTest::mouseRelease(tool.w.data(), Qt::LeftButton);
         QTRY_COMPARE(html(), QColor(colour).name().toUpper());
     }
     QStringList historyTips()
@@ -190,6 +192,79 @@ private slots:
         emit automatic->activated(0);
         w.pick(QColor(0x33, 0x66, 0xCC));
         QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("#3366CC"));
+    }
+
+    // While the panel's notation is copied, the designed choices show none selected and say why;
+    // clicking one of them takes the automatic copy back, stored, the panel following.
+    void designedChoicesShowWhichCopyIsInForce_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("en") << "Anglais"
+                            << "The automatic copy uses oklch(L% C h), chosen in the panel below. "
+                               "Click a choice here to use it again.";
+        QTest::newRow("fr") << "Francais"
+                            << "La copie automatique utilise oklch(L% C h), choisi dans le panneau "
+                               "ci-dessous. Cliquez sur un choix ici pour l'utiliser de nouveau.";
+        QTest::newRow("es") << "Spanish"
+                            << "La copia automática usa oklch(L% C h), elegido en el panel de "
+                               "abajo. Haga clic en una opción de aquí para volver a usarla.";
+    }
+    void designedChoicesShowWhichCopyIsInForce()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, tip);
+        PanelWorld w(language);
+        w.unfold();
+        auto option
+            = [&w](int i) { return w.find<QRadioButton>(QStringLiteral("Opt1(%1)").arg(i)); };
+        auto checked = [&] {
+            QList<int> out;
+            for (int i = 0; i < 5; ++i) {
+                if (option(i)->isChecked())
+                    out << i;
+            }
+            return out;
+        };
+        QComboBox *automatic = w.find<QComboBox>(QStringLiteral("CboAutoCopy"));
+        auto chooseInPanel = [automatic](const QString &id) {
+            const int index = automatic->findData(id);
+            automatic->setCurrentIndex(index);
+            emit automatic->activated(index);
+        };
+        QTest::mouseClick(option(2), Qt::LeftButton, {}, QPoint(6, 7)); // Delphi
+        chooseInPanel(QStringLiteral("oklch"));
+        QCOMPARE(checked(), QList<int>());
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(option(i)->toolTip(), tip);
+        // Back to the designed choice from the panel: the one chosen before shows again.
+        chooseInPanel(QString());
+        QCOMPARE(checked(), QList<int> { 2 });
+        QVERIFY(option(0)->toolTip().isEmpty());
+        w.pick(QColor(0xE9, 0x1E, 0x63));
+        QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("$00631EE9"));
+
+        // Stored, the panel's notation is in force at the next opening too.
+        chooseInPanel(QStringLiteral("oklch"));
+        delete w.tool.w.data();
+        auto *picker = qobject_cast<frmColorPicker *>(w.tool.launcher->showTool(Tool::ColorPicker));
+        QVERIFY(picker);
+        w.tool.w = picker;
+        QCOMPARE(checked(), QList<int>());
+        w.pick(QColor(0x33, 0x66, 0xCC));
+        QTRY_COMPARE(w.services.clipboard().text(),
+            cssnotation::format(0xCC6633, cssnotation::Notation::Oklch));
+
+        // A designed choice clicked hands the copy back; the radio buttons are exclusive again.
+        QTest::mouseClick(option(3), Qt::LeftButton, {}, QPoint(6, 7)); // C
+        QCOMPARE(w.tool.env.setting(QStringLiteral("CopieCss")), QString());
+        QCOMPARE(w.find<QComboBox>(QStringLiteral("CboAutoCopy"))->currentIndex(), 0);
+        QCOMPARE(checked(), QList<int> { 3 });
+        QTest::mouseClick(option(1), Qt::LeftButton, {}, QPoint(6, 7));
+        QCOMPARE(checked(), QList<int> { 1 });
+        QVERIFY(option(1)->toolTip().isEmpty());
+        w.pick(QColor(0x0C, 0x0B, 0x0A));
+        QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("&H00A0B0C&"));
     }
 
     void picksAreRememberedAcrossARestart()
