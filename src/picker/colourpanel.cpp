@@ -9,6 +9,8 @@
 #include "colour/palettefile.h"
 #include "controls/commondialog.h"
 #include "controls/messagebox.h"
+#include "platform/clipboard.h"
+#include "platform/screenservices.h"
 #include "ui/appstate.h"
 
 #include <QComboBox>
@@ -17,8 +19,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+#include <QWidgetAction>
+
+#include <optional>
 
 using namespace colourpaneltexts;
 
@@ -38,6 +44,32 @@ void paintSwatch(QWidget *w, int32_t bgr)
     w->setStyleSheet(colour
             ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(toQColor(bgr).name())
             : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
+}
+
+QIcon swatchIcon(int32_t bgr)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(toQColor(bgr));
+    QPainter p(&pixmap);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+// Marks a field whose text is no colour.
+void markUnreadable(QLineEdit *field, bool bad, Language language)
+{
+    field->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd8d8; }") : QString());
+    field->setToolTip(bad ? text("unreadable", language) : QString());
+}
+
+// What a field holds, read as the paste field reads it; empty text is no fault.
+std::optional<int32_t> readField(QLineEdit *field, Language language)
+{
+    const QString typed = field->text().trimmed();
+    const auto colour = cssnotation::parse(typed);
+    markUnreadable(field, !typed.isEmpty() && !colour, language);
+    return colour;
 }
 
 } // namespace
@@ -114,9 +146,14 @@ void ColourPanel::buildControls()
     }
 
     m_contrastLabel = new QLabel;
-    place(m_contrastLabel, "LblContrast", 4, 174, 170, 18);
+    place(m_contrastLabel, "LblContrast", 4, 174, 138, 18);
+    m_backgroundButton = new QToolButton;
+    place(m_backgroundButton, "CmdBackground", 142, 172, 86, 22);
+    m_backgroundButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_backgroundButton->setAutoRaise(true);
+    connect(m_backgroundButton, &QToolButton::clicked, this, &ColourPanel::backgroundMenu);
     m_ratio = new QLabel;
-    place(m_ratio, "LblRatio", 178, 174, 120, 18);
+    place(m_ratio, "LblRatio", 228, 174, 70, 18);
     m_ratio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = m_ratio->font();
     bold.setBold(true);
@@ -154,6 +191,7 @@ void ColourPanel::applyLanguage(Language language)
     m_historyLabel->setText(text("history", language));
     m_contrastLabel->setText(text("contrast", language));
     m_swap->setToolTip(text("swap", language));
+    m_backgroundButton->setToolTip(text("backgroundTip", language));
     m_savePalette->setText(text("save", language));
     m_loadPalette->setText(text("load", language));
 
@@ -212,12 +250,8 @@ void ColourPanel::remember(int32_t bgr)
 
 void ColourPanel::pasteEdited()
 {
-    const QString typed = m_paste->text().trimmed();
-    const auto colour = cssnotation::parse(typed);
     // An unreadable text is marked and changes nothing.
-    const bool bad = !typed.isEmpty() && !colour;
-    m_paste->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd8d8; }") : QString());
-    m_paste->setToolTip(bad ? text("unreadable", m_language) : QString());
+    const auto colour = readField(m_paste, m_language);
     if (colour)
         emit colourChosen(*colour);
 }
@@ -242,6 +276,8 @@ void ColourPanel::refreshContrast()
     // The ratio is the same either way round; the preview shows the chosen way.
     QString textColour = colour ? toQColor(m_current).name() : QStringLiteral("#000000");
     QString backColour = toQColor(m_background).name();
+    m_backgroundButton->setIcon(swatchIcon(m_background));
+    m_backgroundButton->setText(colorvalue::htmlNotation(m_background));
     if (m_swap->isChecked())
         std::swap(textColour, backColour);
     m_preview->setText(text("sample", m_language));
@@ -269,10 +305,8 @@ void ColourPanel::historyMenu(int index, QPoint global)
     const int32_t colour = m_history.colours().at(index);
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(text("background", m_language), this, [this, colour] {
-        m_background = colour;
-        refreshContrast();
-    });
+    menu->addAction(
+        text("background", m_language), this, [this, colour] { setBackground(colour); });
     menu->addMenu(copyAsMenu(colour, menu));
     menu->addSeparator();
     menu->addAction(text("remove", m_language), this, [this, colour] {
@@ -284,6 +318,67 @@ void ColourPanel::historyMenu(int index, QPoint global)
         refreshHistory();
     });
     menu->popup(global);
+}
+
+void ColourPanel::setBackground(int32_t bgr)
+{
+    m_background = bgr;
+    refreshContrast();
+}
+
+void ColourPanel::backgroundMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("MnuBackground"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+
+    // A field in the menu reads what is typed or pasted as the paste field does, and the
+    // ratio follows as soon as the text is a colour.
+    auto *field = new QLineEdit(menu);
+    field->setObjectName(QStringLiteral("TxtBackground"));
+    field->setPlaceholderText(text("typeBackground", m_language));
+    field->setClearButtonEnabled(true);
+    field->setMinimumWidth(200);
+    auto *typed = new QWidgetAction(menu);
+    typed->setDefaultWidget(field);
+    menu->addAction(typed);
+    connect(field, &QLineEdit::textEdited, this, [this, field] {
+        if (const auto colour = readField(field, m_language))
+            setBackground(*colour);
+    });
+    connect(field, &QLineEdit::returnPressed, menu, [this, field, menu] {
+        if (readField(field, m_language))
+            menu->close();
+    });
+
+    const auto onClipboard
+        = cssnotation::parse(ScreenServices::current().clipboard().text().trimmed());
+    QAction *clipboard = menu->addAction(text("clipboardBackground", m_language)
+            + (onClipboard ? QStringLiteral("\t") + colorvalue::htmlNotation(*onClipboard)
+                           : QString()),
+        this, [this, onClipboard] { setBackground(onClipboard.value_or(m_background)); });
+    clipboard->setEnabled(onClipboard.has_value());
+    if (onClipboard)
+        clipboard->setIcon(swatchIcon(*onClipboard));
+
+    menu->addAction(text("dialogBackground", m_language), this, [this] {
+        CommonDialog dialog(window());
+        dialog.Color = m_background;
+        if (dialog.ShowColor())
+            setBackground(dialog.Color);
+    });
+
+    const bool hasCurrent = colorvalue::isColor(m_current);
+    QAction *current = menu->addAction(text("currentBackground", m_language)
+            + (hasCurrent ? QStringLiteral("\t") + colorvalue::htmlNotation(m_current) : QString()),
+        this, [this] { setBackground(m_current); });
+    current->setEnabled(hasCurrent);
+    if (hasCurrent)
+        current->setIcon(swatchIcon(m_current));
+
+    menu->popup(m_backgroundButton->mapToGlobal(QPoint(0, m_backgroundButton->height())));
+    menu->setActiveAction(typed);
+    field->setFocus(Qt::PopupFocusReason);
 }
 
 QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)

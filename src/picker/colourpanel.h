@@ -64,6 +64,8 @@ private:
     void refreshHistory();
     void refreshContrast();
     void historyMenu(int index, QPoint global);
+    void setBackground(int32_t bgr);
+    void backgroundMenu();
     void savePalette();
     void loadPalette();
     void storeHistory();
@@ -84,6 +86,7 @@ private:
     QLabel *m_historyLabel = nullptr;
     QList<QToolButton *> m_swatches;
     QLabel *m_contrastLabel = nullptr;
+    QToolButton *m_backgroundButton = nullptr;
     QLabel *m_ratio = nullptr;
     QLabel *m_verdict = nullptr;
     QLabel *m_preview = nullptr;

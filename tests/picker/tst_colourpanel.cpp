@@ -3,10 +3,13 @@
 // background, "Copy as" menus, and the designed controls left where they are.
 
 #include "app/programtools.h"
+#include "colour/colorvalue.h"
+#include "colour/contrast.h"
 #include "colour/cssnotation.h"
 #include "picker/colourpanel.h"
 #include "picker/frmcolorpicker.h"
 #include "support/memoryscreenservices.h"
+#include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
 
 #include <QApplication>
@@ -318,6 +321,7 @@ private slots:
         onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
         emit black->customContextMenuRequested(QPoint(5, 5));
         QTRY_COMPARE(w.panel()->background(), 0x000000);
+        QCOMPARE(w.find<QToolButton>(QStringLiteral("CmdBackground"))->text(), "#000000");
         w.find<QToolButton>(QStringLiteral("History(1)"))->click(); // #777777 shown
         QCOMPARE(ratio->text(), QStringLiteral("4.69 : 1"));
         QToolButton *white = w.find<QToolButton>(QStringLiteral("History(2)"));
@@ -334,6 +338,68 @@ private slots:
         QVERIFY(
             preview->styleSheet().contains(QLatin1String("background: #777777; color: #ffffff")));
         QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
+    }
+
+    // The background is shown beside the ratio; a click on it offers a field read as the paste
+    // field reads, the colour on the clipboard, the colour dialog and the current colour.
+    void backgroundIsShownAndChosen_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("typed") << "typed"
+                               << "navy" << 0x800000;
+        QTest::newRow("clipboard") << "clipboard"
+                                   << " hsl(0 100% 50%);" << 0x0000FF;
+        QTest::newRow("dialog") << "dialog"
+                                << "" << 0x00FF00;
+        QTest::newRow("dialog cancelled") << "dialog"
+                                          << "cancel" << 0xFFFFFF;
+        QTest::newRow("current") << "current"
+                                 << "" << 0x777777;
+    }
+    void backgroundIsShownAndChosen()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, input);
+        QFETCH(int, expected);
+        ScriptedCommonDialog dialogs;
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0x77, 0x77, 0x77));
+        auto *button = w.find<QToolButton>(QStringLiteral("CmdBackground"));
+        QCOMPARE(button->text(), QStringLiteral("#FFFFFF"));
+        if (way == QLatin1String("clipboard"))
+            w.services.clipboard().setText(input);
+        button->click();
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        if (way == QLatin1String("typed")) {
+            auto *field = menu->findChild<QLineEdit *>(QStringLiteral("TxtBackground"));
+            QTest::keyClicks(field, QStringLiteral("rgb(1 2"));
+            QVERIFY(!field->styleSheet().isEmpty());
+            QCOMPARE(w.panel()->background(), 0xFFFFFF);
+            field->clear();
+            QTest::keyClicks(field, input);
+            QTest::keyClick(field, Qt::Key_Return);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        } else {
+            const QStringList start { "clipboard", "dialog", "current" };
+            const QString entry = QStringList { "Colour on the clipboard",
+                "Choose in the colour dialog", "Current colour" }[start.indexOf(way)];
+            if (input == QLatin1String("cancel"))
+                dialogs.answerCancel();
+            else
+                dialogs.answerColor(expected);
+            actionStartingWith(menu, entry)->trigger();
+            menu->close();
+        }
+        if (way == QLatin1String("dialog"))
+            QCOMPARE(dialogs.requests().constLast().color, 0xFFFFFF);
+        QCOMPARE(w.panel()->background(), expected);
+        QCOMPARE(button->text(), colorvalue::htmlNotation(expected));
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblRatio"))->text(),
+            QStringLiteral("%1 : 1").arg(contrast::shownRatio(0x777777, expected), 0, 'f', 2));
     }
 
     void historyMenuRemovesOneOrAll()
