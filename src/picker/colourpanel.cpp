@@ -9,6 +9,7 @@
 #include "colour/palettefile.h"
 #include "controls/commondialog.h"
 #include "controls/messagebox.h"
+#include "picker/paletteview.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
 #include "ui/appstate.h"
@@ -33,7 +34,7 @@ namespace {
 // The stored notation of the automatic copy; empty for the designed choice.
 
 constexpr int kWidth = 302;
-constexpr int kHeight = 274;
+constexpr int kHeight = 358;
 constexpr int kSwatchColumns = 12;
 
 QString text(const char *key, Language language) { return captionOf(kTexts, key, language); }
@@ -130,7 +131,10 @@ void ColourPanel::buildControls()
     });
 
     m_historyLabel = new QLabel;
-    place(m_historyLabel, "LblHistory", 4, 108, 294, 16);
+    place(m_historyLabel, "LblHistory", 4, 108, 216, 16);
+    m_savePalette = new QPushButton;
+    place(m_savePalette, "CmdSavePalette", 222, 105, 76, 20);
+    connect(m_savePalette, &QPushButton::clicked, this, &ColourPanel::savePicks);
     for (int i = 0; i < colourhistory::kCapacity; ++i) {
         auto *swatch = new QToolButton;
         place(swatch, QStringLiteral("History(%1)").arg(i).toLatin1().constData(),
@@ -172,12 +176,19 @@ void ColourPanel::buildControls()
     large.setPointSizeF(11);
     m_preview->setFont(large);
 
-    m_savePalette = new QPushButton;
-    place(m_savePalette, "CmdSavePalette", 4, 246, 145, 24);
+    m_paletteName = new QLabel;
+    place(m_paletteName, "LblPalette", 4, 248, 140, 18);
     m_loadPalette = new QPushButton;
-    place(m_loadPalette, "CmdLoadPalette", 153, 246, 145, 24);
-    connect(m_savePalette, &QPushButton::clicked, this, &ColourPanel::savePalette);
+    place(m_loadPalette, "CmdLoadPalette", 146, 246, 76, 22);
+    m_saveLoaded = new QPushButton;
+    place(m_saveLoaded, "CmdSaveLoadedPalette", 222, 246, 76, 22);
+    m_palette = new PaletteView;
+    place(m_palette, "LstPalette", 4, 270, 294, 84);
+    m_saveLoaded->setEnabled(false);
     connect(m_loadPalette, &QPushButton::clicked, this, &ColourPanel::loadPalette);
+    connect(m_saveLoaded, &QPushButton::clicked, this, &ColourPanel::saveLoadedPalette);
+    connect(m_palette, &PaletteView::colourClicked, this, &ColourPanel::colourChosen);
+    connect(m_palette, &PaletteView::menuRequested, this, &ColourPanel::paletteMenu);
 
     applyLanguage(m_state.language());
 }
@@ -193,7 +204,11 @@ void ColourPanel::applyLanguage(Language language)
     m_swap->setToolTip(text("swap", language));
     m_backgroundButton->setToolTip(text("backgroundTip", language));
     m_savePalette->setText(text("save", language));
+    m_savePalette->setToolTip(text("savePicksTip", language));
     m_loadPalette->setText(text("load", language));
+    m_saveLoaded->setText(text("save", language));
+    m_saveLoaded->setToolTip(text("savePaletteTip", language));
+    refreshPaletteName();
 
     const int chosen = qMax(0, m_notation->currentIndex());
     m_notation->clear();
@@ -395,17 +410,36 @@ QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)
     return menu;
 }
 
-void ColourPanel::savePalette()
+void ColourPanel::savePicks()
 {
     if (m_history.colours().isEmpty())
         return;
+    // Unnamed colours, named by their HTML notation in a .gpl.
+    palettefile::Palette palette;
+    for (int32_t c : m_history.colours())
+        palette.entries.append({ c, QString() });
+    savePalette(palette, m_state.chemin(), QStringLiteral("palette.gpl"));
+}
+
+void ColourPanel::saveLoadedPalette()
+{
+    if (m_paletteFile.isEmpty())
+        return;
+    // Proposed where it came from, under its own name: saving back asks before replacing.
+    const QFileInfo from(m_paletteFile);
+    savePalette(m_palette->shownPalette(), from.absolutePath(), from.fileName());
+}
+
+void ColourPanel::savePalette(
+    const palettefile::Palette &palette, const QString &dir, const QString &name)
+{
     CommonDialog dialog(window());
     dialog.Filter
         = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl|CSS (*.css)|*.css|JSON (*.json)|*.json");
     dialog.FilterIndex = 1;
     dialog.DefaultExt = QStringLiteral("gpl");
-    dialog.InitDir = m_state.chemin();
-    dialog.FileName = QStringLiteral("palette.gpl");
+    dialog.InitDir = dir;
+    dialog.FileName = name;
     dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist;
     if (!dialog.ShowSave())
         return;
@@ -413,9 +447,6 @@ void ColourPanel::savePalette()
     const palettefile::Format format = suffix == QLatin1String("css") ? palettefile::Format::Css
         : suffix == QLatin1String("json")                             ? palettefile::Format::Json
                                                                       : palettefile::Format::Gpl;
-    palettefile::Palette palette;
-    for (int32_t c : m_history.colours())
-        palette.entries.append({ c, QString() });
     if (!palettefile::save(palette, format, dialog.FileName))
         MessageBox::show(window(),
             captionOf(kCouldNotSave, m_language) + QLatin1Char('\n') + dialog.FileName,
@@ -439,9 +470,43 @@ void ColourPanel::loadPalette()
             MessageBox::Icon::Exclamation, window()->windowTitle());
         return;
     }
-    // The palette's colours become the last picks, its first colour first.
-    const auto &entries = result.palette.entries;
-    for (auto it = entries.rbegin(); it != entries.rend(); ++it)
-        m_history.add(it->colour);
-    refreshHistory();
+    // A palette of its own: the last picks stay picks.
+    m_paletteFile = dialog.FileName;
+    m_palette->showPalette(result.palette);
+    m_saveLoaded->setEnabled(true);
+    refreshPaletteName();
+}
+
+const palettefile::Palette &ColourPanel::loadedPalette() const { return m_palette->shownPalette(); }
+
+void ColourPanel::refreshPaletteName()
+{
+    if (!m_palette)
+        return;
+    const QString name = m_palette->shownPalette().name;
+    const QString shown = m_paletteFile.isEmpty() ? text("noPalette", m_language)
+        : name.isEmpty()                          ? QFileInfo(m_paletteFile).completeBaseName()
+                                                  : name;
+    const QString full = m_paletteFile.isEmpty() ? shown : text("palette", m_language).arg(shown);
+    m_paletteName->setText(
+        m_paletteName->fontMetrics().elidedText(full, Qt::ElideRight, m_paletteName->width()));
+    m_paletteName->setToolTip(m_paletteFile.isEmpty() ? QString() : full);
+}
+
+void ColourPanel::paletteMenu(int index, QPoint global)
+{
+    const int32_t colour = m_palette->shownPalette().entries.at(index).colour;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(
+        text("background", m_language), this, [this, colour] { setBackground(colour); });
+    menu->addMenu(copyAsMenu(colour, menu));
+    menu->addSeparator();
+    menu->addAction(text("closePalette", m_language), this, [this] {
+        m_paletteFile.clear();
+        m_palette->showPalette({});
+        m_saveLoaded->setEnabled(false);
+        refreshPaletteName();
+    });
+    menu->popup(global);
 }

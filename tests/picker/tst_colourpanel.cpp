@@ -6,6 +6,7 @@
 #include "colour/colorvalue.h"
 #include "colour/contrast.h"
 #include "colour/cssnotation.h"
+#include "colour/palettefile.h"
 #include "picker/colourpanel.h"
 #include "picker/frmcolorpicker.h"
 #include "support/memoryscreenservices.h"
@@ -14,9 +15,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -422,6 +426,57 @@ private slots:
         QVERIFY(!w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->isEnabled());
     }
 
+    // A loaded palette is shown as its own, named, and saves back with its names and its name;
+    // the last picks stay picks, and save as before.
+    void loadedPaletteKeepsItsNames()
+    {
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0x11, 0x22, 0x33));
+        const QString original = QStringLiteral(TINTAVO_TEST_DATA "/palette/gimp-brand.gpl");
+        dialogs.answerFile(original);
+        w.find<QPushButton>(QStringLiteral("CmdLoadPalette"))->click();
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(w.historyTips(), QStringList { "#112233" });
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblPalette"))->toolTip(),
+            QStringLiteral("Palette: Brand – spring"));
+        auto *view = w.find<QListWidget>(QStringLiteral("LstPalette"));
+        QCOMPARE(view->count(), 6);
+        QCOMPARE(view->item(1)->text(), QStringLiteral("Royal blue"));
+        QCOMPARE(view->item(1)->toolTip(), QStringLiteral("Royal blue\n#3366CC"));
+        QCOMPARE(view->item(5)->text(), QStringLiteral("Ambre doré"));
+        emit view->itemClicked(view->item(4));
+        QCOMPARE(w.html(), QStringLiteral("#3F51B5"));
+        QCOMPARE(w.historyTips(), QStringList { "#112233" }); // shown, not picked
+
+        const QString saved = w.tool.env.path(QStringLiteral("brand.gpl"));
+        dialogs.answerFile(saved);
+        w.find<QPushButton>(QStringLiteral("CmdSaveLoadedPalette"))->click();
+        QCOMPARE(dialogs.requests().constLast().fileName, QStringLiteral("gimp-brand.gpl"));
+        const palettefile::LoadResult back = palettefile::loadGpl(saved);
+        QCOMPARE(back.palette, palettefile::loadGpl(original).palette);
+        QCOMPARE(back.palette.name, QStringLiteral("Brand – spring"));
+        // Pillow's reader takes it too (some versions count the header lines as colours).
+        QProcess python;
+        python.start(QStringLiteral("/usr/bin/python3"),
+            { "-c",
+                "import sys\nfrom PIL.GimpPaletteFile import GimpPaletteFile\n"
+                "print(GimpPaletteFile(open(sys.argv[1], 'rb')).getpalette()[0].hex())",
+                saved });
+        QVERIFY(python.waitForFinished(30000));
+        QVERIFY(python.readAllStandardOutput().contains("e91e633366cc000000ffffff3f51b5ffc107"));
+
+        // The picks alone make the other palette, written as it always was.
+        const QString picks = w.tool.env.path(QStringLiteral("picks.gpl"));
+        dialogs.answerFile(picks);
+        w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->click();
+        QFile written(picks);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), "GIMP Palette\nName: Tintavo\n#\n 17  34  51\t#112233\n");
+    }
+
     void copyAsFromTheSwatchAndTheBoxes()
     {
         PanelWorld w;
@@ -449,24 +504,30 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("more");
         QTest::addColumn<QString>("paste");
+        QTest::addColumn<QString>("palette");
         QTest::newRow("en") << "Anglais"
                             << "More: CSS, history, contrast"
-                            << "Paste a colour:";
+                            << "Paste a colour:"
+                            << "No palette loaded";
         QTest::newRow("fr") << "Francais"
                             << "Plus : CSS, historique, contraste"
-                            << "Coller une couleur :";
+                            << "Coller une couleur :"
+                            << "Aucune palette chargée";
         QTest::newRow("es") << "Spanish"
                             << "Más: CSS, historial, contraste"
-                            << "Pegar un color:";
+                            << "Pegar un color:"
+                            << "Ninguna paleta cargada";
     }
     void textsInTheThreeLanguages()
     {
         QFETCH(QString, language);
         QFETCH(QString, more);
         QFETCH(QString, paste);
+        QFETCH(QString, palette);
         PanelWorld w(language);
         QCOMPARE(w.find<QPushButton>(QStringLiteral("CmdMore"))->toolTip(), more);
         QCOMPARE(w.find<QLabel>(QStringLiteral("LblPaste"))->text(), paste);
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblPalette"))->text(), palette);
     }
 };
 
