@@ -11,10 +11,10 @@ inline const CaptionRow kMore = { "CmdMore", "More: CSS, history, contrast",
 // On the designed automatic-copy choices while the panel's notation is copied instead; %1 is
 // the notation's name.
 inline const CaptionRow kPanelCopies = { "Opt1",
-    "The automatic copy uses %1, chosen in the panel below. Click a choice here to use it again.",
-    "La copie automatique utilise %1, choisi dans le panneau ci-dessous. Cliquez sur un choix "
+    "The automatic copy uses %1, chosen in the panel below.\nClick a choice here to use it again.",
+    "La copie automatique utilise %1, choisi dans le panneau ci-dessous.\nCliquez sur un choix "
     "ici pour l'utiliser de nouveau.",
-    "La copia automática usa %1, elegido en el panel de abajo. Haga clic en una opción de aquí "
+    "La copia automática usa %1, elegido en el panel de abajo.\nHaga clic en una opción de aquí "
     "para volver a usarla." };
 
 inline const CaptionRow kCaptions[] = {

@@ -208,14 +208,14 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("tip");
         QTest::newRow("en") << "Anglais"
-                            << "The automatic copy uses oklch(L% C h), chosen in the panel below. "
+                            << "The automatic copy uses oklch(L% C h), chosen in the panel below.\n"
                                "Click a choice here to use it again.";
         QTest::newRow("fr") << "Francais"
                             << "La copie automatique utilise oklch(L% C h), choisi dans le panneau "
-                               "ci-dessous. Cliquez sur un choix ici pour l'utiliser de nouveau.";
+                               "ci-dessous.\nCliquez sur un choix ici pour l'utiliser de nouveau.";
         QTest::newRow("es") << "Spanish"
                             << "La copia automática usa oklch(L% C h), elegido en el panel de "
-                               "abajo. Haga clic en una opción de aquí para volver a usarla.";
+                               "abajo.\nHaga clic en una opción de aquí para volver a usarla.";
     }
     void designedChoicesShowWhichCopyIsInForce()
     {
