@@ -9,6 +9,9 @@
 #include "colour/palettefile.h"
 #include "controls/commondialog.h"
 #include "controls/messagebox.h"
+#include "picker/paletteview.h"
+#include "platform/clipboard.h"
+#include "platform/screenservices.h"
 #include "ui/appstate.h"
 
 #include <QComboBox>
@@ -17,8 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+#include <QWidgetAction>
+
+#include <optional>
 
 using namespace colourpaneltexts;
 
@@ -27,7 +34,7 @@ namespace {
 // The stored notation of the automatic copy; empty for the designed choice.
 
 constexpr int kWidth = 302;
-constexpr int kHeight = 274;
+constexpr int kHeight = 358;
 constexpr int kSwatchColumns = 12;
 
 QString text(const char *key, Language language) { return captionOf(kTexts, key, language); }
@@ -38,6 +45,32 @@ void paintSwatch(QWidget *w, int32_t bgr)
     w->setStyleSheet(colour
             ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(toQColor(bgr).name())
             : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
+}
+
+QIcon swatchIcon(int32_t bgr)
+{
+    QPixmap pixmap(14, 14);
+    pixmap.fill(toQColor(bgr));
+    QPainter p(&pixmap);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+// Marks a field whose text is no colour.
+void markUnreadable(QLineEdit *field, bool bad, Language language)
+{
+    field->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd8d8; }") : QString());
+    field->setToolTip(bad ? text("unreadable", language) : QString());
+}
+
+// What a field holds, read as the paste field reads it; empty text is no fault.
+std::optional<int32_t> readField(QLineEdit *field, Language language)
+{
+    const QString typed = field->text().trimmed();
+    const auto colour = cssnotation::parse(typed);
+    markUnreadable(field, !typed.isEmpty() && !colour, language);
+    return colour;
 }
 
 } // namespace
@@ -92,11 +125,16 @@ void ColourPanel::buildControls()
     m_autoCopy = new QComboBox;
     place(m_autoCopy, "CboAutoCopy", 112, 82, 186, 22);
     connect(m_autoCopy, &QComboBox::activated, this, [this](int index) {
-        m_state.writeSetting(Setting::CopieCss, m_autoCopy->itemData(index).toString());
+        const QString notation = m_autoCopy->itemData(index).toString();
+        m_state.writeSetting(Setting::CopieCss, notation);
+        emit autoCopyChanged(notation);
     });
 
     m_historyLabel = new QLabel;
-    place(m_historyLabel, "LblHistory", 4, 108, 294, 16);
+    place(m_historyLabel, "LblHistory", 4, 108, 216, 16);
+    m_savePalette = new QPushButton;
+    place(m_savePalette, "CmdSavePalette", 222, 105, 76, 20);
+    connect(m_savePalette, &QPushButton::clicked, this, &ColourPanel::savePicks);
     for (int i = 0; i < colourhistory::kCapacity; ++i) {
         auto *swatch = new QToolButton;
         place(swatch, QStringLiteral("History(%1)").arg(i).toLatin1().constData(),
@@ -112,9 +150,14 @@ void ColourPanel::buildControls()
     }
 
     m_contrastLabel = new QLabel;
-    place(m_contrastLabel, "LblContrast", 4, 174, 170, 18);
+    place(m_contrastLabel, "LblContrast", 4, 174, 138, 18);
+    m_backgroundButton = new QToolButton;
+    place(m_backgroundButton, "CmdBackground", 142, 172, 86, 22);
+    m_backgroundButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_backgroundButton->setAutoRaise(true);
+    connect(m_backgroundButton, &QToolButton::clicked, this, &ColourPanel::backgroundMenu);
     m_ratio = new QLabel;
-    place(m_ratio, "LblRatio", 178, 174, 120, 18);
+    place(m_ratio, "LblRatio", 228, 174, 70, 18);
     m_ratio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = m_ratio->font();
     bold.setBold(true);
@@ -133,12 +176,19 @@ void ColourPanel::buildControls()
     large.setPointSizeF(11);
     m_preview->setFont(large);
 
-    m_savePalette = new QPushButton;
-    place(m_savePalette, "CmdSavePalette", 4, 246, 145, 24);
+    m_paletteName = new QLabel;
+    place(m_paletteName, "LblPalette", 4, 248, 140, 18);
     m_loadPalette = new QPushButton;
-    place(m_loadPalette, "CmdLoadPalette", 153, 246, 145, 24);
-    connect(m_savePalette, &QPushButton::clicked, this, &ColourPanel::savePalette);
+    place(m_loadPalette, "CmdLoadPalette", 146, 246, 76, 22);
+    m_saveLoaded = new QPushButton;
+    place(m_saveLoaded, "CmdSaveLoadedPalette", 222, 246, 76, 22);
+    m_palette = new PaletteView;
+    place(m_palette, "LstPalette", 4, 270, 294, 84);
+    m_saveLoaded->setEnabled(false);
     connect(m_loadPalette, &QPushButton::clicked, this, &ColourPanel::loadPalette);
+    connect(m_saveLoaded, &QPushButton::clicked, this, &ColourPanel::saveLoadedPalette);
+    connect(m_palette, &PaletteView::colourClicked, this, &ColourPanel::colourChosen);
+    connect(m_palette, &PaletteView::menuRequested, this, &ColourPanel::paletteMenu);
 
     applyLanguage(m_state.language());
 }
@@ -152,8 +202,13 @@ void ColourPanel::applyLanguage(Language language)
     m_historyLabel->setText(text("history", language));
     m_contrastLabel->setText(text("contrast", language));
     m_swap->setToolTip(text("swap", language));
+    m_backgroundButton->setToolTip(text("backgroundTip", language));
     m_savePalette->setText(text("save", language));
+    m_savePalette->setToolTip(text("savePicksTip", language));
     m_loadPalette->setText(text("load", language));
+    m_saveLoaded->setText(text("save", language));
+    m_saveLoaded->setToolTip(text("savePaletteTip", language));
+    refreshPaletteName();
 
     const int chosen = qMax(0, m_notation->currentIndex());
     m_notation->clear();
@@ -184,6 +239,15 @@ QString ColourPanel::autoCopyText(int32_t bgr) const
     return notation ? cssnotation::format(bgr, *notation) : QString();
 }
 
+void ColourPanel::useDesignedAutoCopy()
+{
+    if (autoCopyNotation().isEmpty())
+        return;
+    m_autoCopy->setCurrentIndex(0);
+    m_state.writeSetting(Setting::CopieCss, QString());
+    emit autoCopyChanged(QString());
+}
+
 void ColourPanel::setCurrentColour(int32_t bgr)
 {
     m_current = bgr;
@@ -201,12 +265,8 @@ void ColourPanel::remember(int32_t bgr)
 
 void ColourPanel::pasteEdited()
 {
-    const QString typed = m_paste->text().trimmed();
-    const auto colour = cssnotation::parse(typed);
     // An unreadable text is marked and changes nothing.
-    const bool bad = !typed.isEmpty() && !colour;
-    m_paste->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd8d8; }") : QString());
-    m_paste->setToolTip(bad ? text("unreadable", m_language) : QString());
+    const auto colour = readField(m_paste, m_language);
     if (colour)
         emit colourChosen(*colour);
 }
@@ -231,6 +291,8 @@ void ColourPanel::refreshContrast()
     // The ratio is the same either way round; the preview shows the chosen way.
     QString textColour = colour ? toQColor(m_current).name() : QStringLiteral("#000000");
     QString backColour = toQColor(m_background).name();
+    m_backgroundButton->setIcon(swatchIcon(m_background));
+    m_backgroundButton->setText(colorvalue::htmlNotation(m_background));
     if (m_swap->isChecked())
         std::swap(textColour, backColour);
     m_preview->setText(text("sample", m_language));
@@ -258,10 +320,8 @@ void ColourPanel::historyMenu(int index, QPoint global)
     const int32_t colour = m_history.colours().at(index);
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(text("background", m_language), this, [this, colour] {
-        m_background = colour;
-        refreshContrast();
-    });
+    menu->addAction(
+        text("background", m_language), this, [this, colour] { setBackground(colour); });
     menu->addMenu(copyAsMenu(colour, menu));
     menu->addSeparator();
     menu->addAction(text("remove", m_language), this, [this, colour] {
@@ -273,6 +333,67 @@ void ColourPanel::historyMenu(int index, QPoint global)
         refreshHistory();
     });
     menu->popup(global);
+}
+
+void ColourPanel::setBackground(int32_t bgr)
+{
+    m_background = bgr;
+    refreshContrast();
+}
+
+void ColourPanel::backgroundMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("MnuBackground"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+
+    // A field in the menu reads what is typed or pasted as the paste field does, and the
+    // ratio follows as soon as the text is a colour.
+    auto *field = new QLineEdit(menu);
+    field->setObjectName(QStringLiteral("TxtBackground"));
+    field->setPlaceholderText(text("typeBackground", m_language));
+    field->setClearButtonEnabled(true);
+    field->setMinimumWidth(200);
+    auto *typed = new QWidgetAction(menu);
+    typed->setDefaultWidget(field);
+    menu->addAction(typed);
+    connect(field, &QLineEdit::textEdited, this, [this, field] {
+        if (const auto colour = readField(field, m_language))
+            setBackground(*colour);
+    });
+    connect(field, &QLineEdit::returnPressed, menu, [this, field, menu] {
+        if (readField(field, m_language))
+            menu->close();
+    });
+
+    const auto onClipboard
+        = cssnotation::parse(ScreenServices::current().clipboard().text().trimmed());
+    QAction *clipboard = menu->addAction(text("clipboardBackground", m_language)
+            + (onClipboard ? QStringLiteral("\t") + colorvalue::htmlNotation(*onClipboard)
+                           : QString()),
+        this, [this, onClipboard] { setBackground(onClipboard.value_or(m_background)); });
+    clipboard->setEnabled(onClipboard.has_value());
+    if (onClipboard)
+        clipboard->setIcon(swatchIcon(*onClipboard));
+
+    menu->addAction(text("dialogBackground", m_language), this, [this] {
+        CommonDialog dialog(window());
+        dialog.Color = m_background;
+        if (dialog.ShowColor())
+            setBackground(dialog.Color);
+    });
+
+    const bool hasCurrent = colorvalue::isColor(m_current);
+    QAction *current = menu->addAction(text("currentBackground", m_language)
+            + (hasCurrent ? QStringLiteral("\t") + colorvalue::htmlNotation(m_current) : QString()),
+        this, [this] { setBackground(m_current); });
+    current->setEnabled(hasCurrent);
+    if (hasCurrent)
+        current->setIcon(swatchIcon(m_current));
+
+    menu->popup(m_backgroundButton->mapToGlobal(QPoint(0, m_backgroundButton->height())));
+    menu->setActiveAction(typed);
+    field->setFocus(Qt::PopupFocusReason);
 }
 
 QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)
@@ -289,17 +410,36 @@ QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)
     return menu;
 }
 
-void ColourPanel::savePalette()
+void ColourPanel::savePicks()
 {
     if (m_history.colours().isEmpty())
         return;
+    // Unnamed colours, named by their HTML notation in a .gpl.
+    palettefile::Palette palette;
+    for (int32_t c : m_history.colours())
+        palette.entries.append({ c, QString() });
+    savePalette(palette, m_state.chemin(), QStringLiteral("palette.gpl"));
+}
+
+void ColourPanel::saveLoadedPalette()
+{
+    if (m_paletteFile.isEmpty())
+        return;
+    // Proposed where it came from, under its own name: saving back asks before replacing.
+    const QFileInfo from(m_paletteFile);
+    savePalette(m_palette->shownPalette(), from.absolutePath(), from.fileName());
+}
+
+void ColourPanel::savePalette(
+    const palettefile::Palette &palette, const QString &dir, const QString &name)
+{
     CommonDialog dialog(window());
     dialog.Filter
         = QStringLiteral("GIMP / Inkscape (*.gpl)|*.gpl|CSS (*.css)|*.css|JSON (*.json)|*.json");
     dialog.FilterIndex = 1;
     dialog.DefaultExt = QStringLiteral("gpl");
-    dialog.InitDir = m_state.chemin();
-    dialog.FileName = QStringLiteral("palette.gpl");
+    dialog.InitDir = dir;
+    dialog.FileName = name;
     dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist;
     if (!dialog.ShowSave())
         return;
@@ -307,9 +447,6 @@ void ColourPanel::savePalette()
     const palettefile::Format format = suffix == QLatin1String("css") ? palettefile::Format::Css
         : suffix == QLatin1String("json")                             ? palettefile::Format::Json
                                                                       : palettefile::Format::Gpl;
-    palettefile::Palette palette;
-    for (int32_t c : m_history.colours())
-        palette.entries.append({ c, QString() });
     if (!palettefile::save(palette, format, dialog.FileName))
         MessageBox::show(window(),
             captionOf(kCouldNotSave, m_language) + QLatin1Char('\n') + dialog.FileName,
@@ -333,9 +470,43 @@ void ColourPanel::loadPalette()
             MessageBox::Icon::Exclamation, window()->windowTitle());
         return;
     }
-    // The palette's colours become the last picks, its first colour first.
-    const auto &entries = result.palette.entries;
-    for (auto it = entries.rbegin(); it != entries.rend(); ++it)
-        m_history.add(it->colour);
-    refreshHistory();
+    // A palette of its own: the last picks stay picks.
+    m_paletteFile = dialog.FileName;
+    m_palette->showPalette(result.palette);
+    m_saveLoaded->setEnabled(true);
+    refreshPaletteName();
+}
+
+const palettefile::Palette &ColourPanel::loadedPalette() const { return m_palette->shownPalette(); }
+
+void ColourPanel::refreshPaletteName()
+{
+    if (!m_palette)
+        return;
+    const QString name = m_palette->shownPalette().name;
+    const QString shown = m_paletteFile.isEmpty() ? text("noPalette", m_language)
+        : name.isEmpty()                          ? QFileInfo(m_paletteFile).completeBaseName()
+                                                  : name;
+    const QString full = m_paletteFile.isEmpty() ? shown : text("palette", m_language).arg(shown);
+    m_paletteName->setText(
+        m_paletteName->fontMetrics().elidedText(full, Qt::ElideRight, m_paletteName->width()));
+    m_paletteName->setToolTip(m_paletteFile.isEmpty() ? QString() : full);
+}
+
+void ColourPanel::paletteMenu(int index, QPoint global)
+{
+    const int32_t colour = m_palette->shownPalette().entries.at(index).colour;
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(
+        text("background", m_language), this, [this, colour] { setBackground(colour); });
+    menu->addMenu(copyAsMenu(colour, menu));
+    menu->addSeparator();
+    menu->addAction(text("closePalette", m_language), this, [this] {
+        m_paletteFile.clear();
+        m_palette->showPalette({});
+        m_saveLoaded->setEnabled(false);
+        refreshPaletteName();
+    });
+    menu->popup(global);
 }

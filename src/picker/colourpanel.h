@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/colourhistory.h"
+#include "colour/palettefile.h"
 #include "text/language.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 class AppState;
+class PaletteView;
 class PictureBox;
 class QComboBox;
 class QLabel;
@@ -19,7 +21,8 @@ class QToolButton;
 
 // What the picker offers beyond its designed controls, folded out below them: a field that
 // reads any pasted colour, the colour in CSS notations to copy, the notation the automatic copy
-// uses, the last picks, the contrast of the colour on a background, and palette files.
+// uses, the last picks, the contrast of the colour on a background, and palette files: the
+// picks saved as one, and a loaded palette shown as its own with its names.
 class ColourPanel : public QWidget
 {
     Q_OBJECT
@@ -39,8 +42,12 @@ public:
     QString autoCopyNotation() const;
     // The current colour in the notation the automatic copy uses; empty for the designed one.
     QString autoCopyText(int32_t bgr) const;
+    // Hands the automatic copy back to the designed choice, and stores that.
+    void useDesignedAutoCopy();
 
     const ColourHistory &history() const { return m_history; }
+    // The palette loaded last, as read (empty when none).
+    const palettefile::Palette &loadedPalette() const;
     int32_t background() const { return m_background; }
 
     // "Copy as" entries for any colour, for the context menus of the swatch and the boxes.
@@ -53,6 +60,8 @@ signals:
     void colourChosen(int32_t bgr);
     // Text to put on the clipboard.
     void copyRequested(const QString &text);
+    // The notation the automatic copy uses was chosen again ("" for the designed choice).
+    void autoCopyChanged(const QString &notation);
 
 private:
     void buildControls();
@@ -60,7 +69,13 @@ private:
     void refreshHistory();
     void refreshContrast();
     void historyMenu(int index, QPoint global);
-    void savePalette();
+    void paletteMenu(int index, QPoint global);
+    void refreshPaletteName();
+    void setBackground(int32_t bgr);
+    void backgroundMenu();
+    void savePicks();
+    void saveLoadedPalette();
+    void savePalette(const palettefile::Palette &palette, const QString &dir, const QString &name);
     void loadPalette();
     void storeHistory();
 
@@ -80,10 +95,15 @@ private:
     QLabel *m_historyLabel = nullptr;
     QList<QToolButton *> m_swatches;
     QLabel *m_contrastLabel = nullptr;
+    QToolButton *m_backgroundButton = nullptr;
     QLabel *m_ratio = nullptr;
     QLabel *m_verdict = nullptr;
     QLabel *m_preview = nullptr;
     QToolButton *m_swap = nullptr; // the current colour as the background, the text in the other
     QPushButton *m_savePalette = nullptr;
     QPushButton *m_loadPalette = nullptr;
+    QLabel *m_paletteName = nullptr;
+    PaletteView *m_palette = nullptr;
+    QPushButton *m_saveLoaded = nullptr;
+    QString m_paletteFile; // where the loaded palette came from
 };

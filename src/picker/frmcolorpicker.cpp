@@ -6,6 +6,7 @@
 #include "base/colorconv.h"
 #include "base/twips.h"
 #include "colour/colorvalue.h"
+#include "colour/cssnotation.h"
 #include "controls/label.h"
 #include "controls/picturebox.h"
 #include "picker/colourpanel.h"
@@ -381,6 +382,8 @@ void frmColorPicker::buildPanel()
             Setting::PanneauCouleur, open ? QStringLiteral("Oui") : QStringLiteral("Non"));
     });
     connect(m_panel, &ColourPanel::copyRequested, this, &frmColorPicker::copyText);
+    connect(m_panel, &ColourPanel::autoCopyChanged, this, &frmColorPicker::showAutoCopyOwner);
+    showAutoCopyOwner();
     connect(m_panel, &ColourPanel::colourChosen, this, [this](int32_t colour) {
         Fra2->hide();
         m_currentColor = colour;
@@ -395,6 +398,27 @@ void frmColorPicker::buildPanel()
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this,
             [this, box](QPoint at) { showCopyAsMenu(box, at); });
+    }
+}
+
+void frmColorPicker::showAutoCopyOwner()
+{
+    for (int i = 0; i < 5; ++i) {
+        if (Opt1[i]->isChecked())
+            m_copyOption = uint8_t(i);
+    }
+    const auto notation = cssnotation::notationFromId(m_panel->autoCopyNotation());
+    const Language language = m_state.language();
+    const QString tip = notation
+        ? captionOf(kPanelCopies, language).arg(cssnotation::displayName(*notation, language))
+        : QString();
+    for (int i = 0; i < 5; ++i) {
+        // Radio buttons of one parent never let the checked one go: exclusivity is lifted to
+        // clear them all, and back on for the user's next click.
+        Opt1[i]->setAutoExclusive(false);
+        Opt1[i]->setChecked(!notation && i == m_copyOption);
+        Opt1[i]->setAutoExclusive(true);
+        Opt1[i]->setToolTip(tip);
     }
 }
 
@@ -591,10 +615,15 @@ void frmColorPicker::ChkXY_Click()
     }
 }
 
-void frmColorPicker::Opt1_Click(int)
+void frmColorPicker::Opt1_Click(int Index)
 {
     // The choice takes effect at the next display; nothing is copied now.
     focusSink();
+    if (!m_panel->autoCopyNotation().isEmpty()) {
+        // A designed choice clicked while the panel's notation was copied takes the copy back.
+        m_copyOption = uint8_t(Index);
+        m_panel->useDesignedAutoCopy();
+    }
 }
 
 void frmColorPicker::TimXY_Timer()

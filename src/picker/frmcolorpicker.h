@@ -105,6 +105,8 @@ private:
     void setPanelOpen(bool open);
     void showCopyAsMenu(QWidget *control, QPoint at);
     void copyText(const QString &text);
+    // The designed choices show none selected while the panel's notation is copied instead.
+    void showAutoCopyOwner();
     uint8_t m_copyOption = 0;
     uint8_t m_coordsOff = 0;
     QPoint m_pointer;

@@ -8,6 +8,15 @@ namespace frmcolorpickertexts {
 inline const CaptionRow kMore = { "CmdMore", "More: CSS, history, contrast",
     "Plus : CSS, historique, contraste", "Más: CSS, historial, contraste" };
 
+// On the designed automatic-copy choices while the panel's notation is copied instead; %1 is
+// the notation's name.
+inline const CaptionRow kPanelCopies = { "Opt1",
+    "The automatic copy uses %1, chosen in the panel below.\nClick a choice here to use it again.",
+    "La copie automatique utilise %1, choisi dans le panneau ci-dessous.\nCliquez sur un choix "
+    "ici pour l'utiliser de nouveau.",
+    "La copia automática usa %1, elegido en el panel de abajo.\nHaga clic en una opción de aquí "
+    "para volver a usarla." };
+
 inline const CaptionRow kCaptions[] = {
     { "Lbl(2)", "Red", "Rouge", "Rojo" },
     { "Lbl(3)", "Green", "Vert", "Verde" },

@@ -3,18 +3,26 @@
 // background, "Copy as" menus, and the designed controls left where they are.
 
 #include "app/programtools.h"
+#include "colour/colorvalue.h"
+#include "colour/contrast.h"
 #include "colour/cssnotation.h"
+#include "colour/palettefile.h"
 #include "picker/colourpanel.h"
 #include "picker/frmcolorpicker.h"
 #include "support/memoryscreenservices.h"
+#include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -31,7 +39,8 @@ struct PanelWorld
     ToolFixture<frmColorPicker> tool;
     frmColorPicker &picker = *tool.w;
 
-    template <class T> T *find(const QString &name) { return picker.findChild<T *>(name); }
+    // Controls of the picker open now, which a test may have opened again.
+    template <class T> T *find(const QString &name) { return tool.w->findChild<T *>(name); }
     QString html() { return find<QLineEdit>(QStringLiteral("TxtC(0)"))->text(); }
     ColourPanel *panel() { return find<ColourPanel>(QStringLiteral("ColourPanel")); }
     void unfold()
@@ -45,7 +54,7 @@ struct PanelWorld
         services.screen().fill(QRect(600, 400, 40, 40), colour);
         QTest::mouseClick(find<QPushButton>(QStringLiteral("CmdPipette")), Qt::LeftButton);
         services.pointer().setPos(QPoint(620, 420));
-        QTest::mouseRelease(&picker, Qt::LeftButton);
+        QTest::mouseRelease(tool.w.data(), Qt::LeftButton);
         QTRY_COMPARE(html(), QColor(colour).name().toUpper());
     }
     QStringList historyTips()
@@ -192,6 +201,79 @@ private slots:
         QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("#3366CC"));
     }
 
+    // While the panel's notation is copied, the designed choices show none selected and say why;
+    // clicking one of them takes the automatic copy back, stored, the panel following.
+    void designedChoicesShowWhichCopyIsInForce_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("en") << "Anglais"
+                            << "The automatic copy uses oklch(L% C h), chosen in the panel below.\n"
+                               "Click a choice here to use it again.";
+        QTest::newRow("fr") << "Francais"
+                            << "La copie automatique utilise oklch(L% C h), choisi dans le panneau "
+                               "ci-dessous.\nCliquez sur un choix ici pour l'utiliser de nouveau.";
+        QTest::newRow("es") << "Spanish"
+                            << "La copia automática usa oklch(L% C h), elegido en el panel de "
+                               "abajo.\nHaga clic en una opción de aquí para volver a usarla.";
+    }
+    void designedChoicesShowWhichCopyIsInForce()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, tip);
+        PanelWorld w(language);
+        w.unfold();
+        auto option
+            = [&w](int i) { return w.find<QRadioButton>(QStringLiteral("Opt1(%1)").arg(i)); };
+        auto checked = [&] {
+            QList<int> out;
+            for (int i = 0; i < 5; ++i) {
+                if (option(i)->isChecked())
+                    out << i;
+            }
+            return out;
+        };
+        QComboBox *automatic = w.find<QComboBox>(QStringLiteral("CboAutoCopy"));
+        auto chooseInPanel = [automatic](const QString &id) {
+            const int index = automatic->findData(id);
+            automatic->setCurrentIndex(index);
+            emit automatic->activated(index);
+        };
+        QTest::mouseClick(option(2), Qt::LeftButton, {}, QPoint(6, 7)); // Delphi
+        chooseInPanel(QStringLiteral("oklch"));
+        QCOMPARE(checked(), QList<int>());
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(option(i)->toolTip(), tip);
+        // Back to the designed choice from the panel: the one chosen before shows again.
+        chooseInPanel(QString());
+        QCOMPARE(checked(), QList<int> { 2 });
+        QVERIFY(option(0)->toolTip().isEmpty());
+        w.pick(QColor(0xE9, 0x1E, 0x63));
+        QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("$00631EE9"));
+
+        // Stored, the panel's notation is in force at the next opening too.
+        chooseInPanel(QStringLiteral("oklch"));
+        delete w.tool.w.data();
+        auto *picker = qobject_cast<frmColorPicker *>(w.tool.launcher->showTool(Tool::ColorPicker));
+        QVERIFY(picker);
+        w.tool.w = picker;
+        QCOMPARE(checked(), QList<int>());
+        w.pick(QColor(0x33, 0x66, 0xCC));
+        QTRY_COMPARE(w.services.clipboard().text(),
+            cssnotation::format(0xCC6633, cssnotation::Notation::Oklch));
+
+        // A designed choice clicked hands the copy back; the radio buttons are exclusive again.
+        QTest::mouseClick(option(3), Qt::LeftButton, {}, QPoint(6, 7)); // C
+        QCOMPARE(w.tool.env.setting(QStringLiteral("CopieCss")), QString());
+        QCOMPARE(w.find<QComboBox>(QStringLiteral("CboAutoCopy"))->currentIndex(), 0);
+        QCOMPARE(checked(), QList<int> { 3 });
+        QTest::mouseClick(option(1), Qt::LeftButton, {}, QPoint(6, 7));
+        QCOMPARE(checked(), QList<int> { 1 });
+        QVERIFY(option(1)->toolTip().isEmpty());
+        w.pick(QColor(0x0C, 0x0B, 0x0A));
+        QTRY_COMPARE(w.services.clipboard().text(), QStringLiteral("&H00A0B0C&"));
+    }
+
     void picksAreRememberedAcrossARestart()
     {
         TestEnv env;
@@ -243,6 +325,7 @@ private slots:
         onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
         emit black->customContextMenuRequested(QPoint(5, 5));
         QTRY_COMPARE(w.panel()->background(), 0x000000);
+        QCOMPARE(w.find<QToolButton>(QStringLiteral("CmdBackground"))->text(), "#000000");
         w.find<QToolButton>(QStringLiteral("History(1)"))->click(); // #777777 shown
         QCOMPARE(ratio->text(), QStringLiteral("4.69 : 1"));
         QToolButton *white = w.find<QToolButton>(QStringLiteral("History(2)"));
@@ -259,6 +342,68 @@ private slots:
         QVERIFY(
             preview->styleSheet().contains(QLatin1String("background: #777777; color: #ffffff")));
         QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
+    }
+
+    // The background is shown beside the ratio; a click on it offers a field read as the paste
+    // field reads, the colour on the clipboard, the colour dialog and the current colour.
+    void backgroundIsShownAndChosen_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("typed") << "typed"
+                               << "navy" << 0x800000;
+        QTest::newRow("clipboard") << "clipboard"
+                                   << " hsl(0 100% 50%);" << 0x0000FF;
+        QTest::newRow("dialog") << "dialog"
+                                << "" << 0x00FF00;
+        QTest::newRow("dialog cancelled") << "dialog"
+                                          << "cancel" << 0xFFFFFF;
+        QTest::newRow("current") << "current"
+                                 << "" << 0x777777;
+    }
+    void backgroundIsShownAndChosen()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, input);
+        QFETCH(int, expected);
+        ScriptedCommonDialog dialogs;
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0x77, 0x77, 0x77));
+        auto *button = w.find<QToolButton>(QStringLiteral("CmdBackground"));
+        QCOMPARE(button->text(), QStringLiteral("#FFFFFF"));
+        if (way == QLatin1String("clipboard"))
+            w.services.clipboard().setText(input);
+        button->click();
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        if (way == QLatin1String("typed")) {
+            auto *field = menu->findChild<QLineEdit *>(QStringLiteral("TxtBackground"));
+            QTest::keyClicks(field, QStringLiteral("rgb(1 2"));
+            QVERIFY(!field->styleSheet().isEmpty());
+            QCOMPARE(w.panel()->background(), 0xFFFFFF);
+            field->clear();
+            QTest::keyClicks(field, input);
+            QTest::keyClick(field, Qt::Key_Return);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        } else {
+            const QStringList start { "clipboard", "dialog", "current" };
+            const QString entry = QStringList { "Colour on the clipboard",
+                "Choose in the colour dialog", "Current colour" }[start.indexOf(way)];
+            if (input == QLatin1String("cancel"))
+                dialogs.answerCancel();
+            else
+                dialogs.answerColor(expected);
+            actionStartingWith(menu, entry)->trigger();
+            menu->close();
+        }
+        if (way == QLatin1String("dialog"))
+            QCOMPARE(dialogs.requests().constLast().color, 0xFFFFFF);
+        QCOMPARE(w.panel()->background(), expected);
+        QCOMPARE(button->text(), colorvalue::htmlNotation(expected));
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblRatio"))->text(),
+            QStringLiteral("%1 : 1").arg(contrast::shownRatio(0x777777, expected), 0, 'f', 2));
     }
 
     void historyMenuRemovesOneOrAll()
@@ -279,6 +424,57 @@ private slots:
             ->customContextMenuRequested(QPoint(5, 5));
         QTRY_COMPARE(w.historyTips(), QStringList());
         QVERIFY(!w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->isEnabled());
+    }
+
+    // A loaded palette is shown as its own, named, and saves back with its names and its name;
+    // the last picks stay picks, and save as before.
+    void loadedPaletteKeepsItsNames()
+    {
+        ScriptedCommonDialog dialogs;
+        RecordingMessageBox messages;
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0x11, 0x22, 0x33));
+        const QString original = QStringLiteral(TINTAVO_TEST_DATA "/palette/gimp-brand.gpl");
+        dialogs.answerFile(original);
+        w.find<QPushButton>(QStringLiteral("CmdLoadPalette"))->click();
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(w.historyTips(), QStringList { "#112233" });
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblPalette"))->toolTip(),
+            QStringLiteral("Palette: Brand – spring"));
+        auto *view = w.find<QListWidget>(QStringLiteral("LstPalette"));
+        QCOMPARE(view->count(), 6);
+        QCOMPARE(view->item(1)->text(), QStringLiteral("Royal blue"));
+        QCOMPARE(view->item(1)->toolTip(), QStringLiteral("Royal blue\n#3366CC"));
+        QCOMPARE(view->item(5)->text(), QStringLiteral("Ambre doré"));
+        emit view->itemClicked(view->item(4));
+        QCOMPARE(w.html(), QStringLiteral("#3F51B5"));
+        QCOMPARE(w.historyTips(), QStringList { "#112233" }); // shown, not picked
+
+        const QString saved = w.tool.env.path(QStringLiteral("brand.gpl"));
+        dialogs.answerFile(saved);
+        w.find<QPushButton>(QStringLiteral("CmdSaveLoadedPalette"))->click();
+        QCOMPARE(dialogs.requests().constLast().fileName, QStringLiteral("gimp-brand.gpl"));
+        const palettefile::LoadResult back = palettefile::loadGpl(saved);
+        QCOMPARE(back.palette, palettefile::loadGpl(original).palette);
+        QCOMPARE(back.palette.name, QStringLiteral("Brand – spring"));
+        // Pillow's reader takes it too (some versions count the header lines as colours).
+        QProcess python;
+        python.start(QStringLiteral("/usr/bin/python3"),
+            { "-c",
+                "import sys\nfrom PIL.GimpPaletteFile import GimpPaletteFile\n"
+                "print(GimpPaletteFile(open(sys.argv[1], 'rb')).getpalette()[0].hex())",
+                saved });
+        QVERIFY(python.waitForFinished(30000));
+        QVERIFY(python.readAllStandardOutput().contains("e91e633366cc000000ffffff3f51b5ffc107"));
+
+        // The picks alone make the other palette, written as it always was.
+        const QString picks = w.tool.env.path(QStringLiteral("picks.gpl"));
+        dialogs.answerFile(picks);
+        w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->click();
+        QFile written(picks);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), "GIMP Palette\nName: Tintavo\n#\n 17  34  51\t#112233\n");
     }
 
     void copyAsFromTheSwatchAndTheBoxes()
@@ -308,24 +504,30 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("more");
         QTest::addColumn<QString>("paste");
+        QTest::addColumn<QString>("palette");
         QTest::newRow("en") << "Anglais"
                             << "More: CSS, history, contrast"
-                            << "Paste a colour:";
+                            << "Paste a colour:"
+                            << "No palette loaded";
         QTest::newRow("fr") << "Francais"
                             << "Plus : CSS, historique, contraste"
-                            << "Coller une couleur :";
+                            << "Coller une couleur :"
+                            << "Aucune palette chargée";
         QTest::newRow("es") << "Spanish"
                             << "Más: CSS, historial, contraste"
-                            << "Pegar un color:";
+                            << "Pegar un color:"
+                            << "Ninguna paleta cargada";
     }
     void textsInTheThreeLanguages()
     {
         QFETCH(QString, language);
         QFETCH(QString, more);
         QFETCH(QString, paste);
+        QFETCH(QString, palette);
         PanelWorld w(language);
         QCOMPARE(w.find<QPushButton>(QStringLiteral("CmdMore"))->toolTip(), more);
         QCOMPARE(w.find<QLabel>(QStringLiteral("LblPaste"))->text(), paste);
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LblPalette"))->text(), palette);
     }
 };
 
