@@ -91,7 +91,6 @@ frmCaptureInfo::frmCaptureInfo(Language language, std::optional<Screen::Area> mo
 
 void frmCaptureInfo::Form_Load() { setGeometry(m_desktop.geometry()); }
 
-
 void frmCaptureInfo::present(const QImage &desktop)
 {
     Form_Load();
@@ -103,7 +102,6 @@ void frmCaptureInfo::present(const QImage &desktop)
     setCrosshair(false);
     m_desktop.show(this);
 }
-
 
 void frmCaptureInfo::dismiss() { FrozenDesktop::hide(this); }
 
