@@ -12,16 +12,33 @@ RegionSession::~RegionSession()
 {
     for (frmCaptureInfo *o : overlays())
         delete o;
+    for (EditorOverlay *e : editors())
+        delete e;
 }
 
-void RegionSession::start(Language language)
+void RegionSession::start(Language language) { request(language, false); }
+
+void RegionSession::startEditor(Language language) { request(language, true); }
+
+void RegionSession::request(Language language, bool editor)
 {
     const unsigned request = ++m_request;
     ScreenServices::current().screen().requestDesktop(
-        this, [this, request, language](const Screen::DesktopPicture &picture) {
+        this, [this, request, language, editor](const Screen::DesktopPicture &picture) {
             if (request == m_request)
-                desktopReady(picture, language);
+                desktopReady(picture, language, editor);
         });
+}
+
+QList<std::optional<Screen::Area>> RegionSession::places()
+{
+    // A window spans every monitor on X; on Wayland each monitor gets one of its own.
+    if (ScreenServices::current().placesWindows())
+        return { std::nullopt };
+    QList<std::optional<Screen::Area>> out;
+    for (const Screen::Area &a : ScreenServices::current().screen().areas())
+        out << a;
+    return out;
 }
 
 void RegionSession::stop()
@@ -29,13 +46,37 @@ void RegionSession::stop()
     ++m_request;
     for (frmCaptureInfo *o : overlays())
         o->dismiss();
+    for (EditorOverlay *e : editors())
+        e->dismiss();
 }
 
-void RegionSession::desktopReady(const Screen::DesktopPicture &picture, Language language)
+void RegionSession::desktopReady(
+    const Screen::DesktopPicture &picture, Language language, bool editor)
 {
     if (picture.image.isNull()) {
         emit failed(picture.outcome == Screen::Outcome::Read ? Screen::Outcome::Unavailable
                                                              : picture.outcome);
+        return;
+    }
+    if (editor) {
+        if (m_editors.isEmpty()) {
+            for (const std::optional<Screen::Area> &place : places()) {
+                auto *e = new EditorOverlay(language, place);
+                m_editors << e;
+                connect(e, &EditorOverlay::finished, this,
+                    [this](const QImage &result, EditEnding ending) {
+                        stop();
+                        emit edited(result, ending);
+                    });
+                connect(e, &EditorOverlay::cancelled, this, [this] {
+                    stop();
+                    emit cancelled();
+                });
+            }
+        }
+        for (EditorOverlay *e : editors())
+            e->present(picture.image);
+        emit shown();
         return;
     }
     if (m_overlays.isEmpty()) {
@@ -52,19 +93,24 @@ void RegionSession::desktopReady(const Screen::DesktopPicture &picture, Language
                 emit cancelled();
             });
         };
-        // A window spans every monitor on X; on Wayland each monitor gets one of its own.
-        if (ScreenServices::current().placesWindows()) {
-            add(new frmCaptureInfo(language));
-        } else {
-            for (const Screen::Area &a : ScreenServices::current().screen().areas())
-                add(new frmCaptureInfo(language, a));
-        }
+        for (const std::optional<Screen::Area> &place : places())
+            add(new frmCaptureInfo(language, place));
     }
     for (frmCaptureInfo *o : overlays()) {
         o->setLanguage(language);
         o->present(picture.image);
     }
     emit shown();
+}
+
+QList<EditorOverlay *> RegionSession::editors() const
+{
+    QList<EditorOverlay *> out;
+    for (const QPointer<EditorOverlay> &e : m_editors) {
+        if (e)
+            out << e;
+    }
+    return out;
 }
 
 QList<frmCaptureInfo *> RegionSession::overlays() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/editoroverlay.h"
 #include "platform/screen.h"
 #include "text/language.h"
 
@@ -13,7 +14,8 @@ class frmCaptureInfo;
 
 // One region selection on a frozen picture of the desktop: asks the desktop for its picture,
 // shows the region overlay over every monitor (one window spanning them where windows can be
-// placed, one per monitor elsewhere), and reports what came of it. The capture window and the
+// placed, one per monitor elsewhere), and reports what came of it: the designed overlay
+// (Ctrl + drag) or the screenshot editor (plain drag, then marks). The capture window and the
 // capture command both run their selections through here.
 class RegionSession : public QObject
 {
@@ -25,11 +27,14 @@ public:
     // Asks for the desktop's picture and, once it comes, shows the overlays with the
     // instruction in `language`. The overlays are made once and shown again by later starts.
     void start(Language language);
+    // The same with the screenshot editor's overlays.
+    void startEditor(Language language);
     // Hides the overlays; a picture still to come is no longer wanted.
     void stop();
 
     // The overlays made so far: the first spans the desktop or covers the first monitor.
     QList<frmCaptureInfo *> overlays() const;
+    QList<EditorOverlay *> editors() const;
 
 signals:
     // The overlays are up, over the picture the desktop gave.
@@ -41,12 +46,18 @@ signals:
     void released();
     // Esc on an overlay: the overlays are hidden without a region.
     void cancelled();
+    // The editor ended with its result, to copy or to save; the overlays are hidden.
+    void edited(const QImage &result, EditEnding ending);
     // The desktop gave no picture (`outcome` says why); no overlay was shown.
     void failed(Screen::Outcome outcome);
 
 private:
-    void desktopReady(const Screen::DesktopPicture &picture, Language language);
+    void request(Language language, bool editor);
+    void desktopReady(const Screen::DesktopPicture &picture, Language language, bool editor);
+    // One area a monitor, or one spanning them where windows can be placed.
+    static QList<std::optional<Screen::Area>> places();
 
     QList<QPointer<frmCaptureInfo>> m_overlays;
+    QList<QPointer<EditorOverlay>> m_editors;
     unsigned m_request = 0; // only the latest start's picture is shown
 };

@@ -8,9 +8,12 @@
 #include "platform/filesave.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "platform/settingsstore.h"
+#include "ui/appstate.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -21,8 +24,8 @@ namespace {
 const QString kCommand = QStringLiteral("capture");
 
 const CaptionRow kHelp { "Help",
-    "Usage: tintavo capture [--region X,Y,W,H | --select] [--delay S] [-o FILE] [--quality Q]\n"
-    "                       [--clipboard]\n"
+    "Usage: tintavo capture [--region X,Y,W,H | --select | --edit] [--delay S] [-o FILE]\n"
+    "                       [--quality Q] [--clipboard]\n"
     "\n"
     "Captures the whole desktop, a region of it, or a region drawn with the mouse (Ctrl and\n"
     "drag, Esc cancels). The format follows the file's extension: .bmp, .gif, .jpg or .jpeg,\n"
@@ -31,13 +34,18 @@ const CaptionRow kHelp { "Help",
     "Options:\n"
     "  --region X,Y,W,H     the region in physical pixels of the desktop\n"
     "  --select             draw the region on a frozen copy of the screen\n"
+    "  --edit               the screenshot editor: drag a region, mark it up, then Enter\n"
+    "                       copies it (served until another program takes the clipboard)\n"
+    "                       and Ctrl+S saves it as Tintavo_DATE_TIME.png in the save folder\n"
+    "                       (or as FILE with -o)\n"
     "  --delay S            wait S seconds first\n"
     "  -o, --output FILE    the picture to write\n"
     "  --quality Q          JPEG quality, 0 (smallest) to 100\n"
     "  --clipboard          put the picture on the clipboard and serve it until another\n"
     "                       program takes the clipboard (a clipboard manager does at once)\n"
     "  -h, --help           show this help\n",
-    "Utilisation : tintavo capture [--region X,Y,L,H | --select] [--delay S] [-o FICHIER]\n"
+    "Utilisation : tintavo capture [--region X,Y,L,H | --select | --edit] [--delay S] [-o "
+    "FICHIER]\n"
     "                              [--quality Q] [--clipboard]\n"
     "\n"
     "Capture tout le bureau, une zone, ou une zone tracée à la souris (Ctrl et glisser,\n"
@@ -47,13 +55,17 @@ const CaptionRow kHelp { "Help",
     "Options :\n"
     "  --region X,Y,L,H     la zone en pixels physiques du bureau\n"
     "  --select             tracer la zone sur une copie figée de l'écran\n"
+    "  --edit               l'éditeur de captures : glisser une zone, l'annoter, puis Entrée\n"
+    "                       la copie (servie jusqu'à ce qu'un autre programme prenne le\n"
+    "                       presse-papiers) et Ctrl+S l'enregistre en Tintavo_DATE_HEURE.png\n"
+    "                       dans le dossier d'enregistrement (ou en FICHIER avec -o)\n"
     "  --delay S            attendre d'abord S secondes\n"
     "  -o, --output FICHIER l'image à écrire\n"
     "  --quality Q          qualité JPEG, de 0 (le plus petit) à 100\n"
     "  --clipboard          mettre l'image dans le presse-papiers et la servir jusqu'à ce\n"
     "                       qu'un autre programme le prenne (un gestionnaire le fait aussitôt)\n"
     "  -h, --help           afficher cette aide\n",
-    "Uso: tintavo capture [--region X,Y,AN,AL | --select] [--delay S] [-o ARCHIVO]\n"
+    "Uso: tintavo capture [--region X,Y,AN,AL | --select | --edit] [--delay S] [-o ARCHIVO]\n"
     "                    [--quality Q] [--clipboard]\n"
     "\n"
     "Captura todo el escritorio, una zona, o una zona trazada con el ratón (Ctrl y arrastrar,\n"
@@ -63,6 +75,10 @@ const CaptionRow kHelp { "Help",
     "Opciones:\n"
     "  --region X,Y,AN,AL   la zona en píxeles físicos del escritorio\n"
     "  --select             trazar la zona sobre una copia congelada de la pantalla\n"
+    "  --edit               el editor de capturas: arrastrar una zona, anotarla; Intro la\n"
+    "                       copia (servida hasta que otro programa tome el portapapeles) y\n"
+    "                       Ctrl+S la guarda como Tintavo_FECHA_HORA.png en la carpeta de\n"
+    "                       guardado (o como ARCHIVO con -o)\n"
     "  --delay S            esperar antes S segundos\n"
     "  -o, --output ARCHIVO la imagen que escribir\n"
     "  --quality Q          calidad JPEG, de 0 (la más pequeña) a 100\n"
@@ -83,6 +99,7 @@ public:
                 return fail(cli::say(clitexts::kEmptyRegion));
             finish(region);
         });
+        connect(&m_region, &RegionSession::edited, this, &Capture::edited);
         connect(&m_region, &RegionSession::cancelled, this,
             [this] { fail(cli::say(clitexts::kCancelled)); });
         connect(&m_region, &RegionSession::failed, this,
@@ -94,6 +111,10 @@ public:
         QTimer::singleShot(m_request.delayMs, this, [this] {
             if (m_request.select) {
                 m_region.start(cli::language());
+                return;
+            }
+            if (m_request.edit) {
+                m_region.startEditor(cli::language());
                 return;
             }
             ScreenServices::current().screen().requestDesktop(
@@ -127,6 +148,37 @@ private:
                                  .arg(kept.height())) });
         }
         finish(picture.image.copy(inDesktop));
+    }
+
+    void edited(const QImage &result, EditEnding ending)
+    {
+        if (ending == EditEnding::Copy) {
+            if (!m_request.output.isEmpty() && !write(result))
+                return;
+            m_request.clipboard = true;
+            m_request.output.clear();
+            return finish(result);
+        }
+        if (m_request.output.isEmpty()) {
+            m_request.output = AppState::joinPath(saveFolder(),
+                QStringLiteral("Tintavo_%1.png")
+                    .arg(QDateTime::currentDateTime().toString(
+                        QStringLiteral("yyyy-MM-dd_HH-mm-ss"))));
+            m_request.format = QStringLiteral("PNG");
+        }
+        if (!write(result))
+            return;
+        cli::printOut(cli::say(clitexts::kSavedAs).arg(m_request.output) + QLatin1Char('\n'));
+        QCoreApplication::exit(cli::Success);
+    }
+
+    // The launcher's save folder, as its options panel keeps it.
+    static QString saveFolder()
+    {
+        SettingsStore store;
+        const QString stored = store.Read(
+            QStringLiteral("Tintavo"), QStringLiteral("Options"), keyOf(Setting::Chemin));
+        return stored.isEmpty() ? AppState::defaultSaveDirectory() : stored;
     }
 
     void finish(const QImage &picture)
@@ -175,18 +227,20 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption region(QStringLiteral("region"), QString(), QStringLiteral("X,Y,W,H"));
     const QCommandLineOption select(QStringLiteral("select"));
+    const QCommandLineOption edit(QStringLiteral("edit"));
     const QCommandLineOption delay(QStringLiteral("delay"), QString(), QStringLiteral("S"));
     const QCommandLineOption output = cli::outputOption();
     const QCommandLineOption quality(QStringLiteral("quality"), QString(), QStringLiteral("Q"));
     const QCommandLineOption clipboard(QStringLiteral("clipboard"));
-    parser.addOptions({ region, select, delay, output, quality, clipboard });
+    parser.addOptions({ region, select, edit, delay, output, quality, clipboard });
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp)))
         return *stop;
 
     Request request;
-    if (parser.isSet(region) && parser.isSet(select))
+    if (int(parser.isSet(region)) + int(parser.isSet(select)) + int(parser.isSet(edit)) > 1)
         return cli::usageError(kCommand, cli::say(clitexts::kRegionOrSelect));
     request.select = parser.isSet(select);
+    request.edit = parser.isSet(edit);
     if (parser.isSet(region)) {
         const QStringList parts = parser.value(region).split(QLatin1Char(','));
         bool ok = parts.size() == 4;

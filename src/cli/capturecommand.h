@@ -17,6 +17,7 @@ struct Request
 {
     std::optional<QRect> region; // physical pixels of the virtual desktop
     bool select = false;
+    bool edit = false; // the screenshot editor
     int delayMs = 0;
     QString output; // empty: PNG on standard output, unless on the clipboard
     bool clipboard = false;

@@ -75,8 +75,10 @@ inline const CaptionRow kWouldReplace { "WouldReplace",
     "%1 contient déjà %2 ; ajoutez --force pour les remplacer",
     "%1 ya contiene %2; añada --force para reemplazarlos" };
 inline const CaptionRow kRegionOrSelect { "RegionOrSelect",
-    "--region and --select exclude each other", "--region et --select s'excluent",
-    "--region y --select se excluyen" };
+    "--region, --select and --edit exclude each other", "--region, --select et --edit s'excluent",
+    "--region, --select y --edit se excluyen" };
+inline const CaptionRow kSavedAs { "SavedAs", "saved as %1", "enregistrée sous %1",
+    "guardada como %1" };
 inline const CaptionRow kNoSession { "NoSession", "no desktop session to read the screen of",
     "aucune session de bureau dont lire l'écran",
     "no hay sesión de escritorio cuya pantalla leer" };

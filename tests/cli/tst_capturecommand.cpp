@@ -3,8 +3,12 @@
 #include "platform/screenservices.h"
 #include "support/patternwindow.h"
 #include "support/programrun.h"
+#include "support/realprogram.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +36,66 @@ private slots:
         for (const QPoint corner : { QPoint(100, 120), QPoint(419, 419) })
             QTRY_COMPARE(
                 screen.pixel(corner), fromQRgb(PatternWindow::colourAt(corner.x(), corner.y())));
+    }
+
+    // The editor as a user drives it: a plain drag selects, R and a drag draw a rectangle, then
+    // Enter copies the result or Ctrl+S saves it in the save folder.
+    void editorCopiesOrSavesWhatWasMarked_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Enter copies") << "Return";
+        QTest::newRow("Ctrl+S saves") << "ctrl+s";
+    }
+    void editorCopiesOrSavesWhatWasMarked()
+    {
+        QFETCH(QString, key);
+        TestEnv env;
+        const QString shots = env.path(QStringLiteral("shots"));
+        QDir().mkpath(shots);
+        QDir().mkpath(env.path(QStringLiteral("config/Tintavo")));
+        QFile ini(env.path(QStringLiteral("config/Tintavo/Tintavo.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Options]\nChemin=" + shots.toUtf8() + "\n");
+        ini.close();
+        Program editor(env.path(QString()));
+        QVERIFY(editor.start({ QStringLiteral("capture"), QStringLiteral("--edit") }));
+        QVERIFY(!editor.window(QStringLiteral("Tintavo screenshot")).isEmpty());
+        const QStringList steps = { QStringLiteral(
+                                        "mousemove 150 170 mousedown 1 mousemove 250 250 "
+                                        "mousemove 350 320 mouseup 1"),
+            QStringLiteral("key r"),
+            QStringLiteral("mousemove 180 200 mousedown 1 mousemove 250 250 mousemove 300 280 "
+                           "mouseup 1"),
+            QStringLiteral("key ") + key };
+        for (const QString &step : steps)
+            QVERIFY(xdotool(step.split(u' ')));
+        QImage result;
+        if (key == QLatin1String("Return")) {
+            QVERIFY(waitUntil([&] {
+                QProcess xclip;
+                xclip.start(QStringLiteral("xclip"),
+                    { QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                        QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-o") });
+                xclip.waitForFinished(5000);
+                result = QImage::fromData(xclip.readAllStandardOutput());
+                return !result.isNull();
+            }));
+        } else {
+            QVERIFY(editor.process().waitForFinished(15000));
+            QCOMPARE(editor.process().exitCode(), 0);
+            const QStringList saved = QDir(shots).entryList({ QStringLiteral("Tintavo_*.png") });
+            QCOMPARE(saved.size(), 1);
+            QVERIFY(QString::fromUtf8(editor.process().readAllStandardOutput())
+                        .contains(QDir(shots).filePath(saved.first())));
+            result = QImage(QDir(shots).filePath(saved.first()));
+        }
+        QCOMPARE(result.size(), QSize(200, 150));
+        QCOMPARE(result.pixel(5, 5), PatternWindow::colourAt(155, 175));
+        QCOMPARE(result.pixel(30, 70), qRgb(0xE5, 0x39, 0x35)); // the rectangle's left side
+        QCOMPARE(result.pixel(80, 70), PatternWindow::colourAt(230, 240));
+        // The pattern, uncovered by the overlay, is painted again before the next test.
+        QTRY_COMPARE(ScreenServices::current().screen().pixel(QPoint(150, 170)),
+            fromQRgb(PatternWindow::colourAt(150, 170)));
     }
 
     void regionIsTheScreensPixels_data()

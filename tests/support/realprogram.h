@@ -28,9 +28,9 @@ public:
             m_process.waitForFinished(3000);
         }
     }
-    bool start()
+    bool start(const QStringList &arguments = {})
     {
-        m_process.start(QStringLiteral(TINTAVO_BINARY), QStringList());
+        m_process.start(QStringLiteral(TINTAVO_BINARY), arguments);
         return m_process.waitForStarted(5000);
     }
     qint64 pid() const { return m_process.processId(); }
