@@ -174,6 +174,8 @@ void EditorOverlay::buildBar()
     connect(copy, &QToolButton::clicked, this, [this] { end(EditEnding::Copy); });
     QToolButton *save = button(QStringLiteral("Save"), QStringLiteral("⤓"));
     connect(save, &QToolButton::clicked, this, [this] { end(EditEnding::Save); });
+    QToolButton *pin = button(QStringLiteral("Pin"), QStringLiteral("⊡"));
+    connect(pin, &QToolButton::clicked, this, [this] { end(EditEnding::Pin); });
     QToolButton *cancel = button(QStringLiteral("Cancel"), QStringLiteral("✕"));
     connect(cancel, &QToolButton::clicked, this, &EditorOverlay::cancelled);
 
@@ -195,8 +197,9 @@ void EditorOverlay::applyLanguage()
     }
     for (QToolButton *b : std::as_const(m_colourButtons))
         b->setToolTip(captionOf(kColour, m_language));
-    const std::pair<const char *, const CaptionRow *> actions[] = { { "Undo", &kUndo },
-        { "Redo", &kRedo }, { "Copy", &kCopy }, { "Save", &kSave }, { "Cancel", &kCancel } };
+    const std::pair<const char *, const CaptionRow *> actions[]
+        = { { "Undo", &kUndo }, { "Redo", &kRedo }, { "Copy", &kCopy }, { "Save", &kSave },
+              { "Pin", &kPin }, { "Cancel", &kCancel } };
     for (const auto &[name, row] : actions)
         m_bar->findChild<QToolButton *>(QLatin1String(name))
             ->setToolTip(captionOf(*row, m_language));
@@ -356,7 +359,6 @@ void EditorOverlay::startText(QPointF at)
     m_text->resize(std::max(120, width() - at.toPoint().x() - 8) / 2, m_text->sizeHint().height());
     m_textAt = at;
     m_text->installEventFilter(this);
-    connect(m_text, &QLineEdit::returnPressed, this, &EditorOverlay::commitText);
     m_text->show();
     m_text->setFocus();
 }
@@ -382,13 +384,19 @@ void EditorOverlay::commitText()
 
 bool EditorOverlay::eventFilter(QObject *watched, QEvent *event)
 {
-    // Esc while typing drops the text, not the whole screenshot.
-    if (watched == m_text && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        m_text->deleteLater();
-        m_text = nullptr;
-        setFocus();
-        return true;
+    // While typing, Enter ends the text and Esc drops it, not the whole screenshot.
+    if (watched == m_text && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            commitText();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            m_text->deleteLater();
+            m_text = nullptr;
+            setFocus();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -629,6 +637,8 @@ void EditorOverlay::keyPressEvent(QKeyEvent *event)
             end(EditEnding::Copy);
         else if (event->key() == Qt::Key_S)
             end(EditEnding::Save);
+        else if (event->key() == Qt::Key_P)
+            end(EditEnding::Pin);
         else if (event->key() == Qt::Key_Z && shift)
             m_undo.redo();
         else if (event->key() == Qt::Key_Z)

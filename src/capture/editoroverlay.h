@@ -19,13 +19,14 @@ class QLineEdit;
 class QToolButton;
 
 // How an edit ended: the result to copy, or to save.
-enum class EditEnding { Copy, Save };
+enum class EditEnding { Copy, Save, Pin };
 
 // The screenshot editor over a frozen picture of the desktop: a plain drag selects, the
 // selection's handles resize it, a drag inside moves it and the arrows nudge it (Shift: ten);
 // then marks are drawn on it with the tools of the bar beside it. Enter or Ctrl+C ends with the
-// result to copy, Ctrl+S with the result to save, Esc cancels. Marks stay editable (moved,
-// deleted, undone) until the result is made, at the picture's physical pixels.
+// result to copy, Ctrl+S with the result to save, Ctrl+P with the result to pin, Esc cancels. Marks
+// stay editable (moved, deleted, undone) until the result is made, at the picture's physical
+// pixels.
 class EditorOverlay : public QWidget
 {
     Q_OBJECT

@@ -48,6 +48,8 @@ inline const CaptionRow kCopy = { "copy", "Copy and close (Enter, Ctrl+C)",
 inline const CaptionRow kSave = { "save", "Save in the save folder (Ctrl+S)",
     "Enregistrer dans le dossier d'enregistrement (Ctrl+S)",
     "Guardar en la carpeta de guardado (Ctrl+S)" };
+inline const CaptionRow kPin = { "pin", "Pin to the screen (Ctrl+P)", "Épingler à l'écran (Ctrl+P)",
+    "Fijar en la pantalla (Ctrl+P)" };
 inline const CaptionRow kCancel
     = { "cancel", "Cancel (Esc)", "Annuler la capture (Échap)", "Cancelar (Esc)" };
 

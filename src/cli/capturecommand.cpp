@@ -2,6 +2,7 @@
 
 #include "capture/captureformat.h"
 #include "capture/modcapture.h"
+#include "capture/pinwindow.h"
 #include "capture/regionsession.h"
 #include "cli/clitexts.h"
 #include "platform/clipboard.h"
@@ -37,7 +38,10 @@ const CaptionRow kHelp { "Help",
     "  --edit               the screenshot editor: drag a region, mark it up, then Enter\n"
     "                       copies it (served until another program takes the clipboard)\n"
     "                       and Ctrl+S saves it as Tintavo_DATE_TIME.png in the save folder\n"
-    "                       (or as FILE with -o)\n"
+    "                       (or as FILE with -o); Ctrl+P pins it\n"
+    "  --pin                pin the picture to the screen in a window kept in front (drag\n"
+    "                       moves it, the wheel zooms, Ctrl+C copies, Esc closes) instead\n"
+    "                       of writing it; the command ends with its last pin\n"
     "  --delay S            wait S seconds first\n"
     "  -o, --output FILE    the picture to write\n"
     "  --quality Q          JPEG quality, 0 (smallest) to 100\n"
@@ -58,7 +62,12 @@ const CaptionRow kHelp { "Help",
     "  --edit               l'éditeur de captures : glisser une zone, l'annoter, puis Entrée\n"
     "                       la copie (servie jusqu'à ce qu'un autre programme prenne le\n"
     "                       presse-papiers) et Ctrl+S l'enregistre en Tintavo_DATE_HEURE.png\n"
-    "                       dans le dossier d'enregistrement (ou en FICHIER avec -o)\n"
+    "                       dans le dossier d'enregistrement (ou en FICHIER avec -o) ;\n"
+    "                       Ctrl+P l'épingle\n"
+    "  --pin                épingler l'image à l'écran dans une fenêtre gardée devant\n"
+    "                       (glisser la déplace, la molette zoome, Ctrl+C copie, Échap\n"
+    "                       ferme) au lieu de l'écrire ; la commande finit avec sa dernière\n"
+    "                       épingle\n"
     "  --delay S            attendre d'abord S secondes\n"
     "  -o, --output FICHIER l'image à écrire\n"
     "  --quality Q          qualité JPEG, de 0 (le plus petit) à 100\n"
@@ -78,7 +87,10 @@ const CaptionRow kHelp { "Help",
     "  --edit               el editor de capturas: arrastrar una zona, anotarla; Intro la\n"
     "                       copia (servida hasta que otro programa tome el portapapeles) y\n"
     "                       Ctrl+S la guarda como Tintavo_FECHA_HORA.png en la carpeta de\n"
-    "                       guardado (o como ARCHIVO con -o)\n"
+    "                       guardado (o como ARCHIVO con -o); Ctrl+P la fija\n"
+    "  --pin                fijar la imagen en la pantalla en una ventana siempre delante\n"
+    "                       (arrastrar la mueve, la rueda amplía, Ctrl+C copia, Esc cierra)\n"
+    "                       en lugar de escribirla; la orden termina con su última ventana\n"
     "  --delay S            esperar antes S segundos\n"
     "  -o, --output ARCHIVO la imagen que escribir\n"
     "  --quality Q          calidad JPEG, de 0 (la más pequeña) a 100\n"
@@ -152,6 +164,8 @@ private:
 
     void edited(const QImage &result, EditEnding ending)
     {
+        if (ending == EditEnding::Pin || (ending == EditEnding::Copy && m_request.pin))
+            return pin(result);
         if (ending == EditEnding::Copy) {
             if (!m_request.output.isEmpty() && !write(result))
                 return;
@@ -181,8 +195,18 @@ private:
         return stored.isEmpty() ? AppState::defaultSaveDirectory() : stored;
     }
 
+    // The program lives as long as its pins: it ends with the last one closed.
+    static void pin(const QImage &picture)
+    {
+        auto *window = new PinWindow(picture, cli::language());
+        window->show();
+        window->activateWindow();
+    }
+
     void finish(const QImage &picture)
     {
+        if (m_request.pin && !m_request.edit)
+            return pin(picture);
         if ((!m_request.output.isEmpty() || !m_request.clipboard) && !write(picture))
             return;
         if (!m_request.clipboard) {
@@ -228,11 +252,12 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption region(QStringLiteral("region"), QString(), QStringLiteral("X,Y,W,H"));
     const QCommandLineOption select(QStringLiteral("select"));
     const QCommandLineOption edit(QStringLiteral("edit"));
+    const QCommandLineOption pin(QStringLiteral("pin"));
     const QCommandLineOption delay(QStringLiteral("delay"), QString(), QStringLiteral("S"));
     const QCommandLineOption output = cli::outputOption();
     const QCommandLineOption quality(QStringLiteral("quality"), QString(), QStringLiteral("Q"));
     const QCommandLineOption clipboard(QStringLiteral("clipboard"));
-    parser.addOptions({ region, select, edit, delay, output, quality, clipboard });
+    parser.addOptions({ region, select, edit, pin, delay, output, quality, clipboard });
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp)))
         return *stop;
 
@@ -241,6 +266,7 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         return cli::usageError(kCommand, cli::say(clitexts::kRegionOrSelect));
     request.select = parser.isSet(select);
     request.edit = parser.isSet(edit);
+    request.pin = parser.isSet(pin);
     if (parser.isSet(region)) {
         const QStringList parts = parser.value(region).split(QLatin1Char(','));
         bool ok = parts.size() == 4;

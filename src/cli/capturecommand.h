@@ -18,6 +18,7 @@ struct Request
     std::optional<QRect> region; // physical pixels of the virtual desktop
     bool select = false;
     bool edit = false; // the screenshot editor
+    bool pin = false; // the picture pinned to the screen instead of written
     int delayMs = 0;
     QString output; // empty: PNG on standard output, unless on the clipboard
     bool clipboard = false;

@@ -9,6 +9,7 @@
 #include "support/testenv.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -174,6 +175,17 @@ private slots:
         QCOMPARE(e.overlay.marks().at(0).points.first(), QPointF(130, 130));
         QTest::keyClick(&e.overlay, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(e.overlay.marks().at(0).points.first(), QPointF(120, 120));
+        // Enter while typing ends the text, not the screenshot.
+        QSignalSpy finished(&e.overlay, &EditorOverlay::finished);
+        e.overlay.setTool(Tool::Text);
+        sendMouse(&e.overlay, QEvent::MouseButtonPress, QPoint(110, 230), Qt::NoModifier);
+        sendMouse(&e.overlay, QEvent::MouseButtonRelease, QPoint(110, 230), Qt::NoModifier);
+        auto *entry = e.overlay.findChild<QLineEdit *>(QStringLiteral("TextEntry"));
+        QVERIFY(entry);
+        QTest::keyClicks(entry, QStringLiteral("Hi"));
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(e.overlay.marks().last().text, QStringLiteral("Hi"));
+        QVERIFY(finished.isEmpty());
     }
 
     void keysEndTheEdit_data()
