@@ -4,7 +4,7 @@ _tintavo()
     local cur prev words cword
     _init_completion || return
 
-    local commands="color pick capture gradient sphere icon"
+    local commands="color pick capture edit gradient sphere icon"
     local formats="hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal"
 
     if [[ $cword -eq 1 ]]; then
@@ -39,13 +39,14 @@ _tintavo()
     case ${words[1]} in
         color|pick) options+=" --format" ;;
         capture) options+=" --region --select --edit --pin --delay --output --quality --clipboard" ;;
+        edit) options+=" --output" ;;
         gradient) options+=" --colors --orientation --size --output --css" ;;
         sphere) options+=" --size --centre --rim --sphere --output --css" ;;
         icon) options+=" --output --depth --transparent --sizes --favicon-set --background --name --crop --force" ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
-    elif [[ ${words[1]} == icon ]]; then
+    elif [[ ${words[1]} == icon || ${words[1]} == edit ]]; then
         _filedir
     fi
 }

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QToolButton>
 #include <QUndoCommand>
 #include <QWheelEvent>
@@ -128,6 +129,31 @@ EditorOverlay::EditorOverlay(Language language, std::optional<Screen::Area> moni
     setCursor(Qt::CrossCursor);
     buildBar();
     connect(&m_undo, &QUndoStack::indexChanged, this, qOverload<>(&QWidget::update));
+}
+
+EditorOverlay::EditorOverlay(Language language, const QImage &picture)
+    : QWidget(nullptr, Qt::Window)
+    , m_language(language)
+    , m_desktop(std::nullopt)
+{
+    setObjectName(QStringLiteral("EditorOverlay"));
+    setWindowTitle(QStringLiteral("Tintavo"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    buildBar();
+    connect(&m_undo, &QUndoStack::indexChanged, this, qOverload<>(&QWidget::update));
+    // Shown whole on the screen, the bar below it.
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QSize bar = m_bar->sizeHint();
+    const qreal fit = std::max({ 1.0, qreal(picture.width()) / (room.width() * 0.9),
+        qreal(picture.height()) / (room.height() * 0.9 - bar.height() - 16) });
+    m_desktop = FrozenDesktop::forPicture(picture, fit);
+    const QSize shown = m_desktop.geometry().size();
+    setFixedSize(std::max(shown.width(), bar.width()), shown.height() + bar.height() + 16);
+    m_selection = m_desktop.geometry();
+    m_tool = Tool::Rectangle;
+    refreshBar();
 }
 
 void EditorOverlay::buildBar()
@@ -264,9 +290,14 @@ void EditorOverlay::dismiss()
     FrozenDesktop::hide(this);
 }
 
+QRect EditorOverlay::canvas() const
+{
+    return m_desktop.isPicture() ? m_desktop.geometry() : rect();
+}
+
 void EditorOverlay::setSelection(const QRect &selection)
 {
-    m_selection = selection & rect();
+    m_selection = selection & canvas();
     refreshBar();
     update();
 }
@@ -428,7 +459,7 @@ void EditorOverlay::paintEvent(QPaintEvent *event)
     m_desktop.paint(p, this, event->rect());
     // Outside the selection the desktop is dimmed.
     QPainterPath outside;
-    outside.addRect(rect());
+    outside.addRect(canvas());
     if (!m_selection.isEmpty()) {
         QPainterPath inside;
         inside.addRect(m_selection);
@@ -527,7 +558,7 @@ void EditorOverlay::mouseMoveEvent(QMouseEvent *event)
     switch (m_drag) {
     case Drag::Selection:
         m_selection = selectionhandles::dragged(
-            m_selectionAtPress, Handle(m_handle), m_pressAt, at, rect());
+            m_selectionAtPress, Handle(m_handle), m_pressAt, at, canvas());
         refreshBar();
         break;
     case Drag::Mark:
@@ -626,7 +657,7 @@ void EditorOverlay::keyPressEvent(QKeyEvent *event)
             : event->key() == Qt::Key_Right           ? QPoint(step, 0)
             : event->key() == Qt::Key_Up              ? QPoint(0, -step)
                                                       : QPoint(0, step);
-        setSelection(selectionhandles::nudged(m_selection, d, ctrl, rect()));
+        setSelection(selectionhandles::nudged(m_selection, d, ctrl, canvas()));
         return;
     }
     default:

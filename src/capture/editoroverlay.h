@@ -48,6 +48,9 @@ public:
     };
 
     explicit EditorOverlay(Language language, std::optional<Screen::Area> monitor = std::nullopt);
+    // The editor in a window of its own over a picture (a file's), scaled down to fit the
+    // screen, the whole picture selected and the rectangle tool chosen.
+    EditorOverlay(Language language, const QImage &picture);
 
     // Freezes the given desktop picture (physical pixels of the whole virtual desktop), starts
     // with no selection and no marks, and shows the overlay with the keyboard.
@@ -95,6 +98,8 @@ private:
     void replaceMark(int index, const Annotation &mark);
     // Physical pixels per logical one under the selection.
     qreal scale() const;
+    // Where the selection may lie: the whole overlay, or the picture in a window.
+    QRect canvas() const;
     void paintMark(QPainter &painter, const Annotation &mark);
 
     Language m_language;

@@ -10,13 +10,26 @@
 #include <QWidget>
 #include <QWindow>
 
+FrozenDesktop FrozenDesktop::forPicture(const QImage &picture, qreal physicalPerLogical)
+{
+    FrozenDesktop shown(std::nullopt);
+    shown.m_picture = picture;
+    shown.m_picture.setDevicePixelRatio(1.0);
+    shown.m_scale = physicalPerLogical;
+    return shown;
+}
+
 QRect FrozenDesktop::geometry() const
 {
+    if (isPicture())
+        return QRect(QPoint(0, 0), (QSizeF(m_picture.size()) / m_scale).toSize());
     return m_monitor ? m_monitor->logical : ScreenServices::current().screen().virtualGeometry();
 }
 
 QPoint FrozenDesktop::origin(const QWidget *overlay) const
 {
+    if (isPicture())
+        return QPoint(0, 0);
     return m_monitor ? m_monitor->logical.topLeft() : overlay->geometry().topLeft();
 }
 
@@ -74,6 +87,11 @@ void FrozenDesktop::paint(QPainter &p, const QWidget *overlay, const QRect &expo
     p.fillRect(exposed, Qt::black);
     if (m_picture.isNull())
         return;
+    if (isPicture()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, m_scale > 1);
+        p.drawImage(geometry(), m_picture);
+        return;
+    }
     const QPoint topLeft = origin(overlay);
     for (const Screen::Area &a : ScreenServices::current().screen().areas()) {
         const QRect target = a.logical.translated(-topLeft);
@@ -84,6 +102,10 @@ void FrozenDesktop::paint(QPainter &p, const QWidget *overlay, const QRect &expo
 
 QRect FrozenDesktop::physicalOf(const QWidget *overlay, const QRect &logical) const
 {
+    if (isPicture()) {
+        const QRectF r(QPointF(logical.topLeft()) * m_scale, QSizeF(logical.size()) * m_scale);
+        return r.toAlignedRect() & m_picture.rect();
+    }
     const QRect global = logical.translated(origin(overlay));
     return ScreenServices::current().screen().toPhysical(global).translated(-m_pictureOrigin);
 }
@@ -94,7 +116,8 @@ QImage FrozenDesktop::part(const QWidget *overlay, const QRect &logical) const
         return QImage();
     // Outside the picture the part is black, as the screen has nothing there.
     QImage part = m_picture.copy(physicalOf(overlay, logical));
-    part.setDevicePixelRatio(
-        ScreenServices::current().screen().devicePixelRatioAt(logical.topLeft() + origin(overlay)));
+    if (!isPicture())
+        part.setDevicePixelRatio(ScreenServices::current().screen().devicePixelRatioAt(
+            logical.topLeft() + origin(overlay)));
     return part;
 }

@@ -12,7 +12,8 @@ class QWidget;
 
 // What every overlay over a frozen picture of the desktop shares: where it lies, how it shows
 // itself and takes the keyboard, how it paints the picture, and which pixels lie under a part
-// of it. Where a window cannot span monitors (Wayland) there is one overlay per monitor.
+// of it. Where a window cannot span monitors (Wayland) there is one overlay per monitor. A
+// picture from a file is shown the same way in a window of its own, scaled to fit the screen.
 class FrozenDesktop
 {
 public:
@@ -20,6 +21,9 @@ public:
         : m_monitor(std::move(monitor))
     {
     }
+    // A picture shown in a window, `physicalPerLogical` of its pixels to one of the window's.
+    static FrozenDesktop forPicture(const QImage &picture, qreal physicalPerLogical);
+    bool isPicture() const { return m_scale > 0; }
 
     // The overlay's place: the whole virtual desktop, or its monitor.
     QRect geometry() const;
@@ -52,4 +56,5 @@ private:
     std::optional<Screen::Area> m_monitor;
     QImage m_picture;
     QPoint m_pictureOrigin;
+    qreal m_scale = 0; // a picture's pixels per window pixel; 0 for the desktop
 };

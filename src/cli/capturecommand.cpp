@@ -196,9 +196,14 @@ private:
     }
 
     // The program lives as long as its pins: it ends with the last one closed.
-    static void pin(const QImage &picture)
+    void pin(const QImage &picture)
     {
         auto *window = new PinWindow(picture, cli::language());
+        ++m_pins;
+        connect(window, &QObject::destroyed, this, [this] {
+            if (--m_pins == 0)
+                QCoreApplication::exit(cli::Success);
+        });
         window->show();
         window->activateWindow();
     }
@@ -242,6 +247,7 @@ private:
 
     Request m_request;
     RegionSession m_region;
+    int m_pins = 0;
 };
 
 } // namespace

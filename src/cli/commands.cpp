@@ -4,6 +4,7 @@
 #include "cli/clitexts.h"
 #include "cli/colorcommand.h"
 #include "cli/commandline.h"
+#include "cli/editcommand.h"
 #include "cli/gradientcommand.h"
 #include "cli/iconcommand.h"
 #include "cli/pickcommand.h"
@@ -59,6 +60,7 @@ const Command kCommands[] = {
     { "color", always<Needs::Nothing>, check<colorcommand::parse>, colorcommand::run },
     { "pick", always<Needs::Screen>, check<pickcommand::parse>, pickcommand::run },
     { "capture", always<Needs::Screen>, check<capturecommand::parse>, capturecommand::run },
+    { "edit", always<Needs::Screen>, check<editcommand::parse>, editcommand::run },
     { "gradient", always<Needs::Core>, check<gradientcommand::parse>, gradientcommand::run },
     { "sphere", always<Needs::Core>, check<spherecommand::parse>, spherecommand::run },
     { "icon", iconNeeds, check<iconcommand::parse>, iconcommand::run },
@@ -71,6 +73,7 @@ const CaptionRow kHelp { "Help",
     "  color VALUE      print a colour in every notation\n"
     "  pick             pick a colour on the screen with the pipette\n"
     "  capture          capture the screen, a region of it, or a region drawn\n"
+    "  edit FILE        mark up a picture in the screenshot editor\n"
     "  gradient ...     draw a linear gradient into a bitmap\n"
     "  sphere ...       draw a spherical gradient into a bitmap\n"
     "  icon IN ...      convert a picture into a 32 x 32 icon, an icon of several sizes\n"
@@ -86,6 +89,7 @@ const CaptionRow kHelp { "Help",
     "  color VALEUR     afficher une couleur dans toutes les notations\n"
     "  pick             choisir une couleur à l'écran avec la pipette\n"
     "  capture          capturer l'écran, une zone, ou une zone tracée\n"
+    "  edit FICHIER     annoter une image dans l'éditeur de captures\n"
     "  gradient ...     dessiner un dégradé linéaire dans un bitmap\n"
     "  sphere ...       dessiner un dégradé sphérique dans un bitmap\n"
     "  icon E ...       convertir une image en icône 32 x 32, en icône de plusieurs\n"
@@ -101,6 +105,7 @@ const CaptionRow kHelp { "Help",
     "  color VALOR      mostrar un color en todas las notaciones\n"
     "  pick             elegir un color en la pantalla con la pipeta\n"
     "  capture          capturar la pantalla, una zona, o una zona trazada\n"
+    "  edit ARCHIVO     anotar una imagen en el editor de capturas\n"
     "  gradient ...     dibujar un degradado lineal en un mapa de bits\n"
     "  sphere ...       dibujar un degradado esférico en un mapa de bits\n"
     "  icon E ...       convertir una imagen en un icono de 32 x 32, en un icono de\n"

@@ -98,6 +98,35 @@ private slots:
             fromQRgb(PatternWindow::colourAt(150, 170)));
     }
 
+    // A picture from a file in the editor's window: a step drawn on it, Ctrl+S saves it whole
+    // at its own size, Esc closes the window and ends the program.
+    void editorWindowSavesAFile()
+    {
+        TestEnv env;
+        QImage picture(900, 700, QImage::Format_RGB32);
+        picture.fill(QColor(0x33, 0x66, 0xCC));
+        const QString in = env.path(QStringLiteral("in.png"));
+        const QString out = env.path(QStringLiteral("out.png"));
+        QVERIFY(picture.save(in));
+        Program editor(env.path(QString()));
+        QVERIFY(editor.start({ QStringLiteral("edit"), in, QStringLiteral("-o"), out }));
+        const QString window = editor.window(QStringLiteral("in.png — Tintavo"));
+        QVERIFY(activate(window));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("n") }));
+        QVERIFY(xdotool(
+            { QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("60"),
+                QStringLiteral("60"), QStringLiteral("click"), QStringLiteral("1") }));
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("ctrl+s") }));
+        QVERIFY(waitUntil([&] { return QImage(out).size() == picture.size(); }));
+        QVERIFY(QImage(out).pixel(0, 0) == picture.pixel(0, 0));
+        QVERIFY(QImage(out) != picture); // the step is on it
+        QVERIFY(xdotool({ QStringLiteral("key"), QStringLiteral("Escape") }));
+        QVERIFY(editor.process().waitForFinished(10000));
+        QCOMPARE(editor.process().exitCode(), 0);
+        QTRY_COMPARE(ScreenServices::current().screen().pixel(QPoint(150, 170)),
+            fromQRgb(PatternWindow::colourAt(150, 170)));
+    }
+
     void regionIsTheScreensPixels_data()
     {
         QTest::addColumn<QString>("name");

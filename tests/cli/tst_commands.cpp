@@ -84,6 +84,9 @@ private slots:
         QTest::newRow("unknown option")
             << QStringList { "color", "0", "--fromat", "hex" } << "fromat";
         QTest::newRow("missing value") << QStringList { "icon", "a.bmp", "-o" } << "o";
+        QTest::newRow("edit without a picture") << QStringList { "edit" } << "IN";
+        QTest::newRow("edit to no known format")
+            << QStringList { "edit", "a.png", "-o", "a.xyz" } << "--output";
         QTest::newRow("depth") << QStringList { "icon", "a.bmp", "-o", "a.ico", "--depth", "2" }
                                << "--depth";
         QTest::newRow("five colours") << QStringList { "gradient", "--colors",
