@@ -5,11 +5,13 @@
 #include "capture/capturecontrols.h"
 #include "capture/captureformat.h"
 #include "capture/capturepicturebox.h"
+#include "capture/editoroverlay.h"
 #include "capture/frmcaptureinfo.h"
 #include "capture/frmcapturetexts.h"
 #include "capture/modcapture.h"
 #include "capture/picturefit.h"
 #include "capture/picturescroller.h"
+#include "capture/pinwindow.h"
 #include "capture/regionsession.h"
 #include "controls/messagebox.h"
 #include "platform/clipboard.h"
@@ -140,6 +142,8 @@ void frmCapture::buildMenus()
     MnMenu = capturecontrols::submenu(this, "MnMenu", "Menu");
     MnuSave = capturecontrols::entry(MnMenu, "MnuSave", "Save image as");
     MnuSave->setEnabled(false);
+    MnuAnnotate = capturecontrols::entry(MnMenu, "MnuAnnotate", "Annotate…");
+    MnuAnnotate->setEnabled(false);
     MnExit = capturecontrols::entry(MnMenu, "MnExit", "Exit");
 
     MnuCapture = capturecontrols::submenu(this, "MnuCapture", "Capture (Ctrl+clic)");
@@ -174,6 +178,7 @@ void frmCapture::buildMenus()
     }
 
     connect(MnuSave, &QAction::triggered, this, &frmCapture::MnuSave_Click);
+    connect(MnuAnnotate, &QAction::triggered, this, &frmCapture::MnuAnnotate_Click);
     connect(MnExit, &QAction::triggered, this, &frmCapture::MnExit_Click);
     connect(MnuCapEcran, &QAction::triggered, this, &frmCapture::MnuCapEcran_Click);
     connect(MnuCapRegion, &QAction::triggered, this, &frmCapture::MnuCapRegion_Click);
@@ -308,7 +313,39 @@ void frmCapture::centreOnScreenHalf()
 
 bool frmCapture::copyOptionOn() const { return m_state.pressePapier(); }
 
-void frmCapture::enableSave() { MnuSave->setEnabled(true); }
+void frmCapture::enableSave()
+{
+    MnuSave->setEnabled(true);
+    MnuAnnotate->setEnabled(true);
+}
+
+void frmCapture::MnuAnnotate_Click()
+{
+    const QImage picture = PicCapt->picture();
+    if (picture.isNull())
+        return;
+    auto *editor = new EditorOverlay(m_state.language(), picture);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowTitle(windowTitle());
+    // Enter puts the marked picture in this window (and on the clipboard when the option
+    // asks for it); Ctrl+S goes on to the window's own save.
+    connect(editor, &EditorOverlay::finished, this,
+        [this, editor, dpr = picture.devicePixelRatio()](QImage result, EditEnding ending) {
+            result.setDevicePixelRatio(dpr);
+            if (ending == EditEnding::Pin) {
+                (new PinWindow(result, m_state.language()))->show();
+                return;
+            }
+            editor->close();
+            putPicture(result);
+            if (copyOptionOn())
+                ScreenServices::current().clipboard().setImage(result);
+            if (ending == EditEnding::Save)
+                MnuSave_Click();
+        });
+    connect(editor, &EditorOverlay::cancelled, editor, &QWidget::close);
+    editor->show();
+}
 
 void frmCapture::putPicture(const QImage &picture)
 {

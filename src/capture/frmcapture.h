@@ -76,6 +76,9 @@ private:
     QMenuBar *MenuBar;
     QMenu *MnMenu;
     QAction *MnuSave;
+    // Beyond the designed menu: the picture marked up in the screenshot editor.
+    QAction *MnuAnnotate = nullptr;
+    void MnuAnnotate_Click();
     QAction *MnExit;
     QMenu *MnuCapture;
     QAction *MnuCapEcran;

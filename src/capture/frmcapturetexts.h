@@ -17,6 +17,7 @@ inline const CaptionRow kCaptions[] = {
     { "MnuCopier", "Copy screenshot to clipboard", "Copier la capture dans le PP",
         "Copiar la captura en el portapapeles" },
     { "MnuFormat", "Recording format", "Format d'enregistrement", "Formato de grabación" },
+    { "MnuAnnotate", "Annotate…", "Annoter…", "Anotar…" },
 };
 
 // Every line ends with CR LF; leading and trailing blanks are part of the lines.

@@ -1,4 +1,5 @@
 #include "base/twips.h"
+#include "capture/editoroverlay.h"
 #include "capture/modcapture.h"
 #include "support/capturesession.h"
 #include "support/namedcontrol.h"
@@ -238,6 +239,35 @@ private slots:
         QTest::newRow("PNG") << "PNG" << QByteArray("png");
         QTest::newRow("TIF") << "TIF" << QByteArray("tiff");
     }
+    // "Annotate…" opens the picture in the editor; Enter puts the marked picture back.
+    void annotatedPictureComesBack()
+    {
+        CaptureSession s({ { "Langue", "Francais" } });
+        frmCapture *w = s.window;
+        const QImage picture = patternPicture(120, 80);
+        QVERIFY(captureOf(w, picture));
+        QAction *annotate = entry(w, "MnuAnnotate");
+        QCOMPARE(annotate->text(), QStringLiteral("Annoter…"));
+        annotate->trigger();
+        EditorOverlay *editor = nullptr;
+        QVERIFY(waitUntil([&] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *e = qobject_cast<EditorOverlay *>(top); e && e->isVisible())
+                    editor = e;
+            return editor != nullptr;
+        }));
+        QCOMPARE(editor->selection(), QRect(0, 0, 120, 80));
+        editor->setTool(EditorOverlay::Tool::Redact);
+        QTest::mousePress(editor, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(editor, QPoint(30, 30));
+        QTest::mouseRelease(editor, Qt::LeftButton, {}, QPoint(30, 30));
+        QTest::keyClick(editor, Qt::Key_Return);
+        const QImage marked = control<CapturePictureBox>(w, "PicCapt")->picture();
+        QCOMPARE(marked.size(), picture.size());
+        QCOMPARE(marked.pixel(20, 20), qRgb(0, 0, 0));
+        QCOMPARE(marked.pixel(100, 70), picture.pixel(100, 70));
+    }
+
     void savesInTheChosenFormat()
     {
         QFETCH(QString, code);
