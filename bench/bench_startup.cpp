@@ -65,12 +65,14 @@ std::string makeHome()
     return home;
 }
 
-pid_t spawnProgram(const std::string &home)
+pid_t spawnProgram(
+    const std::string &home, const char *command = nullptr, const char *option = nullptr)
 {
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (home + "/run").c_str(), 1);
     pid_t pid = 0;
-    char *argv[] = { const_cast<char *>(TINTAVO_BINARY), nullptr };
+    char *argv[] = { const_cast<char *>(TINTAVO_BINARY), const_cast<char *>(command),
+        const_cast<char *>(option), nullptr };
     posix_spawn(&pid, TINTAVO_BINARY, nullptr, nullptr, argv, environ);
     return pid;
 }
@@ -120,6 +122,37 @@ void BM_ColdStartToLauncherShown(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ColdStartToLauncherShown)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The screenshot shortcut's command to its editor on screen over the frozen desktop.
+void BM_ColdStartToEditorShown(benchmark::State &state)
+{
+    X x;
+    if (xcb_connection_has_error(x.c)) {
+        state.SkipWithError("no X server");
+        return;
+    }
+    for (auto _ : state) {
+        const std::string home = makeHome();
+        x.drain();
+        const auto t0 = std::chrono::steady_clock::now();
+        const pid_t pid = spawnProgram(home, "capture", "--edit");
+        const bool shown = x.waitForMap(10000);
+        const auto t1 = std::chrono::steady_clock::now();
+        stop(pid);
+        std::system(("rm -rf " + home).c_str());
+        if (!shown) {
+            state.SkipWithError("the editor never showed");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+}
+BENCHMARK(BM_ColdStartToEditorShown)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(10)
