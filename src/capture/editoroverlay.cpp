@@ -183,15 +183,9 @@ void EditorOverlay::buildBar()
         m_toolButtons.insert(info.tool, b);
         connect(b, &QToolButton::clicked, this, [this, tool = info.tool] { setTool(tool); });
     }
-    for (const QColor &c : kPalette) {
-        QToolButton *b = button(QStringLiteral("Colour%1").arg(c.name().mid(1)), QString());
-        b->setCheckable(true);
-        b->setStyleSheet(QStringLiteral("QToolButton { background: %1; border: 1px solid #888; }"
-                                        "QToolButton:checked { border: 3px solid #222; }")
-                             .arg(c.name()));
-        m_colourButtons << b;
-        connect(b, &QToolButton::clicked, this, [this, c] { setColour(c); });
-    }
+    m_row = row;
+    for (const QColor &c : kPalette)
+        row->addWidget(colourButton(c));
     QToolButton *undo = button(QStringLiteral("Undo"), QStringLiteral("↶"));
     connect(undo, &QToolButton::clicked, &m_undo, &QUndoStack::undo);
     QToolButton *redo = button(QStringLiteral("Redo"), QStringLiteral("↷"));
@@ -214,6 +208,35 @@ void EditorOverlay::buildBar()
     refreshBar();
 }
 
+QToolButton *EditorOverlay::colourButton(const QColor &c)
+{
+    auto *b = new QToolButton(m_bar);
+    b->setObjectName(QStringLiteral("Colour%1").arg(c.name().mid(1)));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setMinimumSize(28, 28);
+    b->setCheckable(true);
+    b->setToolTip(captionOf(kColour, m_language) + QLatin1Char(' ') + c.name());
+    b->setStyleSheet(QStringLiteral("QToolButton { background: %1; border: 1px solid #888; }"
+                                    "QToolButton:checked { border: 3px solid #222; }")
+                         .arg(c.name()));
+    m_colourButtons << b;
+    m_colours << c;
+    connect(b, &QToolButton::clicked, this, [this, c] { setColour(c); });
+    return b;
+}
+
+void EditorOverlay::setRecentColours(const QList<QColor> &colours)
+{
+    // Beside the palette, before undo and the endings.
+    int at = m_row->indexOf(m_colourButtons.constLast()) + 1;
+    for (const QColor &c : colours.mid(0, 6)) {
+        if (m_colours.contains(c))
+            continue;
+        m_row->insertWidget(at++, colourButton(c));
+    }
+    refreshBar();
+}
+
 void EditorOverlay::applyLanguage()
 {
     for (const ToolInfo &info : kToolInfo) {
@@ -221,8 +244,6 @@ void EditorOverlay::applyLanguage()
         m_toolButtons.value(info.tool)->setToolTip(QStringLiteral("%1 (%2)").arg(
             captionOf(kTools[i], m_language), QKeySequence(info.key).toString()));
     }
-    for (QToolButton *b : std::as_const(m_colourButtons))
-        b->setToolTip(captionOf(kColour, m_language));
     const std::pair<const char *, const CaptionRow *> actions[]
         = { { "Undo", &kUndo }, { "Redo", &kRedo }, { "Copy", &kCopy }, { "Save", &kSave },
               { "Pin", &kPin }, { "Cancel", &kCancel } };
@@ -236,7 +257,7 @@ void EditorOverlay::refreshBar()
     for (auto it = m_toolButtons.cbegin(); it != m_toolButtons.cend(); ++it)
         it.value()->setChecked(it.key() == m_tool);
     for (qsizetype i = 0; i < m_colourButtons.size(); ++i)
-        m_colourButtons.at(i)->setChecked(kPalette[i] == m_colour);
+        m_colourButtons.at(i)->setChecked(m_colours.at(i) == m_colour);
     m_bar->setVisible(!m_selection.isEmpty());
     m_bar->adjustSize();
     placeBar();

@@ -63,6 +63,8 @@ public:
     void setTool(Tool tool);
     QColor colour() const { return m_colour; }
     void setColour(const QColor &colour);
+    // The picker's last picks, offered beside the palette (the first six).
+    void setRecentColours(const QList<QColor> &colours);
     qreal penWidth() const { return m_width; }
     const QList<Annotation> &marks() const { return m_marks; }
     QUndoStack &undoStack() { return m_undo; }
@@ -125,6 +127,9 @@ private:
     QWidget *m_bar = nullptr;
     QHash<Tool, QToolButton *> m_toolButtons;
     QList<QToolButton *> m_colourButtons;
+    QList<QColor> m_colours; // what m_colourButtons set: the palette, then the last picks
+    class QHBoxLayout *m_row = nullptr;
+    QToolButton *colourButton(const QColor &colour);
     QLabel *m_size = nullptr;
     QPointer<QLineEdit> m_text;
     QPointF m_textAt;

@@ -1,6 +1,7 @@
 #include "capture/frmcapture.h"
 #include "ui/captions.h"
 
+#include "base/colorconv.h"
 #include "base/twips.h"
 #include "capture/capturecontrols.h"
 #include "capture/captureformat.h"
@@ -13,6 +14,7 @@
 #include "capture/picturescroller.h"
 #include "capture/pinwindow.h"
 #include "capture/regionsession.h"
+#include "colour/colourhistory.h"
 #include "controls/messagebox.h"
 #include "platform/clipboard.h"
 #include "platform/screen.h"
@@ -326,6 +328,10 @@ void frmCapture::MnuAnnotate_Click()
         return;
     auto *editor = new EditorOverlay(m_state.language(), picture);
     editor->setAttribute(Qt::WA_DeleteOnClose);
+    QList<QColor> recent;
+    for (int32_t bgr : colourhistory::fromSetting(m_state.readSetting(Setting::History)))
+        recent << toQColor(bgr);
+    editor->setRecentColours(recent);
     editor->setWindowTitle(windowTitle());
     // Enter puts the marked picture in this window (and on the clipboard when the option
     // asks for it); Ctrl+S goes on to the window's own save.

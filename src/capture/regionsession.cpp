@@ -18,7 +18,11 @@ RegionSession::~RegionSession()
 
 void RegionSession::start(Language language) { request(language, false); }
 
-void RegionSession::startEditor(Language language) { request(language, true); }
+void RegionSession::startEditor(Language language, const QList<QColor> &recentColours)
+{
+    m_recentColours = recentColours;
+    request(language, true);
+}
 
 void RegionSession::request(Language language, bool editor)
 {
@@ -62,6 +66,7 @@ void RegionSession::desktopReady(
         if (m_editors.isEmpty()) {
             for (const std::optional<Screen::Area> &place : places()) {
                 auto *e = new EditorOverlay(language, place);
+                e->setRecentColours(m_recentColours);
                 m_editors << e;
                 connect(e, &EditorOverlay::finished, this,
                     [this](const QImage &result, EditEnding ending) {

@@ -1,10 +1,12 @@
 #include "cli/capturecommand.h"
 
+#include "base/colorconv.h"
 #include "capture/captureformat.h"
 #include "capture/modcapture.h"
 #include "capture/pinwindow.h"
 #include "capture/regionsession.h"
 #include "cli/clitexts.h"
+#include "colour/colourhistory.h"
 #include "platform/clipboard.h"
 #include "platform/filesave.h"
 #include "platform/screen.h"
@@ -126,7 +128,7 @@ public:
                 return;
             }
             if (m_request.edit) {
-                m_region.startEditor(cli::language());
+                m_region.startEditor(cli::language(), recentColours());
                 return;
             }
             ScreenServices::current().screen().requestDesktop(
@@ -184,6 +186,17 @@ private:
             return;
         cli::printOut(cli::say(clitexts::kSavedAs).arg(m_request.output) + QLatin1Char('\n'));
         QCoreApplication::exit(cli::Success);
+    }
+
+    // The picker's last picks, offered with the editor's colours.
+    static QList<QColor> recentColours()
+    {
+        SettingsStore store;
+        QList<QColor> out;
+        for (int32_t bgr : colourhistory::fromSetting(store.Read(
+                 QStringLiteral("Tintavo"), QStringLiteral("Options"), keyOf(Setting::History))))
+            out << toQColor(bgr);
+        return out;
     }
 
     // The launcher's save folder, as its options panel keeps it.
