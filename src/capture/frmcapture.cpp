@@ -555,7 +555,7 @@ void frmCapture::MnuSave_Click()
         // The dialog adds the checked format's extension only to a name without one: a name
         // typed as "shot.png" while JPG is checked must hold PNG bytes.
         const captureformat::SaveFormat format = captureformat::saveFormatFor(
-            CommonDialog1.FileName, m_state.FormatImage, m_jpegQuality);
+            CommonDialog1.FileName, m_state.formatImage(), m_jpegQuality);
         if (modCapture::SaveImage(CommonDialog1.FileName, area, format.extension, format.quality))
             setWindowTitle(QStringLiteral("OK"));
     }

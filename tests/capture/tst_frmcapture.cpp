@@ -1,7 +1,6 @@
 #include "base/twips.h"
 #include "capture/modcapture.h"
 #include "support/capturesession.h"
-#include "support/patternwindow.h"
 #include "support/namedcontrol.h"
 #include "support/patternwindow.h"
 #include "support/scripteddialogs.h"
