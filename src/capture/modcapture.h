@@ -8,8 +8,9 @@
 
 class CommonDialog;
 
-// Writing the capture window's picture to an image file: BMP, JPEG with a quality, PNG and
-// TIFF through Qt's image writers, GIF through giflib with a libimagequant palette.
+// Writing the capture window's picture to an image file: BMP, JPEG with a quality and TIFF
+// through Qt's image writers, PNG through the program's own fast writer, GIF through giflib
+// with a libimagequant palette.
 namespace modCapture {
 
 // The imaging library lives as long as the capture window. Qt's writers and giflib need no
