@@ -169,7 +169,8 @@ Coding codingFor(
 
 size_t huffmanBound(size_t size)
 {
-    // zlib's bound for a stored stream, and room for the sync marker's block.
+    // Above zlib's own bound (deflateBound: some 5 bytes a block when the data is stored for
+    // not compressing), with room for the sync marker.
     return size + size / 1000 + 64;
 }
 

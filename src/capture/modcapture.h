@@ -24,8 +24,8 @@ bool canWrite(const QString &extension);
 
 // The bytes of the image in the format named by the extension ("BMP", "GIF", "JPG", "PNG",
 // "TIF", "WEBP"). quality is the JPEG or WebP quality 0..100; -1 leaves JPEG at the encoder's
-// default and makes WebP lossless (as quality 100 does). An empty
-// result means the encoding failed or the extension has no encoder.
+// default and makes WebP lossless (as quality 100 does). An empty result means the encoding
+// failed or the extension has no encoder.
 QByteArray encodeImage(const QImage &image, const QString &extension, int16_t quality);
 
 // GIF: at most 256 colours chosen by libimagequant, no dithering.
