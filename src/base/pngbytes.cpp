@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -428,13 +429,19 @@ QByteArray encodeFast(const QImage &picture, const FastOptions &options)
     const auto worker = [&] {
         const std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
             libdeflate_alloc_compressor(kDeflateLevel));
-        std::vector<uchar> filtered, scratch(1 << 16);
-        for (int i = next++; i < bandCount && !failed; i = next++) {
-            const BandWork work { &image, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888,
-                bpp, i == 0, i == bandCount - 1 };
-            if (!compressor
-                || !encodeBand(bands[size_t(i)], work, compressor.get(), filtered, scratch))
-                failed = true;
+        try {
+            std::vector<uchar> filtered, scratch(1 << 16);
+            for (int i = next++; i < bandCount && !failed; i = next++) {
+                const BandWork work { &image,
+                    alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888, bpp, i == 0,
+                    i == bandCount - 1 };
+                if (!compressor
+                    || !encodeBand(bands[size_t(i)], work, compressor.get(), filtered, scratch))
+                    failed = true;
+            }
+        } catch (const std::bad_alloc &) {
+            // A huge picture on a full machine: the save fails, the program goes on.
+            failed = true;
         }
     };
     int threads = options.threads > 0 ? options.threads : int(std::thread::hardware_concurrency());
