@@ -21,7 +21,7 @@ complete -c tintavo -n "__fish_seen_subcommand_from capture" -l select -d 'Draw 
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l edit -d 'The screenshot editor: select, mark up, copy or save'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l pin -d 'Pin the picture to the screen'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l delay -x -d 'Seconds before the capture'
-complete -c tintavo -n "__fish_seen_subcommand_from capture" -l quality -x -d 'JPEG quality 0-100'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l quality -x -d 'JPEG or WebP quality 0-100'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l clipboard -d 'Put the picture on the clipboard'
 
 complete -c tintavo -n "__fish_seen_subcommand_from gradient" -l colors -x -d 'Two to four colours'

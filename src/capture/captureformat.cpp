@@ -54,7 +54,7 @@ QString formatOfName(const QString &path)
         return QStringLiteral("JPG");
     if (suffix == QLatin1String("TIFF"))
         return QStringLiteral("TIF");
-    for (const char *known : { "BMP", "GIF", "JPG", "PNG", "TIF" }) {
+    for (const char *known : { "BMP", "GIF", "JPG", "PNG", "TIF", "WEBP" }) {
         if (suffix == QLatin1String(known))
             return suffix;
     }

@@ -26,7 +26,8 @@ int16_t qualityOf(Entry entry);
 QString extensionOf(const QString &code);
 
 // The file format a file name asks for by its extension, in any case: "BMP", "GIF", "JPG"
-// (.jpg, .jpeg), "PNG" or "TIF" (.tif, .tiff). Empty for a name without one of those.
+// (.jpg, .jpeg), "PNG", "TIF" (.tif, .tiff) or "WEBP". Empty for a name without one of those.
+// WebP has no entry in the format menu: it is had by typing the name only.
 QString formatOfName(const QString &path);
 
 // What a save writes when the user typed `path` with the format entry `code` checked: the

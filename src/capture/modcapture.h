@@ -8,8 +8,9 @@
 
 class CommonDialog;
 
-// Writing the capture window's picture to an image file: BMP, JPEG with a quality, PNG and
-// TIFF through Qt's image writers, GIF through giflib with a libimagequant palette.
+// Writing the capture window's picture to an image file: BMP, JPEG with a quality, TIFF and
+// WebP (lossless, or lossy with a quality) through Qt's image writers, PNG through the program's
+// own fast writer, GIF through giflib with a libimagequant palette.
 namespace modCapture {
 
 // The imaging library lives as long as the capture window. Qt's writers and giflib need no
@@ -22,8 +23,9 @@ void shutdownImaging(uintptr_t &token);
 bool canWrite(const QString &extension);
 
 // The bytes of the image in the format named by the extension ("BMP", "GIF", "JPG", "PNG",
-// "TIF"). quality is the JPEG quality 0..100; -1 leaves the encoder's default. An empty
-// result means the encoding failed or the extension has no encoder.
+// "TIF", "WEBP"). quality is the JPEG or WebP quality 0..100; -1 leaves JPEG at the encoder's
+// default and makes WebP lossless (as quality 100 does). An empty result means the encoding
+// failed or the extension has no encoder.
 QByteArray encodeImage(const QImage &image, const QString &extension, int16_t quality);
 
 // GIF: at most 256 colours chosen by libimagequant, no dithering.

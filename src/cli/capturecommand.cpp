@@ -32,7 +32,8 @@ const CaptionRow kHelp { "Help",
     "\n"
     "Captures the whole desktop, a region of it, or a region drawn with the mouse (Ctrl and\n"
     "drag, Esc cancels). The format follows the file's extension: .bmp, .gif, .jpg or .jpeg,\n"
-    ".png, .tif or .tiff. Without -o and --clipboard, a PNG goes to standard output.\n"
+    ".png, .tif or .tiff, .webp (lossless unless --quality is given). Without -o and\n"
+    "--clipboard, a PNG goes to standard output.\n"
     "\n"
     "Options:\n"
     "  --region X,Y,W,H     the region in physical pixels of the desktop\n"
@@ -46,7 +47,7 @@ const CaptionRow kHelp { "Help",
     "                       of writing it; the command ends with its last pin\n"
     "  --delay S            wait S seconds first\n"
     "  -o, --output FILE    the picture to write\n"
-    "  --quality Q          JPEG quality, 0 (smallest) to 100\n"
+    "  --quality Q          JPEG or WebP quality, 0 (smallest) to 100\n"
     "  --clipboard          put the picture on the clipboard and serve it until another\n"
     "                       program takes the clipboard (a clipboard manager does at once)\n"
     "  -h, --help           show this help\n",
@@ -56,7 +57,8 @@ const CaptionRow kHelp { "Help",
     "\n"
     "Capture tout le bureau, une zone, ou une zone tracée à la souris (Ctrl et glisser,\n"
     "Échap annule). Le format suit l'extension du fichier : .bmp, .gif, .jpg ou .jpeg, .png,\n"
-    ".tif ou .tiff. Sans -o ni --clipboard, un PNG part sur la sortie standard.\n"
+    ".tif ou .tiff, .webp (sans perte sauf avec --quality). Sans -o ni --clipboard, un PNG\n"
+    "part sur la sortie standard.\n"
     "\n"
     "Options :\n"
     "  --region X,Y,L,H     la zone en pixels physiques du bureau\n"
@@ -72,7 +74,7 @@ const CaptionRow kHelp { "Help",
     "                       épingle\n"
     "  --delay S            attendre d'abord S secondes\n"
     "  -o, --output FICHIER l'image à écrire\n"
-    "  --quality Q          qualité JPEG, de 0 (le plus petit) à 100\n"
+    "  --quality Q          qualité JPEG ou WebP, de 0 (le plus petit) à 100\n"
     "  --clipboard          mettre l'image dans le presse-papiers et la servir jusqu'à ce\n"
     "                       qu'un autre programme le prenne (un gestionnaire le fait aussitôt)\n"
     "  -h, --help           afficher cette aide\n",
@@ -81,7 +83,8 @@ const CaptionRow kHelp { "Help",
     "\n"
     "Captura todo el escritorio, una zona, o una zona trazada con el ratón (Ctrl y arrastrar,\n"
     "Esc cancela). El formato sigue la extensión del archivo: .bmp, .gif, .jpg o .jpeg, .png,\n"
-    ".tif o .tiff. Sin -o ni --clipboard, un PNG sale por la salida estándar.\n"
+    ".tif o .tiff, .webp (sin pérdida salvo con --quality). Sin -o ni --clipboard, un PNG sale\n"
+    "por la salida estándar.\n"
     "\n"
     "Opciones:\n"
     "  --region X,Y,AN,AL   la zona en píxeles físicos del escritorio\n"
@@ -95,7 +98,7 @@ const CaptionRow kHelp { "Help",
     "                       en lugar de escribirla; la orden termina con su última ventana\n"
     "  --delay S            esperar antes S segundos\n"
     "  -o, --output ARCHIVO la imagen que escribir\n"
-    "  --quality Q          calidad JPEG, de 0 (la más pequeña) a 100\n"
+    "  --quality Q          calidad JPEG o WebP, de 0 (la más pequeña) a 100\n"
     "  --clipboard          poner la imagen en el portapapeles y servirla hasta que otro\n"
     "                       programa lo tome (un gestor de portapapeles lo hace enseguida)\n"
     "  -h, --help           mostrar esta ayuda\n" };
@@ -313,7 +316,9 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     if (parser.isSet(quality)) {
         bool ok = false;
         const int q = parser.value(quality).toInt(&ok);
-        if (!ok || q < 0 || q > 100 || request.format != QLatin1String("JPG"))
+        const bool takesQuality
+            = request.format == QLatin1String("JPG") || request.format == QLatin1String("WEBP");
+        if (!ok || q < 0 || q > 100 || !takesQuality)
             return cli::badValue(kCommand, QStringLiteral("--quality"), parser.value(quality));
         request.quality = int16_t(q);
     }

@@ -1,7 +1,7 @@
 #include "icon/faviconset.h"
 
+#include "base/pngbytes.h"
 #include "icon/multiicon.h"
-#include "icon/pngbytes.h"
 #include "platform/filesave.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #include "icon/multiicon.h"
 
+#include "base/pngbytes.h"
 #include "colour/colourspaces.h"
-#include "icon/pngbytes.h"
 #include "platform/filesave.h"
 
 #include <QtEndian>

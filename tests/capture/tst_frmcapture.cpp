@@ -321,7 +321,8 @@ private slots:
         QTest::newRow("jpg, PNG checked") << "PNG" << QByteArray("jpeg") << "a.jpg" << -1;
         QTest::newRow("tiff, GIF checked") << "GIF" << QByteArray("tiff") << "a.b.tiff" << 0;
         QTest::newRow("no extension") << "JPG50" << QByteArray("jpeg") << "shot" << 50;
-        QTest::newRow("unknown extension") << "PNG" << QByteArray("png") << "a.webp" << 0;
+        QTest::newRow("webp, PNG checked") << "PNG" << QByteArray("webp") << "a.WebP" << 0;
+        QTest::newRow("unknown extension") << "PNG" << QByteArray("png") << "a.xcf" << 0;
         QTest::newRow("dotted folder") << "BMP" << QByteArray("bmp") << "d.png/a" << 0;
     }
     void typedExtensionDecidesTheFormat()

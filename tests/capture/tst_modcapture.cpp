@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("PNG") << "PNG" << QByteArray("png") << "PNG";
         QTest::newRow("TIF") << "TIF" << QByteArray("tiff") << "TIFF";
         QTest::newRow("GIF") << "GIF" << QByteArray("gif") << "GIF";
+        QTest::newRow("WEBP") << "WEBP" << QByteArray("webp") << "WEBP";
     }
     void losslessFormatsKeepEveryPixel()
     {
@@ -74,7 +75,9 @@ private slots:
         QFETCH(QString, magickName);
         const QImage picture = testPicture();
         const QString path = m_dir.filePath(QStringLiteral("shot.") + extension);
-        QVERIFY(modCapture::SaveImage(path, picture, extension, 50));
+        // A quality is ignored where there is none to set; WebP without one is lossless.
+        const int16_t quality = extension == QLatin1String("WEBP") ? -1 : 50;
+        QVERIFY(modCapture::SaveImage(path, picture, extension, quality));
         QByteArray found;
         const QImage back = readBack(path, &found);
         QCOMPARE(found, format);
@@ -92,6 +95,34 @@ private slots:
         const QString described = QString::fromLatin1(identify.readAllStandardOutput()).trimmed();
         QVERIFY2(described.startsWith(magickName) && described.endsWith(QStringLiteral(" 64 48")),
             qPrintable(described));
+
+        // And Pillow sees every pixel as it was.
+        QProcess pillow;
+        pillow.start(QStringLiteral("/usr/bin/python3"),
+            { QStringLiteral("-c"),
+                QStringLiteral("import sys; from PIL import Image; "
+                               "sys.stdout.buffer.write(Image.open(sys.argv[1]).convert('RGB')"
+                               ".tobytes())"),
+                path });
+        QVERIFY(pillow.waitForFinished(20000));
+        const QByteArray rgb = pillow.readAllStandardOutput();
+        QCOMPARE(rgb.size(), qsizetype(picture.width()) * picture.height() * 3);
+        const QImage byPillow(reinterpret_cast<const uchar *>(rgb.constData()), picture.width(),
+            picture.height(), picture.width() * 3, QImage::Format_RGB888);
+        QCOMPARE(byPillow.convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    // Qt's WebP writer is lossless only at quality 100: that is what a save without a quality
+    // asks for; a quality below makes the lossy kind.
+    void webpIsLosslessUnlessAQualityIsGiven()
+    {
+        const QImage picture = manyColours();
+        const QByteArray lossless = modCapture::encodeImage(picture, QStringLiteral("WEBP"), -1);
+        const QByteArray lossy = modCapture::encodeImage(picture, QStringLiteral("WEBP"), 50);
+        // The RIFF chunk after "WEBP" names the kind: "VP8L" lossless, "VP8 " lossy.
+        QCOMPARE(lossless.mid(12, 4), QByteArray("VP8L"));
+        QCOMPARE(lossy.mid(12, 4), QByteArray("VP8 "));
+        QCOMPARE(QImage::fromData(lossless, "webp").convertToFormat(QImage::Format_RGB32), picture);
     }
 
     void jpegQualityReachesTheEncoder()

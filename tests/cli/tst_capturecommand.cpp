@@ -134,6 +134,7 @@ private slots:
         QTest::newRow("png") << "shot.png";
         QTest::newRow("bmp") << "shot.bmp";
         QTest::newRow("tiff") << "shot.tiff";
+        QTest::newRow("webp, lossless") << "shot.webp";
     }
 
     void regionIsTheScreensPixels()
