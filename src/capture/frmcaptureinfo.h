@@ -38,6 +38,9 @@ public:
 
     // The desktop copy the overlay shows and takes regions from.
     const QImage &frozen() const { return m_frozen; }
+    // The last region selected, in physical pixels of the virtual desktop (the part on the
+    // desktop); empty when it held no pixel.
+    QRect selectedPhysical() const { return m_selectedPhysical; }
 
 signals:
     // A region was selected; the overlay is gone. `picture` is null when the rectangle holds
@@ -85,6 +88,7 @@ private:
     Language m_language;
     std::optional<Screen::Area> m_monitor;
     RegionSelection m_selection;
+    QRect m_selectedPhysical;
     QImage m_frozen;
     QPoint m_frozenOrigin; // physical position of the frozen copy's (0, 0)
 };

@@ -42,7 +42,8 @@ void RegionSession::desktopReady(const Screen::DesktopPicture &picture, Language
         auto add = [this](frmCaptureInfo *o) {
             m_overlays << o;
             connect(o, &frmCaptureInfo::regionCaptured, this,
-                [this](const QImage &region, const QSize &sizeTwips) {
+                [this, o](const QImage &region, const QSize &sizeTwips) {
+                    m_lastRegion = o->selectedPhysical();
                     stop();
                     emit captured(region, sizeTwips);
                 });

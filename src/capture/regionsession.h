@@ -30,6 +30,9 @@ public:
 
     // The overlays made so far: the first spans the desktop or covers the first monitor.
     QList<frmCaptureInfo *> overlays() const;
+    // The region of the last capture in physical pixels of the virtual desktop; empty before
+    // one, or when it held no pixel.
+    QRect lastRegion() const { return m_lastRegion; }
 
 signals:
     // The overlays are up, over the picture the desktop gave.
@@ -49,4 +52,5 @@ private:
 
     QList<QPointer<frmCaptureInfo>> m_overlays;
     unsigned m_request = 0; // only the latest start's picture is shown
+    QRect m_lastRegion;
 };
