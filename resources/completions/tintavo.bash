@@ -38,7 +38,7 @@ _tintavo()
     local options="--help"
     case ${words[1]} in
         color|pick) options+=" --format" ;;
-        capture) options+=" --region --select --delay --output --quality --clipboard" ;;
+        capture) options+=" --region --select --last-region --window --no-decorations --delay --output --quality --clipboard" ;;
         gradient) options+=" --colors --orientation --size --output --css" ;;
         sphere) options+=" --size --centre --rim --sphere --output --css" ;;
         icon) options+=" --output --depth --transparent --sizes --favicon-set --background --name --crop --force" ;;

@@ -16,6 +16,9 @@ complete -c tintavo -n "__fish_seen_subcommand_from color pick" -s f -l format -
 
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l region -x -d 'Region X,Y,W,H in physical pixels'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l select -d 'Draw the region with the mouse'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l last-region -d 'The region drawn last'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l window -d 'The active window'
+complete -c tintavo -n "__fish_seen_subcommand_from capture" -l no-decorations -d 'The window without its frame'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l delay -x -d 'Seconds before the capture'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l quality -x -d 'JPEG quality 0-100'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l clipboard -d 'Put the picture on the clipboard'

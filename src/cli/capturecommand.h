@@ -8,15 +8,18 @@
 #include <cstdint>
 #include <optional>
 
-// tintavo capture: the desktop, a region of it given in physical pixels, or a region drawn
-// with the mouse on the capture window's region overlay, into a picture file, onto the
-// clipboard, or onto standard output as PNG.
+// tintavo capture: the desktop, a region of it given in physical pixels, a region drawn with
+// the mouse on the capture window's region overlay (or the last one drawn), or the active
+// window, into a picture file, onto the clipboard, or onto standard output as PNG.
 namespace capturecommand {
 
 struct Request
 {
     std::optional<QRect> region; // physical pixels of the virtual desktop
     bool select = false;
+    bool lastRegion = false; // the region stored by the last selection
+    bool window = false; // the active window
+    bool withFrame = true; // the window with the frame its window manager draws
     int delayMs = 0;
     QString output; // empty: PNG on standard output, unless on the clipboard
     bool clipboard = false;

@@ -77,6 +77,19 @@ inline const CaptionRow kWouldReplace { "WouldReplace",
 inline const CaptionRow kRegionOrSelect { "RegionOrSelect",
     "--region and --select exclude each other", "--region et --select s'excluent",
     "--region y --select se excluyen" };
+inline const CaptionRow kWindowOnly { "WindowOnly", "%1 goes with --window only",
+    "%1 ne va qu'avec --window", "%1 solo va con --window" };
+inline const CaptionRow kNoWindow { "NoWindow",
+    "no window to capture: the window manager names no active window and the desktop offers no "
+    "screenshot dialog",
+    "aucune fenêtre à capturer : le gestionnaire de fenêtres n'en désigne aucune comme active et "
+    "le bureau n'offre pas de dialogue de capture",
+    "ninguna ventana que capturar: el gestor de ventanas no indica ninguna activa y el "
+    "escritorio no ofrece diálogo de captura" };
+inline const CaptionRow kNoLastRegion { "NoLastRegion",
+    "no region is stored yet: draw one with --select first",
+    "aucune zone n'est encore gardée : tracez-en d'abord une avec --select",
+    "aún no hay ninguna zona guardada: trace primero una con --select" };
 inline const CaptionRow kNoSession { "NoSession", "no desktop session to read the screen of",
     "aucune session de bureau dont lire l'écran",
     "no hay sesión de escritorio cuya pantalla leer" };
