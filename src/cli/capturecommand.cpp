@@ -153,11 +153,12 @@ private:
                 return fail(cli::say(clitexts::kNoWindow));
             case Screen::Outcome::Cancelled:
                 return fail(cli::say(clitexts::kCancelled));
+            // A desktop without a dialog of its own turns the request down, or never answers
+            // it (sway's portal), just as one without any portal cannot take it.
             case Screen::Outcome::Unavailable:
-                return fail(cli::say(clitexts::kNoWindow));
             case Screen::Outcome::Refused:
             case Screen::Outcome::TimedOut:
-                return fail(cli::say(clitexts::kScreenUnread));
+                return fail(cli::say(clitexts::kNoWindow));
             }
         });
     }

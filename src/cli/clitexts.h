@@ -80,12 +80,12 @@ inline const CaptionRow kRegionOrSelect { "RegionOrSelect",
 inline const CaptionRow kWindowOnly { "WindowOnly", "%1 goes with --window only",
     "%1 ne va qu'avec --window", "%1 solo va con --window" };
 inline const CaptionRow kNoWindow { "NoWindow",
-    "no window to capture: the window manager names no active window and the desktop offers no "
-    "screenshot dialog",
-    "aucune fenêtre à capturer : le gestionnaire de fenêtres n'en désigne aucune comme active et "
-    "le bureau n'offre pas de dialogue de capture",
+    "no window to capture: the window manager names no active window, and the desktop offers "
+    "no screenshot dialog to choose one in",
+    "aucune fenêtre à capturer : le gestionnaire de fenêtres n'en désigne aucune comme active, "
+    "et le bureau n'offre pas de dialogue de capture où en choisir une",
     "ninguna ventana que capturar: el gestor de ventanas no indica ninguna activa y el "
-    "escritorio no ofrece diálogo de captura" };
+    "escritorio no ofrece diálogo de captura en el que elegirla" };
 inline const CaptionRow kNoLastRegion { "NoLastRegion",
     "no region is stored yet: draw one with --select first",
     "aucune zone n'est encore gardée : tracez-en d'abord une avec --select",
