@@ -38,7 +38,7 @@ _tintavo()
     local options="--help"
     case ${words[1]} in
         color|pick) options+=" --format" ;;
-        capture) options+=" --region --select --edit --pin --delay --output --quality --clipboard" ;;
+        capture) options+=" --region --select --edit --last-region --window --no-decorations --pin --delay --output --quality --clipboard" ;;
         edit) options+=" --output" ;;
         gradient) options+=" --colors --orientation --size --output --css" ;;
         sphere) options+=" --size --centre --rim --sphere --output --css" ;;

@@ -9,6 +9,7 @@
 #include "capture/editoroverlay.h"
 #include "capture/frmcaptureinfo.h"
 #include "capture/frmcapturetexts.h"
+#include "capture/lastregion.h"
 #include "capture/modcapture.h"
 #include "capture/picturefit.h"
 #include "capture/picturescroller.h"
@@ -167,6 +168,18 @@ void frmCapture::buildMenus()
     MnuFpng = capturecontrols::entry(MnuFormat, "MnuFpng", "PNG");
     MnuFtif = capturecontrols::entry(MnuFormat, "MnuFtif", "TIF");
 
+    MnuDelai = capturecontrols::submenu(MnuOption, "MnuDelai", "Delay");
+    MnuOption->addMenu(MnuDelai);
+    MnuDelaiEntries = { capturecontrols::entry(MnuDelai, "MnuDelai0", "None"),
+        capturecontrols::entry(MnuDelai, "MnuDelai3", "3 s"),
+        capturecontrols::entry(MnuDelai, "MnuDelai5", "5 s"),
+        capturecontrols::entry(MnuDelai, "MnuDelai10", "10 s") };
+    for (int i = 0; i < int(MnuDelaiEntries.size()); ++i) {
+        MnuDelaiEntries[i]->setCheckable(true);
+        connect(
+            MnuDelaiEntries[i], &QAction::triggered, this, [this, i] { MnuDelai_Entry_Click(i); });
+    }
+
     MnuAide = capturecontrols::submenu(this, "MnuAide", "?");
     MnuHelp = capturecontrols::entry(MnuAide, "MnuHelp", "Help");
 
@@ -221,6 +234,14 @@ void frmCapture::Form_Load()
         if (q >= 0)
             m_jpegQuality = q;
     }
+
+    // The stored delay; anything else than a delay the menu offers is none.
+    int delayIndex = 0;
+    for (int i = 0; i < int(DelaySeconds.size()); ++i) {
+        if (m_state.readSetting(Setting::DelaiCapture) == QString::number(DelaySeconds[i]))
+            delayIndex = i;
+    }
+    checkDelayEntry(delayIndex);
 
     // 3. Each save replaces this with the save directory.
     CommonDialog1.InitDir = QCoreApplication::applicationDirPath();
@@ -371,7 +392,7 @@ void frmCapture::MnuCapEcran_Click()
         setWindowState(windowState() | Qt::WindowMinimized);
     else
         hide();
-    TimCaptEcran1.setInterval(300);
+    TimCaptEcran1.setInterval(300 + m_delaySeconds * 1000);
 }
 
 void frmCapture::TimCaptEcran1_Timer()
@@ -427,7 +448,7 @@ void frmCapture::TimCaptEcran2_Timer()
 void frmCapture::MnuCapRegion_Click()
 {
     hide();
-    TimCap.setInterval(400);
+    TimCap.setInterval(400 + m_delaySeconds * 1000);
 }
 
 void frmCapture::TimCap_Timer()
@@ -462,6 +483,9 @@ void frmCapture::leaveMinimisedIfShown()
 
 void frmCapture::regionCaptured(const QImage &picture, const QSize &sizeTwips)
 {
+    // Kept for `tintavo capture --last-region`.
+    if (!m_region->lastRegion().isEmpty())
+        lastregion::write(m_state.settings, m_region->lastRegion());
     leaveMinimisedIfShown();
     enableSave();
     PicCapt->setPicture(QImage());
@@ -575,6 +599,19 @@ void frmCapture::MnuFormat_Entry_Click(int index)
     const int16_t q = captureformat::qualityOf(e);
     if (q >= 0)
         m_jpegQuality = q;
+}
+
+void frmCapture::checkDelayEntry(int index)
+{
+    for (int i = 0; i < int(MnuDelaiEntries.size()); ++i)
+        MnuDelaiEntries[i]->setChecked(i == index);
+    m_delaySeconds = DelaySeconds[index];
+}
+
+void frmCapture::MnuDelai_Entry_Click(int index)
+{
+    checkDelayEntry(index);
+    m_state.writeSetting(Setting::DelaiCapture, QString::number(m_delaySeconds));
 }
 
 void frmCapture::MnuCopier_Click()

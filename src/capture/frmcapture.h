@@ -40,6 +40,10 @@ public:
 
     // The quality a JPEG is saved with, as last chosen in the format menu.
     int16_t jpegQuality() const { return m_jpegQuality; }
+    // The seconds the "Delay" menu offers, in menu order.
+    static constexpr std::array<int, 4> DelaySeconds { 0, 3, 5, 10 };
+    // The seconds a grab waits, as last chosen in the "Delay" menu.
+    int delaySeconds() const { return m_delaySeconds; }
 
     // The region overlay, once a region capture has created it (the first monitor's where
     // there is one per monitor).
@@ -68,6 +72,7 @@ private slots:
     void MnuOption_Click();
     void MnuHelp_Click();
     void MnuFormat_Entry_Click(int index);
+    void MnuDelai_Entry_Click(int index);
     void MnuCopier_Click();
     void MnuSave_Click();
     void MnExit_Click();
@@ -95,6 +100,9 @@ private:
     QAction *MnuCompresse4;
     QAction *MnuFpng;
     QAction *MnuFtif;
+    // Not of the designed window: how long a grab waits once the window is out of the way.
+    QMenu *MnuDelai;
+    std::array<QAction *, 4> MnuDelaiEntries;
     QMenu *MnuAide;
     QAction *MnuHelp;
 
@@ -146,6 +154,7 @@ private:
     void centreWithPictures();
     void hideHelpBoxes();
     void checkFormatEntry(int index);
+    void checkDelayEntry(int index);
     void stopTimers();
     // Frame and title around the client area, as the window manager draws them.
     QSize frameExtra() const;
@@ -154,6 +163,7 @@ private:
 
     QWidget *m_client = nullptr;
     int16_t m_jpegQuality = 0;
+    int m_delaySeconds = 0;
     uintptr_t m_imagingToken = 0;
     QImage m_snapshot;
     Screen::Outcome m_snapshotOutcome = Screen::Outcome::Read;

@@ -267,6 +267,10 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
     // The pixels come from the frozen copy the user saw, never from the live screen, so
     // nothing drawn on the overlay ends up in the picture.
     const QImage picture = frozenPart(source.pixels);
+    const Screen &screen = ScreenServices::current().screen();
+    m_selectedPhysical = picture.isNull()
+        ? QRect()
+        : screen.toPhysical(source.pixels.translated(m_desktop.origin(this))) & screen.virtualGeometryPhysical();
     dismiss();
     setCrosshair(false);
     Labaide->show();

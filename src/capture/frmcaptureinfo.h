@@ -39,6 +39,9 @@ public:
 
     // The desktop copy the overlay shows and takes regions from.
     const QImage &frozen() const { return m_desktop.picture(); }
+    // The last region selected, in physical pixels of the virtual desktop (the part on the
+    // desktop); empty when it held no pixel.
+    QRect selectedPhysical() const { return m_selectedPhysical; }
 
 signals:
     // A region was selected; the overlay is gone. `picture` is null when the rectangle holds
@@ -83,4 +86,5 @@ private:
     Language m_language;
     FrozenDesktop m_desktop;
     RegionSelection m_selection;
+    QRect m_selectedPhysical;
 };

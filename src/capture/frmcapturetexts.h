@@ -7,7 +7,8 @@
 // The capture window's words: menu captions by language and the three help boxes.
 namespace frmcapturetexts {
 
-// Only six entries change with the language; the others read the same everywhere.
+// Six designed entries change with the language, and the two of the delay menu added since;
+// the others read the same everywhere.
 inline const CaptionRow kCaptions[] = {
     { "MnuSave", "Save image as", "Enregistrer", "Guardar" },
     { "MnExit", "Exit", "Fermer", "Cerrar" },
@@ -18,6 +19,8 @@ inline const CaptionRow kCaptions[] = {
         "Copiar la captura en el portapapeles" },
     { "MnuFormat", "Recording format", "Format d'enregistrement", "Formato de grabación" },
     { "MnuAnnotate", "Annotate…", "Annoter…", "Anotar…" },
+    { "MnuDelai", "Delay", "Délai", "Retardo" },
+    { "MnuDelai0", "None", "Aucun", "Ninguno" },
 };
 
 // Every line ends with CR LF; leading and trailing blanks are part of the lines.

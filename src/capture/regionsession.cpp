@@ -88,7 +88,8 @@ void RegionSession::desktopReady(
         auto add = [this](frmCaptureInfo *o) {
             m_overlays << o;
             connect(o, &frmCaptureInfo::regionCaptured, this,
-                [this](const QImage &region, const QSize &sizeTwips) {
+                [this, o](const QImage &region, const QSize &sizeTwips) {
+                    m_lastRegion = o->selectedPhysical();
                     stop();
                     emit captured(region, sizeTwips);
                 });

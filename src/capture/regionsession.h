@@ -35,6 +35,9 @@ public:
     // The overlays made so far: the first spans the desktop or covers the first monitor.
     QList<frmCaptureInfo *> overlays() const;
     QList<EditorOverlay *> editors() const;
+    // The region of the last capture in physical pixels of the virtual desktop; empty before
+    // one, or when it held no pixel.
+    QRect lastRegion() const { return m_lastRegion; }
 
 signals:
     // The overlays are up, over the picture the desktop gave.
@@ -61,4 +64,5 @@ private:
     QList<QPointer<frmCaptureInfo>> m_overlays;
     QList<QPointer<EditorOverlay>> m_editors;
     unsigned m_request = 0; // only the latest start's picture is shown
+    QRect m_lastRegion;
 };

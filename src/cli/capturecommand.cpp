@@ -2,6 +2,7 @@
 
 #include "base/colorconv.h"
 #include "capture/captureformat.h"
+#include "capture/lastregion.h"
 #include "capture/modcapture.h"
 #include "capture/pinwindow.h"
 #include "capture/regionsession.h"
@@ -27,13 +28,14 @@ namespace {
 const QString kCommand = QStringLiteral("capture");
 
 const CaptionRow kHelp { "Help",
-    "Usage: tintavo capture [--region X,Y,W,H | --select | --edit] [--delay S] [-o FILE]\n"
+    "Usage: tintavo capture [--region X,Y,W,H | --select | --edit | --last-region\n"
+    "                       | --window [--no-decorations]] [--pin] [--delay S] [-o FILE]\n"
     "                       [--quality Q] [--clipboard]\n"
     "\n"
-    "Captures the whole desktop, a region of it, or a region drawn with the mouse (Ctrl and\n"
-    "drag, Esc cancels). The format follows the file's extension: .bmp, .gif, .jpg or .jpeg,\n"
-    ".png, .tif or .tiff, .webp (lossless unless --quality is given). Without -o and\n"
-    "--clipboard, a PNG goes to standard output.\n"
+    "Captures the whole desktop, a region of it, a region drawn with the mouse (Ctrl and\n"
+    "drag, Esc cancels), or the active window. The format follows the file's extension: .bmp,\n"
+    ".gif, .jpg or .jpeg, .png, .tif or .tiff, .webp (lossless unless --quality is given).\n"
+    "Without -o and --clipboard, a PNG goes to standard output.\n"
     "\n"
     "Options:\n"
     "  --region X,Y,W,H     the region in physical pixels of the desktop\n"
@@ -45,20 +47,24 @@ const CaptionRow kHelp { "Help",
     "  --pin                pin the picture to the screen in a window kept in front (drag\n"
     "                       moves it, the wheel zooms, Ctrl+C copies, Esc closes) instead\n"
     "                       of writing it; the command ends with its last pin\n"
-    "  --delay S            wait S seconds first\n"
+    "  --last-region        the region last drawn, here or in the Screenshot window\n"
+    "  --window             the active window with its frame; on Wayland, what is chosen\n"
+    "                       in the desktop's own screenshot dialog\n"
+    "  --no-decorations     the window's inside only, without its frame\n"
+    "  --delay S            wait S seconds first (time to bring a window to the front)\n"
     "  -o, --output FILE    the picture to write\n"
     "  --quality Q          JPEG or WebP quality, 0 (smallest) to 100\n"
     "  --clipboard          put the picture on the clipboard and serve it until another\n"
     "                       program takes the clipboard (a clipboard manager does at once)\n"
     "  -h, --help           show this help\n",
-    "Utilisation : tintavo capture [--region X,Y,L,H | --select | --edit] [--delay S] [-o "
-    "FICHIER]\n"
-    "                              [--quality Q] [--clipboard]\n"
+    "Utilisation : tintavo capture [--region X,Y,L,H | --select | --edit | --last-region\n"
+    "                              | --window [--no-decorations]] [--pin] [--delay S]\n"
+    "                              [-o FICHIER] [--quality Q] [--clipboard]\n"
     "\n"
-    "Capture tout le bureau, une zone, ou une zone tracée à la souris (Ctrl et glisser,\n"
-    "Échap annule). Le format suit l'extension du fichier : .bmp, .gif, .jpg ou .jpeg, .png,\n"
-    ".tif ou .tiff, .webp (sans perte sauf avec --quality). Sans -o ni --clipboard, un PNG\n"
-    "part sur la sortie standard.\n"
+    "Capture tout le bureau, une zone, une zone tracée à la souris (Ctrl et glisser, Échap\n"
+    "annule), ou la fenêtre active. Le format suit l'extension du fichier : .bmp, .gif, .jpg\n"
+    "ou .jpeg, .png, .tif ou .tiff, .webp (sans perte sauf avec --quality). Sans -o ni\n"
+    "--clipboard, un PNG part sur la sortie standard.\n"
     "\n"
     "Options :\n"
     "  --region X,Y,L,H     la zone en pixels physiques du bureau\n"
@@ -72,19 +78,24 @@ const CaptionRow kHelp { "Help",
     "                       (glisser la déplace, la molette zoome, Ctrl+C copie, Échap\n"
     "                       ferme) au lieu de l'écrire ; la commande finit avec sa dernière\n"
     "                       épingle\n"
-    "  --delay S            attendre d'abord S secondes\n"
+    "  --last-region        la dernière zone tracée, ici ou dans la fenêtre Screenshot\n"
+    "  --window             la fenêtre active avec son cadre ; sous Wayland, ce qui est\n"
+    "                       choisi dans le dialogue de capture du bureau\n"
+    "  --no-decorations     l'intérieur de la fenêtre seul, sans son cadre\n"
+    "  --delay S            attendre d'abord S secondes (le temps d'amener une fenêtre devant)\n"
     "  -o, --output FICHIER l'image à écrire\n"
     "  --quality Q          qualité JPEG ou WebP, de 0 (le plus petit) à 100\n"
     "  --clipboard          mettre l'image dans le presse-papiers et la servir jusqu'à ce\n"
     "                       qu'un autre programme le prenne (un gestionnaire le fait aussitôt)\n"
     "  -h, --help           afficher cette aide\n",
-    "Uso: tintavo capture [--region X,Y,AN,AL | --select | --edit] [--delay S] [-o ARCHIVO]\n"
+    "Uso: tintavo capture [--region X,Y,AN,AL | --select | --edit | --last-region\n"
+    "                    | --window [--no-decorations]] [--pin] [--delay S] [-o ARCHIVO]\n"
     "                    [--quality Q] [--clipboard]\n"
     "\n"
-    "Captura todo el escritorio, una zona, o una zona trazada con el ratón (Ctrl y arrastrar,\n"
-    "Esc cancela). El formato sigue la extensión del archivo: .bmp, .gif, .jpg o .jpeg, .png,\n"
-    ".tif o .tiff, .webp (sin pérdida salvo con --quality). Sin -o ni --clipboard, un PNG sale\n"
-    "por la salida estándar.\n"
+    "Captura todo el escritorio, una zona, una zona trazada con el ratón (Ctrl y arrastrar,\n"
+    "Esc cancela), o la ventana activa. El formato sigue la extensión del archivo: .bmp, .gif,\n"
+    ".jpg o .jpeg, .png, .tif o .tiff, .webp (sin pérdida salvo con --quality). Sin -o ni\n"
+    "--clipboard, un PNG sale por la salida estándar.\n"
     "\n"
     "Opciones:\n"
     "  --region X,Y,AN,AL   la zona en píxeles físicos del escritorio\n"
@@ -96,7 +107,11 @@ const CaptionRow kHelp { "Help",
     "  --pin                fijar la imagen en la pantalla en una ventana siempre delante\n"
     "                       (arrastrar la mueve, la rueda amplía, Ctrl+C copia, Esc cierra)\n"
     "                       en lugar de escribirla; la orden termina con su última ventana\n"
-    "  --delay S            esperar antes S segundos\n"
+    "  --last-region        la última zona trazada, aquí o en la ventana Screenshot\n"
+    "  --window             la ventana activa con su marco; en Wayland, lo que se elija en\n"
+    "                       el diálogo de captura del escritorio\n"
+    "  --no-decorations     solo el interior de la ventana, sin su marco\n"
+    "  --delay S            esperar antes S segundos (tiempo para traer una ventana al frente)\n"
     "  -o, --output ARCHIVO la imagen que escribir\n"
     "  --quality Q          calidad JPEG o WebP, de 0 (la más pequeña) a 100\n"
     "  --clipboard          poner la imagen en el portapapeles y servirla hasta que otro\n"
@@ -114,6 +129,9 @@ public:
         connect(&m_region, &RegionSession::captured, this, [this](const QImage &region) {
             if (region.isNull())
                 return fail(cli::say(clitexts::kEmptyRegion));
+            // Kept for --last-region, as the capture window keeps its own selections.
+            SettingsStore store;
+            lastregion::write(store, m_region.lastRegion());
             finish(region);
         });
         connect(&m_region, &RegionSession::edited, this, &Capture::edited);
@@ -125,7 +143,8 @@ public:
 
     void start()
     {
-        QTimer::singleShot(m_request.delayMs, this, [this] {
+        // A coarse timer may end a long delay a few percent early: the user counts on it.
+        QTimer::singleShot(m_request.delayMs, Qt::PreciseTimer, this, [this] {
             if (m_request.select) {
                 m_region.start(cli::language());
                 return;
@@ -134,12 +153,49 @@ public:
                 m_region.startEditor(cli::language(), recentColours());
                 return;
             }
-            ScreenServices::current().screen().requestDesktop(
-                this, [this](const Screen::DesktopPicture &picture) { desktopReady(picture); });
+            if (m_request.window)
+                return takeWindow();
+            requestDesktop();
         });
     }
 
 private:
+    void requestDesktop()
+    {
+        ScreenServices::current().screen().requestDesktop(
+            this, [this](const Screen::DesktopPicture &picture) { desktopReady(picture); });
+    }
+
+    // The window that is active once the delay is over: its rectangle of the desktop where the
+    // window manager names it, else what the user picks in the desktop's own screenshot
+    // dialog (a Wayland desktop tells no program where windows lie).
+    void takeWindow()
+    {
+        Screen &screen = ScreenServices::current().screen();
+        if (const auto window = screen.activeWindowPhysical(m_request.withFrame)) {
+            m_request.region = *window;
+            return requestDesktop();
+        }
+        if (screen.isLive())
+            return fail(cli::say(clitexts::kNoWindow));
+        screen.requestChosenPicture(this, [this](const Screen::DesktopPicture &picture) {
+            switch (picture.outcome) {
+            case Screen::Outcome::Read:
+                if (!picture.image.isNull())
+                    return finish(picture.image);
+                return fail(cli::say(clitexts::kNoWindow));
+            case Screen::Outcome::Cancelled:
+                return fail(cli::say(clitexts::kCancelled));
+            // A desktop without a dialog of its own turns the request down, or never answers
+            // it (sway's portal), just as one without any portal cannot take it.
+            case Screen::Outcome::Unavailable:
+            case Screen::Outcome::Refused:
+            case Screen::Outcome::TimedOut:
+                return fail(cli::say(clitexts::kNoWindow));
+            }
+        });
+    }
+
     void desktopReady(const Screen::DesktopPicture &picture)
     {
         if (picture.outcome != Screen::Outcome::Read || picture.image.isNull())
@@ -275,29 +331,42 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption select(QStringLiteral("select"));
     const QCommandLineOption edit(QStringLiteral("edit"));
     const QCommandLineOption pin(QStringLiteral("pin"));
+    const QCommandLineOption lastRegion(QStringLiteral("last-region"));
+    const QCommandLineOption window(QStringLiteral("window"));
+    const QCommandLineOption noDecorations(QStringLiteral("no-decorations"));
     const QCommandLineOption delay(QStringLiteral("delay"), QString(), QStringLiteral("S"));
     const QCommandLineOption output = cli::outputOption();
     const QCommandLineOption quality(QStringLiteral("quality"), QString(), QStringLiteral("Q"));
     const QCommandLineOption clipboard(QStringLiteral("clipboard"));
-    parser.addOptions({ region, select, edit, pin, delay, output, quality, clipboard });
+    parser.addOptions({ region, select, edit, lastRegion, window, noDecorations, pin, delay,
+        output, quality, clipboard });
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp)))
         return *stop;
 
     Request request;
-    if (int(parser.isSet(region)) + int(parser.isSet(select)) + int(parser.isSet(edit)) > 1)
-        return cli::usageError(kCommand, cli::say(clitexts::kRegionOrSelect));
+    // One way to say what to capture.
+    QString mode;
+    for (const QCommandLineOption *o : { &region, &select, &edit, &lastRegion, &window }) {
+        if (!parser.isSet(*o))
+            continue;
+        const QString name = QStringLiteral("--") + o->names().constFirst();
+        if (!mode.isEmpty())
+            return cli::usageError(kCommand, cli::say(clitexts::kExclusive).arg(mode, name));
+        mode = name;
+    }
+    if (parser.isSet(noDecorations) && !parser.isSet(window))
+        return cli::usageError(
+            kCommand, cli::say(clitexts::kWindowOnly).arg(QStringLiteral("--no-decorations")));
     request.select = parser.isSet(select);
     request.edit = parser.isSet(edit);
     request.pin = parser.isSet(pin);
+    request.lastRegion = parser.isSet(lastRegion);
+    request.window = parser.isSet(window);
+    request.withFrame = !parser.isSet(noDecorations);
     if (parser.isSet(region)) {
-        const QStringList parts = parser.value(region).split(QLatin1Char(','));
-        bool ok = parts.size() == 4;
-        int v[4] = {};
-        for (int i = 0; ok && i < 4; ++i)
-            v[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok || v[2] < 1 || v[3] < 1)
+        request.region = lastregion::fromText(parser.value(region));
+        if (!request.region)
             return cli::badValue(kCommand, QStringLiteral("--region"), parser.value(region));
-        request.region = QRect(v[0], v[1], v[2], v[3]);
     }
     if (parser.isSet(delay)) {
         bool ok = false;
@@ -327,7 +396,12 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 
 int run(const QStringList &arguments)
 {
-    return cli::runParsed(parse(arguments), [](const Request &request) {
+    return cli::runParsed(parse(arguments), [](Request request) {
+        if (request.lastRegion) {
+            request.region = lastregion::read(SettingsStore());
+            if (!request.region)
+                return cli::failure(kCommand, cli::say(clitexts::kNoLastRegion));
+        }
         Capture capture(request);
         capture.start();
         return QApplication::exec();

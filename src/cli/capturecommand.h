@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <optional>
 
-// tintavo capture: the desktop, a region of it given in physical pixels, or a region drawn
-// with the mouse on the capture window's region overlay, into a picture file, onto the
-// clipboard, or onto standard output as PNG.
+// tintavo capture: the desktop, a region of it given in physical pixels, a region drawn with
+// the mouse on the capture window's region overlay (or the last one drawn), or the active
+// window, into a picture file, onto the clipboard, or onto standard output as PNG.
 namespace capturecommand {
 
 struct Request
@@ -19,6 +19,9 @@ struct Request
     bool select = false;
     bool edit = false; // the screenshot editor
     bool pin = false; // the picture pinned to the screen instead of written
+    bool lastRegion = false; // the region stored by the last selection
+    bool window = false; // the active window
+    bool withFrame = true; // the window with the frame its window manager draws
     int delayMs = 0;
     QString output; // empty: PNG on standard output, unless on the clipboard
     bool clipboard = false;

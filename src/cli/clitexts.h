@@ -74,9 +74,19 @@ inline const CaptionRow kWouldReplace { "WouldReplace",
     "%1 already holds %2; add --force to replace them",
     "%1 contient déjà %2 ; ajoutez --force pour les remplacer",
     "%1 ya contiene %2; añada --force para reemplazarlos" };
-inline const CaptionRow kRegionOrSelect { "RegionOrSelect",
-    "--region, --select and --edit exclude each other", "--region, --select et --edit s'excluent",
-    "--region, --select y --edit se excluyen" };
+inline const CaptionRow kWindowOnly { "WindowOnly", "%1 goes with --window only",
+    "%1 ne va qu'avec --window", "%1 solo va con --window" };
+inline const CaptionRow kNoWindow { "NoWindow",
+    "no window to capture: the window manager names no active window, and the desktop offers "
+    "no screenshot dialog to choose one in",
+    "aucune fenêtre à capturer : le gestionnaire de fenêtres n'en désigne aucune comme active, "
+    "et le bureau n'offre pas de dialogue de capture où en choisir une",
+    "ninguna ventana que capturar: el gestor de ventanas no indica ninguna activa y el "
+    "escritorio no ofrece diálogo de captura en el que elegirla" };
+inline const CaptionRow kNoLastRegion { "NoLastRegion",
+    "no region is stored yet: draw one with --select first",
+    "aucune zone n'est encore gardée : tracez-en d'abord une avec --select",
+    "aún no hay ninguna zona guardada: trace primero una con --select" };
 inline const CaptionRow kSavedAs { "SavedAs", "saved as %1", "enregistrée sous %1",
     "guardada como %1" };
 inline const CaptionRow kNoSession { "NoSession", "no desktop session to read the screen of",

@@ -108,7 +108,7 @@ DesktopPortal::DesktopPortal(const QDBusConnection &bus, QObject *parent)
 {
 }
 
-void DesktopPortal::call(const QString &method, QObject *context,
+void DesktopPortal::call(const QString &method, const QVariantMap &extra, QObject *context,
     std::function<void(Screen::Outcome, const QVariantMap &)> done)
 {
     auto *pending = new Pending(m_bus, context, std::move(done), this);
@@ -125,11 +125,8 @@ void DesktopPortal::call(const QString &method, QObject *context,
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     pending->listenOn(kPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token);
 
-    QVariantMap options { { QStringLiteral("handle_token"), token } };
-    if (method == QLatin1String("Screenshot")) {
-        options.insert(QStringLiteral("interactive"), false);
-        options.insert(QStringLiteral("modal"), false);
-    }
+    QVariantMap options = extra;
+    options.insert(QStringLiteral("handle_token"), token);
     QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kScreenshot, method);
     message << QString() << options;
 
@@ -161,9 +158,11 @@ void DesktopPortal::call(const QString &method, QObject *context,
 }
 
 void DesktopPortal::screenshot(
-    QObject *context, std::function<void(Screen::Outcome, const QImage &)> done)
+    QObject *context, std::function<void(Screen::Outcome, const QImage &)> done, bool interactive)
 {
-    call(QStringLiteral("Screenshot"), context,
+    const QVariantMap options { { QStringLiteral("interactive"), interactive },
+        { QStringLiteral("modal"), false } };
+    call(QStringLiteral("Screenshot"), options, context,
         [this, done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
             if (outcome != Screen::Outcome::Read) {
                 done(outcome, QImage());
@@ -180,7 +179,7 @@ void DesktopPortal::screenshot(
 
 void DesktopPortal::pickColor(QObject *context, Screen::ColorReady done)
 {
-    call(QStringLiteral("PickColor"), context,
+    call(QStringLiteral("PickColor"), {}, context,
         [done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
             if (outcome != Screen::Outcome::Read) {
                 done(outcome, -1);

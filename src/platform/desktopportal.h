@@ -23,7 +23,11 @@ public:
 
     // A picture of every monitor, as the desktop composes it (its own scale and layout). The
     // file the desktop wrote for it is removed when it lies in a temporary folder.
-    void screenshot(QObject *context, std::function<void(Screen::Outcome, const QImage &)> done);
+    // `interactive` lets the desktop show its own screenshot dialog first, where the user may
+    // choose what to take (a window, on the desktops that offer it); the picture is then the
+    // one chosen.
+    void screenshot(QObject *context, std::function<void(Screen::Outcome, const QImage &)> done,
+        bool interactive = false);
     // A colour chosen with the desktop's own picker, as 0x00BBGGRR.
     void pickColor(QObject *context, Screen::ColorReady done);
 
@@ -35,7 +39,7 @@ public:
     void setScratchFolders(const QStringList &folders) { m_scratch = folders; }
 
 private:
-    void call(const QString &method, QObject *context,
+    void call(const QString &method, const QVariantMap &options, QObject *context,
         std::function<void(Screen::Outcome, const QVariantMap &)> done);
 
     QDBusConnection m_bus;

@@ -25,6 +25,16 @@ void PortalScreen::requestDesktop(QObject *context, DesktopReady done)
         });
 }
 
+void PortalScreen::requestChosenPicture(QObject *context, DesktopReady done)
+{
+    m_portal.screenshot(
+        context,
+        [done = std::move(done)](Outcome outcome, const QImage &picture) {
+            done(DesktopPicture { outcome, outcome == Outcome::Read ? picture : QImage() });
+        },
+        true);
+}
+
 void PortalScreen::requestColor(QObject *context, ColorReady done)
 {
     m_portal.pickColor(context, std::move(done));

@@ -17,6 +17,7 @@ public:
     bool isLive() const override { return false; }
     void requestDesktop(QObject *context, DesktopReady done) override;
     void requestColor(QObject *context, ColorReady done) override;
+    void requestChosenPicture(QObject *context, DesktopReady done) override;
 
 private:
     DesktopPortal &m_portal;

@@ -161,6 +161,13 @@ void Screen::requestColor(QObject *context, ColorReady done)
     QTimer::singleShot(0, context, [done = std::move(done)] { done(Outcome::Unavailable, -1); });
 }
 
+void Screen::requestChosenPicture(QObject *context, DesktopReady done)
+{
+    QTimer::singleShot(0, context, [done = std::move(done)] { done(DesktopPicture {}); });
+}
+
+std::optional<QRect> Screen::activeWindowPhysical(bool) const { return std::nullopt; }
+
 QList<Screen::Area> Screen::qtAreas()
 {
     QList<Area> out;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QObject;
 
@@ -62,6 +63,16 @@ public:
     virtual void requestDesktop(QObject *context, DesktopReady done);
     // A colour chosen with the desktop's own picker, where it offers one (Unavailable here).
     virtual void requestColor(QObject *context, ColorReady done);
+    // A picture the user chooses in the desktop's own screenshot dialog, where it has one
+    // (Unavailable here): the desktop decides what it offers (a window, a monitor, an area)
+    // and the picture is the one it gives, not laid out as the desktop.
+    virtual void requestChosenPicture(QObject *context, DesktopReady done);
+
+    // Where the window that has the keyboard lies, in physical pixels: with the frame the
+    // window manager draws around it, or its client area alone. Nothing where the session
+    // does not say (no window manager naming an active window; a Wayland desktop, which keeps
+    // the places of windows to itself).
+    virtual std::optional<QRect> activeWindowPhysical(bool withFrame) const;
 
     // The monitors as Qt reports them, each with its physical place.
     static QList<Area> qtAreas();

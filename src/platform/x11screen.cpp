@@ -10,6 +10,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -20,13 +21,20 @@ QRect physicalGeometry(const QScreen *s)
     return QRect(g.topLeft(), QSize(qRound(g.width() * dpr), qRound(g.height() * dpr)));
 }
 
+bool isX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+xcb_connection_t *x11Connection()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 // On X11 the root window is read straight into an image in one request: native root
 // coordinates are the physical coordinates used here. Qt's own grab copies the pixels three
 // times on the way, which is most of the cost of a full-screen grab.
 QImage grabX11(const QRect &physical)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *c = x11Connection();
     if (!c)
         return QImage();
     const xcb_setup_t *setup = xcb_get_setup(c);
@@ -63,11 +71,73 @@ QImage grabX11(const QRect &physical)
     return out;
 }
 
-bool isX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+// xcb hands replies over as malloc'ed blocks.
+template <class Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+template <class Reply> Owned<Reply> own(Reply *reply) { return Owned<Reply>(reply, &std::free); }
+
+// The client window the window manager names as active (EWMH), or none.
+xcb_window_t activeClient(xcb_connection_t *c, xcb_window_t root)
+{
+    static const char name[] = "_NET_ACTIVE_WINDOW";
+    const auto atom
+        = own(xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof(name) - 1, name), nullptr));
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return XCB_WINDOW_NONE;
+    const auto property = own(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!property || property->format != 32 || xcb_get_property_value_length(property.get()) < 4)
+        return XCB_WINDOW_NONE;
+    return *static_cast<const xcb_window_t *>(xcb_get_property_value(property.get()));
+}
+
+// A reparenting window manager puts each client inside a frame window of its own, itself a
+// child of the root: walking up from the client finds it. Without one, the client is its own
+// frame.
+xcb_window_t frameOf(xcb_connection_t *c, xcb_window_t window, xcb_window_t root)
+{
+    // A window manager nests only a few levels; the bound guards against a tree that
+    // changes while it is walked.
+    for (int depth = 0; depth < 16; ++depth) {
+        const auto tree = own(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
+        if (!tree)
+            return XCB_WINDOW_NONE;
+        if (tree->parent == root || tree->parent == XCB_WINDOW_NONE)
+            return window;
+        window = tree->parent;
+    }
+    return XCB_WINDOW_NONE;
+}
 
 } // namespace
 
 QList<Screen::Area> X11Screen::areas() const { return qtAreas(); }
+
+std::optional<QRect> X11Screen::activeWindowPhysical(bool withFrame) const
+{
+    xcb_connection_t *c = isX11() ? x11Connection() : nullptr;
+    if (!c)
+        return std::nullopt;
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    if (!it.rem || !it.data)
+        return std::nullopt;
+    const xcb_window_t root = it.data->root;
+    const xcb_window_t client = activeClient(c, root);
+    if (client == XCB_WINDOW_NONE || client == root)
+        return std::nullopt;
+    const xcb_window_t window = withFrame ? frameOf(c, client, root) : client;
+    if (window == XCB_WINDOW_NONE)
+        return std::nullopt;
+    const auto geometry = own(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    // Root coordinates of the window's inside: the frame's own border (outside it) is part of
+    // the frame; the client's is not part of its client area.
+    const auto at = own(xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr));
+    if (!geometry || !at || geometry->width == 0 || geometry->height == 0)
+        return std::nullopt;
+    const int border = withFrame ? geometry->border_width : 0;
+    return QRect(at->dst_x - border, at->dst_y - border, geometry->width + 2 * border,
+        geometry->height + 2 * border);
+}
 
 QImage X11Screen::grab(const QRect &physical)
 {

@@ -10,4 +10,5 @@ class X11Screen : public Screen
 public:
     QList<Area> areas() const override;
     QImage grab(const QRect &physical) override;
+    std::optional<QRect> activeWindowPhysical(bool withFrame) const override;
 };

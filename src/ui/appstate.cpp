@@ -31,7 +31,8 @@ QString withoutTrailingSeparator(QString dir)
 QString keyOf(Setting setting)
 {
     static const char *const kKeys[] = { "Langue", "ColorDepth", "AppliDemarre", "PressePapier",
-        "FormatImage", "Chemin", "PanneauCouleur", "PanneauIcone", "CopieCss", "History" };
+        "FormatImage", "Chemin", "PanneauCouleur", "PanneauIcone", "CopieCss", "History",
+        "DelaiCapture", "DerniereZone" };
     return QString::fromLatin1(kKeys[static_cast<int>(setting)]);
 }
 

@@ -21,6 +21,8 @@ enum class Setting {
     PanneauIcone, // the converter's fold-out panel open: "Oui" / "Non"
     CopieCss, // the notation the picker's panel copies automatically
     History, // the picker's last picks
+    DelaiCapture, // seconds the capture window waits before a grab: "0", "3", "5", "10"
+    DerniereZone, // the last region selected, physical "X,Y,W,H"
 };
 
 // The key a setting is stored under.

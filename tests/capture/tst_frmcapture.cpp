@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -129,6 +130,78 @@ private slots:
         entry(w, "MnuCompresse1")->trigger();
         QCOMPARE(w->jpegQuality(), int16_t(0));
         QCOMPARE(s.env.setting(QStringLiteral("FormatImage")), QStringLiteral("JPG"));
+    }
+
+    // The "Delay" entry added to the options: its captions, the stored choice checked, a new
+    // choice stored.
+    void delayMenuShowsTheStoredChoice_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("none stored") << "Anglais"
+                                     << ""
+                                     << "Delay"
+                                     << "None";
+        QTest::newRow("fr") << "Francais"
+                            << "5"
+                            << "Délai"
+                            << "5 s";
+        QTest::newRow("es, not a delay offered") << "Spanish"
+                                                 << "7"
+                                                 << "Retardo"
+                                                 << "Ninguno";
+    }
+    void delayMenuShowsTheStoredChoice()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, stored);
+        QFETCH(QString, title);
+        QFETCH(QString, checked);
+        CaptureSession s({ { "Langue", language }, { "DelaiCapture", stored } });
+        frmCapture *w = s.window;
+        auto *menu = control<QMenu>(w, "MnuDelai");
+        QCOMPARE(menu->title(), title);
+        QStringList ticked;
+        for (QAction *a : menu->actions())
+            if (a->isChecked())
+                ticked << a->text();
+        QCOMPARE(ticked, QStringList { checked });
+
+        entry(w, "MnuDelai10")->trigger();
+        QCOMPARE(s.env.setting(QStringLiteral("DelaiCapture")), QStringLiteral("10"));
+        QVERIFY(entry(w, "MnuDelai10")->isChecked());
+        QVERIFY(!entry(w, "MnuDelai0")->isChecked() && !entry(w, "MnuDelai5")->isChecked());
+        QCOMPARE(w->delaySeconds(), 10);
+    }
+
+    // Both grabs wait the chosen delay after the window steps aside.
+    void delayHoldsBackBothGrabs()
+    {
+        CaptureSession s;
+        frmCapture *w = s.window;
+        entry(w, "MnuDelai3")->trigger();
+        ScreenServices &before = ScreenServices::current();
+        {
+            MemoryScreenServices desktop;
+            desktop.screen().setAreas({ { QRect(0, 0, 320, 200), 1.0 } });
+            desktop.screen().fill(QRect(0, 0, 320, 200), Qt::darkCyan);
+            QElapsedTimer clock;
+            clock.start();
+            entry(w, "MnuCapEcran")->trigger();
+            QVERIFY(waitUntil(
+                [&] { return pictureBox(w)->picture().size() == QSize(320, 200); }, 10000));
+            QVERIFY(clock.elapsed() >= 3000 + 300);
+
+            clock.restart();
+            entry(w, "MnuCapRegion")->trigger();
+            QVERIFY(waitUntil([&] { return w->overlay() && w->overlay()->isVisible(); }, 10000));
+            QVERIFY(clock.elapsed() >= 3000 + 400);
+            QTest::keyClick(w->overlay(), Qt::Key_Escape);
+            QVERIFY(waitUntil([&] { return w->isVisible(); }));
+        }
+        ScreenServices::install(&before);
     }
 
     void compressionChoiceSurvivesReopening()

@@ -6,15 +6,76 @@
 #include "support/realprogram.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-ProgramRun tintavo(const QStringList &arguments) { return runTintavo(arguments, true); }
+ProgramRun tintavo(const QStringList &arguments, const QString &locale = QString())
+{
+    return runTintavo(arguments, true, locale);
+}
+
+// The program started without waiting for its end, for what a user does meanwhile.
+struct Running
+{
+    explicit Running(const QStringList &arguments)
+    {
+        process.start(QStringLiteral(TINTAVO_BINARY), arguments);
+        process.waitForStarted(5000);
+        clock.start();
+    }
+    ~Running()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+    // The exit status, once it has ended (-1 if it did not within a minute).
+    int status()
+    {
+        if (!waitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000))
+            return -1;
+        return process.exitCode();
+    }
+    // True once it shows a window, as xdotool finds it.
+    bool showsAWindow()
+    {
+        return waitUntil([&] {
+            QProcess x;
+            x.start(QStringLiteral("xdotool"),
+                { QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--pid"), QString::number(process.processId()) });
+            x.waitForFinished(5000);
+            return !x.readAllStandardOutput().trimmed().isEmpty();
+        });
+    }
+
+    QProcess process;
+    QElapsedTimer clock;
+};
+
+// True when every pixel of the picture is the pattern's at the screen position of its corner.
+bool showsPattern(const QImage &picture, QPoint corner)
+{
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if ((picture.pixel(x, y) & 0xFFFFFF)
+                != (PatternWindow::colourAt(corner.x() + x, corner.y() + y) & 0xFFFFFF))
+                return false;
+    return true;
+}
+
+bool screenShowsPattern(const QRect &r)
+{
+    return showsPattern(ScreenServices::current().screen().grab(r), r.topLeft());
+}
 
 } // namespace
 
@@ -28,6 +89,9 @@ private slots:
     {
         if (ScreenServices::isWaylandSession())
             QSKIP("the X11 suite");
+        // The programs this test runs keep their settings here, never in the user's.
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         m_window = std::make_unique<PatternWindow>(QRect(100, 120, 320, 300));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -208,7 +272,129 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("outside")));
     }
 
+    // The window the window manager names active, with the frame it draws or without.
+    void windowIsTheActiveWindow_data()
+    {
+        QTest::addColumn<bool>("withFrame");
+        QTest::newRow("with its frame") << true;
+        QTest::newRow("without decorations") << false;
+    }
+    void windowIsTheActiveWindow()
+    {
+        QFETCH(bool, withFrame);
+        PatternWindow framed(QRect(560, 420, 300, 200));
+        framed.setWindowFlags(Qt::Window);
+        framed.setGeometry(QRect(560, 420, 300, 200));
+        framed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&framed));
+        QVERIFY(activate(QString::number(framed.winId())));
+        // Framed and painted where the window manager put it.
+        QTRY_VERIFY(framed.frameGeometry().size() != framed.geometry().size());
+        QTRY_VERIFY((framed.update(), screenShowsPattern(framed.geometry())));
+        const QRect frame = framed.frameGeometry();
+        const QRect client = framed.geometry();
+        QVERIFY(frame.contains(client) && frame.size() != client.size());
+
+        QStringList arguments { QStringLiteral("capture"), QStringLiteral("--window") };
+        if (!withFrame)
+            arguments << QStringLiteral("--no-decorations");
+        const ProgramRun r = tintavo(arguments);
+        QCOMPARE(r.status, 0);
+        QImage shot;
+        QVERIFY(shot.loadFromData(r.out, "PNG"));
+        const QRect expected = withFrame ? frame : client;
+        QCOMPARE(shot.size(), expected.size());
+        QVERIFY(showsPattern(shot.copy(client.translated(-expected.topLeft())), client.topLeft()));
+        QCOMPARE(shot.convertToFormat(QImage::Format_RGB32),
+            ScreenServices::current().screen().grab(expected).convertToFormat(
+                QImage::Format_RGB32));
+    }
+
+    // What is on the screen once the delay is over, not when the command started.
+    void delayComesBeforeTheRegionIsRead()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("later.png"));
+        const QRect region(700, 150, 80, 60);
+        Running capture({ QStringLiteral("capture"), QStringLiteral("--delay"), QStringLiteral("2"),
+            QStringLiteral("--region"), QStringLiteral("700,150,80,60"), QStringLiteral("-o"),
+            file });
+        PatternWindow later(region);
+        later.show();
+        QTRY_VERIFY(screenShowsPattern(region));
+        QCOMPARE(capture.status(), 0);
+        QVERIFY(capture.clock.elapsed() >= 2000);
+        QImage shot;
+        QVERIFY(shot.load(file));
+        QCOMPARE(shot.size(), region.size());
+        QVERIFY(showsPattern(shot, region.topLeft()));
+    }
+
+    void noStoredRegionIsSaid_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("en") << "C.UTF-8"
+                            << "tintavo capture: no region is stored yet: draw one with "
+                               "--select first\n";
+        QTest::newRow("fr") << "fr_FR.UTF-8"
+                            << "aucune zone n'est encore gardée";
+        QTest::newRow("es") << "es_ES.UTF-8"
+                            << "aún no hay ninguna zona guardada";
+    }
+    void noStoredRegionIsSaid()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, said);
+        QFile::remove(m_config.filePath(QStringLiteral("Tintavo/Tintavo.ini")));
+        const ProgramRun r
+            = tintavo({ QStringLiteral("capture"), QStringLiteral("--last-region") }, locale);
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(said), qPrintable(r.err));
+    }
+
+    // A region drawn with --select is taken again by --last-region, without the overlay.
+    void lastRegionRetakesTheSelection()
+    {
+        QTemporaryDir dir;
+        const QString selected = dir.filePath(QStringLiteral("selected.png"));
+        {
+            Running select({ QStringLiteral("capture"), QStringLiteral("--select"),
+                QStringLiteral("-o"), selected });
+            QVERIFY(select.showsAWindow());
+            QVERIFY(xdotool(QStringLiteral("mousemove 150 170 keydown ctrl mousedown 1 mousemove "
+                                           "200 200 mousemove 261 231 mouseup 1 keyup ctrl")
+                                .split(u' ')));
+            QCOMPARE(select.status(), 0);
+        }
+        const QSettings ini(
+            m_config.filePath(QStringLiteral("Tintavo/Tintavo.ini")), QSettings::IniFormat);
+        const QStringList stored
+            = ini.value(QStringLiteral("Options/DerniereZone")).toString().split(u',');
+        QCOMPARE(stored.size(), 4);
+        const QRect region(
+            stored[0].toInt(), stored[1].toInt(), stored[2].toInt(), stored[3].toInt());
+        QVERIFY(QRect(150, 170, 112, 62).contains(region));
+        QVERIFY(region.width() >= 100 && region.height() >= 50);
+        QImage first;
+        QVERIFY(first.load(selected));
+        QCOMPARE(first.size(), region.size());
+        QVERIFY(showsPattern(first, region.topLeft()));
+
+        // The overlay is gone and the pattern painted again before the second capture.
+        QTRY_VERIFY(screenShowsPattern(region));
+        const ProgramRun again
+            = tintavo({ QStringLiteral("capture"), QStringLiteral("--last-region") });
+        QCOMPARE(again.status, 0);
+        QImage second;
+        QVERIFY(second.loadFromData(again.out, "PNG"));
+        QCOMPARE(second.convertToFormat(QImage::Format_RGB32),
+            first.convertToFormat(QImage::Format_RGB32));
+    }
+
 private:
+    QTemporaryDir m_config;
     std::unique_ptr<PatternWindow> m_window;
 };
 

@@ -116,6 +116,10 @@ private slots:
             "a.ico" } << "--favicon-set";
         QTest::newRow("capture format")
             << QStringList { "capture", "-o", "shot.xcf" } << "shot.xcf";
+        QTest::newRow("two things to capture")
+            << QStringList { "capture", "--last-region", "--window" } << "--window";
+        QTest::newRow("decorations without a window")
+            << QStringList { "capture", "--select", "--no-decorations" } << "--no-decorations";
         QTest::newRow("quality of a PNG")
             << QStringList { "capture", "-o", "shot.png", "--quality", "50" } << "--quality";
     }

@@ -142,13 +142,17 @@ struct PortalWorld
     FakePortal fake { bus.connect(QStringLiteral("portal")) };
     DesktopPortal portal { client };
 
-    std::optional<std::pair<Outcome, QImage>> screenshot(QObject *context = nullptr)
+    std::optional<std::pair<Outcome, QImage>> screenshot(
+        QObject *context = nullptr, bool interactive = false)
     {
         QObject own;
         std::optional<std::pair<Outcome, QImage>> answer;
-        portal.screenshot(context ? context : &own, [&](Outcome o, const QImage &i) {
-            answer = { o, i };
-        });
+        portal.screenshot(
+            context ? context : &own,
+            [&](Outcome o, const QImage &i) {
+                answer = { o, i };
+            },
+            interactive);
         (void)QTest::qWaitFor([&] { return answer.has_value(); }, 5000);
         return answer;
     }
@@ -190,8 +194,16 @@ private slots:
             QSKIP("dbus-daemon is not installed");
     }
 
+    void screenshotIsReadAndItsScratchFileRemoved_data()
+    {
+        QTest::addColumn<bool>("interactive");
+        QTest::newRow("at once") << false;
+        // The desktop's own dialog first, where the user may choose a window.
+        QTest::newRow("chosen in the desktop's dialog") << true;
+    }
     void screenshotIsReadAndItsScratchFileRemoved()
     {
+        QFETCH(bool, interactive);
         PortalWorld w;
         QVERIFY(!w.bus.address.isEmpty());
         QTemporaryDir scratch; // under the temporary folder, as the portal's own file is
@@ -199,13 +211,13 @@ private slots:
         shot.fill(QColor(10, 20, 30));
         const QString path = scratch.filePath(QStringLiteral("out.png"));
         w.fake.results = { { QStringLiteral("uri"), writePicture(path, shot) } };
-        const auto answer = w.screenshot();
+        const auto answer = w.screenshot(nullptr, interactive);
         QVERIFY(answer);
         QCOMPARE(answer->first, Outcome::Read);
         QCOMPARE(answer->second, shot);
         QVERIFY(!QFile::exists(path));
-        // Asked without a dialog, under a token of ours.
-        QCOMPARE(w.fake.lastOptions.value(QStringLiteral("interactive")).toBool(), false);
+        // Asked with or without the dialog, under a token of ours.
+        QCOMPARE(w.fake.lastOptions.value(QStringLiteral("interactive")), QVariant(interactive));
         QVERIFY(w.fake.lastOptions.value(QStringLiteral("handle_token"))
                     .toString()
                     .startsWith("tintavo"));

@@ -43,6 +43,18 @@ public:
     bool isLive() const override { return m_live; }
     void requestDesktop(QObject *context, DesktopReady done) override;
     void requestColor(QObject *context, ColorReady done) override;
+    // The active window's frame and client area, as a window manager would name them; none
+    // until set.
+    void setActiveWindow(const QRect &frame, const QRect &client)
+    {
+        m_activeFrame = frame;
+        m_activeClient = client;
+    }
+    std::optional<QRect> activeWindowPhysical(bool withFrame) const override
+    {
+        const QRect r = withFrame ? m_activeFrame : m_activeClient;
+        return r.isEmpty() ? std::nullopt : std::optional<QRect>(r);
+    }
     int desktopRequests() const { return m_desktopRequests; }
     int colorRequests() const { return m_colorRequests; }
 
@@ -56,6 +68,8 @@ private:
     int32_t m_colorValue = -1;
     int m_desktopRequests = 0;
     int m_colorRequests = 0;
+    QRect m_activeFrame;
+    QRect m_activeClient;
 };
 
 // A pointer that is wherever the test puts it; warps move it, captures are only recorded.

@@ -8,6 +8,7 @@
 #include "picker/frmcolorpicker.h"
 #include "picker/pickoverlay.h"
 #include "platform/screenservices.h"
+#include "support/programrun.h"
 #include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
 
@@ -212,6 +213,20 @@ private slots:
             { QStringLiteral("output"), name, QStringLiteral("unplug") });
     }
 
+    // No program may learn where windows lie on Wayland: --window takes what the desktop's
+    // own screenshot dialog gives, and says so where the desktop has none (sway's portal
+    // leaves an interactive request unanswered until the request's time is up).
+    void windowWithoutADialogIsSaid()
+    {
+        const ProgramRun r = runTintavo({ QStringLiteral("capture"), QStringLiteral("--window") },
+            true, QStringLiteral("fr_FR.UTF-8"));
+        QImage chosen;
+        if (r.status == 0 && chosen.loadFromData(r.out, "PNG"))
+            return;
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("aucune fenêtre à capturer")), qPrintable(r.err));
+    }
+
     // Run alone on a desktop without a portal (scripts/run-under-wayland --no-portal).
     void noPortalIsSaid()
     {
@@ -241,6 +256,12 @@ private slots:
             QStringLiteral("This desktop does not let programs read the screen."));
         QTRY_VERIFY(capture.w->isVisible());
         QVERIFY(!capture.w->findChild<QAction *>(QStringLiteral("MnuSave"))->isEnabled());
+
+        const ProgramRun window
+            = runTintavo({ QStringLiteral("capture"), QStringLiteral("--window") }, true);
+        QCOMPARE(window.status, 1);
+        QVERIFY2(
+            window.err.contains(QStringLiteral("no window to capture")), qPrintable(window.err));
     }
 };
 
