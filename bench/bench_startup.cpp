@@ -98,7 +98,8 @@ long rssKiB(pid_t pid)
     return -1;
 }
 
-void BM_ColdStartToLauncherShown(benchmark::State &state)
+// From the start of a fresh process with empty settings to its first window mapped.
+void coldStartToWindow(benchmark::State &state, const char *command, const char *option)
 {
     X x;
     if (xcb_connection_has_error(x.c)) {
@@ -109,17 +110,22 @@ void BM_ColdStartToLauncherShown(benchmark::State &state)
         const std::string home = makeHome();
         x.drain();
         const auto t0 = std::chrono::steady_clock::now();
-        const pid_t pid = spawnProgram(home);
+        const pid_t pid = spawnProgram(home, command, option);
         const bool shown = x.waitForMap(10000);
         const auto t1 = std::chrono::steady_clock::now();
         stop(pid);
         std::system(("rm -rf " + home).c_str());
         if (!shown) {
-            state.SkipWithError("the launcher never showed");
+            state.SkipWithError("no window showed");
             return;
         }
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
     }
+}
+
+void BM_ColdStartToLauncherShown(benchmark::State &state)
+{
+    coldStartToWindow(state, nullptr, nullptr);
 }
 BENCHMARK(BM_ColdStartToLauncherShown)
     ->UseManualTime()
@@ -131,26 +137,7 @@ BENCHMARK(BM_ColdStartToLauncherShown)
 // The screenshot shortcut's command to its editor on screen over the frozen desktop.
 void BM_ColdStartToEditorShown(benchmark::State &state)
 {
-    X x;
-    if (xcb_connection_has_error(x.c)) {
-        state.SkipWithError("no X server");
-        return;
-    }
-    for (auto _ : state) {
-        const std::string home = makeHome();
-        x.drain();
-        const auto t0 = std::chrono::steady_clock::now();
-        const pid_t pid = spawnProgram(home, "capture", "--edit");
-        const bool shown = x.waitForMap(10000);
-        const auto t1 = std::chrono::steady_clock::now();
-        stop(pid);
-        std::system(("rm -rf " + home).c_str());
-        if (!shown) {
-            state.SkipWithError("the editor never showed");
-            return;
-        }
-        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-    }
+    coldStartToWindow(state, "capture", "--edit");
 }
 BENCHMARK(BM_ColdStartToEditorShown)
     ->UseManualTime()

@@ -270,7 +270,8 @@ void frmCaptureInfo::Form_MouseUp(int, int Shift, float, float)
     const Screen &screen = ScreenServices::current().screen();
     m_selectedPhysical = picture.isNull()
         ? QRect()
-        : screen.toPhysical(source.pixels.translated(m_desktop.origin(this))) & screen.virtualGeometryPhysical();
+        : screen.toPhysical(source.pixels.translated(m_desktop.origin(this)))
+            & screen.virtualGeometryPhysical();
     dismiss();
     setCrosshair(false);
     Labaide->show();

@@ -338,8 +338,8 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     const QCommandLineOption output = cli::outputOption();
     const QCommandLineOption quality(QStringLiteral("quality"), QString(), QStringLiteral("Q"));
     const QCommandLineOption clipboard(QStringLiteral("clipboard"));
-    parser.addOptions({ region, select, edit, lastRegion, window, noDecorations, pin, delay,
-        output, quality, clipboard });
+    parser.addOptions({ region, select, edit, lastRegion, window, noDecorations, pin, delay, output,
+        quality, clipboard });
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp)))
         return *stop;
 
