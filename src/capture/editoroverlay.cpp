@@ -1,6 +1,7 @@
 #include "capture/editoroverlay.h"
 
 #include "capture/editoroverlaytexts.h"
+#include "capture/editortools.h"
 #include "capture/selectionhandles.h"
 #include "platform/screenservices.h"
 
@@ -23,63 +24,7 @@
 using namespace editoroverlaytexts;
 using selectionhandles::Handle;
 
-namespace {
-
-struct ToolInfo
-{
-    EditorOverlay::Tool tool;
-    Qt::Key key;
-    const char *symbol;
-};
-
-// The bar's tools in order, with their keys; their tooltips are kTools in the same order.
-const ToolInfo kToolInfo[] = {
-    { EditorOverlay::Tool::Crop, Qt::Key_C, "✂" },
-    { EditorOverlay::Tool::Select, Qt::Key_V, "↖" },
-    { EditorOverlay::Tool::Arrow, Qt::Key_A, "➚" },
-    { EditorOverlay::Tool::Line, Qt::Key_L, "╱" },
-    { EditorOverlay::Tool::Rectangle, Qt::Key_R, "▭" },
-    { EditorOverlay::Tool::Ellipse, Qt::Key_E, "◯" },
-    { EditorOverlay::Tool::Pen, Qt::Key_P, "✎" },
-    { EditorOverlay::Tool::Marker, Qt::Key_M, "▌" },
-    { EditorOverlay::Tool::Text, Qt::Key_T, "T" },
-    { EditorOverlay::Tool::Step, Qt::Key_N, "①" },
-    { EditorOverlay::Tool::Pixelate, Qt::Key_X, "▦" },
-    { EditorOverlay::Tool::Redact, Qt::Key_B, "■" },
-    { EditorOverlay::Tool::Pipette, Qt::Key_I, "◉" },
-};
-
-const QColor kPalette[]
-    = { QColor(0xE5, 0x39, 0x35), QColor(0xFB, 0x8C, 0x00), QColor(0xFD, 0xD8, 0x35),
-          QColor(0x43, 0xA0, 0x47), QColor(0x1E, 0x88, 0xE5), Qt::black, Qt::white };
-
-std::optional<Annotation::Kind> kindOf(EditorOverlay::Tool tool)
-{
-    using T = EditorOverlay::Tool;
-    using K = Annotation::Kind;
-    switch (tool) {
-    case T::Arrow:
-        return K::Arrow;
-    case T::Line:
-        return K::Line;
-    case T::Rectangle:
-        return K::Rectangle;
-    case T::Ellipse:
-        return K::Ellipse;
-    case T::Pen:
-        return K::Pen;
-    case T::Marker:
-        return K::Marker;
-    case T::Pixelate:
-        return K::Pixelate;
-    case T::Redact:
-        return K::Redact;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
+using editortools::kindOf;
 
 // One change to the marks, undone and done again by the editor's undo stack: a mark added
 // (no `before`), removed (no `after`) or changed.
@@ -175,8 +120,8 @@ void EditorOverlay::buildBar()
         row->addWidget(b);
         return b;
     };
-    for (const ToolInfo &info : kToolInfo) {
-        const std::size_t i = std::size_t(&info - kToolInfo);
+    for (const editortools::Info &info : editortools::tools()) {
+        const std::size_t i = std::size_t(&info - editortools::tools().data());
         QToolButton *b
             = button(QString::fromLatin1(kTools[i].control), QString::fromUtf8(info.symbol));
         b->setCheckable(true);
@@ -184,7 +129,7 @@ void EditorOverlay::buildBar()
         connect(b, &QToolButton::clicked, this, [this, tool = info.tool] { setTool(tool); });
     }
     m_row = row;
-    for (const QColor &c : kPalette)
+    for (const QColor &c : editortools::palette())
         row->addWidget(colourButton(c));
     QToolButton *undo = button(QStringLiteral("Undo"), QStringLiteral("↶"));
     connect(undo, &QToolButton::clicked, &m_undo, &QUndoStack::undo);
@@ -239,8 +184,8 @@ void EditorOverlay::setRecentColours(const QList<QColor> &colours)
 
 void EditorOverlay::applyLanguage()
 {
-    for (const ToolInfo &info : kToolInfo) {
-        const std::size_t i = std::size_t(&info - kToolInfo);
+    for (const editortools::Info &info : editortools::tools()) {
+        const std::size_t i = std::size_t(&info - editortools::tools().data());
         m_toolButtons.value(info.tool)->setToolTip(QStringLiteral("%1 (%2)").arg(
             captionOf(kTools[i], m_language), QKeySequence(info.key).toString()));
     }
@@ -699,7 +644,7 @@ void EditorOverlay::keyPressEvent(QKeyEvent *event)
             m_undo.redo();
         return;
     }
-    for (const ToolInfo &info : kToolInfo) {
+    for (const editortools::Info &info : editortools::tools()) {
         if (event->key() == info.key) {
             setTool(info.tool);
             return;
