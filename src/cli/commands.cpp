@@ -22,10 +22,10 @@ namespace commands {
 namespace {
 
 // What a command needs to run: nothing of Qt's application, Qt's core (image readers found
-// as plugins), fonts without any display (an SVG drawing may hold text), widgets without any
-// display, or the session's screen. Pictures are read, drawn and written without any
+// as plugins), fonts without any display (an SVG drawing may hold text), or the session's
+// screen. Pictures are read, drawn and written without any
 // platform at all, which keeps the start short.
-enum class Needs { Nothing, Core, Gui, Widgets, Screen };
+enum class Needs { Nothing, Core, Gui, Screen };
 
 template <Needs needs> Needs always(const QStringList &) { return needs; }
 
@@ -137,10 +137,10 @@ void withoutRuntimeFolderWarning(
 
 std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char **argv)
 {
-    // The gradient's surface is a widget that is never shown, and fonts need no screen either:
-    // these run over SSH and in CI. Where no session made a runtime folder (cron, CI), Qt would
-    // say so on standard error although nothing here uses one.
-    if (needs == Needs::Widgets || needs == Needs::Gui) {
+    // Fonts need no screen: drawings with text run over SSH and in CI. Where no session made a
+    // runtime folder (cron, CI), Qt would say so on standard error although nothing here uses
+    // one.
+    if (needs == Needs::Gui) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
             qtDefaultHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
@@ -152,7 +152,6 @@ std::unique_ptr<QCoreApplication> makeApplication(Needs needs, int &argc, char *
         return std::make_unique<QCoreApplication>(argc, argv);
     case Needs::Gui:
         return std::make_unique<QGuiApplication>(argc, argv);
-    case Needs::Widgets:
     case Needs::Screen:
         return std::make_unique<QApplication>(argc, argv);
     }
