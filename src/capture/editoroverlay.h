@@ -58,6 +58,8 @@ public:
     void dismiss();
 
     QRect selection() const { return m_selection; }
+    // The selection in physical pixels of the virtual desktop.
+    QRect selectedPhysical() const { return m_desktop.desktopPhysicalOf(this, m_selection); }
     void setSelection(const QRect &selection);
     Tool tool() const { return m_tool; }
     void setTool(Tool tool);

@@ -49,6 +49,11 @@ public:
     QImage part(const QWidget *overlay, const QRect &logical) const;
     // The same rectangle in the picture's physical pixels.
     QRect physicalOf(const QWidget *overlay, const QRect &logical) const;
+    // The same rectangle in physical pixels of the virtual desktop.
+    QRect desktopPhysicalOf(const QWidget *overlay, const QRect &logical) const
+    {
+        return physicalOf(overlay, logical).translated(m_pictureOrigin);
+    }
 
 private:
     static void grabKeyboardWhenMapped(QWidget *overlay, int attempts);

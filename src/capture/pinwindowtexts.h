@@ -14,9 +14,9 @@ inline const CaptionRow kTexts[] = {
     { "save", "Save as…", "Enregistrer sous…", "Guardar como…" },
     { "close", "Close", "Fermer", "Cerrar" },
     { "saveTitle", "Save the screenshot", "Enregistrer la capture", "Guardar la captura" },
-    { "filter", "PNG|*.png|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-        "PNG|*.png|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-        "PNG|*.png|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif" },
+    { "filter", "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
+        "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
+        "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif" },
     { "notSaved", "Could not save:", "Impossible d'enregistrer :", "No se pudo guardar:" },
 };
 

@@ -69,7 +69,8 @@ void RegionSession::desktopReady(
                 e->setRecentColours(m_recentColours);
                 m_editors << e;
                 connect(e, &EditorOverlay::finished, this,
-                    [this](const QImage &result, EditEnding ending) {
+                    [this, e](const QImage &result, EditEnding ending) {
+                        m_lastRegion = e->selectedPhysical();
                         stop();
                         emit edited(result, ending);
                     });

@@ -225,6 +225,8 @@ private:
 
     void edited(const QImage &result, EditEnding ending)
     {
+        SettingsStore store;
+        lastregion::write(store, m_region.lastRegion());
         if (ending == EditEnding::Pin || (ending == EditEnding::Copy && m_request.pin))
             return pin(result);
         if (ending == EditEnding::Copy) {

@@ -56,9 +56,10 @@ const CaptionRow kHelp { "Help",
 
 const CaptionRow kSaveTitle { "SaveTitle", "Save the picture", "Enregistrer l'image",
     "Guardar la imagen" };
-const CaptionRow kSaveFilter { "SaveFilter", "PNG|*.png|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-    "PNG|*.png|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-    "PNG|*.png|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif" };
+const CaptionRow kSaveFilter { "SaveFilter",
+    "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
+    "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
+    "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif" };
 
 // The editor's window and what its endings do; the program ends with its last window.
 class Edit : public QObject

@@ -157,6 +157,11 @@ private slots:
         QCOMPARE(result.pixel(5, 5), PatternWindow::colourAt(155, 175));
         QCOMPARE(result.pixel(30, 70), qRgb(0xE5, 0x39, 0x35)); // the rectangle's left side
         QCOMPARE(result.pixel(80, 70), PatternWindow::colourAt(230, 240));
+        // The selection is kept for --last-region.
+        QTRY_COMPARE(QSettings(ini.fileName(), QSettings::IniFormat)
+                         .value(QStringLiteral("Options/DerniereZone"))
+                         .toString(),
+            QStringLiteral("150,170,200,150"));
         // The pattern, uncovered by the overlay, is painted again before the next test.
         QTRY_COMPARE(ScreenServices::current().screen().pixel(QPoint(150, 170)),
             fromQRgb(PatternWindow::colourAt(150, 170)));
