@@ -568,6 +568,20 @@ void EditorOverlay::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const Drag drag = std::exchange(m_drag, Drag::None);
+    const QPoint at = event->position().toPoint();
+    if (drag == Drag::Selection && Handle(m_handle) == Handle::None
+        && (at - m_pressAt).manhattanLength() < 3) {
+        // A click without a drag takes the window under it.
+        const QPoint physical = m_desktop.desktopPhysicalOf(this, QRect(at, QSize(1, 1))).topLeft();
+        for (const QRect &window : std::as_const(m_windows)) {
+            if (window.contains(physical)) {
+                setSelection(m_desktop.logicalOf(this, window));
+                return;
+            }
+        }
+        setSelection(m_selectionAtPress);
+        return;
+    }
     if (drag == Drag::Mark) {
         // A click without a drag draws nothing.
         if (m_drawing.bounds().width() > m_drawing.width + 3

@@ -65,6 +65,9 @@ public:
     void setTool(Tool tool);
     QColor colour() const { return m_colour; }
     void setColour(const QColor &colour);
+    // The windows on the frozen desktop, in physical pixels of the desktop, the topmost first:
+    // a click without a drag selects the one under it.
+    void setWindows(const QList<QRect> &desktopPhysical) { m_windows = desktopPhysical; }
     // The picker's last picks, offered beside the palette (the first six).
     void setRecentColours(const QList<QColor> &colours);
     qreal penWidth() const { return m_width; }
@@ -114,6 +117,7 @@ private:
     QColor m_colour = QColor(0xE5, 0x39, 0x35);
     qreal m_width = 4;
     QList<Annotation> m_marks;
+    QList<QRect> m_windows;
     int m_selectedMark = -1;
     QUndoStack m_undo;
 

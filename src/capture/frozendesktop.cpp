@@ -110,6 +110,14 @@ QRect FrozenDesktop::physicalOf(const QWidget *overlay, const QRect &logical) co
     return ScreenServices::current().screen().toPhysical(global).translated(-m_pictureOrigin);
 }
 
+QRect FrozenDesktop::logicalOf(const QWidget *overlay, const QRect &desktopPhysical) const
+{
+    const Screen &screen = ScreenServices::current().screen();
+    const QPoint o = origin(overlay);
+    return QRect(screen.toLogical(desktopPhysical.topLeft()) - o,
+        screen.toLogical(desktopPhysical.bottomRight() + QPoint(1, 1)) - o - QPoint(1, 1));
+}
+
 QImage FrozenDesktop::part(const QWidget *overlay, const QRect &logical) const
 {
     if (logical.isEmpty() || m_picture.isNull())

@@ -49,6 +49,8 @@ public:
     QImage part(const QWidget *overlay, const QRect &logical) const;
     // The same rectangle in the picture's physical pixels.
     QRect physicalOf(const QWidget *overlay, const QRect &logical) const;
+    // A rectangle of physical pixels of the virtual desktop in the overlay's logical pixels.
+    QRect logicalOf(const QWidget *overlay, const QRect &desktopPhysical) const;
     // The same rectangle in physical pixels of the virtual desktop.
     QRect desktopPhysicalOf(const QWidget *overlay, const QRect &logical) const
     {

@@ -80,8 +80,12 @@ void RegionSession::desktopReady(
                 });
             }
         }
-        for (EditorOverlay *e : editors())
+        // The windows as they lie now, before the overlays cover them.
+        const QList<QRect> windows = ScreenServices::current().screen().windowsPhysical();
+        for (EditorOverlay *e : editors()) {
+            e->setWindows(windows);
             e->present(picture.image);
+        }
         emit shown();
         return;
     }

@@ -168,6 +168,8 @@ void Screen::requestChosenPicture(QObject *context, DesktopReady done)
 
 std::optional<QRect> Screen::activeWindowPhysical(bool) const { return std::nullopt; }
 
+QList<QRect> Screen::windowsPhysical() const { return {}; }
+
 QList<Screen::Area> Screen::qtAreas()
 {
     QList<Area> out;

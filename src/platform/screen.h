@@ -73,6 +73,9 @@ public:
     // does not say (no window manager naming an active window; a Wayland desktop, which keeps
     // the places of windows to itself).
     virtual std::optional<QRect> activeWindowPhysical(bool withFrame) const;
+    // The top-level windows on the screen with their frames, in physical pixels, the topmost
+    // first. Empty where the session does not say (a Wayland desktop).
+    virtual QList<QRect> windowsPhysical() const;
 
     // The monitors as Qt reports them, each with its physical place.
     static QList<Area> qtAreas();

@@ -139,6 +139,39 @@ std::optional<QRect> X11Screen::activeWindowPhysical(bool withFrame) const
         geometry->height + 2 * border);
 }
 
+QList<QRect> X11Screen::windowsPhysical() const
+{
+    xcb_connection_t *c = isX11() ? x11Connection() : nullptr;
+    if (!c)
+        return {};
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    if (!it.rem || !it.data)
+        return {};
+    const auto tree = own(xcb_query_tree_reply(c, xcb_query_tree(c, it.data->root), nullptr));
+    if (!tree)
+        return {};
+    // The root's children in stacking order, the bottom one first; with a window manager they
+    // are the frames around the programs' windows.
+    const xcb_window_t *children = xcb_query_tree_children(tree.get());
+    const int count = xcb_query_tree_children_length(tree.get());
+    QList<QRect> out;
+    for (int i = count - 1; i >= 0; --i) {
+        const auto attributes = own(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr));
+        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE
+            || attributes->_class != XCB_WINDOW_CLASS_INPUT_OUTPUT)
+            continue;
+        const auto geometry
+            = own(xcb_get_geometry_reply(c, xcb_get_geometry(c, children[i]), nullptr));
+        if (!geometry || geometry->width < 2 || geometry->height < 2)
+            continue;
+        const int border = geometry->border_width;
+        out << QRect(
+            geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
+    }
+    return out;
+}
+
 QImage X11Screen::grab(const QRect &physical)
 {
     if (physical.isEmpty())

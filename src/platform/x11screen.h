@@ -11,4 +11,5 @@ public:
     QList<Area> areas() const override;
     QImage grab(const QRect &physical) override;
     std::optional<QRect> activeWindowPhysical(bool withFrame) const override;
+    QList<QRect> windowsPhysical() const override;
 };

@@ -87,6 +87,18 @@ private slots:
             expected);
     }
 
+    void aClickTakesTheWindowUnderIt()
+    {
+        Editor e;
+        e.overlay.setWindows({ QRect(400, 300, 120, 90), QRect(0, 0, 640, 480) });
+        for (const auto &[at, window] : { std::pair { QPoint(450, 320), QRect(400, 300, 120, 90) },
+                 std::pair { QPoint(20, 20), QRect(0, 0, 640, 480) } }) {
+            sendMouse(&e.overlay, QEvent::MouseButtonPress, at, Qt::NoModifier);
+            sendMouse(&e.overlay, QEvent::MouseButtonRelease, at, Qt::NoModifier);
+            QCOMPARE(e.overlay.selection(), window);
+        }
+    }
+
     // A rectangle's outline where it was drawn, in its colour and its width, at physical
     // pixels: a scale-2 monitor doubles the result and the width.
     void marksAreDrawnAtPhysicalPixels_data()

@@ -21,6 +21,22 @@ ProgramRun tintavo(const QStringList &arguments, const QString &locale = QString
     return runTintavo(arguments, true, locale);
 }
 
+// The picture on the clipboard as another program reads it, once one is there.
+QImage clipboardPicture()
+{
+    QImage picture;
+    waitUntil([&] {
+        QProcess xclip;
+        xclip.start(QStringLiteral("xclip"),
+            { QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                QStringLiteral("image/png"), QStringLiteral("-o") });
+        xclip.waitForFinished(5000);
+        picture = QImage::fromData(xclip.readAllStandardOutput());
+        return !picture.isNull();
+    });
+    return picture;
+}
+
 // The program started without waiting for its end, for what a user does meanwhile.
 struct Running
 {
@@ -135,15 +151,7 @@ private slots:
             QVERIFY(xdotool(step.split(u' ')));
         QImage result;
         if (key == QLatin1String("Return")) {
-            QVERIFY(waitUntil([&] {
-                QProcess xclip;
-                xclip.start(QStringLiteral("xclip"),
-                    { QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                        QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-o") });
-                xclip.waitForFinished(5000);
-                result = QImage::fromData(xclip.readAllStandardOutput());
-                return !result.isNull();
-            }));
+            result = clipboardPicture();
         } else {
             QVERIFY(editor.process().waitForFinished(15000));
             QCOMPARE(editor.process().exitCode(), 0);
@@ -163,6 +171,20 @@ private slots:
                          .toString(),
             QStringLiteral("150,170,200,150"));
         // The pattern, uncovered by the overlay, is painted again before the next test.
+        QTRY_COMPARE(ScreenServices::current().screen().pixel(QPoint(150, 170)),
+            fromQRgb(PatternWindow::colourAt(150, 170)));
+    }
+
+    // A click without a drag in the editor takes the window under it, frame and all.
+    void editorClickTakesAWindow()
+    {
+        TestEnv env;
+        Program editor(env.path(QString()));
+        QVERIFY(editor.start({ QStringLiteral("capture"), QStringLiteral("--edit") }));
+        QVERIFY(!editor.window(QStringLiteral("Tintavo screenshot")).isEmpty());
+        QVERIFY(xdotool(QStringLiteral("mousemove 260 270 click 1 key Return").split(u' ')));
+        const QImage result = clipboardPicture();
+        QCOMPARE(result.size(), m_window->frameGeometry().size());
         QTRY_COMPARE(ScreenServices::current().screen().pixel(QPoint(150, 170)),
             fromQRgb(PatternWindow::colourAt(150, 170)));
     }
