@@ -5,6 +5,7 @@
 #include "capture/capturepicturebox.h"
 #include "capture/frmcapture.h"
 #include "capture/frmcaptureinfo.h"
+#include "capture/regionsession.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/pickoverlay.h"
 #include "platform/screenservices.h"
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -157,6 +159,36 @@ private slots:
         picture.setDevicePixelRatio(1.0);
         QCOMPARE(picture.size(), reference.size());
         QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), reference);
+    }
+
+    // The screenshot editor on the desktop's picture: a plain drag selects, a rectangle is
+    // drawn, Enter gives the picture under the selection with the rectangle on it.
+    void editorMarksTheDesktopsPicture()
+    {
+        if (!portalOnBus())
+            QSKIP("no portal on this desktop");
+        const QImage reference = grim({});
+        QVERIFY(!reference.isNull());
+        RegionSession session;
+        QSignalSpy edited(&session, &RegionSession::edited);
+        session.startEditor(Language::Spanish);
+        QVERIFY(QTest::qWaitFor([&] { return !session.editors().isEmpty(); }, 10000));
+        EditorOverlay *editor = session.editors().first();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        mouse(editor, QEvent::MouseButtonPress, QPointF(100, 100));
+        mouse(editor, QEvent::MouseMove, QPointF(300, 250));
+        mouse(editor, QEvent::MouseButtonRelease, QPointF(300, 250));
+        editor->setTool(EditorOverlay::Tool::Rectangle);
+        mouse(editor, QEvent::MouseButtonPress, QPointF(150, 150));
+        mouse(editor, QEvent::MouseMove, QPointF(250, 200));
+        mouse(editor, QEvent::MouseButtonRelease, QPointF(250, 200));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(edited.size(), 1);
+        const QImage result
+            = edited.first().at(0).value<QImage>().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(result.size(), QSize(200, 150));
+        QCOMPARE(result.pixel(50, 75), editor->colour().rgb());
+        QCOMPARE(result.pixel(5, 5), reference.pixel(105, 105));
     }
 
     // A second output at scale 2: the region dragged on its overlay is its physical pixels.
