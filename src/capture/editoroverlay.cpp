@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QUndoCommand>
 #include <QWheelEvent>
+#include <QtMath>
 
 #include <algorithm>
 #include <optional>
@@ -518,6 +519,14 @@ void EditorOverlay::mousePressEvent(QMouseEvent *event)
     }
 }
 
+QRect EditorOverlay::changedArea(const QRectF &before, const QRectF &after, qreal width) const
+{
+    // The marker is drawn four times as wide as its width; the dashed frame of a chosen mark
+    // lies just outside its bounds.
+    const int margin = qCeil(width * 2) + 4;
+    return before.united(after).toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+
 void EditorOverlay::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
@@ -527,17 +536,24 @@ void EditorOverlay::mouseMoveEvent(QMouseEvent *event)
             m_selectionAtPress, Handle(m_handle), m_pressAt, at, canvas());
         refreshBar();
         break;
-    case Drag::Mark:
+    case Drag::Mark: {
+        // Only what the mark covered and covers now is painted again: a full repaint of a
+        // large screen would not keep up with the pointer.
+        const QRectF before = m_drawing.bounds();
         if (m_drawing.kind == Annotation::Kind::Pen || m_drawing.kind == Annotation::Kind::Marker)
             m_drawing.points << QPointF(at);
         else
             m_drawing.points.last() = QPointF(at);
-        break;
+        update(changedArea(before, m_drawing.bounds(), m_drawing.width));
+        return;
+    }
     case Drag::Move: {
+        const QRectF before = m_marks.at(m_selectedMark).bounds();
         Annotation moved = m_moving;
         moved.moveBy(QPointF(at - m_pressAt));
         m_marks[m_selectedMark] = moved;
-        break;
+        update(changedArea(before, moved.bounds(), moved.width));
+        return;
     }
     case Drag::None: {
         // The cursor tells what a press would do.

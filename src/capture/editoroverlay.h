@@ -108,6 +108,8 @@ private:
     // Where the selection may lie: the whole overlay, or the picture in a window.
     QRect canvas() const;
     void paintMark(QPainter &painter, const Annotation &mark);
+    // What a change of a mark from `before` to `after` asks to paint again.
+    QRect changedArea(const QRectF &before, const QRectF &after, qreal width) const;
 
     Language m_language;
     FrozenDesktop m_desktop;
