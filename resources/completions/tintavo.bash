@@ -4,7 +4,7 @@ _tintavo()
     local cur prev words cword
     _init_completion || return
 
-    local commands="color pick capture edit gradient sphere icon"
+    local commands="color contrast pick capture edit gradient sphere icon"
     local formats="hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal"
 
     if [[ $cword -eq 1 ]]; then

@@ -1,10 +1,11 @@
 # fish completion for tintavo
-set -l commands color pick capture edit gradient sphere icon
+set -l commands color contrast pick capture edit gradient sphere icon
 set -l formats hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal
 
 complete -c tintavo -f
 complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a color -d 'Print a colour in every notation'
 complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a pick -d 'Pick a colour on the screen'
+complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a contrast -d 'How text of one colour reads on another'
 complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a capture -d 'Capture the screen'
 complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a edit -d 'Mark up a picture in the screenshot editor'
 complete -c tintavo -n "__fish_seen_subcommand_from edit" -s o -l output -r -F -d 'Where Ctrl+S saves'

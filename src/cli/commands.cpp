@@ -4,6 +4,7 @@
 #include "cli/clitexts.h"
 #include "cli/colorcommand.h"
 #include "cli/commandline.h"
+#include "cli/contrastcommand.h"
 #include "cli/editcommand.h"
 #include "cli/gradientcommand.h"
 #include "cli/iconcommand.h"
@@ -58,6 +59,7 @@ template <auto parse> std::optional<cli::Stop> check(const QStringList &argument
 
 const Command kCommands[] = {
     { "color", always<Needs::Nothing>, check<colorcommand::parse>, colorcommand::run },
+    { "contrast", always<Needs::Nothing>, check<contrastcommand::parse>, contrastcommand::run },
     { "pick", always<Needs::Screen>, check<pickcommand::parse>, pickcommand::run },
     { "capture", always<Needs::Screen>, check<capturecommand::parse>, capturecommand::run },
     { "edit", always<Needs::Screen>, check<editcommand::parse>, editcommand::run },
@@ -71,6 +73,7 @@ const CaptionRow kHelp { "Help",
     "\n"
     "Without a command, opens the launcher. Commands:\n"
     "  color VALUE      print a colour in every notation\n"
+    "  contrast T B     how text of colour T reads on B (WCAG 2.2 and APCA)\n"
     "  pick             pick a colour on the screen with the pipette\n"
     "  capture          capture the screen, a region of it, or a region drawn\n"
     "  edit FILE        mark up a picture in the screenshot editor\n"
@@ -87,6 +90,7 @@ const CaptionRow kHelp { "Help",
     "\n"
     "Sans commande, ouvre le lanceur. Commandes :\n"
     "  color VALEUR     afficher une couleur dans toutes les notations\n"
+    "  contrast T F     lisibilité d'un texte de couleur T sur F (WCAG 2.2 et APCA)\n"
     "  pick             choisir une couleur à l'écran avec la pipette\n"
     "  capture          capturer l'écran, une zone, ou une zone tracée\n"
     "  edit FICHIER     annoter une image dans l'éditeur de captures\n"
@@ -103,6 +107,7 @@ const CaptionRow kHelp { "Help",
     "\n"
     "Sin orden, abre el lanzador. Órdenes:\n"
     "  color VALOR      mostrar un color en todas las notaciones\n"
+    "  contrast T F     cómo se lee un texto de color T sobre F (WCAG 2.2 y APCA)\n"
     "  pick             elegir un color en la pantalla con la pipeta\n"
     "  capture          capturar la pantalla, una zona, o una zona trazada\n"
     "  edit ARCHIVO     anotar una imagen en el editor de capturas\n"

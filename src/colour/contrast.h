@@ -21,4 +21,18 @@ struct Verdict
 };
 Verdict judge(double ratio);
 
+// The lightness contrast of text on a background as APCA (the Accessible Perceptual Contrast
+// Algorithm, version 0.1.9 of its W3 constants) gives it: Lc from about -108 to 106, positive
+// for dark text on a light background, negative the other way round, 0 when too close to tell.
+double apcaLc(int32_t text, int32_t background);
+
+// APCA's usual reading of |Lc|, as its simple ("bronze") levels put it.
+struct ApcaReading
+{
+    bool bodyText; // 75: fluent reading of body text
+    bool largeText; // 45: headlines and large or heavy text
+    bool nonText; // 30: icons, outlines, placeholders and other spot text
+};
+ApcaReading readApca(double lc);
+
 } // namespace contrast

@@ -85,6 +85,10 @@ private slots:
             << QStringList { "color", "0", "--fromat", "hex" } << "fromat";
         QTest::newRow("missing value") << QStringList { "icon", "a.bmp", "-o" } << "o";
         QTest::newRow("edit without a picture") << QStringList { "edit" } << "IN";
+        QTest::newRow("contrast of one colour")
+            << QStringList { "contrast", "red" } << "BACKGROUND";
+        QTest::newRow("contrast of no colour")
+            << QStringList { "contrast", "red", "#12345" } << "'#12345'";
         QTest::newRow("edit to no known format")
             << QStringList { "edit", "a.png", "-o", "a.xyz" } << "--output";
         QTest::newRow("depth") << QStringList { "icon", "a.bmp", "-o", "a.ico", "--depth", "2" }
@@ -272,6 +276,23 @@ private slots:
         const Run v = tintavo({ QStringLiteral("--version") });
         QCOMPARE(v.status, 0);
         QVERIFY(v.out.startsWith("tintavo 1."));
+    }
+
+    // A design system's pair checked in a script: the ratio and the Lc as the WCAG and APCA
+    // references give them (4.54:1; apca-w3 says 71.57), the verdicts, status 0 even when one
+    // fails.
+    void contrastIsPrinted()
+    {
+        const Run run = tintavo({ "contrast", "#767676", "white" });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.out),
+            QStringLiteral("WCAG 2.2 4.54:1\n"
+                           "  normal text: AA pass, AAA fail\n"
+                           "  large text: AA pass, AAA pass\n"
+                           "APCA Lc 71.6\n"
+                           "  body text (Lc 75): fail\n"
+                           "  large text (Lc 45): pass\n"
+                           "  non-text (Lc 30): pass\n"));
     }
 
     void gradientIsTheWindowsFile_data()

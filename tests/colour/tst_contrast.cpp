@@ -98,6 +98,41 @@ private slots:
         QCOMPARE(contrast::ratio(bgrOfHtml(b), bgrOfHtml(a)), got);
     }
 
+    // APCA's Lc against apca-w3 (tests/data/colour/apca.json): both polarities, the dark soft
+    // clamp, colours too close to tell apart; and its reading at the thresholds.
+    void apcaMatchesTheOracle_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<double>("expected");
+        QFile file(QStringLiteral(TINTAVO_TEST_DATA "/colour/apca.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonArray pairs = QJsonDocument::fromJson(file.readAll())
+                                     .object()
+                                     .value(QStringLiteral("lc"))
+                                     .toArray();
+        QVERIFY(pairs.size() >= 12);
+        for (const QJsonValue &entry : pairs) {
+            const QJsonObject pair = entry.toObject();
+            const QString text = pair.value(QStringLiteral("text")).toString();
+            const QString background = pair.value(QStringLiteral("background")).toString();
+            QTest::newRow(qPrintable(text + QStringLiteral(" on ") + background))
+                << text << background << pair.value(QStringLiteral("lc")).toDouble();
+        }
+    }
+    void apcaMatchesTheOracle()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, background);
+        QFETCH(double, expected);
+        QVERIFY(
+            std::abs(contrast::apcaLc(bgrOfHtml(text), bgrOfHtml(background)) - expected) < 1e-9);
+        const contrast::ApcaReading at75 = contrast::readApca(-75);
+        QVERIFY(at75.bodyText && at75.largeText && at75.nonText);
+        const contrast::ApcaReading below = contrast::readApca(44.9);
+        QVERIFY(!below.bodyText && !below.largeText && below.nonText);
+    }
+
     // Shown as 4.50, yet below the threshold: the verdict goes by the exact ratio.
     void verdictIgnoresRounding()
     {
