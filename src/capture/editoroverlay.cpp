@@ -1,5 +1,6 @@
 #include "capture/editoroverlay.h"
 
+#include "base/colorconv.h"
 #include "capture/editoroverlaytexts.h"
 #include "capture/editortools.h"
 #include "capture/selectionhandles.h"
@@ -171,11 +172,12 @@ QToolButton *EditorOverlay::colourButton(const QColor &c)
     return b;
 }
 
-void EditorOverlay::setRecentColours(const QList<QColor> &colours)
+void EditorOverlay::setRecentColours(const QList<int32_t> &colours)
 {
     // Beside the palette, before undo and the endings.
     int at = m_row->indexOf(m_colourButtons.constLast()) + 1;
-    for (const QColor &c : colours.mid(0, 6)) {
+    for (int32_t bgr : colours.mid(0, 6)) {
+        const QColor c = toQColor(bgr);
         if (m_colours.contains(c))
             continue;
         m_row->insertWidget(at++, colourButton(c));

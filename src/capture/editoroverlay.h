@@ -68,8 +68,8 @@ public:
     // The windows on the frozen desktop, in physical pixels of the desktop, the topmost first:
     // a click without a drag selects the one under it.
     void setWindows(const QList<QRect> &desktopPhysical) { m_windows = desktopPhysical; }
-    // The picker's last picks, offered beside the palette (the first six).
-    void setRecentColours(const QList<QColor> &colours);
+    // The picker's last picks (0x00BBGGRR, newest first), offered beside the palette (six).
+    void setRecentColours(const QList<int32_t> &colours);
     qreal penWidth() const { return m_width; }
     const QList<Annotation> &marks() const { return m_marks; }
     QUndoStack &undoStack() { return m_undo; }

@@ -1,7 +1,6 @@
 #include "capture/frmcapture.h"
 #include "ui/captions.h"
 
-#include "base/colorconv.h"
 #include "base/twips.h"
 #include "capture/capturecontrols.h"
 #include "capture/captureformat.h"
@@ -349,10 +348,7 @@ void frmCapture::MnuAnnotate_Click()
         return;
     auto *editor = new EditorOverlay(m_state.language(), picture);
     editor->setAttribute(Qt::WA_DeleteOnClose);
-    QList<QColor> recent;
-    for (int32_t bgr : colourhistory::fromSetting(m_state.readSetting(Setting::History)))
-        recent << toQColor(bgr);
-    editor->setRecentColours(recent);
+    editor->setRecentColours(colourhistory::fromSetting(m_state.readSetting(Setting::History)));
     editor->setWindowTitle(windowTitle());
     // Enter puts the marked picture in this window (and on the clipboard when the option
     // asks for it); Ctrl+S goes on to the window's own save.

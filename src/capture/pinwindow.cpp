@@ -1,13 +1,10 @@
 #include "capture/pinwindow.h"
 
+#include "capture/picturesave.h"
 #include "capture/pinwindowtexts.h"
 
-#include "capture/captureformat.h"
-#include "capture/modcapture.h"
-#include "controls/commondialog.h"
 #include "controls/messagebox.h"
 #include "platform/clipboard.h"
-#include "platform/filesave.h"
 #include "platform/screenservices.h"
 
 #include <QContextMenuEvent>
@@ -117,22 +114,11 @@ void PinWindow::copy()
 
 void PinWindow::save()
 {
-    CommonDialog dialog(this);
-    dialog.DialogTitle = text("saveTitle", m_language);
-    dialog.Filter = text("filter", m_language);
-    dialog.FilterIndex = 1;
-    dialog.DefaultExt = QStringLiteral("png");
-    dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist;
-    if (!dialog.ShowSave())
-        return;
-    QString format = captureformat::formatOfName(dialog.FileName);
-    if (format.isEmpty())
-        format = QStringLiteral("PNG");
-    const QByteArray bytes = modCapture::encodeImage(m_picture, format, -1);
+    const std::optional<QString> path = picturesave::askPath(this, m_language);
     QString reason;
-    if (bytes.isEmpty() || !filesave::writeAtomically(dialog.FileName, bytes, &reason))
+    if (path && !picturesave::write(m_picture, *path, &reason))
         MessageBox::show(this,
-            text("notSaved", m_language) + QLatin1Char(' ') + dialog.FileName
+            text("notSaved", m_language) + QLatin1Char(' ') + *path
                 + (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason)),
             MessageBox::Icon::Exclamation, QStringLiteral("Tintavo"));
 }

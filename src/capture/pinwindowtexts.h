@@ -13,10 +13,6 @@ inline const CaptionRow kTexts[] = {
     { "copy", "Copy", "Copier", "Copiar" },
     { "save", "Save as…", "Enregistrer sous…", "Guardar como…" },
     { "close", "Close", "Fermer", "Cerrar" },
-    { "saveTitle", "Save the screenshot", "Enregistrer la capture", "Guardar la captura" },
-    { "filter", "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-        "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-        "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif" },
     { "notSaved", "Could not save:", "Impossible d'enregistrer :", "No se pudo guardar:" },
 };
 

@@ -18,7 +18,7 @@ RegionSession::~RegionSession()
 
 void RegionSession::start(Language language) { request(language, false); }
 
-void RegionSession::startEditor(Language language, const QList<QColor> &recentColours)
+void RegionSession::startEditor(Language language, const QList<int32_t> &recentColours)
 {
     m_recentColours = recentColours;
     request(language, true);

@@ -28,7 +28,7 @@ public:
     // instruction in `language`. The overlays are made once and shown again by later starts.
     void start(Language language);
     // The same with the screenshot editor's overlays.
-    void startEditor(Language language, const QList<QColor> &recentColours = {});
+    void startEditor(Language language, const QList<int32_t> &recentColours = {});
     // Hides the overlays; a picture still to come is no longer wanted.
     void stop();
 
@@ -56,7 +56,7 @@ signals:
 
 private:
     void request(Language language, bool editor);
-    QList<QColor> m_recentColours;
+    QList<int32_t> m_recentColours;
     void desktopReady(const Screen::DesktopPicture &picture, Language language, bool editor);
     // One area a monitor, or one spanning them where windows can be placed.
     static QList<std::optional<Screen::Area>> places();

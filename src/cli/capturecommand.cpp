@@ -1,6 +1,5 @@
 #include "cli/capturecommand.h"
 
-#include "base/colorconv.h"
 #include "capture/captureformat.h"
 #include "capture/lastregion.h"
 #include "capture/modcapture.h"
@@ -250,14 +249,10 @@ private:
     }
 
     // The picker's last picks, offered with the editor's colours.
-    static QList<QColor> recentColours()
+    static QList<int32_t> recentColours()
     {
-        SettingsStore store;
-        QList<QColor> out;
-        for (int32_t bgr : colourhistory::fromSetting(store.Read(
-                 QStringLiteral("Tintavo"), QStringLiteral("Options"), keyOf(Setting::History))))
-            out << toQColor(bgr);
-        return out;
+        return colourhistory::fromSetting(SettingsStore().Read(
+            QStringLiteral("Tintavo"), QStringLiteral("Options"), keyOf(Setting::History)));
     }
 
     // The launcher's save folder, as its options panel keeps it.

@@ -2,13 +2,11 @@
 
 #include "capture/captureformat.h"
 #include "capture/editoroverlay.h"
-#include "capture/modcapture.h"
+#include "capture/picturesave.h"
 #include "capture/pinwindow.h"
 #include "cli/clitexts.h"
-#include "controls/commondialog.h"
 #include "icon/sourcepicture.h"
 #include "platform/clipboard.h"
-#include "platform/filesave.h"
 #include "platform/screenservices.h"
 
 #include <QApplication>
@@ -54,13 +52,6 @@ const CaptionRow kHelp { "Help",
     "  -o, --output SALIDA  dónde guarda Ctrl+S, sin diálogo\n"
     "  -h, --help           mostrar esta ayuda\n" };
 
-const CaptionRow kSaveTitle { "SaveTitle", "Save the picture", "Enregistrer l'image",
-    "Guardar la imagen" };
-const CaptionRow kSaveFilter { "SaveFilter",
-    "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-    "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif",
-    "PNG|*.png|WebP|*.webp|JPEG|*.jpg|BMP|*.bmp|TIFF|*.tif|GIF|*.gif" };
-
 // The editor's window and what its endings do; the program ends with its last window.
 class Edit : public QObject
 {
@@ -104,25 +95,15 @@ private:
         }
         QString path = m_request.output;
         if (path.isEmpty()) {
-            CommonDialog dialog(m_editor);
-            dialog.DialogTitle = cli::say(kSaveTitle);
-            dialog.Filter = cli::say(kSaveFilter);
-            dialog.FilterIndex = 1;
-            dialog.DefaultExt = QStringLiteral("png");
             const QFileInfo input(m_request.input);
-            dialog.InitDir = input.absolutePath();
-            dialog.FileName = input.completeBaseName() + QStringLiteral("-annotated.png");
-            dialog.Flags = CommonDialog::OverwritePrompt | CommonDialog::PathMustExist;
-            if (!dialog.ShowSave())
+            const std::optional<QString> chosen = picturesave::askPath(m_editor, cli::language(),
+                input.absolutePath(), input.completeBaseName() + QStringLiteral("-annotated.png"));
+            if (!chosen)
                 return;
-            path = dialog.FileName;
+            path = *chosen;
         }
-        QString format = captureformat::formatOfName(path);
-        if (format.isEmpty())
-            format = QStringLiteral("PNG");
-        const QByteArray bytes = modCapture::encodeImage(result, format, -1);
         QString reason;
-        if (bytes.isEmpty() || !filesave::writeAtomically(path, bytes, &reason)) {
+        if (!picturesave::write(result, path, &reason)) {
             m_status = cli::failure(kCommand, cli::say(clitexts::kCouldNotWrite).arg(path, reason));
             return;
         }

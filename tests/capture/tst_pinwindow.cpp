@@ -3,9 +3,11 @@
 
 #include "capture/pinwindow.h"
 #include "support/memoryscreenservices.h"
+#include "support/scripteddialogs.h"
 #include "support/testenv.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
@@ -39,6 +41,14 @@ private slots:
         QTest::keyClick(pin, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(services.clipboard().image(), picture);
         QVERIFY(pin->toolTip().startsWith(QStringLiteral("Capture épinglée")));
+        // Saved where the dialog says, in the format its name asks for.
+        TestEnv env;
+        ScriptedCommonDialog dialogs;
+        dialogs.answerFile(env.path(QStringLiteral("pin.webp")));
+        QTest::keyClick(pin, Qt::Key_S, Qt::ControlModifier);
+        QImageReader saved(env.path(QStringLiteral("pin.webp")));
+        QCOMPARE(saved.format(), QByteArray("webp"));
+        QCOMPARE(saved.read().convertToFormat(QImage::Format_RGB32), picture);
         QTest::keyClick(pin, Qt::Key_Escape);
         QTRY_VERIFY(pin.isNull());
     }
