@@ -1,4 +1,5 @@
 #include "base/pngbytes.h"
+#include "support/outsidetool.h"
 
 #include <QFile>
 #include <QProcess>
@@ -66,17 +67,6 @@ QImage screenAbovePhoto(int w, int h)
     for (int y = 0; y < screen.height(); ++y)
         std::copy_n(screen.constScanLine(y), screen.bytesPerLine(), img.scanLine(y));
     return img;
-}
-
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        qWarning("%s failed: %s", qPrintable(program), p.readAllStandardError().constData());
-        return {};
-    }
-    return p.readAllStandardOutput();
 }
 
 QImage fromRgba(const QByteArray &bytes, const QSize &size)
@@ -192,7 +182,7 @@ private slots:
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(png) == png.size());
         out.close();
         const QImage byPillow
-            = fromRgba(run(QStringLiteral("/usr/bin/python3"),
+            = fromRgba(runOutsideTool(QStringLiteral("/usr/bin/python3"),
                            { QStringLiteral("-c"),
                                QStringLiteral("import sys; from PIL import Image; "
                                               "im = Image.open(sys.argv[1]); "
@@ -203,7 +193,7 @@ private slots:
         QCOMPARE(byPillow, expected);
         // The real ImageMagick, not a wrapper that may sit earlier on the PATH.
         const QImage byMagick = fromRgba(
-            run(QStringLiteral("/usr/bin/convert"),
+            runOutsideTool(QStringLiteral("/usr/bin/convert"),
                 { file, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-") }),
             picture.size());
         QCOMPARE(byMagick, expected);

@@ -1,5 +1,6 @@
 #include "icon/multiicon.h"
 #include "icon/sourcepicture.h"
+#include "support/outsidetool.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -31,17 +32,6 @@ QImage softDisc(int w, int h)
         }
     }
     return img;
-}
-
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        qWarning("%s failed: %s", qPrintable(program), p.readAllStandardError().constData());
-        return {};
-    }
-    return p.readAllStandardOutput();
 }
 
 QImage fromRgba(const QByteArray &bytes, int size)
@@ -154,8 +144,8 @@ private slots:
     void otherReadersSeeEverySize()
     {
         // icotool lists each entry with the size and depth its directory gives.
-        const QString listed
-            = QString::fromLatin1(run(QStringLiteral("icotool"), { QStringLiteral("-l"), m_ico }));
+        const QString listed = QString::fromLatin1(
+            runOutsideTool(QStringLiteral("icotool"), { QStringLiteral("-l"), m_ico }));
         for (int size : m_all) {
             QVERIFY2(
                 listed.contains(QStringLiteral("--width=%1 --height=%1 --bit-depth=32").arg(size)),
@@ -163,7 +153,7 @@ private slots:
         }
         QCOMPARE(listed.count(QStringLiteral("--icon")), 7);
 
-        const QString identified = QString::fromLatin1(run(QStringLiteral("identify"),
+        const QString identified = QString::fromLatin1(runOutsideTool(QStringLiteral("identify"),
             { QStringLiteral("-format"), QStringLiteral("%w %h %A\n"), m_ico }));
         QStringList expected;
         for (int size : m_all)
@@ -178,7 +168,8 @@ private slots:
         seen.sort(); // ImageMagick lists in file order, which is by size already
         QCOMPARE(seen.size(), 7);
 
-        const QString pillow = QString::fromLatin1(run(QStringLiteral("/usr/bin/python3"),
+        const QString pillow = QString::fromLatin1(runOutsideTool(
+            QStringLiteral("/usr/bin/python3"),
             { QStringLiteral("-c"),
                 QStringLiteral("import sys; from PIL import Image; im = Image.open(sys.argv[1]); "
                                "print(' '.join('%dx%d' % s for s in sorted(im.info['sizes'])))"),
@@ -203,7 +194,7 @@ private slots:
         for (int i = 0; i < 7; ++i) {
             const int size = m_all[i];
             const QString ref = m_dir.filePath(QStringLiteral("ref-%1.rgba").arg(size));
-            const QByteArray reference = run(QStringLiteral("convert"),
+            const QByteArray reference = runOutsideTool(QStringLiteral("convert"),
                 { m_source, QStringLiteral("-colorspace"), QStringLiteral("RGB"),
                     QStringLiteral("-filter"), QStringLiteral("Box"), QStringLiteral("-resize"),
                     QStringLiteral("%1x%1!").arg(size), QStringLiteral("-colorspace"),
@@ -215,7 +206,7 @@ private slots:
             QVERIFY(qt.jumpToImage(i));
             const QImage byQt = qt.read();
             const QImage byPillow = fromRgba(
-                run(QStringLiteral("/usr/bin/python3"),
+                runOutsideTool(QStringLiteral("/usr/bin/python3"),
                     { QStringLiteral("-c"),
                         QStringLiteral(
                             "import sys; from PIL import Image; im = Image.open(sys.argv[1]); "
@@ -224,7 +215,7 @@ private slots:
                         m_ico, QString::number(size) }),
                 size);
             const QImage byMagick = fromRgba(
-                run(QStringLiteral("convert"),
+                runOutsideTool(QStringLiteral("convert"),
                     { QStringLiteral("%1[%2]").arg(m_ico).arg(i), QStringLiteral("-depth"),
                         QStringLiteral("8"), QStringLiteral("rgba:-") }),
                 size);
