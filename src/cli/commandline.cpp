@@ -133,6 +133,16 @@ Language language()
     return language;
 }
 
+Parsed<QString> inputPicture(const QCommandLineParser &parser, const QString &command)
+{
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.isEmpty())
+        return usageError(command, say(clitexts::kPictureNeeded));
+    if (inputs.size() > 1)
+        return usageError(command, say(clitexts::kUnexpected).arg(inputs[1]));
+    return inputs[0];
+}
+
 QString say(const CaptionRow &row) { return captionOf(row, language()); }
 
 std::optional<int32_t> parseColour(const QString &text, QStringList &notes)

@@ -49,6 +49,9 @@ Stop badValue(const QString &command, const QString &option, const QString &valu
 std::optional<Stop> parseOptions(QCommandLineParser &parser, const QString &command,
     const QStringList &arguments, const QString &help, bool positional = false);
 
+// The one input picture a command takes, after parseOptions: a stop when there is none or more.
+Parsed<QString> inputPicture(const QCommandLineParser &parser, const QString &command);
+
 // Prints the stop's text where it belongs and gives its exit status.
 int finish(const Stop &stop);
 

@@ -126,12 +126,10 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     parser.addOption(output);
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp), true))
         return *stop;
-    const QStringList inputs = parser.positionalArguments();
-    if (inputs.isEmpty())
-        return cli::usageError(kCommand, cli::say(clitexts::kPictureNeeded));
-    if (inputs.size() > 1)
-        return cli::usageError(kCommand, cli::say(clitexts::kUnexpected).arg(inputs[1]));
-    Request request { inputs[0], parser.value(output) };
+    const cli::Parsed<QString> input = cli::inputPicture(parser, kCommand);
+    if (const auto *stop = std::get_if<cli::Stop>(&input))
+        return *stop;
+    Request request { std::get<QString>(input), parser.value(output) };
     if (!request.output.isEmpty() && captureformat::formatOfName(request.output).isEmpty())
         return cli::badValue(kCommand, QStringLiteral("--output"), request.output);
     return request;

@@ -124,13 +124,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     if (auto stop = cli::parseOptions(parser, kCommand, arguments, cli::say(kHelp), true))
         return *stop;
 
-    const QStringList inputs = parser.positionalArguments();
-    if (inputs.isEmpty())
-        return cli::usageError(kCommand, cli::say(clitexts::kPictureNeeded));
-    if (inputs.size() > 1)
-        return cli::usageError(kCommand, cli::say(clitexts::kUnexpected).arg(inputs[1]));
+    const cli::Parsed<QString> input = cli::inputPicture(parser, kCommand);
+    if (const auto *stop = std::get_if<cli::Stop>(&input))
+        return *stop;
     Request request;
-    request.input = inputs[0];
+    request.input = std::get<QString>(input);
 
     // The options of one way through refuse those of the others.
     const bool modern = parser.isSet(sizes) || parser.isSet(favicon);
