@@ -23,9 +23,13 @@ QRect framed(QWidget *w)
 {
     if (!QTest::qWaitForWindowExposed(w))
         return QRect();
-    waitUntil([w] {
-        return w->frameGeometry().size() != w->size() && w->frameGeometry().width() > w->width();
-    });
+    // A window manager busy beside other work may take seconds to frame it.
+    waitUntil(
+        [w] {
+            return w->frameGeometry().size() != w->size()
+                && w->frameGeometry().width() > w->width();
+        },
+        20000);
     return w->frameGeometry();
 }
 
