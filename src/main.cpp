@@ -1,7 +1,9 @@
+#include "app/pickshortcut.h"
 #include "app/programtools.h"
 #include "cli/commands.h"
 #include "launcher/frmbase.h"
 #include "launcher/startup.h"
+#include "platform/globalshortcut.h"
 #include "platform/screenservices.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -9,6 +11,7 @@
 #include "ui/qtdialogtexts.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 
 int main(int argc, char *argv[])
 {
@@ -32,5 +35,7 @@ int main(int argc, char *argv[])
     if (!launcher)
         return 0;
     const QtDialogTexts qtTexts(state);
+    // Super+Shift+C (or the key the picker's panel sets) picks from anywhere while we run.
+    PickShortcut pickKey(state, GlobalShortcut::forSession(QDBusConnection::sessionBus()));
     return app.exec();
 }

@@ -4,8 +4,12 @@
 #include "cli/clitexts.h"
 #include "cli/colorcommand.h"
 #include "picker/pipettesession.h"
+#include "picker/quickpick.h"
+#include "platform/clipboard.h"
 #include "platform/screen.h"
 #include "platform/screenservices.h"
+#include "platform/settingsstore.h"
+#include "ui/appstate.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,36 +22,52 @@ namespace {
 const QString kCommand = QStringLiteral("pick");
 
 const CaptionRow kHelp { "Help",
-    "Usage: tintavo pick [--format F]...\n"
+    "Usage: tintavo pick [--copy] [--format F]...\n"
     "\n"
     "Freezes the screen and shows the pipette with its loupe: the arrow keys move one pixel\n"
     "(Shift: ten), a click or Enter picks, Esc cancels (exit status 1). Prints the colour as\n"
     "hex, or in the chosen notations, one per line.\n"
     "\n"
     "Options:\n"
+    "  --copy          also copy it, in the notation the picker copies automatically (or the\n"
+    "                  chosen ones), serve it until another program takes the clipboard, and\n"
+    "                  show it in a desktop notification where the desktop has them\n"
     "  -f, --format F  print this notation (repeat, or separate with commas)\n"
     "  -h, --help      show this help\n"
     "\n",
-    "Utilisation : tintavo pick [--format F]...\n"
+    "Utilisation : tintavo pick [--copy] [--format F]...\n"
     "\n"
     "Fige l'écran et montre la pipette avec sa loupe : les flèches déplacent d'un pixel\n"
     "(Maj : dix), un clic ou Entrée choisit, Échap annule (code de sortie 1). Affiche la couleur\n"
     "en hexadécimal, ou dans les notations choisies, une par ligne.\n"
     "\n"
     "Options :\n"
+    "  --copy          la copier aussi, dans la notation que la pipette copie d'elle-même (ou\n"
+    "                  celles choisies), la servir jusqu'à ce qu'un autre programme prenne le\n"
+    "                  presse-papiers, et la montrer dans une notification du bureau\n"
     "  -f, --format F  afficher cette notation (à répéter, ou séparées par des virgules)\n"
     "  -h, --help      afficher cette aide\n"
     "\n",
-    "Uso: tintavo pick [--format F]...\n"
+    "Uso: tintavo pick [--copy] [--format F]...\n"
     "\n"
     "Congela la pantalla y muestra la pipeta con su lupa: las flechas mueven un píxel\n"
     "(Mayús: diez), un clic o Intro elige, Esc cancela (estado de salida 1). Muestra el color\n"
     "en hexadecimal, o en las notaciones elegidas, una por línea.\n"
     "\n"
     "Opciones:\n"
+    "  --copy          copiarlo también, en la notación que la pipeta copia sola (o las\n"
+    "                  elegidas), servirlo hasta que otro programa tome el portapapeles, y\n"
+    "                  mostrarlo en una notificación del escritorio\n"
     "  -f, --format F  mostrar esta notación (repetida, o separadas por comas)\n"
     "  -h, --help      mostrar esta ayuda\n"
     "\n" };
+
+QString shown(int32_t colour, QStringList formats)
+{
+    if (formats.isEmpty())
+        formats << QStringLiteral("hex");
+    return colorcommand::output(colorcommand::Request { colour, formats });
+}
 
 // The pipette on a frozen copy of the desktop; prints what is picked.
 class Pick : public QObject
@@ -61,26 +81,30 @@ public:
             print(fromQRgb(pixel.pixel(0, 0)));
         });
         connect(&m_pipette, &PipetteSession::colourPicked, this, &Pick::print);
-        connect(&m_pipette, &PipetteSession::cancelled, this,
-            [] { QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kCancelled))); });
-        connect(&m_pipette, &PipetteSession::failed, this, [] {
-            QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kScreenUnread)));
-        });
+        connect(&m_pipette, &PipetteSession::cancelled, this, &Pick::cancelled);
+        connect(&m_pipette, &PipetteSession::failed, this, &Pick::failed);
     }
 
     // The primary monitor's overlay takes the keyboard.
-    void start()
+    void start() { m_pipette.startFrozen(keyboardAt()); }
+
+    static QPoint keyboardAt()
     {
-        m_pipette.startFrozen(ScreenServices::current().screen().primaryArea().logical.center());
+        return ScreenServices::current().screen().primaryArea().logical.center();
+    }
+    static void cancelled()
+    {
+        QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kCancelled)));
+    }
+    static void failed()
+    {
+        QCoreApplication::exit(cli::failure(kCommand, cli::say(clitexts::kScreenUnread)));
     }
 
 private:
     void print(int32_t colour)
     {
-        colorcommand::Request shown { colour, m_request.formats };
-        if (shown.formats.isEmpty())
-            shown.formats << QStringLiteral("hex");
-        cli::printOut(colorcommand::output(shown));
+        cli::printOut(shown(colour, m_request.formats));
         QCoreApplication::exit(cli::Success);
     }
 
@@ -88,13 +112,42 @@ private:
     PipetteSession m_pipette;
 };
 
+// The pick that copies: ends once the desktop has the notification and another program has
+// taken the clipboard.
+int pickAndCopy(const Request &request)
+{
+    SettingsStore store;
+    AppState state(store);
+    QuickPick pick(state);
+    pick.setLanguage(cli::language());
+    if (!request.formats.isEmpty())
+        pick.setTextOf([formats = request.formats](
+                           int32_t colour) { return shown(colour, formats).trimmed(); });
+    int waiting = 2;
+    auto oneLess = [&waiting] {
+        if (--waiting == 0)
+            QCoreApplication::exit(cli::Success);
+    };
+    QObject::connect(&pick, &QuickPick::copied, &pick, [&](int32_t, const QString &text) {
+        cli::printOut(text + QLatin1Char('\n'));
+        ScreenServices::current().clipboard().whenReplaced(&pick, oneLess);
+    });
+    QObject::connect(&pick, &QuickPick::notified, &pick, oneLess);
+    QObject::connect(&pick, &QuickPick::cancelled, &pick, &Pick::cancelled);
+    QObject::connect(&pick, &QuickPick::failed, &pick, &Pick::failed);
+    pick.start(Pick::keyboardAt());
+    return QApplication::exec();
+}
+
 } // namespace
 
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption format = colorcommand::formatOption();
+    const QCommandLineOption copy(QStringLiteral("copy"));
     parser.addOption(format);
+    parser.addOption(copy);
     if (auto stop = cli::parseOptions(parser, kCommand, arguments,
             cli::say(kHelp) + QString::fromLatin1(colorcommand::kFormatHelp)))
         return *stop;
@@ -102,12 +155,14 @@ cli::Parsed<Request> parse(const QStringList &arguments)
         = colorcommand::formatsOf(kCommand, parser.values(format));
     if (const auto *stop = std::get_if<cli::Stop>(&formats))
         return *stop;
-    return Request { std::get<QStringList>(formats) };
+    return Request { std::get<QStringList>(formats), parser.isSet(copy) };
 }
 
 int run(const QStringList &arguments)
 {
     return cli::runParsed(parse(arguments), [](const Request &request) {
+        if (request.copy)
+            return pickAndCopy(request);
         Pick pick(request);
         pick.start();
         return QApplication::exec();

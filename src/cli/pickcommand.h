@@ -9,7 +9,9 @@ namespace pickcommand {
 
 struct Request
 {
-    QStringList formats; // format ids of the color command; empty: hex
+    QStringList formats; // format ids of the color command; empty: hex, or with --copy the
+                         // picker's automatic-copy notation
+    bool copy = false; // put it on the clipboard (served until taken) and notify the desktop
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);

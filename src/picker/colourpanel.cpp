@@ -9,6 +9,7 @@
 #include "colour/palettefile.h"
 #include "controls/commondialog.h"
 #include "controls/messagebox.h"
+#include "picker/autocopy.h"
 #include "picker/paletteview.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
@@ -83,6 +84,13 @@ ColourPanel::ColourPanel(AppState &state, QWidget *parent)
     setObjectName(QStringLiteral("ColourPanel"));
     setFixedSize(kWidth, kHeight);
     buildControls();
+    // Picks made outside this window (the global key) join the last picks shown here.
+    connect(&m_state, &AppState::settingWritten, this, [this](Setting setting) {
+        if (setting == Setting::History) {
+            m_history = ColourHistory(m_state);
+            refreshHistory();
+        }
+    });
     refreshHistory();
     refreshContrast();
 }
@@ -226,18 +234,9 @@ void ColourPanel::applyLanguage(Language language)
     refreshContrast();
 }
 
-QString ColourPanel::autoCopyNotation() const
-{
-    const QString id = m_state.readSetting(Setting::CopieCss);
-    // A stored name this version does not know is the designed choice.
-    return cssnotation::notationFromId(id) ? id : QString();
-}
+QString ColourPanel::autoCopyNotation() const { return autocopy::notation(m_state); }
 
-QString ColourPanel::autoCopyText(int32_t bgr) const
-{
-    const auto notation = cssnotation::notationFromId(autoCopyNotation());
-    return notation ? cssnotation::format(bgr, *notation) : QString();
-}
+QString ColourPanel::autoCopyText(int32_t bgr) const { return autocopy::text(m_state, bgr); }
 
 void ColourPanel::useDesignedAutoCopy()
 {

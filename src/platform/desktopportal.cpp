@@ -108,7 +108,8 @@ DesktopPortal::DesktopPortal(const QDBusConnection &bus, QObject *parent)
 {
 }
 
-void DesktopPortal::call(const QString &method, const QVariantMap &extra, QObject *context,
+void DesktopPortal::request(const QString &interface, const QString &method,
+    const QVariantList &arguments, const QVariantMap &extra, QObject *context,
     std::function<void(Screen::Outcome, const QVariantMap &)> done)
 {
     auto *pending = new Pending(m_bus, context, std::move(done), this);
@@ -127,8 +128,8 @@ void DesktopPortal::call(const QString &method, const QVariantMap &extra, QObjec
 
     QVariantMap options = extra;
     options.insert(QStringLiteral("handle_token"), token);
-    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kScreenshot, method);
-    message << QString() << options;
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, interface, method);
+    message.setArguments(arguments + QVariantList { options });
 
     pending->clock.setSingleShot(true);
     connect(&pending->clock, &QTimer::timeout, pending,
@@ -162,7 +163,7 @@ void DesktopPortal::screenshot(
 {
     const QVariantMap options { { QStringLiteral("interactive"), interactive },
         { QStringLiteral("modal"), false } };
-    call(QStringLiteral("Screenshot"), options, context,
+    request(kScreenshot, QStringLiteral("Screenshot"), { QString() }, options, context,
         [this, done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
             if (outcome != Screen::Outcome::Read) {
                 done(outcome, QImage());
@@ -179,7 +180,7 @@ void DesktopPortal::screenshot(
 
 void DesktopPortal::pickColor(QObject *context, Screen::ColorReady done)
 {
-    call(QStringLiteral("PickColor"), {}, context,
+    request(kScreenshot, QStringLiteral("PickColor"), { QString() }, {}, context,
         [done = std::move(done)](Screen::Outcome outcome, const QVariantMap &results) {
             if (outcome != Screen::Outcome::Read) {
                 done(outcome, -1);

@@ -38,10 +38,15 @@ public:
     // The folders this portal client removes screenshots from (scratchFolders() unless set).
     void setScratchFolders(const QStringList &folders) { m_scratch = folders; }
 
-private:
-    void call(const QString &method, const QVariantMap &options, QObject *context,
+    // A request on any of the portal's interfaces: `arguments` come before the options, which
+    // get the request's handle token. `done` has the Response's outcome and results.
+    void request(const QString &interface, const QString &method, const QVariantList &arguments,
+        const QVariantMap &options, QObject *context,
         std::function<void(Screen::Outcome, const QVariantMap &)> done);
 
+    QDBusConnection bus() const { return m_bus; }
+
+private:
     QDBusConnection m_bus;
     int m_timeoutMs = 30000;
     quint64 m_serial = 0;

@@ -1,5 +1,7 @@
 #include "platform/x11screen.h"
 
+#include "platform/x11connection.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -23,11 +25,7 @@ QRect physicalGeometry(const QScreen *s)
 
 bool isX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
-xcb_connection_t *x11Connection()
-{
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
+xcb_connection_t *x11Connection() { return x11::connection(); }
 
 // On X11 the root window is read straight into an image in one request: native root
 // coordinates are the physical coordinates used here. Qt's own grab copies the pixels three

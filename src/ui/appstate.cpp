@@ -32,7 +32,7 @@ QString keyOf(Setting setting)
 {
     static const char *const kKeys[] = { "Langue", "ColorDepth", "AppliDemarre", "PressePapier",
         "FormatImage", "Chemin", "PanneauCouleur", "PanneauIcone", "CopieCss", "History",
-        "DelaiCapture", "DerniereZone" };
+        "DelaiCapture", "DerniereZone", "RaccourciPipette" };
     return QString::fromLatin1(kKeys[static_cast<int>(setting)]);
 }
 
@@ -44,6 +44,15 @@ QString AppState::readSetting(Setting setting) const
 void AppState::writeSetting(Setting setting, const QString &value)
 {
     settings.Write(kApp, kSection, keyOf(setting), value);
+    emit settingWritten(setting);
+}
+
+void AppState::setPickKeyState(GlobalShortcut::State state)
+{
+    if (state == m_pickKeyState)
+        return;
+    m_pickKeyState = state;
+    emit pickKeyStateChanged(state);
 }
 
 QString AppState::readSettingOrDefault(Setting setting, const QString &defaultValue)

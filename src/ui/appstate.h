@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include "platform/globalshortcut.h"
 #include "text/language.h"
 
 #include <cstdint>
@@ -23,6 +24,7 @@ enum class Setting {
     History, // the picker's last picks
     DelaiCapture, // seconds the capture window waits before a grab: "0", "3", "5", "10"
     DerniereZone, // the last region selected, physical "X,Y,W,H"
+    RaccourciPipette, // the global key that starts a pick, as Qt's portable text; "Aucun": none
 };
 
 // The key a setting is stored under.
@@ -63,6 +65,10 @@ public:
     void setFormatImage(const QString &code);
     void setChemin(const QString &dir);
 
+    // How the global key that starts a pick stands in this run (not stored).
+    GlobalShortcut::State pickKeyState() const { return m_pickKeyState; }
+    void setPickKeyState(GlobalShortcut::State state);
+
     // Settings without a shared value of their own.
     QString readSetting(Setting setting) const;
     void writeSetting(Setting setting, const QString &value);
@@ -86,6 +92,9 @@ signals:
     void pressePapierChanged(bool on);
     void formatImageChanged(const QString &code);
     void cheminChanged(const QString &dir);
+    // A setting without a shared value of its own was written (by any window or flow).
+    void settingWritten(Setting setting);
+    void pickKeyStateChanged(GlobalShortcut::State state);
 
 private:
     // Reads a key; a missing or empty value is replaced by the default, which is stored.
@@ -97,4 +106,5 @@ private:
     bool m_pressePapier = true; // stored as "Oui" / "Non"
     QString m_formatImage;
     QString m_chemin;
+    GlobalShortcut::State m_pickKeyState = GlobalShortcut::State::Unavailable;
 };
