@@ -16,6 +16,9 @@ _tintavo()
         --format|-f)
             COMPREPLY=($(compgen -W "$formats" -- "$cur"))
             return ;;
+        --harmony)
+            COMPREPLY=($(compgen -W "complementary analogous triadic split-complementary tetradic" -- "$cur"))
+            return ;;
         --orientation)
             COMPREPLY=($(compgen -W "horizontal vertical diagonal-down diagonal-up" -- "$cur"))
             return ;;
@@ -31,13 +34,14 @@ _tintavo()
         --sizes)
             COMPREPLY=($(compgen -W "16,32,48,256 16,24,32,48,64,128,256" -- "$cur"))
             return ;;
-        --region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background|--name)
+        --tints|--shades|--tones|--region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background|--name)
             return ;;
     esac
 
     local options="--help"
     case ${words[1]} in
-        color|pick) options+=" --format" ;;
+        color) options+=" --format --harmony --tints --shades --tones" ;;
+        pick) options+=" --format" ;;
         capture) options+=" --region --select --edit --last-region --window --no-decorations --pin --delay --output --quality --clipboard" ;;
         edit) options+=" --output" ;;
         gradient) options+=" --colors --orientation --size --output --css" ;;

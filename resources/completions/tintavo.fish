@@ -16,6 +16,10 @@ complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -l version -d
 complete -c tintavo -s h -l help -d 'Show help'
 
 complete -c tintavo -n "__fish_seen_subcommand_from color pick" -s f -l format -x -a "$formats" -d 'Notation to print'
+complete -c tintavo -n "__fish_seen_subcommand_from color" -l harmony -x -a "complementary analogous triadic split-complementary tetradic" -d 'Colours of a hue harmony'
+complete -c tintavo -n "__fish_seen_subcommand_from color" -l tints -x -d 'Steps toward white'
+complete -c tintavo -n "__fish_seen_subcommand_from color" -l shades -x -d 'Steps toward black'
+complete -c tintavo -n "__fish_seen_subcommand_from color" -l tones -x -d 'Steps toward grey'
 
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l region -x -d 'Region X,Y,W,H in physical pixels'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l select -d 'Draw the region with the mouse'

@@ -2,6 +2,7 @@
 
 #include "cli/clitexts.h"
 #include "colour/colorvalue.h"
+#include "colour/colourschemes.h"
 #include "colour/cssnotation.h"
 
 #include <QCommandLineParser>
@@ -26,38 +27,67 @@ constexpr OwnFormat kOwnFormats[] = {
 };
 
 const CaptionRow kHelp { "Help",
-    "Usage: tintavo color VALUE [--format F]...\n"
+    "Usage: tintavo color VALUE [--format F]... [--harmony NAME] [--tints N] [--shades N]\n"
+    "                           [--tones N]\n"
     "\n"
     "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
     "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
     "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() or a CSS colour name.\n"
+    "With a harmony or variations, prints their colours instead, one per line (in hex, or in\n"
+    "the chosen notations separated by tabs): the harmony (the colour first), then the tints,\n"
+    "shades and tones, each from the colour outward. Made in OKLCH and mapped into sRGB by\n"
+    "lowering chroma (CSS Color 4).\n"
     "\n"
     "Options:\n"
-    "  -f, --format F  print only this notation (repeat, or separate with commas)\n"
-    "  -h, --help      show this help\n"
+    "  -f, --format F    print only this notation (repeat, or separate with commas)\n"
+    "  --harmony NAME    complementary, analogous, triadic, split-complementary or tetradic\n"
+    "  --tints N         N steps toward white (1 to 100)\n"
+    "  --shades N        N steps toward black (1 to 100)\n"
+    "  --tones N         N steps toward the grey of the same lightness (1 to 100)\n"
+    "  -h, --help        show this help\n"
     "\n",
-    "Utilisation : tintavo color VALEUR [--format F]...\n"
+    "Utilisation : tintavo color VALEUR [--format F]... [--harmony NOM] [--tints N]\n"
+    "                                   [--shades N] [--tones N]\n"
     "\n"
     "Affiche une couleur dans toutes les notations, ou dans celles choisies, une par ligne.\n"
     "VALEUR est toute notation que lit la pipette : décimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, "
     "$BBGGRR,\n"
     "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() ou un nom de couleur CSS.\n"
+    "Avec une harmonie ou des variations, affiche leurs couleurs, une par ligne (en hexadécimal,\n"
+    "ou dans les notations choisies séparées par des tabulations) : l'harmonie (la couleur\n"
+    "d'abord), puis les teintes claires, les ombres et les tons, chacun en partant de la couleur.\n"
+    "Calculées en OKLCH et ramenées en sRGB en baissant la chroma (CSS Color 4).\n"
     "\n"
     "Options :\n"
-    "  -f, --format F  n'afficher que cette notation (à répéter, ou séparées par des virgules)\n"
-    "  -h, --help      afficher cette aide\n"
+    "  -f, --format F    n'afficher que cette notation (à répéter, ou séparées par des virgules)\n"
+    "  --harmony NOM     complementary, analogous, triadic, split-complementary ou tetradic\n"
+    "  --tints N         N pas vers le blanc (1 à 100)\n"
+    "  --shades N        N pas vers le noir (1 à 100)\n"
+    "  --tones N         N pas vers le gris de même luminosité (1 à 100)\n"
+    "  -h, --help        afficher cette aide\n"
     "\n",
-    "Uso: tintavo color VALOR [--format F]...\n"
+    "Uso: tintavo color VALOR [--format F]... [--harmony NOMBRE] [--tints N] [--shades N]\n"
+    "                         [--tones N]\n"
     "\n"
     "Muestra un color en todas las notaciones, o solo en las elegidas, una por línea.\n"
     "VALOR es cualquier notación que lee la pipeta: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, "
     "$BBGGRR,\n"
     "rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), hsv(), cmyk() o un nombre de color CSS.\n"
+    "Con una armonía o variaciones, muestra sus colores, uno por línea (en hexadecimal, o en\n"
+    "las notaciones elegidas separadas por tabuladores): la armonía (el color primero), luego\n"
+    "los tintes, las sombras y los tonos, cada uno desde el color hacia fuera. Calculados en\n"
+    "OKLCH y llevados a sRGB bajando el croma (CSS Color 4).\n"
     "\n"
     "Opciones:\n"
-    "  -f, --format F  mostrar solo esta notación (repetida, o separadas por comas)\n"
-    "  -h, --help      mostrar esta ayuda\n"
+    "  -f, --format F    mostrar solo esta notación (repetida, o separadas por comas)\n"
+    "  --harmony NOMBRE  complementary, analogous, triadic, split-complementary o tetradic\n"
+    "  --tints N         N pasos hacia el blanco (1 a 100)\n"
+    "  --shades N        N pasos hacia el negro (1 a 100)\n"
+    "  --tones N         N pasos hacia el gris de la misma luminosidad (1 a 100)\n"
+    "  -h, --help        mostrar esta ayuda\n"
     "\n" };
+
+constexpr int kMaxSteps = 100;
 
 } // namespace
 
@@ -89,7 +119,11 @@ cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption format = formatOption();
-    parser.addOption(format);
+    const QCommandLineOption harmony(QStringLiteral("harmony"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption tints(QStringLiteral("tints"), QString(), QStringLiteral("N"));
+    const QCommandLineOption shades(QStringLiteral("shades"), QString(), QStringLiteral("N"));
+    const QCommandLineOption tones(QStringLiteral("tones"), QString(), QStringLiteral("N"));
+    parser.addOptions({ format, harmony, tints, shades, tones });
     if (auto stop = cli::parseOptions(
             parser, kCommand, arguments, cli::say(kHelp) + QString::fromLatin1(kFormatHelp), true))
         return *stop;
@@ -107,6 +141,22 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     if (const auto *stop = std::get_if<cli::Stop>(&formats))
         return *stop;
     request.formats = std::get<QStringList>(formats);
+    if (parser.isSet(harmony)) {
+        request.harmony = parser.value(harmony);
+        if (!colourschemes::harmonyFromId(request.harmony))
+            return cli::badValue(kCommand, QStringLiteral("--harmony"), request.harmony);
+    }
+    const std::pair<const QCommandLineOption *, int *> counts[]
+        = { { &tints, &request.tints }, { &shades, &request.shades }, { &tones, &request.tones } };
+    for (const auto &[option, target] : counts) {
+        if (!parser.isSet(*option))
+            continue;
+        bool ok = false;
+        *target = parser.value(*option).toInt(&ok);
+        if (!ok || *target < 1 || *target > kMaxSteps)
+            return cli::badValue(kCommand, QStringLiteral("--") + option->names().constFirst(),
+                parser.value(*option));
+    }
     return request;
 }
 
@@ -130,9 +180,35 @@ cli::Parsed<QStringList> formatsOf(const QString &command, const QStringList &va
     return ids;
 }
 
+namespace {
+
+QList<int32_t> schemeColours(const Request &request)
+{
+    using namespace colourschemes;
+    QList<int32_t> colours;
+    if (const auto harmony = harmonyFromId(request.harmony))
+        colours += colourschemes::harmony(request.colour, *harmony);
+    colours += variation(request.colour, Variation::Tints, request.tints);
+    colours += variation(request.colour, Variation::Shades, request.shades);
+    colours += variation(request.colour, Variation::Tones, request.tones);
+    return colours;
+}
+
+} // namespace
+
 QString output(const Request &request)
 {
     QString text;
+    if (request.schemes()) {
+        for (int32_t colour : schemeColours(request)) {
+            QStringList line;
+            for (const QString &id : request.formats)
+                line << formatted(colour, id);
+            text += (line.isEmpty() ? formatted(colour, QStringLiteral("hex")) : line.join(u'\t'))
+                + QLatin1Char('\n');
+        }
+        return text;
+    }
     if (!request.formats.isEmpty()) {
         for (const QString &id : request.formats)
             text += formatted(request.colour, id) + QLatin1Char('\n');

@@ -7,8 +7,9 @@
 
 #include <cstdint>
 
-// tintavo color VALUE [--format F]...: a colour in every notation the program writes, or in
-// the chosen ones.
+// tintavo color VALUE [--format F]... [--harmony NAME] [--tints N] [--shades N] [--tones N]:
+// a colour in every notation the program writes, or in the chosen ones; or the colours of its
+// schemes, one per line.
 namespace colorcommand {
 
 struct Request
@@ -16,6 +17,9 @@ struct Request
     int32_t colour = 0;
     QStringList formats; // format ids; empty: every notation, each line led by its id
     QStringList notes = {}; // said on standard error before the work
+    QString harmony = {}; // a harmony id; empty for none
+    int tints = 0, shades = 0, tones = 0;
+    bool schemes() const { return !harmony.isEmpty() || tints || shades || tones; }
 };
 
 // The format ids, in output order: the CSS notations, then Visual Basic, Delphi, C, decimal.

@@ -125,9 +125,11 @@ Vec3 linearFromLab(double l, double a, double b)
     return mul(kD50ToLinearSrgb, xyz);
 }
 
-Vec3 oklabOf(int32_t bgr)
+Vec3 oklabOf(int32_t bgr) { return oklabOfLinear(linearOf(bgr)); }
+
+Vec3 oklabOfLinear(const Vec3 &linear)
 {
-    Vec3 lms = mul(kLinearSrgbToLms, linearOf(bgr));
+    Vec3 lms = mul(kLinearSrgbToLms, linear);
     for (double &v : lms)
         v = std::cbrt(v);
     return mul(kLmsToOklab, lms);

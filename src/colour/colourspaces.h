@@ -21,6 +21,7 @@ Vec3 labOf(int32_t bgr);
 Vec3 linearFromLab(double l, double a, double b);
 // OKLab: L from 0 to 1.
 Vec3 oklabOf(int32_t bgr);
+Vec3 oklabOfLinear(const Vec3 &linear);
 Vec3 linearFromOklab(double l, double a, double b);
 
 // Hue in degrees [0, 360) of the cylindrical forms of 8-bit RGB; 0 for greys.

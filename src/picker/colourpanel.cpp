@@ -10,7 +10,9 @@
 #include "controls/commondialog.h"
 #include "controls/messagebox.h"
 #include "picker/autocopy.h"
+#include "picker/contrastview.h"
 #include "picker/paletteview.h"
+#include "picker/schemeview.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
 #include "ui/appstate.h"
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QWidgetAction>
 
@@ -99,8 +102,9 @@ int ColourPanel::unfoldedHeight() { return kHeight; }
 
 void ColourPanel::buildControls()
 {
-    auto place = [this](QWidget *w, const char *name, int x, int y, int width, int height) {
-        w->setParent(this);
+    auto place = [this](QWidget *w, const char *name, int x, int y, int width, int height,
+                     QWidget *parent = nullptr) {
+        w->setParent(parent ? parent : this);
         w->setObjectName(QString::fromLatin1(name));
         w->setGeometry(x, y, width, height);
         return w;
@@ -157,41 +161,31 @@ void ColourPanel::buildControls()
         m_swatches << swatch;
     }
 
-    m_contrastLabel = new QLabel;
-    place(m_contrastLabel, "LblContrast", 4, 174, 138, 18);
-    m_backgroundButton = new QToolButton;
-    place(m_backgroundButton, "CmdBackground", 142, 172, 86, 22);
-    m_backgroundButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_backgroundButton->setAutoRaise(true);
-    connect(m_backgroundButton, &QToolButton::clicked, this, &ColourPanel::backgroundMenu);
-    m_ratio = new QLabel;
-    place(m_ratio, "LblRatio", 228, 174, 70, 18);
-    m_ratio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont bold = m_ratio->font();
-    bold.setBold(true);
-    m_ratio->setFont(bold);
-    m_verdict = new QLabel;
-    place(m_verdict, "LblVerdict", 4, 194, 294, 18);
-    m_preview = new QLabel;
-    place(m_preview, "LblPreview", 4, 214, 264, 26);
-    m_swap = new QToolButton;
-    place(m_swap, "CmdSwap", 272, 214, 26, 26);
-    m_swap->setText(QStringLiteral("⇄"));
-    m_swap->setCheckable(true);
-    connect(m_swap, &QToolButton::toggled, this, &ColourPanel::refreshContrast);
-    m_preview->setAlignment(Qt::AlignCenter);
-    QFont large = m_preview->font();
-    large.setPointSizeF(11);
-    m_preview->setFont(large);
+    // Below the picks, one section at a time: all of them under each other would not leave
+    // the unfolded picker on a 768-pixel screen.
+    m_sections = new QTabWidget;
+    place(m_sections, "TabSections", 2, 172, kWidth - 4, kHeight - 174);
+    m_sections->setDocumentMode(true);
 
+    m_contrast = new ContrastView;
+    m_sections->addTab(m_contrast, QString());
+    connect(m_contrast, &ContrastView::backgroundRequested, this, &ColourPanel::backgroundMenu);
+
+    m_schemes = new SchemeView;
+    m_sections->addTab(m_schemes, QString());
+    connect(m_schemes, &SchemeView::colourChosen, this, &ColourPanel::colourChosen);
+    connect(m_schemes, &SchemeView::menuRequested, this, &ColourPanel::schemeMenu);
+
+    auto *palettePage = new QWidget;
+    m_sections->addTab(palettePage, QString());
     m_paletteName = new QLabel;
-    place(m_paletteName, "LblPalette", 4, 248, 140, 18);
+    place(m_paletteName, "LblPalette", 4, 6, 118, 18, palettePage);
     m_loadPalette = new QPushButton;
-    place(m_loadPalette, "CmdLoadPalette", 146, 246, 76, 22);
+    place(m_loadPalette, "CmdLoadPalette", 124, 4, 78, 22, palettePage);
     m_saveLoaded = new QPushButton;
-    place(m_saveLoaded, "CmdSaveLoadedPalette", 222, 246, 76, 22);
+    place(m_saveLoaded, "CmdSaveLoadedPalette", 204, 4, 84, 22, palettePage);
     m_palette = new PaletteView;
-    place(m_palette, "LstPalette", 4, 270, 294, 84);
+    place(m_palette, "LstPalette", 4, 30, 284, m_sections->height() - 64, palettePage);
     m_saveLoaded->setEnabled(false);
     connect(m_loadPalette, &QPushButton::clicked, this, &ColourPanel::loadPalette);
     connect(m_saveLoaded, &QPushButton::clicked, this, &ColourPanel::saveLoadedPalette);
@@ -208,9 +202,11 @@ void ColourPanel::applyLanguage(Language language)
     m_copy->setText(text("copy", language));
     m_autoLabel->setText(text("auto", language));
     m_historyLabel->setText(text("history", language));
-    m_contrastLabel->setText(text("contrast", language));
-    m_swap->setToolTip(text("swap", language));
-    m_backgroundButton->setToolTip(text("backgroundTip", language));
+    m_contrast->applyLanguage(language);
+    m_schemes->applyLanguage(language);
+    m_sections->setTabText(0, text("tabContrast", language));
+    m_sections->setTabText(1, text("tabSchemes", language));
+    m_sections->setTabText(2, text("tabPalette", language));
     m_savePalette->setText(text("save", language));
     m_savePalette->setToolTip(text("savePicksTip", language));
     m_loadPalette->setText(text("load", language));
@@ -254,6 +250,7 @@ void ColourPanel::setCurrentColour(int32_t bgr)
     m_notationValue->setText(
         notation && colorvalue::isColor(bgr) ? cssnotation::format(bgr, *notation) : QString());
     refreshContrast();
+    m_schemes->setColour(bgr);
 }
 
 void ColourPanel::remember(int32_t bgr)
@@ -284,32 +281,8 @@ void ColourPanel::refreshHistory()
 
 void ColourPanel::refreshContrast()
 {
-    if (!m_ratio)
-        return;
-    const bool colour = colorvalue::isColor(m_current);
-    // The ratio is the same either way round; the preview shows the chosen way.
-    QString textColour = colour ? toQColor(m_current).name() : QStringLiteral("#000000");
-    QString backColour = toQColor(m_background).name();
-    m_backgroundButton->setIcon(swatchIcon(m_background));
-    m_backgroundButton->setText(colorvalue::htmlNotation(m_background));
-    if (m_swap->isChecked())
-        std::swap(textColour, backColour);
-    m_preview->setText(text("sample", m_language));
-    m_preview->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;")
-                                 .arg(backColour, textColour));
-    if (!colour) {
-        m_ratio->clear();
-        m_verdict->clear();
-        return;
-    }
-    const double r = contrast::ratio(m_current, m_background);
-    m_ratio->setText(
-        QStringLiteral("%1 : 1").arg(contrast::shownRatio(m_current, m_background), 0, 'f', 2));
-    const contrast::Verdict v = contrast::judge(r);
-    auto mark = [](bool ok) { return ok ? QStringLiteral("✓") : QStringLiteral("✗"); };
-    m_verdict->setText(
-        text("verdict", m_language)
-            .arg(mark(v.aaNormal), mark(v.aaLarge), mark(v.aaaNormal), mark(v.aaaLarge)));
+    if (m_contrast)
+        m_contrast->setColours(m_current, m_background);
 }
 
 void ColourPanel::historyMenu(int index, QPoint global)
@@ -390,7 +363,8 @@ void ColourPanel::backgroundMenu()
     if (hasCurrent)
         current->setIcon(swatchIcon(m_current));
 
-    menu->popup(m_backgroundButton->mapToGlobal(QPoint(0, m_backgroundButton->height())));
+    const QToolButton *button = m_contrast->backgroundButton();
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
     menu->setActiveAction(typed);
     field->setFocus(Qt::PopupFocusReason);
 }
@@ -507,5 +481,29 @@ void ColourPanel::paletteMenu(int index, QPoint global)
         m_saveLoaded->setEnabled(false);
         refreshPaletteName();
     });
+    menu->popup(global);
+}
+
+void ColourPanel::schemeMenu(int32_t colour, QPoint global)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("MnuScheme"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Into the palette being worked on, saved with it; without one, among the picks.
+    const bool loaded = !m_paletteFile.isEmpty();
+    menu->addAction(
+        text(loaded ? "addToPalette" : "addToPicks", m_language), this, [this, colour, loaded] {
+            if (loaded) {
+                palettefile::Palette palette = m_palette->shownPalette();
+                palette.entries.append({ colour, QString() });
+                m_palette->showPalette(palette);
+                m_palette->scrollToBottom();
+            } else {
+                remember(colour);
+            }
+        });
+    menu->addAction(
+        text("background", m_language), this, [this, colour] { setBackground(colour); });
+    menu->addMenu(copyAsMenu(colour, menu));
     menu->popup(global);
 }

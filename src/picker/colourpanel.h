@@ -10,6 +10,9 @@
 #include <cstdint>
 
 class AppState;
+class ContrastView;
+class SchemeView;
+class QTabWidget;
 class PaletteView;
 class PictureBox;
 class QComboBox;
@@ -21,7 +24,8 @@ class QToolButton;
 
 // What the picker offers beyond its designed controls, folded out below them: a field that
 // reads any pasted colour, the colour in CSS notations to copy, the notation the automatic copy
-// uses, the last picks, the contrast of the colour on a background, and palette files: the
+// uses, the last picks; then, one at a time, the contrast of the colour on a background (WCAG,
+// APCA, as seen with colour blindness), its harmonies and variations, and palette files: the
 // picks saved as one, and a loaded palette shown as its own with its names.
 class ColourPanel : public QWidget
 {
@@ -70,6 +74,7 @@ private:
     void refreshContrast();
     void historyMenu(int index, QPoint global);
     void paletteMenu(int index, QPoint global);
+    void schemeMenu(int32_t colour, QPoint global);
     void refreshPaletteName();
     void setBackground(int32_t bgr);
     void backgroundMenu();
@@ -94,12 +99,9 @@ private:
     QComboBox *m_autoCopy = nullptr;
     QLabel *m_historyLabel = nullptr;
     QList<QToolButton *> m_swatches;
-    QLabel *m_contrastLabel = nullptr;
-    QToolButton *m_backgroundButton = nullptr;
-    QLabel *m_ratio = nullptr;
-    QLabel *m_verdict = nullptr;
-    QLabel *m_preview = nullptr;
-    QToolButton *m_swap = nullptr; // the current colour as the background, the text in the other
+    QTabWidget *m_sections = nullptr;
+    ContrastView *m_contrast = nullptr;
+    SchemeView *m_schemes = nullptr;
     QPushButton *m_savePalette = nullptr;
     QPushButton *m_loadPalette = nullptr;
     QLabel *m_paletteName = nullptr;

@@ -45,6 +45,40 @@ inline const CaptionRow kTexts[] = {
     { "closePalette", "Close the palette", "Fermer la palette", "Cerrar la paleta" },
     { "copyAs", "Copy as", "Copier en", "Copiar como" },
     { "unreadable", "Not a colour", "Pas une couleur", "No es un color" },
+    { "apca", "APCA Lc %1 · body %2 · large %3 · non-text %4",
+        "APCA Lc %1 · courant %2 · grand %3 · hors texte %4",
+        "APCA Lc %1 · cuerpo %2 · grande %3 · no textual %4" },
+    { "apcaTip",
+        "APCA lightness contrast of the text on the background: body text from |Lc| 75, large "
+        "text from 45, icons and other non-text from 30",
+        "Contraste de luminosité APCA du texte sur le fond : texte courant dès |Lc| 75, grand "
+        "texte dès 45, icônes et autres éléments hors texte dès 30",
+        "Contraste de luminosidad APCA del texto sobre el fondo: texto de cuerpo desde |Lc| 75, "
+        "texto grande desde 45, iconos y otros elementos no textuales desde 30" },
+    { "seenAs",
+        "As seen with colour blindness:", "Vu avec un daltonisme :", "Visto con daltonismo:" },
+    { "protanopia", "Protanopia", "Protanopie", "Protanopía" },
+    { "deuteranopia", "Deuteranopia", "Deutéranopie", "Deuteranopía" },
+    { "tritanopia", "Tritanopia", "Tritanopie", "Tritanopía" },
+    { "protanopiaTip", "Without red cones (Machado 2009 model)",
+        "Sans cônes rouges (modèle de Machado 2009)", "Sin conos rojos (modelo de Machado 2009)" },
+    { "deuteranopiaTip", "Without green cones (Machado 2009 model)",
+        "Sans cônes verts (modèle de Machado 2009)", "Sin conos verdes (modelo de Machado 2009)" },
+    { "tritanopiaTip", "Without blue cones (Machado 2009 model)",
+        "Sans cônes bleus (modèle de Machado 2009)", "Sin conos azules (modelo de Machado 2009)" },
+    { "tints", "Tints", "Clairs", "Tintes" },
+    { "shades", "Shades", "Foncés", "Sombras" },
+    { "tones", "Tones", "Tons", "Tonos" },
+    { "schemeHint", "Click a colour to use it; right click to add it to the palette or copy it.",
+        "Cliquez sur une couleur pour l'utiliser ; clic droit pour l'ajouter à la palette ou la "
+        "copier.",
+        "Haga clic en un color para usarlo; clic derecho para añadirlo a la paleta o copiarlo." },
+    { "tabContrast", "Contrast", "Contraste", "Contraste" },
+    { "tabSchemes", "Harmonies", "Harmonies", "Armonías" },
+    { "tabPalette", "Palette", "Palette", "Paleta" },
+    { "addToPalette", "Add to the palette", "Ajouter à la palette", "Añadir a la paleta" },
+    { "addToPicks", "Add to the last picks", "Ajouter aux dernières couleurs",
+        "Añadir a los últimos colores" },
 };
 
 } // namespace colourpaneltexts

@@ -11,6 +11,7 @@
 #include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
 
+#include "colour/colourschemes.h"
 #include "colour/cssnotation.h"
 
 #include <QAbstractButton>
@@ -73,6 +74,24 @@ private slots:
         QCOMPARE(chosen.out, QByteArray("#563412\n1193046\n&H00123456&\n"));
     }
 
+    // Schemes one colour a line, the harmony (the colour first) before the variations, in the
+    // chosen notations separated by tabs: what the picker's scheme rows show.
+    void colorPrintsSchemes()
+    {
+        const Run run = tintavo({ "color", "#0000ff", "--harmony", "triadic", "--tints", "2",
+            "--shades", "1", "--tones", "1", "-f", "hex,rgb" });
+        QCOMPARE(run.status, 0);
+        QList<int32_t> expected = colourschemes::harmony(0xFF0000, colourschemes::Harmony::Triadic);
+        for (const auto &v : { std::pair { colourschemes::Variation::Tints, 2 },
+                 { colourschemes::Variation::Shades, 1 }, { colourschemes::Variation::Tones, 1 } })
+            expected += colourschemes::variation(0xFF0000, v.first, v.second);
+        QString lines;
+        for (int32_t c : expected)
+            lines += hex(c) + u'\t' + cssnotation::format(c, cssnotation::Notation::Rgb) + u'\n';
+        QCOMPARE(QString::fromUtf8(run.out), lines);
+        QCOMPARE(tintavo({ "color", "white", "--tints", "1" }).out, QByteArray("#FFFFFF\n"));
+    }
+
     void usageErrorsNameTheBadArgument_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -83,6 +102,9 @@ private slots:
             << QStringList { "color", "0", "--format", "hexx" } << "'hexx'";
         QTest::newRow("unknown option")
             << QStringList { "color", "0", "--fromat", "hex" } << "fromat";
+        QTest::newRow("unknown harmony")
+            << QStringList { "color", "red", "--harmony", "pentadic" } << "'pentadic'";
+        QTest::newRow("no steps") << QStringList { "color", "red", "--tints", "0" } << "--tints";
         QTest::newRow("missing value") << QStringList { "icon", "a.bmp", "-o" } << "o";
         QTest::newRow("edit without a picture") << QStringList { "edit" } << "IN";
         QTest::newRow("contrast of one colour")

@@ -9,6 +9,7 @@
 #include "colour/palettefile.h"
 #include "picker/colourpanel.h"
 #include "picker/frmcolorpicker.h"
+#include "picker/schemeview.h"
 #include "support/memoryscreenservices.h"
 #include "support/scripteddialogs.h"
 #include "support/toolfixture.h"
@@ -342,6 +343,75 @@ private slots:
         QVERIFY(
             preview->styleSheet().contains(QLatin1String("background: #777777; color: #ffffff")));
         QCOMPARE(ratio->text(), QStringLiteral("4.48 : 1"));
+    }
+
+    // Beside the WCAG ratio, APCA's Lc for the way the preview shows it (apca-w3: 71.57 for
+    // #767676 on white; negative for light text on dark), and the preview as each dichromat
+    // sees it (tests/data/colour/colourblind.json: pure red, white staying white).
+    void contrastReadsApcaAndColourBlindness_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<bool>("swapped");
+        QTest::addColumn<QString>("apca");
+        QTest::addColumn<QStringList>("seen");
+        QTest::newRow("grey text")
+            << QColor(0x76, 0x76, 0x76) << false << "APCA Lc 71.6 · body ✗ · large ✓ · non-text ✓"
+            << QStringList(3, "background: #ffffff; color: #767676");
+        // Swapped, the colour is the background: white text on red is measured and shown.
+        QTest::newRow("on red") << QColor(0xFF, 0, 0) << true << "APCA Lc -"
+                                << QStringList { "background: #6d5f00; color: #ffffff",
+                                       "background: #a39000; color: #ffffff",
+                                       "background: #ff000f; color: #ffffff" };
+    }
+    void contrastReadsApcaAndColourBlindness()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(bool, swapped);
+        QFETCH(QString, apca);
+        QFETCH(QStringList, seen);
+        PanelWorld w;
+        w.unfold();
+        w.pick(colour);
+        if (swapped)
+            w.find<QToolButton>(QStringLiteral("CmdSwap"))->click();
+        QVERIFY2(w.find<QLabel>(QStringLiteral("LblApca"))->text().startsWith(apca),
+            qPrintable(w.find<QLabel>(QStringLiteral("LblApca"))->text()));
+        for (int i = 0; i < 3; ++i) {
+            const QString style
+                = w.find<QLabel>(QStringLiteral("LblSeen(%1)").arg(i))->styleSheet();
+            QVERIFY2(style.contains(seen.at(i)), qPrintable(style));
+        }
+    }
+
+    // A scheme swatch clicked becomes the colour; its menu adds it to the loaded palette, or
+    // to the picks when none is loaded.
+    void schemeSwatchesChooseAndCollect()
+    {
+        ScriptedCommonDialog dialogs;
+        PanelWorld w;
+        w.unfold();
+        w.pick(QColor(0xE9, 0x1E, 0x63));
+        const auto shown
+            = [&w] { return w.find<SchemeView>(QStringLiteral("SchemeView"))->shownColours(); };
+        QCOMPARE(shown().size(), 2 + 3 * SchemeView::kSteps); // complementary first
+        const auto addFrom = [&w](const char *swatch) {
+            onNextMenu([](QMenu *menu) { menu->actions().first()->trigger(); });
+            emit w.find<QToolButton>(QString::fromLatin1(swatch))
+                ->customContextMenuRequested(QPoint(3, 3));
+        };
+        addFrom("Harmony(1)");
+        QTRY_COMPARE(w.historyTips().first(), colorvalue::htmlNotation(shown().at(1)));
+        const int32_t tint = shown().at(2);
+        w.find<QToolButton>(QStringLiteral("Scheme(0)"))->click(); // the first tint
+        QCOMPARE(w.html(), colorvalue::htmlNotation(tint));
+        dialogs.answerFile(QStringLiteral(TINTAVO_TEST_DATA "/palette/gimp-brand.gpl"));
+        w.find<QPushButton>(QStringLiteral("CmdLoadPalette"))->click();
+        const QStringList picks = w.historyTips();
+        addFrom("Scheme(20)"); // the last tone
+        auto *view = w.find<QListWidget>(QStringLiteral("LstPalette"));
+        QTRY_COMPARE(view->count(), 7);
+        QCOMPARE(view->item(6)->text(), colorvalue::htmlNotation(shown().last()));
+        QCOMPARE(w.historyTips(), picks);
     }
 
     // The background is shown beside the ratio; a click on it offers a field read as the paste
