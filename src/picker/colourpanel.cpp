@@ -12,6 +12,7 @@
 #include "picker/autocopy.h"
 #include "picker/contrastview.h"
 #include "picker/paletteview.h"
+#include "picker/pickkeyview.h"
 #include "picker/schemeview.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
@@ -192,6 +193,9 @@ void ColourPanel::buildControls()
     connect(m_palette, &PaletteView::colourClicked, this, &ColourPanel::colourChosen);
     connect(m_palette, &PaletteView::menuRequested, this, &ColourPanel::paletteMenu);
 
+    m_pickKey = new PickKeyView(m_state);
+    m_sections->addTab(m_pickKey, QString());
+
     applyLanguage(m_state.language());
 }
 
@@ -207,6 +211,8 @@ void ColourPanel::applyLanguage(Language language)
     m_sections->setTabText(0, text("tabContrast", language));
     m_sections->setTabText(1, text("tabSchemes", language));
     m_sections->setTabText(2, text("tabPalette", language));
+    m_sections->setTabText(3, text("tabPickKey", language));
+    m_pickKey->applyLanguage(language);
     m_savePalette->setText(text("save", language));
     m_savePalette->setToolTip(text("savePicksTip", language));
     m_loadPalette->setText(text("load", language));

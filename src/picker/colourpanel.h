@@ -14,6 +14,7 @@ class ContrastView;
 class SchemeView;
 class QTabWidget;
 class PaletteView;
+class PickKeyView;
 class PictureBox;
 class QComboBox;
 class QLabel;
@@ -102,6 +103,7 @@ private:
     QTabWidget *m_sections = nullptr;
     ContrastView *m_contrast = nullptr;
     SchemeView *m_schemes = nullptr;
+    PickKeyView *m_pickKey = nullptr;
     QPushButton *m_savePalette = nullptr;
     QPushButton *m_loadPalette = nullptr;
     QLabel *m_paletteName = nullptr;

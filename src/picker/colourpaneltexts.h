@@ -76,6 +76,7 @@ inline const CaptionRow kTexts[] = {
     { "tabContrast", "Contrast", "Contraste", "Contraste" },
     { "tabSchemes", "Harmonies", "Harmonies", "Armonías" },
     { "tabPalette", "Palette", "Palette", "Paleta" },
+    { "tabPickKey", "Key", "Touche", "Tecla" },
     { "addToPalette", "Add to the palette", "Ajouter à la palette", "Añadir a la paleta" },
     { "addToPicks", "Add to the last picks", "Ajouter aux dernières couleurs",
         "Añadir a los últimos colores" },

@@ -72,10 +72,10 @@ QString GlobalShortcut::portalTrigger(const QKeyCombination &keys)
         parts << QStringLiteral("CTRL");
     if (modifiers & Qt::AltModifier)
         parts << QStringLiteral("ALT");
-    if (modifiers & Qt::ShiftModifier)
-        parts << QStringLiteral("SHIFT");
     if (modifiers & Qt::MetaModifier)
         parts << QStringLiteral("LOGO");
+    if (modifiers & Qt::ShiftModifier)
+        parts << QStringLiteral("SHIFT");
     parts << keyName(keys.key());
     return parts.join(QLatin1Char('+'));
 }

@@ -62,8 +62,11 @@ public:
     {
         qDBusRegisterMetaType<ShortcutEntry>();
         qDBusRegisterMetaType<ShortcutList>();
+        // The slot below is matched by its types' names: they must be known first.
+        qRegisterMetaType<QDBusObjectPath>();
         m_portal.setTimeout(kAnswerTimeoutMs);
-        m_portal.bus().connect(kService, kPath, kShortcuts, QStringLiteral("Activated"), this,
+        m_portal.bus().connect(kService, kPath, kShortcuts, QStringLiteral("Activated"),
+            QStringLiteral("osta{sv}"), this,
             SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     }
     ~PortalShortcut() override { closeSession(); }
