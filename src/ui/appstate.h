@@ -23,6 +23,7 @@ enum class Setting {
     History, // the picker's last picks
     DelaiCapture, // seconds the capture window waits before a grab: "0", "3", "5", "10"
     DerniereZone, // the last region selected, physical "X,Y,W,H"
+    Modeles, // the picker's named formats: JSON [[name, template], ...] (colour/namedtemplates.h)
 };
 
 // The key a setting is stored under.
