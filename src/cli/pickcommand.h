@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/colorcommand.h"
 #include "cli/commandline.h"
 
 #include <QStringList>
@@ -9,7 +10,7 @@ namespace pickcommand {
 
 struct Request
 {
-    QStringList formats; // format ids of the color command; empty: hex
+    QList<colorcommand::Format> formats; // as the color command's; empty: hex
 };
 
 cli::Parsed<Request> parse(const QStringList &arguments);
