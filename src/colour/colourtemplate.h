@@ -8,13 +8,12 @@
 #include <cstdint>
 #include <variant>
 
-// Formats of the user's own: literal text with placeholders for a colour's channels, such as
-//   Color(0xFF%Rh%Gh%Bh)                          Color(0xFFE91E63)
-//   UIColor(red: %rf, green: %gf, blue: %bf, alpha: 1)
-//                                                 UIColor(red: 0.914, green: 0.118, blue: 0.388,
-//                                                 alpha: 1)
-//   --brand: %hex;                                --brand: #e91e63;
-//   hsl(%h %s%% %l%%)                             hsl(339.6 82.2% 51.6%)
+// Formats of the user's own: literal text with placeholders for a colour's channels. With
+// #E91E63:
+//   Color(0xFF%Rh%Gh%Bh)                                 Color(0xFFE91E63)
+//   UIColor(red: %rf, green: %gf, blue: %bf, alpha: 1)   UIColor(red: 0.914, green: 0.118, ...
+//   --brand: %hex;                                       --brand: #e91e63;
+//   hsl(%h %s%% %l%%)                                    hsl(339.6 82.2% 51.6%)
 //
 // A placeholder is '%', an optional precision ".N" (N decimals, 0 to 5), and a name:
 //   %r %g %b        red, green, blue 0-255
