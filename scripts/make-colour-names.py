@@ -33,8 +33,15 @@ lines = [
     "// spaces are left out. Name, then 0xRRGGBB.",
     "// clang-format off",
 ]
+# As many entries a line as fit in 100 columns.
+line = ""
 for name, value in kept:
-    lines.append('{ "%s", 0x%s },' % (name.replace("\\", "\\\\").replace('"', '\\"'), value[1:]))
+    entry = '{ "%s", 0x%s },' % (name.replace("\\", "\\\\").replace('"', '\\"'), value[1:])
+    if line and len(line) + 1 + len(entry) > 100:
+        lines.append(line)
+        line = ""
+    line = entry if not line else line + " " + entry
+lines.append(line)
 lines.append("// clang-format on")
 out.write_text("\n".join(lines) + "\n", encoding="utf-8")
 print(f"{out}: {len(kept)} names, {left_out} left out")
