@@ -5,7 +5,7 @@ _tintavo()
     _init_completion || return
 
     local commands="color contrast pick capture edit gradient sphere icon"
-    local formats="hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal"
+    local formats="hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal name"
 
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
@@ -34,14 +34,14 @@ _tintavo()
         --sizes)
             COMPREPLY=($(compgen -W "16,32,48,256 16,24,32,48,64,128,256" -- "$cur"))
             return ;;
-        --tints|--shades|--tones|--region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background|--name)
+        --template|--tints|--shades|--tones|--region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background|--name)
             return ;;
     esac
 
     local options="--help"
     case ${words[1]} in
-        color) options+=" --format --harmony --tints --shades --tones" ;;
-        pick) options+=" --format" ;;
+        color) options+=" --format --template --harmony --tints --shades --tones" ;;
+        pick) options+=" --format --template --copy" ;;
         capture) options+=" --region --select --edit --last-region --window --no-decorations --pin --delay --output --quality --clipboard" ;;
         edit) options+=" --output" ;;
         gradient) options+=" --colors --orientation --size --output --css" ;;

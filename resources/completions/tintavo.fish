@@ -1,6 +1,6 @@
 # fish completion for tintavo
 set -l commands color contrast pick capture edit gradient sphere icon
-set -l formats hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal
+set -l formats hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk vb delphi c decimal name
 
 complete -c tintavo -f
 complete -c tintavo -n "not __fish_seen_subcommand_from $commands" -a color -d 'Print a colour in every notation'
@@ -20,6 +20,8 @@ complete -c tintavo -n "__fish_seen_subcommand_from color" -l harmony -x -a "com
 complete -c tintavo -n "__fish_seen_subcommand_from color" -l tints -x -d 'Steps toward white'
 complete -c tintavo -n "__fish_seen_subcommand_from color" -l shades -x -d 'Steps toward black'
 complete -c tintavo -n "__fish_seen_subcommand_from color" -l tones -x -d 'Steps toward grey'
+complete -c tintavo -n "__fish_seen_subcommand_from pick" -l copy -d 'Copy it, serve the clipboard and notify'
+complete -c tintavo -n "__fish_seen_subcommand_from color pick" -l template -x -d 'Template of your own, such as Color(0xFF%Rh%Gh%Bh)'
 
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l region -x -d 'Region X,Y,W,H in physical pixels'
 complete -c tintavo -n "__fish_seen_subcommand_from capture" -l select -d 'Draw the region with the mouse'

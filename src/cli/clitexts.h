@@ -26,6 +26,8 @@ inline const CaptionRow kNoSuchFile { "NoSuchFile", "'%1' does not exist", "« %
     "«%1» no existe" };
 inline const CaptionRow kCouldNotOpen { "CouldNotOpen", "could not open '%1': %2",
     "impossible d'ouvrir « %1 » : %2", "no se pudo abrir «%1»: %2" };
+inline const CaptionRow kBadTemplate { "BadTemplate", "bad template '%1': %2",
+    "modèle « %1 » incorrect : %2", "plantilla «%1» incorrecta: %2" };
 inline const CaptionRow kNoColour { "NoColour", "'%1' is not a colour",
     "« %1 » n'est pas une couleur", "«%1» no es un color" };
 inline const CaptionRow kAlphaIgnored { "AlphaIgnored",

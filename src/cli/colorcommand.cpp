@@ -2,8 +2,12 @@
 
 #include "cli/clitexts.h"
 #include "colour/colorvalue.h"
+#include "colour/colournames.h"
 #include "colour/colourschemes.h"
 #include "colour/cssnotation.h"
+#include "colour/namedtemplates.h"
+#include "platform/settingsstore.h"
+#include "ui/appstate.h"
 
 #include <QCommandLineParser>
 
@@ -27,8 +31,8 @@ constexpr OwnFormat kOwnFormats[] = {
 };
 
 const CaptionRow kHelp { "Help",
-    "Usage: tintavo color VALUE [--format F]... [--harmony NAME] [--tints N] [--shades N]\n"
-    "                           [--tones N]\n"
+    "Usage: tintavo color VALUE [--format F]... [--template T]... [--harmony NAME] [--tints N]\n"
+    "                           [--shades N] [--tones N]\n"
     "\n"
     "Prints a colour in every notation, or only in the chosen ones, one per line.\n"
     "VALUE is any notation the picker reads: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, $BBGGRR,\n"
@@ -39,15 +43,18 @@ const CaptionRow kHelp { "Help",
     "lowering chroma (CSS Color 4).\n"
     "\n"
     "Options:\n"
-    "  -f, --format F    print only this notation (repeat, or separate with commas)\n"
-    "  --harmony NAME    complementary, analogous, triadic, split-complementary or tetradic\n"
-    "  --tints N         N steps toward white (1 to 100)\n"
-    "  --shades N        N steps toward black (1 to 100)\n"
-    "  --tones N         N steps toward the grey of the same lightness (1 to 100)\n"
-    "  -h, --help        show this help\n"
+    "  -f, --format F   print only this notation (repeat, or separate with commas); F may\n"
+    "                   also be 'name' (the colour's name, or \u2248 the nearest) or the name of\n"
+    "                   a format of your own made in the picker\n"
+    "  --template T     print the colour through this template, such as 'Color(0xFF%Rh%Gh%Bh)'\n"
+    "  --harmony NAME   complementary, analogous, triadic, split-complementary or tetradic\n"
+    "  --tints N        N steps toward white (1 to 100)\n"
+    "  --shades N       N steps toward black (1 to 100)\n"
+    "  --tones N        N steps toward the grey of the same lightness (1 to 100)\n"
+    "  -h, --help       show this help\n"
     "\n",
-    "Utilisation : tintavo color VALEUR [--format F]... [--harmony NOM] [--tints N]\n"
-    "                                   [--shades N] [--tones N]\n"
+    "Utilisation : tintavo color VALEUR [--format F]... [--template T]... [--harmony NOM]\n"
+    "                                   [--tints N] [--shades N] [--tones N]\n"
     "\n"
     "Affiche une couleur dans toutes les notations, ou dans celles choisies, une par ligne.\n"
     "VALEUR est toute notation que lit la pipette : décimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, "
@@ -59,15 +66,19 @@ const CaptionRow kHelp { "Help",
     "Calculées en OKLCH et ramenées en sRGB en baissant la chroma (CSS Color 4).\n"
     "\n"
     "Options :\n"
-    "  -f, --format F    n'afficher que cette notation (à répéter, ou séparées par des virgules)\n"
-    "  --harmony NOM     complementary, analogous, triadic, split-complementary ou tetradic\n"
-    "  --tints N         N pas vers le blanc (1 à 100)\n"
-    "  --shades N        N pas vers le noir (1 à 100)\n"
-    "  --tones N         N pas vers le gris de même luminosité (1 à 100)\n"
-    "  -h, --help        afficher cette aide\n"
+    "  -f, --format F   n'afficher que cette notation (à répéter, ou séparées par des virgules) ;\n"
+    "                   F peut aussi être « name » (le nom de la couleur, ou \u2248 le plus "
+    "proche)\n"
+    "                   ou le nom d'un format personnel créé dans la pipette\n"
+    "  --template T     afficher la couleur selon ce modèle, par exemple « Color(0xFF%Rh%Gh%Bh) »\n"
+    "  --harmony NOM    complementary, analogous, triadic, split-complementary ou tetradic\n"
+    "  --tints N        N pas vers le blanc (1 à 100)\n"
+    "  --shades N       N pas vers le noir (1 à 100)\n"
+    "  --tones N        N pas vers le gris de même luminosité (1 à 100)\n"
+    "  -h, --help       afficher cette aide\n"
     "\n",
-    "Uso: tintavo color VALOR [--format F]... [--harmony NOMBRE] [--tints N] [--shades N]\n"
-    "                         [--tones N]\n"
+    "Uso: tintavo color VALOR [--format F]... [--template T]... [--harmony NOMBRE]\n"
+    "                         [--tints N] [--shades N] [--tones N]\n"
     "\n"
     "Muestra un color en todas las notaciones, o solo en las elegidas, una por línea.\n"
     "VALOR es cualquier notación que lee la pipeta: decimal, #RRGGBB, 0xBBGGRR, &HBBGGRR&, "
@@ -79,21 +90,27 @@ const CaptionRow kHelp { "Help",
     "OKLCH y llevados a sRGB bajando el croma (CSS Color 4).\n"
     "\n"
     "Opciones:\n"
-    "  -f, --format F    mostrar solo esta notación (repetida, o separadas por comas)\n"
-    "  --harmony NOMBRE  complementary, analogous, triadic, split-complementary o tetradic\n"
-    "  --tints N         N pasos hacia el blanco (1 a 100)\n"
-    "  --shades N        N pasos hacia el negro (1 a 100)\n"
-    "  --tones N         N pasos hacia el gris de la misma luminosidad (1 a 100)\n"
-    "  -h, --help        mostrar esta ayuda\n"
+    "  -f, --format F   mostrar solo esta notación (repetida, o separadas por comas); F también\n"
+    "                   puede ser «name» (el nombre del color, o \u2248 el más cercano) o el "
+    "nombre\n"
+    "                   de un formato propio creado en la pipeta\n"
+    "  --template T     mostrar el color con esta plantilla, como «Color(0xFF%Rh%Gh%Bh)»\n"
+    "  --harmony NOMBRE complementary, analogous, triadic, split-complementary o tetradic\n"
+    "  --tints N        N pasos hacia el blanco (1 a 100)\n"
+    "  --shades N       N pasos hacia el negro (1 a 100)\n"
+    "  --tones N        N pasos hacia el gris de la misma luminosidad (1 a 100)\n"
+    "  -h, --help       mostrar esta ayuda\n"
     "\n" };
 
 constexpr int kMaxSteps = 100;
+
+const QString kNameId = QStringLiteral("name");
 
 } // namespace
 
 const char *const kFormatHelp
     = "Formats: hex hex-lower hex-short rgb rgb-legacy hsl hwb lab oklch hsv cmyk\n"
-      "         vb delphi c decimal\n";
+      "         vb delphi c decimal name\n";
 
 QStringList formatIds()
 {
@@ -107,6 +124,8 @@ QStringList formatIds()
 
 QString formatted(int32_t colour, const QString &id)
 {
+    if (id == kNameId)
+        return colournames::shown(colournames::nameOf(colour));
     if (const auto notation = cssnotation::notationFromId(id))
         return cssnotation::format(colour, *notation);
     for (const OwnFormat &f : kOwnFormats)
@@ -115,17 +134,25 @@ QString formatted(int32_t colour, const QString &id)
     return QString();
 }
 
+QString formatted(int32_t colour, const Format &format)
+{
+    return format.own ? colourtemplate::format(format.compiled, colour)
+                      : formatted(colour, format.id);
+}
+
 cli::Parsed<Request> parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption format = formatOption();
     const QCommandLineOption harmony(QStringLiteral("harmony"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption tints(QStringLiteral("tints"), QString(), QStringLiteral("N"));
     const QCommandLineOption shades(QStringLiteral("shades"), QString(), QStringLiteral("N"));
     const QCommandLineOption tones(QStringLiteral("tones"), QString(), QStringLiteral("N"));
-    parser.addOptions({ format, harmony, tints, shades, tones });
-    if (auto stop = cli::parseOptions(
-            parser, kCommand, arguments, cli::say(kHelp) + QString::fromLatin1(kFormatHelp), true))
+    parser.addOptions(formatOptions());
+    parser.addOptions({ harmony, tints, shades, tones });
+    if (auto stop = cli::parseOptions(parser, kCommand, arguments,
+            cli::say(kHelp) + QString::fromLatin1(kFormatHelp)
+                + colourtemplate::placeholderHelp(cli::language()),
+            true))
         return *stop;
     const QStringList values = parser.positionalArguments();
     if (values.isEmpty())
@@ -137,10 +164,10 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     if (!colour)
         return cli::usageError(kCommand, cli::say(clitexts::kNoColour).arg(values[0]));
     request.colour = *colour;
-    const cli::Parsed<QStringList> formats = formatsOf(kCommand, parser.values(format));
+    const cli::Parsed<QList<Format>> formats = formatsOf(kCommand, parser);
     if (const auto *stop = std::get_if<cli::Stop>(&formats))
         return *stop;
-    request.formats = std::get<QStringList>(formats);
+    request.formats = std::get<QList<Format>>(formats);
     if (parser.isSet(harmony)) {
         request.harmony = parser.value(harmony);
         if (!colourschemes::harmonyFromId(request.harmony))
@@ -160,24 +187,59 @@ cli::Parsed<Request> parse(const QStringList &arguments)
     return request;
 }
 
-QCommandLineOption formatOption()
+QList<QCommandLineOption> formatOptions()
 {
-    return QCommandLineOption(QStringList { QStringLiteral("f"), QStringLiteral("format") },
-        QString(), QStringLiteral("F"));
+    return { QCommandLineOption(QStringList { QStringLiteral("f"), QStringLiteral("format") },
+                 QString(), QStringLiteral("F")),
+        QCommandLineOption(QStringLiteral("template"), QString(), QStringLiteral("T")) };
 }
 
-cli::Parsed<QStringList> formatsOf(const QString &command, const QStringList &values)
+cli::Parsed<QList<Format>> formatsOf(const QString &command, const QCommandLineParser &parser)
 {
-    const QStringList known = formatIds();
-    QStringList ids;
-    for (const QString &option : values) {
-        for (const QString &id : option.split(QLatin1Char(','))) {
-            if (!known.contains(id.trimmed()))
+    const auto compiled = [&command](const QString &text) -> cli::Parsed<Format> {
+        const auto t = colourtemplate::compile(text);
+        if (const auto *error = std::get_if<colourtemplate::Error>(&t))
+            return cli::usageError(command,
+                cli::say(clitexts::kBadTemplate)
+                    .arg(text, colourtemplate::errorText(*error, cli::language())));
+        return Format { QString(), true, std::get<colourtemplate::Template>(t) };
+    };
+    const QStringList known = formatIds() << kNameId;
+    std::optional<QList<namedtemplates::NamedTemplate>> stored; // read when first needed
+    QList<Format> formats;
+    for (const QString &option : parser.values(QStringLiteral("format"))) {
+        for (const QString &given : option.split(QLatin1Char(','))) {
+            const QString id = given.trimmed();
+            if (known.contains(id)) {
+                formats.append({ id });
+                continue;
+            }
+            if (!stored) {
+                SettingsStore store;
+                AppState state(store);
+                stored = namedtemplates::read(state);
+            }
+            // A stored name may hold a comma: the whole value is tried too.
+            const namedtemplates::NamedTemplate *own = namedtemplates::find(*stored, id);
+            if (!own)
+                own = namedtemplates::find(*stored, option.trimmed());
+            if (!own)
                 return cli::badValue(command, QStringLiteral("--format"), id);
-            ids.append(id.trimmed());
+            cli::Parsed<Format> format = compiled(own->text);
+            if (const auto *stop = std::get_if<cli::Stop>(&format))
+                return *stop;
+            formats.append({ own->name, true, std::get<Format>(format).compiled });
+            if (own->name == option.trimmed())
+                break;
         }
     }
-    return ids;
+    for (const QString &text : parser.values(QStringLiteral("template"))) {
+        cli::Parsed<Format> format = compiled(text);
+        if (const auto *stop = std::get_if<cli::Stop>(&format))
+            return *stop;
+        formats.append(std::get<Format>(format));
+    }
+    return formats;
 }
 
 namespace {
@@ -202,16 +264,16 @@ QString output(const Request &request)
     if (request.schemes()) {
         for (int32_t colour : schemeColours(request)) {
             QStringList line;
-            for (const QString &id : request.formats)
-                line << formatted(colour, id);
+            for (const Format &format : request.formats)
+                line << formatted(colour, format);
             text += (line.isEmpty() ? formatted(colour, QStringLiteral("hex")) : line.join(u'\t'))
                 + QLatin1Char('\n');
         }
         return text;
     }
     if (!request.formats.isEmpty()) {
-        for (const QString &id : request.formats)
-            text += formatted(request.colour, id) + QLatin1Char('\n');
+        for (const Format &format : request.formats)
+            text += formatted(request.colour, format) + QLatin1Char('\n');
         return text;
     }
     for (const QString &id : formatIds())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/colorcommand.h"
 #include "cli/commandline.h"
 
 #include <QStringList>
@@ -9,8 +10,8 @@ namespace pickcommand {
 
 struct Request
 {
-    QStringList formats; // format ids of the color command; empty: hex, or with --copy the
-                         // picker's automatic-copy notation
+    QList<colorcommand::Format> formats; // as the color command's; empty: hex, or with --copy
+                                         // the picker's automatic-copy notation
     bool copy = false; // put it on the clipboard (served until taken) and notify the desktop
 };
 

@@ -218,6 +218,10 @@ QString displayName(Notation notation, Language language)
     return captionOf(kNotations[std::size_t(notation)].name, language);
 }
 
+QString number(double value, int decimals) { return Text().number(value, decimals).string(); }
+
+QString hueNumber(double degrees, int decimals) { return Text().hue(degrees, decimals).string(); }
+
 QString format(int32_t bgr, Notation notation)
 {
     if (!colorvalue::isColor(bgr))

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string_view>
 
 // CSS notations of a colour value (0x00BBGGRR, red in the low byte): text for the clipboard, and
 // a reader for whatever a designer pastes.
@@ -73,5 +75,19 @@ std::optional<int32_t> parse(const QString &text);
 // The same; `hadAlpha` tells whether the text gave an alpha (#rgba, #rrggbbaa, a function's
 // fourth or fifth component), which the colour value cannot keep.
 std::optional<int32_t> parse(const QString &text, bool *hadAlpha);
+
+// `value` rounded to nearest at `decimals` places (0 to 5), trailing zeros and a bare point
+// dropped, never "-0": how every notation writes its numbers.
+QString number(double value, int decimals);
+// A hue in degrees as number() writes it, a value that rounds to 360 written as 0.
+QString hueNumber(double degrees, int decimals);
+
+struct NamedColour
+{
+    std::string_view name; // lower case
+    uint32_t rgb; // 0xRRGGBB
+};
+// The 148 CSS colour names, in alphabetical order.
+std::span<const NamedColour> namedColours();
 
 } // namespace cssnotation

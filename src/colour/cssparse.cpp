@@ -21,15 +21,9 @@ using namespace colourspaces;
 // ---------------------------------------------------------------------------------------------
 // Reading.
 
-struct NamedColor
-{
-    std::string_view name;
-    uint32_t rgb; // 0xRRGGBB
-};
-
 // The CSS colour names, sorted for binary search.
 // clang-format off
-constexpr NamedColor kNamedColors[] = {
+constexpr NamedColour kNamedColors[] = {
     { "aliceblue", 0xf0f8ff }, { "antiquewhite", 0xfaebd7 }, { "aqua", 0x00ffff },
     { "aquamarine", 0x7fffd4 }, { "azure", 0xf0ffff }, { "beige", 0xf5f5dc },
     { "bisque", 0xffe4c4 }, { "black", 0x000000 }, { "blanchedalmond", 0xffebcd },
@@ -471,7 +465,7 @@ std::optional<int32_t> readNamed(std::string_view name)
 {
     const auto *end = std::end(kNamedColors);
     const auto *it = std::lower_bound(std::begin(kNamedColors), end, name,
-        [](const NamedColor &n, std::string_view key) { return n.name < key; });
+        [](const NamedColour &n, std::string_view key) { return n.name < key; });
     if (it == end || it->name != name)
         return std::nullopt;
     return fromRgb(int(it->rgb >> 16), int(it->rgb >> 8) & 255, int(it->rgb & 255));
@@ -544,5 +538,7 @@ std::optional<int32_t> parse(const QString &text, bool *hadAlpha)
         return readHtmlHex(s);
     return readNamed(s);
 }
+
+std::span<const NamedColour> namedColours() { return kNamedColors; }
 
 } // namespace cssnotation

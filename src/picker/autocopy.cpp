@@ -1,7 +1,8 @@
 #include "picker/autocopy.h"
 
 #include "colour/colorvalue.h"
-#include "colour/cssnotation.h"
+#include "colour/namedtemplates.h"
+#include "picker/notationchoices.h"
 #include "ui/appstate.h"
 
 namespace autocopy {
@@ -9,13 +10,14 @@ namespace autocopy {
 QString notation(const AppState &state)
 {
     const QString id = state.readSetting(Setting::CopieCss);
-    return cssnotation::notationFromId(id) ? id : QString();
+    // A stored name this version does not know, or a format since removed, is the designed
+    // choice.
+    return notationchoices::known(namedtemplates::read(state), id) ? id : QString();
 }
 
 QString text(const AppState &state, int32_t bgr)
 {
-    const auto chosen = cssnotation::notationFromId(notation(state));
-    return chosen ? cssnotation::format(bgr, *chosen) : QString();
+    return notationchoices::textOf(namedtemplates::read(state), notation(state), bgr);
 }
 
 QString quickText(const AppState &state, int32_t bgr)

@@ -4,6 +4,7 @@
 
 #include "base/colorconv.h"
 #include "colour/colorvalue.h"
+#include "colour/colournames.h"
 #include "colour/contrast.h"
 #include "colour/cssnotation.h"
 #include "colour/palettefile.h"
@@ -11,9 +12,12 @@
 #include "controls/messagebox.h"
 #include "picker/autocopy.h"
 #include "picker/contrastview.h"
+#include "picker/notationchoices.h"
 #include "picker/paletteview.h"
 #include "picker/pickkeyview.h"
 #include "picker/schemeview.h"
+#include "picker/templateeditor.h"
+#include "picker/templateeditortexts.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
 #include "ui/appstate.h"
@@ -31,6 +35,7 @@
 #include <QWidgetAction>
 
 #include <optional>
+#include <utility>
 
 using namespace colourpaneltexts;
 
@@ -84,6 +89,7 @@ ColourPanel::ColourPanel(AppState &state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_history(state)
+    , m_templates(namedtemplates::read(state))
 {
     setObjectName(QStringLiteral("ColourPanel"));
     setFixedSize(kWidth, kHeight);
@@ -120,10 +126,17 @@ void ColourPanel::buildControls()
     connect(m_paste, &QLineEdit::returnPressed, this, &ColourPanel::pasteEdited);
 
     m_notation = new QComboBox;
-    place(m_notation, "CboNotation", 4, 30, 214, 22);
+    place(m_notation, "CboNotation", 4, 30, 190, 22);
+    m_editTemplates = new QToolButton;
+    place(m_editTemplates, "CmdTemplates", 196, 30, 22, 22);
+    m_editTemplates->setText(QStringLiteral("…"));
+    connect(m_editTemplates, &QToolButton::clicked, this, &ColourPanel::editTemplates);
     m_notationValue = new QLineEdit;
-    place(m_notationValue, "TxtNotation", 4, 56, 294, 22);
+    place(m_notationValue, "TxtNotation", 4, 56, 176, 22);
     m_notationValue->setReadOnly(true);
+    m_name = new QLabel;
+    place(m_name, "LblName", 184, 56, 114, 22);
+    m_name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_copy = new QPushButton;
     place(m_copy, "CmdCopyNotation", 222, 30, 76, 22);
     connect(
@@ -218,25 +231,58 @@ void ColourPanel::applyLanguage(Language language)
     m_loadPalette->setText(text("load", language));
     m_saveLoaded->setText(text("save", language));
     m_saveLoaded->setToolTip(text("savePaletteTip", language));
+    m_editTemplates->setToolTip(captionOf(templateeditortexts::kTexts, "edit", language));
     refreshPaletteName();
-
-    const int chosen = qMax(0, m_notation->currentIndex());
-    m_notation->clear();
-    m_autoCopy->clear();
-    m_autoCopy->addItem(text("designed", language), QString());
-    for (const cssnotation::NotationInfo &n : cssnotation::notations()) {
-        m_notation->addItem(
-            cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
-        m_autoCopy->addItem(
-            cssnotation::displayName(n.notation, language), QString::fromLatin1(n.id));
-    }
-    m_notation->setCurrentIndex(chosen);
-    const int stored = m_autoCopy->findData(autoCopyNotation());
-    m_autoCopy->setCurrentIndex(stored < 0 ? 0 : stored);
+    fillNotationCombos();
     refreshContrast();
 }
 
+void ColourPanel::fillNotationCombos()
+{
+    const QString chosen = m_notation->currentData().toString();
+    const QSignalBlocker quiet(m_notation);
+    m_notation->clear();
+    m_autoCopy->clear();
+    m_autoCopy->addItem(text("designed", m_language), QString());
+    bool separated = false;
+    for (const notationchoices::Choice &c : notationchoices::all(m_templates, m_language)) {
+        if (c.own && !separated) {
+            m_notation->insertSeparator(m_notation->count());
+            m_autoCopy->insertSeparator(m_autoCopy->count());
+            separated = true;
+        }
+        m_notation->addItem(c.label, c.id);
+        m_autoCopy->addItem(c.label, c.id);
+    }
+    m_notation->setCurrentIndex(qMax(0, m_notation->findData(chosen)));
+    const int stored = m_autoCopy->findData(autoCopyNotation());
+    m_autoCopy->setCurrentIndex(stored < 0 ? 0 : stored);
+    setCurrentColour(m_current);
+}
+
+void ColourPanel::editTemplates()
+{
+    TemplateEditor editor(m_templates, m_current, m_language, window());
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const QString copied = autoCopyNotation();
+    m_templates = editor.templates();
+    namedtemplates::write(m_state, m_templates);
+    m_templates = namedtemplates::read(m_state);
+    fillNotationCombos();
+    // An automatic copy through a format that is gone goes back to the designed choice.
+    if (!copied.isEmpty() && autoCopyNotation().isEmpty()) {
+        m_state.writeSetting(Setting::CopieCss, QString());
+        emit autoCopyChanged(QString());
+    }
+}
+
 QString ColourPanel::autoCopyNotation() const { return autocopy::notation(m_state); }
+
+QString ColourPanel::autoCopyLabel() const
+{
+    return notationchoices::labelOf(m_templates, autoCopyNotation(), m_language);
+}
 
 QString ColourPanel::autoCopyText(int32_t bgr) const { return autocopy::text(m_state, bgr); }
 
@@ -252,9 +298,11 @@ void ColourPanel::useDesignedAutoCopy()
 void ColourPanel::setCurrentColour(int32_t bgr)
 {
     m_current = bgr;
-    const auto notation = cssnotation::notationFromId(m_notation->currentData().toString());
     m_notationValue->setText(
-        notation && colorvalue::isColor(bgr) ? cssnotation::format(bgr, *notation) : QString());
+        notationchoices::textOf(m_templates, m_notation->currentData().toString(), bgr));
+    const QString name = colournames::shown(colournames::nameOf(bgr));
+    m_name->setText(m_name->fontMetrics().elidedText(name, Qt::ElideRight, m_name->width()));
+    m_name->setToolTip(name);
     refreshContrast();
     m_schemes->setColour(bgr);
 }
@@ -380,11 +428,13 @@ QMenu *ColourPanel::copyAsMenu(int32_t bgr, QWidget *parent)
     auto *menu = new QMenu(text("copyAs", m_language), parent);
     menu->setObjectName(QStringLiteral("MnuCopyAs"));
     menu->setEnabled(colorvalue::isColor(bgr));
-    for (const cssnotation::NotationInfo &n : cssnotation::notations()) {
-        const QString value = cssnotation::format(bgr, n.notation);
-        menu->addAction(
-            QStringLiteral("%1\t%2").arg(cssnotation::displayName(n.notation, m_language), value),
-            this, [this, value] { emit copyRequested(value); });
+    bool separated = false;
+    for (const notationchoices::Choice &c : notationchoices::all(m_templates, m_language)) {
+        if (c.own && !std::exchange(separated, true))
+            menu->addSeparator();
+        const QString value = notationchoices::textOf(m_templates, c.id, bgr);
+        menu->addAction(QStringLiteral("%1\t%2").arg(c.label, value), this,
+            [this, value] { emit copyRequested(value); });
     }
     return menu;
 }
@@ -393,10 +443,10 @@ void ColourPanel::savePicks()
 {
     if (m_history.colours().isEmpty())
         return;
-    // Unnamed colours, named by their HTML notation in a .gpl.
+    // Each pick under its colour name, or the nearest one.
     palettefile::Palette palette;
     for (int32_t c : m_history.colours())
-        palette.entries.append({ c, QString() });
+        palette.entries.append({ c, colournames::nameOf(c).name });
     savePalette(palette, m_state.chemin(), QStringLiteral("palette.gpl"));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/colourhistory.h"
+#include "colour/namedtemplates.h"
 #include "colour/palettefile.h"
 #include "text/language.h"
 
@@ -45,6 +46,8 @@ public:
     // The notation the automatic copy uses instead of the designed choice, as stored ("" for
     // the designed choice).
     QString autoCopyNotation() const;
+    // Its name in menus and tips ("" for the designed choice).
+    QString autoCopyLabel() const;
     // The current colour in the notation the automatic copy uses; empty for the designed one.
     QString autoCopyText(int32_t bgr) const;
     // Hands the automatic copy back to the designed choice, and stores that.
@@ -84,18 +87,23 @@ private:
     void savePalette(const palettefile::Palette &palette, const QString &dir, const QString &name);
     void loadPalette();
     void storeHistory();
+    void fillNotationCombos();
+    void editTemplates();
 
     AppState &m_state;
     Language m_language = Language::English;
     int32_t m_current = -1;
     int32_t m_background = 0xFFFFFF;
     ColourHistory m_history;
+    QList<namedtemplates::NamedTemplate> m_templates; // as stored
 
     QLabel *m_pasteLabel = nullptr;
     QLineEdit *m_paste = nullptr;
     QComboBox *m_notation = nullptr;
     QLineEdit *m_notationValue = nullptr;
     QPushButton *m_copy = nullptr;
+    QToolButton *m_editTemplates = nullptr;
+    QLabel *m_name = nullptr; // the colour's name, or "≈ " the nearest
     QLabel *m_autoLabel = nullptr;
     QComboBox *m_autoCopy = nullptr;
     QLabel *m_historyLabel = nullptr;

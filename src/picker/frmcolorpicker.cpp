@@ -6,7 +6,6 @@
 #include "base/colorconv.h"
 #include "base/twips.h"
 #include "colour/colorvalue.h"
-#include "colour/cssnotation.h"
 #include "controls/label.h"
 #include "controls/picturebox.h"
 #include "picker/colourpanel.h"
@@ -407,11 +406,10 @@ void frmColorPicker::showAutoCopyOwner()
         if (Opt1[i]->isChecked())
             m_copyOption = uint8_t(i);
     }
-    const auto notation = cssnotation::notationFromId(m_panel->autoCopyNotation());
+    const bool notation = !m_panel->autoCopyNotation().isEmpty();
     const Language language = m_state.language();
-    const QString tip = notation
-        ? captionOf(kPanelCopies, language).arg(cssnotation::displayName(*notation, language))
-        : QString();
+    const QString tip
+        = notation ? captionOf(kPanelCopies, language).arg(m_panel->autoCopyLabel()) : QString();
     for (int i = 0; i < 5; ++i) {
         // Radio buttons of one parent never let the checked one go: exclusivity is lifted to
         // clear them all, and back on for the user's next click.

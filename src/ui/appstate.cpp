@@ -32,7 +32,7 @@ QString keyOf(Setting setting)
 {
     static const char *const kKeys[] = { "Langue", "ColorDepth", "AppliDemarre", "PressePapier",
         "FormatImage", "Chemin", "PanneauCouleur", "PanneauIcone", "CopieCss", "History",
-        "DelaiCapture", "DerniereZone", "RaccourciPipette" };
+        "DelaiCapture", "DerniereZone", "Modeles", "RaccourciPipette" };
     return QString::fromLatin1(kKeys[static_cast<int>(setting)]);
 }
 

@@ -24,6 +24,7 @@ enum class Setting {
     History, // the picker's last picks
     DelaiCapture, // seconds the capture window waits before a grab: "0", "3", "5", "10"
     DerniereZone, // the last region selected, physical "X,Y,W,H"
+    Modeles, // the picker's named formats: JSON [[name, template], ...] (colour/namedtemplates.h)
     RaccourciPipette, // the global key that starts a pick, as Qt's portable text; "Aucun": none
 };
 

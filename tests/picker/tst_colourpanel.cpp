@@ -538,13 +538,13 @@ private slots:
         QVERIFY(python.waitForFinished(30000));
         QVERIFY(python.readAllStandardOutput().contains("e91e633366cc000000ffffff3f51b5ffc107"));
 
-        // The picks alone make the other palette, written as it always was.
+        // The picks alone make the other palette, each under its nearest name.
         const QString picks = w.tool.env.path(QStringLiteral("picks.gpl"));
         dialogs.answerFile(picks);
         w.find<QPushButton>(QStringLiteral("CmdSavePalette"))->click();
         QFile written(picks);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), "GIMP Palette\nName: Tintavo\n#\n 17  34  51\t#112233\n");
+        QCOMPARE(written.readAll(), "GIMP Palette\nName: Tintavo\n#\n 17  34  51\tdark\n");
     }
 
     void copyAsFromTheSwatchAndTheBoxes()
