@@ -74,4 +74,13 @@ std::optional<int32_t> parse(const QString &text);
 // fourth or fifth component), which the colour value cannot keep.
 std::optional<int32_t> parse(const QString &text, bool *hadAlpha);
 
+// A colour with the alpha the text gave (1 when none), for what keeps one, as gradient stops
+// do. `transparent` reads as black with alpha 0, as CSS defines it.
+struct Translucent
+{
+    int32_t bgr = 0;
+    double alpha = 1;
+};
+std::optional<Translucent> parseTranslucent(const QString &text);
+
 } // namespace cssnotation

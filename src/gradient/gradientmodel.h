@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QList>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// A gradient as style sheets write it today: stops with alpha, a linear, radial or conic
+// shape (each optionally repeating) and the colour space the stops are mixed in. The maths
+// follows CSS Images 4 and CSS Color 4, so that a browser shows the same picture.
+namespace gradientmodel {
+
+constexpr int kMinStops = 2;
+constexpr int kMaxStops = 16;
+
+struct Stop
+{
+    int32_t bgr = 0; // 0x00BBGGRR
+    double alpha = 1; // 0 to 1
+    double position = 0; // fraction of the gradient line (conic: of the turn)
+};
+
+enum class Kind { Linear, Radial, Conic };
+enum class Ending { Circle, Ellipse };
+enum class Extent { ClosestSide, ClosestCorner, FarthestSide, FarthestCorner };
+enum class Space { Srgb, LinearSrgb, Oklab, Oklch };
+enum class Hue { Shorter, Longer };
+
+struct Gradient
+{
+    QList<Stop> stops { Stop { 0x0000FF, 1, 0 }, Stop { 0xFF0000, 1, 1 } };
+    Kind kind = Kind::Linear;
+    bool repeating = false;
+    double angle = 180; // degrees; linear: the direction (0 up, clockwise); conic: the start
+    // Linear towards a corner (`to top right`), whose angle depends on the box; else None.
+    enum class Corner { None, TopRight, BottomRight, BottomLeft, TopLeft } corner = Corner::None;
+    // Radial and conic: the centre as fractions of the box.
+    double centreX = 0.5, centreY = 0.5;
+    Ending ending = Ending::Ellipse;
+    Extent extent = Extent::FarthestCorner;
+    Space space = Space::Srgb;
+    Hue hue = Hue::Shorter;
+
+    bool operator==(const Gradient &) const = default;
+};
+
+// Premultiplied components in the interpolation space; polar spaces keep the hue plain.
+using Mix = std::array<double, 4>;
+
+// Non-premultiplied sRGB (gamma-encoded) and alpha, each 0 to 1.
+struct Rgba
+{
+    double r = 0, g = 0, b = 0, a = 1;
+};
+
+Rgba rgbaOf(const Stop &stop);
+
+// How far along the gradient (0 at the first stop's line origin, 1 at its end) the point
+// (x, y) of a box lies. Repeating and clamping are left to colourAt.
+class Geometry
+{
+public:
+    Geometry(const Gradient &gradient, double width, double height);
+    double at(double x, double y) const;
+
+private:
+    Kind m_kind;
+    double m_cx, m_cy;
+    double m_dx = 0, m_dy = 0; // linear: direction over the line length
+    double m_rx = 1, m_ry = 1; // radial: the ending shape's radii
+    double m_start = 0; // conic: the start angle, in turns
+};
+
+// The colours along the gradient: stops put in order, repeated or clamped, and each segment
+// mixed in the gradient's space with premultiplied alpha.
+class Colours
+{
+public:
+    explicit Colours(const Gradient &gradient);
+    Rgba at(double t) const;
+    // The same through a table of `steps` entries per segment, interpolated linearly: what
+    // the renderer uses for big pictures.
+    void prepareTable(int steps);
+    void tableAt(double t, float out[4]) const;
+
+private:
+    struct Segment
+    {
+        double from, to;
+        Mix a, b;
+        int tableStart = 0;
+    };
+    double wrap(double t) const;
+    int segmentOf(double t) const;
+    Rgba mix(const Segment &s, double u) const;
+
+    Space m_space;
+    Hue m_hue;
+    bool m_repeating;
+    QList<Stop> m_stops; // in order
+    QList<Segment> m_segments;
+    Rgba m_before, m_after;
+    int m_steps = 0;
+    std::vector<float> m_table;
+};
+
+// Premultiplied components of a colour in a space, and back to sRGB.
+Mix toSpace(const Rgba &c, Space space);
+Rgba fromSpace(const Mix &m, Space space);
+
+// The stops put in order: each position at least the greatest one before it.
+QList<Stop> orderedStops(const QList<Stop> &stops);
+
+} // namespace gradientmodel
