@@ -19,6 +19,8 @@ struct Stop
     int32_t bgr = 0; // 0x00BBGGRR
     double alpha = 1; // 0 to 1
     double position = 0; // fraction of the gradient line (conic: of the turn)
+
+    bool operator==(const Stop &) const = default;
 };
 
 enum class Kind { Linear, Radial, Conic };
