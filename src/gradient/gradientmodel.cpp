@@ -186,21 +186,6 @@ Geometry::Geometry(const Gradient &g, double width, double height)
     }
 }
 
-double Geometry::at(double x, double y) const
-{
-    const double dx = x - m_cx, dy = y - m_cy;
-    switch (m_kind) {
-    case Kind::Linear:
-        return dx * m_dx + dy * m_dy + 0.5;
-    case Kind::Radial:
-        return std::hypot(dx / m_rx, dy / m_ry);
-    case Kind::Conic:
-        // Angles run clockwise from straight up.
-        return wrapFraction(std::atan2(dx, -dy) / (2 * std::numbers::pi) - m_start);
-    }
-    return 0;
-}
-
 Colours::Colours(const Gradient &g)
     : m_space(g.space)
     , m_hue(g.hue)
@@ -266,6 +251,9 @@ Rgba Colours::mix(const Segment &s, double u) const
         m[2] = std::fmod(m[2], 360.0);
     return fromSpace(m, m_space);
 }
+
+double Colours::first() const { return m_stops.front().position; }
+double Colours::last() const { return m_stops.back().position; }
 
 Rgba Colours::at(double t) const
 {

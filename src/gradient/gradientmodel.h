@@ -2,8 +2,11 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 // A gradient as style sheets write it today: stops with alpha, a linear, radial or conic
@@ -65,6 +68,14 @@ class Geometry
 public:
     Geometry(const Gradient &gradient, double width, double height);
     double at(double x, double y) const;
+    Kind kind() const { return m_kind; }
+    // at() for a shape known beforehand, for loops over pixels.
+    double radialAt(double x, double y) const
+    {
+        const double u = (x - m_cx) / m_rx, v = (y - m_cy) / m_ry;
+        return std::sqrt(u * u + v * v);
+    }
+    double conicAt(double x, double y) const;
 
 private:
     Kind m_kind;
@@ -85,6 +96,10 @@ public:
     // the renderer uses for big pictures.
     void prepareTable(int steps);
     void tableAt(double t, float out[4]) const;
+    // Where the first and the last stop lie; whether the colours repeat between them.
+    double first() const;
+    double last() const;
+    bool repeats() const { return m_repeating && last() > first(); }
 
 private:
     struct Segment
@@ -113,5 +128,64 @@ Rgba fromSpace(const Mix &m, Space space);
 
 // The stops put in order: each position at least the greatest one before it.
 QList<Stop> orderedStops(const QList<Stop> &stops);
+
+namespace detail {
+
+// atan2 within 2e-5 radians, in single precision (a polynomial on [0, 1] and the octant's
+// symmetries): a millionth of a turn, far below a level of colour, at a fraction of std::atan2's
+// cost.
+inline float fastAtan2(float y, float x)
+{
+    const float ax = std::abs(x), ay = std::abs(y);
+    const float big = std::max(ax, ay);
+    if (big == 0)
+        return 0;
+    const float a = std::min(ax, ay) / big, s = a * a;
+    float r = a
+        * (0.99997726f
+            + s
+                * (-0.33262347f
+                    + s
+                        * (0.19354346f
+                            + s * (-0.11643287f + s * (0.05265332f + s * -0.01172120f)))));
+    if (ay > ax)
+        r = float(std::numbers::pi / 2) - r;
+    if (x < 0)
+        r = float(std::numbers::pi) - r;
+    return y < 0 ? -r : r;
+}
+
+// v - floor(v), without a call into the maths library (x86-64's base instructions have no
+// rounding one).
+inline double turns(double v)
+{
+    double whole = double(int64_t(v));
+    if (whole > v)
+        whole -= 1;
+    return v - whole;
+}
+
+} // namespace detail
+
+inline double Geometry::at(double x, double y) const
+{
+    const double dx = x - m_cx, dy = y - m_cy;
+    switch (m_kind) {
+    case Kind::Linear:
+        return dx * m_dx + dy * m_dy + 0.5;
+    case Kind::Radial:
+        return radialAt(x, y);
+    case Kind::Conic:
+        return conicAt(x, y);
+    }
+    return 0;
+}
+
+inline double Geometry::conicAt(double x, double y) const
+{
+    // Angles run clockwise from straight up.
+    return detail::turns(
+        detail::fastAtan2(float(x - m_cx), float(m_cy - y)) * (0.5 / std::numbers::pi) - m_start);
+}
 
 } // namespace gradientmodel
