@@ -44,6 +44,16 @@ void exportPng(benchmark::State &state)
 }
 BENCHMARK(exportPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// The export's two halves apart: the rendering alone.
+void render8192(benchmark::State &state)
+{
+    const Gradient g = gradientOf(kShapes[0]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            gradientrender::render(g, QSize(8192, 8192), gradientrender::Dither::Ordered));
+}
+BENCHMARK(render8192)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
 void readCss(benchmark::State &state)
 {
     const QString css = gradientcss::declarations(gradientOf(kShapes[state.range(0)]));
