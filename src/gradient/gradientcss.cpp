@@ -40,6 +40,15 @@ QString colourText(int32_t bgr, double alpha)
 
 QString percent(double fraction) { return number(fraction * 100) + QLatin1Char('%'); }
 
+// A stop's position as written: a percentage, pixels, or none when not given.
+QString positionText(const Stop &s)
+{
+    if (std::isnan(s.position))
+        return QString();
+    return QLatin1Char(' ')
+        + (s.pixels ? number(s.position) + QStringLiteral("px") : percent(s.position));
+}
+
 const char *const kExtents[]
     = { "closest-side", "closest-corner", "farthest-side", "farthest-corner" };
 const char *const kCorners[]
@@ -89,12 +98,15 @@ QString imageValue(const Gradient &g, bool modern)
     const QString head = prelude(g, modern);
     if (!head.isEmpty())
         args << head;
-    const QList<Stop> stops = orderedStops(g.stops);
+    // Stops in pixels are written as given; the others as placed.
+    const bool pixels = hasPixels(g);
+    const QList<Stop> stops = pixels ? g.stops : orderedStops(g.stops);
     const Colours colours(g);
     for (qsizetype i = 0; i < stops.size(); ++i) {
         const Stop &s = stops[i];
         // Older browsers mix in sRGB: three stops within each segment keep them close.
-        if (!modern && g.space != Space::Srgb && i > 0 && s.position > stops[i - 1].position) {
+        if (!modern && !pixels && g.space != Space::Srgb && i > 0
+            && s.position > stops[i - 1].position) {
             for (int k = 1; k < 4; ++k) {
                 const double t
                     = stops[i - 1].position + (s.position - stops[i - 1].position) * k / 4;
@@ -105,7 +117,7 @@ QString imageValue(const Gradient &g, bool modern)
                         + percent(t);
             }
         }
-        args << colourText(s.bgr, s.alpha) + QLatin1Char(' ') + percent(s.position);
+        args << colourText(s.bgr, s.alpha) + positionText(s);
     }
     return QStringLiteral("%1%2-gradient(%3)")
         .arg(g.repeating ? QStringLiteral("repeating-") : QString(),
@@ -333,14 +345,20 @@ Failure readPrelude(const QList<Token> &t, Gradient &g)
     return std::nullopt;
 }
 
-// A stop's position as a fraction; percentages, and for conic gradients angles too.
-std::optional<double> position(const QString &lower, bool conic)
+// A stop's position as a fraction; percentages, and for conic gradients angles too. Pixels,
+// for the others, give the number of pixels with `pixels` set.
+std::optional<double> position(const QString &lower, bool conic, bool &pixels)
 {
     const auto d = dimension(lower);
+    pixels = false;
     if (!d)
         return std::nullopt;
     if (d->second == QLatin1String("%"))
         return d->first / 100;
+    if (!conic && d->second == QLatin1String("px")) {
+        pixels = true;
+        return d->first;
+    }
     if (d->second.isEmpty() && d->first == 0)
         return 0.0;
     if (conic)
@@ -354,6 +372,7 @@ struct ReadStop
     int32_t bgr;
     double alpha;
     std::optional<double> at;
+    bool pixels = false;
 };
 
 Failure readStop(const QString &text, const Token &arg, bool conic, QList<ReadStop> &out)
@@ -361,13 +380,14 @@ Failure readStop(const QString &text, const Token &arg, bool conic, QList<ReadSt
     const QList<Token> t = split(text, arg.offset, arg.offset + int(arg.text.size()), QChar(' '));
     if (t.isEmpty())
         return fail(Problem::Colour, arg.offset, arg.text);
-    QList<double> at;
+    QList<std::pair<double, bool>> at;
     qsizetype end = t.size();
     while (end > 0 && at.size() < 2 && startsNumeric(t[end - 1].lower)) {
-        const auto p = position(t[end - 1].lower, conic);
+        bool pixels = false;
+        const auto p = position(t[end - 1].lower, conic, pixels);
         if (!p)
             return fail(Problem::Position, t[end - 1].offset, t[end - 1].text);
-        at.prepend(*p);
+        at.prepend({ *p, pixels });
         --end;
     }
     if (end == 0)
@@ -377,43 +397,23 @@ Failure readStop(const QString &text, const Token &arg, bool conic, QList<ReadSt
     const auto colour = cssnotation::parseTranslucent(colourPart);
     if (!colour)
         return fail(Problem::Colour, from, colourPart);
-    out.append(ReadStop {
-        colour->bgr, colour->alpha, at.isEmpty() ? std::nullopt : std::optional<double>(at[0]) });
+    out.append(ReadStop { colour->bgr, colour->alpha,
+        at.isEmpty() ? std::nullopt : std::optional<double>(at[0].first),
+        !at.isEmpty() && at[0].second });
     if (at.size() == 2)
-        out.append(ReadStop { colour->bgr, colour->alpha, at[1] });
+        out.append(ReadStop { colour->bgr, colour->alpha, at[1].first, at[1].second });
     return std::nullopt;
 }
 
-// CSS's fix-up: the first and last positions default to the ends, each missing run is spread
-// evenly between its neighbours, and no position is before one before it.
+// Stops in pixels are placed once the box is known; without them CSS's fix-up is done here.
 QList<Stop> placed(const QList<ReadStop> &read)
 {
     QList<Stop> stops;
-    const qsizetype n = read.size();
-    QList<std::optional<double>> at;
+    const bool pixels
+        = std::any_of(read.begin(), read.end(), [](const ReadStop &r) { return r.pixels; });
     for (const ReadStop &r : read)
-        at.append(r.at);
-    if (!at.front())
-        at.front() = 0.0;
-    if (!at.back())
-        at.back() = 1.0;
-    double highest = *at.front();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (at[i]) {
-            at[i] = std::max(*at[i], highest);
-            highest = *at[i];
-            continue;
-        }
-        qsizetype j = i;
-        while (!at[j])
-            ++j;
-        const double from = highest, to = std::max(*at[j], highest);
-        for (qsizetype k = i; k < j; ++k)
-            at[k] = from + (to - from) * double(k - i + 1) / double(j - i + 1);
-    }
-    for (qsizetype i = 0; i < n; ++i)
-        stops.append(Stop { read[i].bgr, read[i].alpha, *at[i] });
-    return stops;
+        stops.append(Stop { r.bgr, r.alpha, r.at.value_or(std::nan("")), r.pixels });
+    return pixels ? stops : orderedStops(stops);
 }
 
 } // namespace

@@ -26,7 +26,7 @@ enum class Problem {
     Unclosed, // a parenthesis is not closed
     Shape, // a word the shape part does not take
     Colour, // a stop's colour cannot be read
-    Position, // a stop's position cannot be read (only % and, in conic gradients, angles)
+    Position, // a stop's position cannot be read (% and px; in conic gradients % and angles)
     Hint, // a position without a colour (a colour hint)
     StopCount, // fewer than 2 or more than 16 stops
     Trailing, // text after the gradient

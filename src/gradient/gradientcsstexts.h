@@ -20,9 +20,10 @@ inline const CaptionRow kProblems[] = {
         "esta palabra no describe la forma" },
     { "colour", "this colour cannot be read", "cette couleur est illisible",
         "este color no se puede leer" },
-    { "position", "positions are percentages (conic gradients: angles too)",
-        "les positions sont des pourcentages (dégradés coniques : aussi des angles)",
-        "las posiciones son porcentajes (degradados cónicos: también ángulos)" },
+    { "position", "positions are percentages or pixels (conic gradients: percentages or angles)",
+        "les positions sont des pourcentages ou des pixels (dégradés coniques : pourcentages ou "
+        "angles)",
+        "las posiciones son porcentajes o píxeles (degradados cónicos: porcentajes o ángulos)" },
     { "hint", "a position without a colour (colour hints are not read)",
         "une position sans couleur (les indications de milieu ne sont pas lues)",
         "una posición sin color (las indicaciones de punto medio no se leen)" },

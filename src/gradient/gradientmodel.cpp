@@ -115,15 +115,50 @@ Rgba fromSpace(const Mix &mix, Space space)
         std::min(a, 1.0) };
 }
 
-QList<Stop> orderedStops(const QList<Stop> &stops)
+QList<Stop> orderedStops(const QList<Stop> &stops, double lineLength)
 {
     QList<Stop> out = stops;
-    double highest = -std::numeric_limits<double>::infinity();
+    if (out.isEmpty())
+        return out;
     for (Stop &s : out) {
-        s.position = std::max(s.position, highest);
-        highest = s.position;
+        if (s.pixels) {
+            s.position /= lineLength > 0 ? lineLength : 1;
+            s.pixels = false;
+        }
+    }
+    if (std::isnan(out.front().position))
+        out.front().position = 0;
+    if (std::isnan(out.back().position))
+        out.back().position = 1;
+    double highest = out.front().position;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (!std::isnan(out[i].position)) {
+            out[i].position = std::max(out[i].position, highest);
+            highest = out[i].position;
+            continue;
+        }
+        qsizetype j = i;
+        while (std::isnan(out[j].position))
+            ++j;
+        const double from = highest, to = std::max(out[j].position, highest);
+        for (qsizetype k = i; k < j; ++k)
+            out[k].position = from + (to - from) * double(k - i + 1) / double(j - i + 1);
     }
     return out;
+}
+
+bool hasPixels(const Gradient &gradient)
+{
+    return std::any_of(gradient.stops.begin(), gradient.stops.end(),
+        [](const Stop &s) { return s.pixels || std::isnan(s.position); });
+}
+
+Gradient inFractions(const Gradient &gradient, double width, double height)
+{
+    Gradient g = gradient;
+    if (hasPixels(g))
+        g.stops = orderedStops(g.stops, Geometry(g, width, height).lineLength());
+    return g;
 }
 
 Geometry::Geometry(const Gradient &g, double width, double height)
@@ -156,6 +191,7 @@ Geometry::Geometry(const Gradient &g, double width, double height)
         // angles to it meet the box's corners.
         const double length = std::abs(width * std::sin(rad)) + std::abs(height * std::cos(rad));
         const double l = length > 0 ? length : 1;
+        m_length = l;
         m_dx = std::sin(rad) / l;
         m_dy = -std::cos(rad) / l;
         break;

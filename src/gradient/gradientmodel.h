@@ -22,8 +22,16 @@ struct Stop
     int32_t bgr = 0; // 0x00BBGGRR
     double alpha = 1; // 0 to 1
     double position = 0; // fraction of the gradient line (conic: of the turn)
+    // The position is in pixels along the gradient line (linear and radial gradients only),
+    // known once the box is; a position of NaN is not given (only beside stops in pixels).
+    bool pixels = false;
 
-    bool operator==(const Stop &) const = default;
+    bool operator==(const Stop &other) const
+    {
+        const bool bothUnset = std::isnan(position) && std::isnan(other.position);
+        return bgr == other.bgr && alpha == other.alpha && pixels == other.pixels
+            && (bothUnset || position == other.position);
+    }
 };
 
 enum class Kind { Linear, Radial, Conic };
@@ -76,6 +84,8 @@ public:
         return std::sqrt(u * u + v * v);
     }
     double conicAt(double x, double y) const;
+    // The length of the gradient line (radial: the ending shape's horizontal radius).
+    double lineLength() const { return m_kind == Kind::Radial ? m_rx : m_length; }
 
 private:
     Kind m_kind;
@@ -83,6 +93,7 @@ private:
     double m_dx = 0, m_dy = 0; // linear: direction over the line length
     double m_rx = 1, m_ry = 1; // radial: the ending shape's radii
     double m_start = 0; // conic: the start angle, in turns
+    double m_length = 1; // linear: the gradient line's length
 };
 
 // The colours along the gradient: stops put in order, repeated or clamped, and each segment
@@ -126,8 +137,13 @@ private:
 Mix toSpace(const Rgba &c, Space space);
 Rgba fromSpace(const Mix &m, Space space);
 
-// The stops put in order: each position at least the greatest one before it.
-QList<Stop> orderedStops(const QList<Stop> &stops);
+// The stops as fractions of a gradient line of `lineLength` pixels, put in order as CSS does:
+// the first and last positions not given are the ends, runs not given are spread evenly
+// between their neighbours, and each position is at least the greatest one before it.
+QList<Stop> orderedStops(const QList<Stop> &stops, double lineLength = 1);
+bool hasPixels(const Gradient &gradient);
+// The gradient with every stop a fraction, for a box of this size.
+Gradient inFractions(const Gradient &gradient, double width, double height);
 
 namespace detail {
 

@@ -124,8 +124,9 @@ bool hasAlpha(const Gradient &gradient)
         gradient.stops.begin(), gradient.stops.end(), [](const Stop &s) { return s.alpha < 1; });
 }
 
-QImage render(const Gradient &gradient, QSize size, Dither dither, int threads)
+QImage render(const Gradient &given, QSize size, Dither dither, int threads)
 {
+    const Gradient gradient = inFractions(given, size.width(), size.height());
     if (size.isEmpty())
         return QImage();
     QImage image(size, hasAlpha(gradient) ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888);

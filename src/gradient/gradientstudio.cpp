@@ -361,7 +361,9 @@ void GradientStudio::cssPasted()
         return;
     }
     m_pasteError->clear();
-    setGradient(std::get<Gradient>(read));
+    // Positions in pixels become percentages of the exported picture.
+    setGradient(
+        inFractions(std::get<Gradient>(read), m_exportWidth->value(), m_exportHeight->value()));
 }
 
 void GradientStudio::refreshPreview()

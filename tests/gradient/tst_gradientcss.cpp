@@ -29,6 +29,8 @@ private slots:
             "repeating-radial-gradient(closest-side, #ff0000, #0000ff 30%)",
             "conic-gradient(from 0.5turn at 10% 90% in oklch, red, yellow 90deg, red)",
             "repeating-conic-gradient(black 0 25%, white 0 50%)",
+            "repeating-linear-gradient(45deg, #000 0 10px, #fff 10px 20px)",
+            "radial-gradient(circle, red 10px, blue, yellow 70%)",
         };
         for (const char *t : texts)
             QTest::newRow(t) << QString::fromUtf8(t);
@@ -64,8 +66,8 @@ private slots:
                                << "hsl";
         QTest::newRow("colour") << "linear-gradient(red, bleu 50%)" << Problem::Colour << 21
                                 << "bleu";
-        QTest::newRow("length") << "linear-gradient(red 10px, blue)" << Problem::Position << 20
-                                << "10px";
+        QTest::newRow("length") << "linear-gradient(red 10em, blue)" << Problem::Position << 20
+                                << "10em";
         QTest::newRow("hint") << "linear-gradient(red, 30%, blue)" << Problem::Hint << 21 << "30%";
         QTest::newRow("one stop") << "linear-gradient(90deg, red)" << Problem::StopCount << 16
                                   << "1";

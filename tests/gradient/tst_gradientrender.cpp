@@ -35,6 +35,9 @@ const Case kCases[] = {
     { "linear alpha", "linear-gradient(in oklab 180deg, rgba(255, 0, 0, 0.2), #0000ff)" },
     { "linear transparent", "linear-gradient(90deg, transparent, #00a000)" },
     { "repeating linear", "repeating-linear-gradient(30deg, #ffffff, #3050d0 20%)" },
+    { "repeating linear in pixels",
+        "repeating-linear-gradient(45deg, #203040, #f0c080 24px, #203040 48px)" },
+    { "radial in pixels", "radial-gradient(circle at 40% 50%, red 10px, blue, #ff0 60px, #0a0)" },
     { "radial farthest-corner", "radial-gradient(at 30% 40%, #ffffff, #203080)" },
     { "radial circle closest-side",
         "radial-gradient(circle closest-side at 60% 50%, "

@@ -109,8 +109,8 @@ private slots:
         QCOMPARE(f.studio()->gradient().stops[f.bar()->current()].bgr, 0x123456);
 
         auto *paste = control<QLineEdit>(f.w, "TxtPasteCss");
-        QTest::keyClicks(paste, QStringLiteral("radial-gradient(circle, red 10px, blue)"));
-        QVERIFY(control<QLabel>(f.w, "LblPasteError")->text().contains(QLatin1String("10px")));
+        QTest::keyClicks(paste, QStringLiteral("radial-gradient(circle, red 1em, blue)"));
+        QVERIFY(control<QLabel>(f.w, "LblPasteError")->text().contains(QLatin1String("1em")));
         paste->clear();
         const QString css
             = QStringLiteral("repeating-radial-gradient(in oklch circle, #f008, blue 30%)");
