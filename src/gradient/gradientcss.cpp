@@ -64,8 +64,14 @@ QString prelude(const Gradient &g, bool modern)
             in += QStringLiteral(" longer hue");
         parts << in;
     }
-    const bool centred = g.centreX == 0.5 && g.centreY == 0.5;
-    const QString at = QStringLiteral("at %1 %2").arg(percent(g.centreX), percent(g.centreY));
+    const bool centred
+        = g.centreX == 0.5 && g.centreY == 0.5 && !g.centreXPixels && !g.centreYPixels;
+    auto length = [](double v, bool pixels) {
+        return pixels ? number(v) + QStringLiteral("px") : percent(v);
+    };
+    const QString at
+        = QStringLiteral("at %1 %2")
+              .arg(length(g.centreX, g.centreXPixels), length(g.centreY, g.centreYPixels));
     switch (g.kind) {
     case Kind::Linear:
         parts << (g.corner != Gradient::Corner::None ? QLatin1String(kCorners[int(g.corner)])
@@ -74,8 +80,13 @@ QString prelude(const Gradient &g, bool modern)
     case Kind::Radial:
         if (g.ending == Ending::Circle)
             parts << QStringLiteral("circle");
-        if (g.extent != Extent::FarthestCorner)
+        if (g.extent == Extent::Given) {
+            parts << length(g.radiusX, !g.radiusXFraction);
+            if (g.ending == Ending::Ellipse)
+                parts << length(g.radiusY, !g.radiusYFraction);
+        } else if (g.extent != Extent::FarthestCorner) {
             parts << QLatin1String(kExtents[int(g.extent)]);
+        }
         if (!centred)
             parts << at;
         break;
@@ -244,24 +255,32 @@ Failure readInterpolation(const QList<Token> &t, qsizetype &i, Gradient &g)
 // `at <x> [<y>]` from tokens[i] on, as fractions of the box.
 Failure readCentre(const QList<Token> &t, qsizetype &i, Gradient &g)
 {
-    auto value = [](const QString &w) -> std::optional<std::pair<double, char>> {
+    struct Value
+    {
+        double v;
+        char axis; // x, y, c (centre: either), n (a number: in order)
+        bool pixels = false;
+    };
+    auto value = [](const QString &w) -> std::optional<Value> {
         if (w == QLatin1String("left"))
-            return std::make_pair(0.0, 'x');
+            return Value { 0.0, 'x' };
         if (w == QLatin1String("right"))
-            return std::make_pair(1.0, 'x');
+            return Value { 1.0, 'x' };
         if (w == QLatin1String("top"))
-            return std::make_pair(0.0, 'y');
+            return Value { 0.0, 'y' };
         if (w == QLatin1String("bottom"))
-            return std::make_pair(1.0, 'y');
+            return Value { 1.0, 'y' };
         if (w == QLatin1String("center"))
-            return std::make_pair(0.5, 'c');
+            return Value { 0.5, 'c' };
         const auto d = dimension(w);
         if (d && (d->second == QLatin1String("%") || (d->second.isEmpty() && d->first == 0)))
-            return std::make_pair(d->first / 100, 'n');
+            return Value { d->first / 100, 'n' };
+        if (d && d->second == QLatin1String("px"))
+            return Value { d->first, 'n', true };
         return std::nullopt;
     };
     ++i;
-    QList<std::pair<double, char>> values;
+    QList<Value> values;
     while (i < t.size() && values.size() < 2 && t[i].lower != QLatin1String("in")) {
         const auto v = value(t[i].lower);
         if (!v)
@@ -272,12 +291,38 @@ Failure readCentre(const QList<Token> &t, qsizetype &i, Gradient &g)
     if (values.isEmpty())
         return fail(Problem::Shape, t[i - 1].offset, t[i - 1].text);
     if (values.size() == 1)
-        values.append(
-            values[0].second == 'y' ? std::make_pair(0.5, 'c') : std::make_pair(0.5, 'c'));
-    if (values[0].second == 'y' || values[1].second == 'x')
+        values.append(Value { 0.5, 'c' });
+    if (values[0].axis == 'y' || values[1].axis == 'x')
         std::swap(values[0], values[1]);
-    g.centreX = values[0].first;
-    g.centreY = values[1].first;
+    g.centreX = values[0].v;
+    g.centreXPixels = values[0].pixels;
+    g.centreY = values[1].v;
+    g.centreYPixels = values[1].pixels;
+    return std::nullopt;
+}
+
+// A radial gradient's given size from tokens[i] on: one length (a circle) or two (an
+// ellipse, each in pixels or percent).
+Failure readRadii(const QList<Token> &t, qsizetype &i, Gradient &g)
+{
+    QList<std::pair<double, bool>> radii; // value, in percent
+    for (; i < t.size() && radii.size() < 2 && startsNumeric(t[i].lower); ++i) {
+        const auto d = dimension(t[i].lower);
+        if (!d || d->first < 0
+            || !(d->second == QLatin1String("px") || d->second == QLatin1String("%")))
+            return fail(Problem::Shape, t[i].offset, t[i].text);
+        radii.append({ d->second == QLatin1String("%") ? d->first / 100 : d->first,
+            d->second == QLatin1String("%") });
+    }
+    // A circle's radius is a length; percentages are for ellipses.
+    if (radii.size() == 1 && radii[0].second)
+        return fail(Problem::Shape, t[i - 1].offset, t[i - 1].text);
+    g.extent = Extent::Given;
+    g.ending = radii.size() == 1 ? Ending::Circle : Ending::Ellipse;
+    g.radiusX = radii[0].first;
+    g.radiusXFraction = radii[0].second;
+    g.radiusY = radii.size() == 2 ? radii[1].first : 0;
+    g.radiusYFraction = radii.size() == 2 && radii[1].second;
     return std::nullopt;
 }
 
@@ -324,6 +369,8 @@ Failure readPrelude(const QList<Token> &t, Gradient &g)
                 g.corner = top
                     ? (right ? Gradient::Corner::TopRight : Gradient::Corner::TopLeft)
                     : (right ? Gradient::Corner::BottomRight : Gradient::Corner::BottomLeft);
+        } else if (g.kind == Kind::Radial && startsNumeric(w)) {
+            f = readRadii(t, i, g);
         } else if (g.kind == Kind::Radial
             && (w == QLatin1String("circle") || w == QLatin1String("ellipse"))) {
             g.ending = w == QLatin1String("circle") ? Ending::Circle : Ending::Ellipse;
@@ -472,7 +519,9 @@ std::variant<Gradient, ReadError> read(const QString &text)
     if (!args.isEmpty()) {
         const QList<Token> first
             = split(text, args[0].offset, args[0].offset + int(args[0].text.size()), QChar(' '));
-        if (!first.isEmpty() && isPreludeWord(first[0].lower)) {
+        if (!first.isEmpty()
+            && (isPreludeWord(first[0].lower)
+                || (g.kind == Kind::Radial && startsNumeric(first[0].lower)))) {
             if (auto f = readPrelude(first, g))
                 return *f;
             args.removeFirst();

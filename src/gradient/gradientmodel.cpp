@@ -149,22 +149,36 @@ QList<Stop> orderedStops(const QList<Stop> &stops, double lineLength)
 
 bool hasPixels(const Gradient &gradient)
 {
-    return std::any_of(gradient.stops.begin(), gradient.stops.end(),
-        [](const Stop &s) { return s.pixels || std::isnan(s.position); });
+    return gradient.centreXPixels || gradient.centreYPixels
+        || std::any_of(gradient.stops.begin(), gradient.stops.end(),
+            [](const Stop &s) { return s.pixels || std::isnan(s.position); });
 }
 
 Gradient inFractions(const Gradient &gradient, double width, double height)
 {
     Gradient g = gradient;
-    if (hasPixels(g))
-        g.stops = orderedStops(g.stops, Geometry(g, width, height).lineLength());
+    if (!hasPixels(g))
+        return g;
+    g.stops = orderedStops(g.stops, Geometry(g, width, height).lineLength());
+    if (g.centreXPixels && width > 0) {
+        g.centreX /= width;
+        g.centreXPixels = false;
+    }
+    if (g.centreYPixels && height > 0) {
+        g.centreY /= height;
+        g.centreYPixels = false;
+    }
     return g;
 }
 
 Geometry::Geometry(const Gradient &g, double width, double height)
     : m_kind(g.kind)
-    , m_cx(g.kind == Kind::Linear ? width / 2 : g.centreX * width)
-    , m_cy(g.kind == Kind::Linear ? height / 2 : g.centreY * height)
+    , m_cx(g.kind == Kind::Linear ? width / 2
+              : g.centreXPixels   ? g.centreX
+                                  : g.centreX * width)
+    , m_cy(g.kind == Kind::Linear ? height / 2
+              : g.centreYPixels   ? g.centreY
+                                  : g.centreY * height)
 {
     double rad = g.angle * std::numbers::pi / 180;
     if (g.corner != Gradient::Corner::None) {
@@ -203,7 +217,12 @@ Geometry::Geometry(const Gradient &g, double width, double height)
         const bool corner = g.extent == Extent::ClosestCorner || g.extent == Extent::FarthestCorner;
         const double x = closest ? std::min(sx[0], sx[1]) : std::max(sx[0], sx[1]);
         const double y = closest ? std::min(sy[0], sy[1]) : std::max(sy[0], sy[1]);
-        if (g.ending == Ending::Circle) {
+        if (g.extent == Extent::Given) {
+            m_rx = g.radiusXFraction ? g.radiusX * width : g.radiusX;
+            m_ry = g.ending == Ending::Circle ? m_rx
+                : g.radiusYFraction           ? g.radiusY * height
+                                              : g.radiusY;
+        } else if (g.ending == Ending::Circle) {
             const double r = corner ? std::hypot(x, y) : closest ? std::min(x, y) : std::max(x, y);
             m_rx = m_ry = r;
         } else {

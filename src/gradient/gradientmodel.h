@@ -36,7 +36,8 @@ struct Stop
 
 enum class Kind { Linear, Radial, Conic };
 enum class Ending { Circle, Ellipse };
-enum class Extent { ClosestSide, ClosestCorner, FarthestSide, FarthestCorner };
+// How far a radial gradient reaches: a keyword, or radii given in the CSS.
+enum class Extent { ClosestSide, ClosestCorner, FarthestSide, FarthestCorner, Given };
 enum class Space { Srgb, LinearSrgb, Oklab, Oklch };
 enum class Hue { Shorter, Longer };
 
@@ -48,8 +49,13 @@ struct Gradient
     double angle = 180; // degrees; linear: the direction (0 up, clockwise); conic: the start
     // Linear towards a corner (`to top right`), whose angle depends on the box; else None.
     enum class Corner { None, TopRight, BottomRight, BottomLeft, TopLeft } corner = Corner::None;
-    // Radial and conic: the centre as fractions of the box.
+    // Radial and conic: the centre as fractions of the box, or pixels on a side so marked.
     double centreX = 0.5, centreY = 0.5;
+    bool centreXPixels = false, centreYPixels = false;
+    // Radial, Extent::Given: the radii in pixels, or (ellipses) fractions of the box's width
+    // and height on a side so marked. A circle has radiusX only.
+    double radiusX = 0, radiusY = 0;
+    bool radiusXFraction = false, radiusYFraction = false;
     Ending ending = Ending::Ellipse;
     Extent extent = Extent::FarthestCorner;
     Space space = Space::Srgb;

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
+#include <QStandardItemModel>
 
 #include <cmath>
 
@@ -39,7 +40,7 @@ constexpr int kPreviewHeight = 120;
 
 const char *const kShapes[] = { "linear", "circle", "ellipse", "conic" };
 const char *const kSizes[]
-    = { "closest-side", "closest-corner", "farthest-side", "farthest-corner" };
+    = { "closest-side", "closest-corner", "farthest-side", "farthest-corner", "given" };
 const char *const kMixes[] = { "srgb", "srgb-linear", "oklab", "oklch", "oklch-longer" };
 
 // The stop's colour as the colour field shows it: hex when opaque, else rgb() with alpha.
@@ -120,7 +121,7 @@ void GradientStudio::buildControls()
     m_repeating = named(new QCheckBox, "ChkRepeating");
     m_sizeLabel = named(new QLabel, "LblSize");
     m_size = named(new QComboBox, "CboSize");
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         m_size->addItem(QString());
     row({ { m_shapeLabel, 0 }, { m_shape, 1 }, { m_repeating, 0 }, { m_sizeLabel, 0 },
         { m_size, 1 } });
@@ -240,10 +241,10 @@ void GradientStudio::applyLanguage(Language language)
     m_colour->setToolTip(text("colourTip"));
     m_paste->setToolTip(text("pasteTip"));
     m_paste->setPlaceholderText(text("pasteTip"));
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         m_shape->setItemText(i, text(kShapes[i]));
+    for (int i = 0; i < int(std::size(kSizes)); ++i)
         m_size->setItemText(i, text(kSizes[i]));
-    }
     for (int i = 0; i < 5; ++i)
         m_mix->setItemText(i, text(kMixes[i]));
     cssPasted();
@@ -266,6 +267,9 @@ void GradientStudio::showGradient()
     m_shape->setCurrentIndex(shape);
     m_repeating->setChecked(g.repeating);
     m_size->setCurrentIndex(int(g.extent));
+    // The radii pasted with the CSS, while there are any.
+    if (auto *items = qobject_cast<QStandardItemModel *>(m_size->model()))
+        items->item(int(Extent::Given))->setEnabled(g.radiusX > 0);
     m_mix->setCurrentIndex(g.space == Space::Oklch && g.hue == Hue::Longer ? 4 : int(g.space));
     m_angle->setValue(g.angle);
     m_centreX->setValue(g.centreX * 100);

@@ -39,6 +39,7 @@ inline const CaptionRow kTexts[] = {
     { "closest-corner", "Closest corner", "Coin le plus proche", "Esquina más cercana" },
     { "farthest-side", "Farthest side", "Côté le plus éloigné", "Lado más lejano" },
     { "farthest-corner", "Farthest corner", "Coin le plus éloigné", "Esquina más lejana" },
+    { "given", "Size as pasted", "Taille collée", "Tamaño pegado" },
     { "mix", "Mix in:", "Mélange :", "Mezcla:" },
     { "srgb", "sRGB", "sRGB", "sRGB" },
     { "srgb-linear", "Linear sRGB", "sRGB linéaire", "sRGB lineal" },

@@ -31,6 +31,10 @@ private slots:
             "repeating-conic-gradient(black 0 25%, white 0 50%)",
             "repeating-linear-gradient(45deg, #000 0 10px, #fff 10px 20px)",
             "radial-gradient(circle, red 10px, blue, yellow 70%)",
+            "radial-gradient(ellipse 98px 98px at 100px 100px, #FFFF00, #FF8000 100%, #FFFFFF "
+            "100%)",
+            "radial-gradient(40% 25px at left 100px, red, blue)",
+            "radial-gradient(circle 50px, red, blue)",
         };
         for (const char *t : texts)
             QTest::newRow(t) << QString::fromUtf8(t);
@@ -62,6 +66,8 @@ private slots:
                                   << "(red, blue";
         QTest::newRow("shape word")
             << "radial-gradient(circle square, red, blue)" << Problem::Shape << 23 << "square";
+        QTest::newRow("circle in percent")
+            << "radial-gradient(circle 50%, red, blue)" << Problem::Shape << 23 << "50%";
         QTest::newRow("space") << "linear-gradient(in hsl, red, blue)" << Problem::Shape << 19
                                << "hsl";
         QTest::newRow("colour") << "linear-gradient(red, bleu 50%)" << Problem::Colour << 21

@@ -38,6 +38,9 @@ const Case kCases[] = {
     { "repeating linear in pixels",
         "repeating-linear-gradient(45deg, #203040, #f0c080 24px, #203040 48px)" },
     { "radial in pixels", "radial-gradient(circle at 40% 50%, red 10px, blue, #ff0 60px, #0a0)" },
+    { "radial circle of a given size", "radial-gradient(circle 50px at 60px 40%, #fff, #c03050)" },
+    { "radial ellipse of a given size",
+        "radial-gradient(in oklab 45% 30px at 30% 60px, #ff0, #06c 80%, #fff)" },
     { "radial farthest-corner", "radial-gradient(at 30% 40%, #ffffff, #203080)" },
     { "radial circle closest-side",
         "radial-gradient(circle closest-side at 60% 50%, "
