@@ -24,13 +24,16 @@ struct Case
     const char *css;
 };
 
-// Every shape, size keyword and interpolation space, with alpha, corners and repetition.
+// Every shape, size keyword and interpolation space, with alpha, corners and repetition. No
+// grey stop in OKLCH: its hue is powerless and takes the other end's (CSS Color 4), where
+// Chromium keeps a hue made of rounding noise.
 const Case kCases[] = {
     { "linear srgb", "linear-gradient(135deg, #ff0000, #ffff00 40%, #0000ff)" },
     { "linear srgb-linear", "linear-gradient(in srgb-linear 70deg, #ff0000, #00c0ff)" },
     { "linear oklab", "linear-gradient(in oklab 200deg, #ff8000, #2020ff 70%, #00ff80)" },
     { "linear oklch", "linear-gradient(in oklch 90deg, #ff0000, #0000ff)" },
     { "linear oklch longer", "linear-gradient(in oklch longer hue 90deg, #e91e63, #2196f3)" },
+    { "linear oklch transparent", "linear-gradient(in oklch 0deg, transparent, #ff4000)" },
     { "linear to corner", "linear-gradient(to top right, #102030, #f0e0a0)" },
     { "linear alpha", "linear-gradient(in oklab 180deg, rgba(255, 0, 0, 0.2), #0000ff)" },
     { "linear transparent", "linear-gradient(90deg, transparent, #00a000)" },
