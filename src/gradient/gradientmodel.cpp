@@ -241,6 +241,34 @@ Geometry::Geometry(const Gradient &g, double width, double height)
     }
 }
 
+void Geometry::conicRow(double y, int width, float *out) const
+{
+    // detail::fastAtan2 and detail::turns without branches, so that the loop is vectorised.
+    const float up = float(m_cy - y), ay = std::abs(up);
+    const float x0 = float(0.5 - m_cx), start = float(m_start);
+    constexpr float kHalfPi = float(std::numbers::pi / 2), kPi = float(std::numbers::pi);
+    constexpr float kTurn = float(0.5 / std::numbers::pi);
+    for (int i = 0; i < width; ++i) {
+        const float dx = x0 + float(i), ax = std::abs(dx);
+        const float big = std::max(std::max(ax, ay), 1e-30f);
+        const float a = std::min(ax, ay) / big, s = a * a;
+        float r = a
+            * (0.99997726f
+                + s
+                    * (-0.33262347f
+                        + s
+                            * (0.19354346f
+                                + s * (-0.11643287f + s * (0.05265332f + s * -0.01172120f)))));
+        r = ax > ay ? kHalfPi - r : r;
+        r = up < 0 ? kPi - r : r;
+        r = dx < 0 ? -r : r;
+        const float t = r * kTurn - start;
+        float whole = float(int(t));
+        whole = whole > t ? whole - 1 : whole;
+        out[i] = t - whole;
+    }
+}
+
 Colours::Colours(const Gradient &g)
     : m_space(g.space)
     , m_hue(g.hue)
