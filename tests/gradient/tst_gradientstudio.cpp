@@ -134,6 +134,51 @@ private slots:
         QCOMPARE(saved.size(), QSize(64, 32));
         QVERIFY(saved.hasAlphaChannel());
     }
+
+    // The bar keeps 2 to 16 stops in order: a stop dragged past another goes after it and
+    // stays the chosen one; clicks beyond 16 and deletions below 2 change nothing.
+    void barKeepsItsStopsInOrder_data()
+    {
+        QTest::addColumn<int>("stops");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("expectedStops");
+        QTest::newRow("drag past") << 3 << "drag" << 3;
+        QTest::newRow("add at 16") << 16 << "add" << 16;
+        QTest::newRow("add at 15") << 15 << "add" << 16;
+        QTest::newRow("delete at 2") << 2 << "delete" << 2;
+        QTest::newRow("delete at 3") << 3 << "delete" << 2;
+    }
+    void barKeepsItsStopsInOrder()
+    {
+        QFETCH(int, stops);
+        QFETCH(QString, action);
+        QFETCH(int, expectedStops);
+        StopBar bar;
+        bar.resize(400, 40);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        Gradient g;
+        g.stops.clear();
+        for (int i = 0; i < stops; ++i)
+            g.stops.append(Stop { 0x010101 * (i * 15), 1, double(i) / (stops - 1) / 2 });
+        bar.setGradient(g);
+        const int below = bar.height() - 4;
+        if (action == QLatin1String("drag")) {
+            QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(bar.xOf(0), below));
+            QTest::mouseMove(&bar, QPoint(bar.xOf(0.9), below));
+            QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(bar.xOf(0.9), below));
+            QCOMPARE(bar.current(), stops - 1);
+            QCOMPARE(bar.stops().back().bgr, 0);
+        } else if (action == QLatin1String("add")) {
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.xOf(0.8), 5));
+        } else {
+            bar.setFocus();
+            QTest::keyClick(&bar, Qt::Key_Delete);
+        }
+        QCOMPARE(bar.stops().size(), expectedStops);
+        for (qsizetype i = 1; i < bar.stops().size(); ++i)
+            QVERIFY(bar.stops()[i - 1].position <= bar.stops()[i].position);
+    }
 };
 
 QTEST_MAIN(TstGradientStudio)
