@@ -34,7 +34,7 @@ _tintavo()
         --sizes)
             COMPREPLY=($(compgen -W "16,32,48,256 16,24,32,48,64,128,256" -- "$cur"))
             return ;;
-        --template|--tints|--shades|--tones|--region|--delay|--quality|--size|--sphere|--colors|--centre|--center|--rim|--transparent|--background|--name)
+        --template|--tints|--shades|--tones|--region|--delay|--quality|--size|--sphere|--colors|--from-css|--centre|--center|--rim|--transparent|--background|--name)
             return ;;
     esac
 
@@ -44,7 +44,7 @@ _tintavo()
         pick) options+=" --format --template --copy" ;;
         capture) options+=" --region --select --edit --last-region --window --no-decorations --pin --delay --output --quality --clipboard" ;;
         edit) options+=" --output" ;;
-        gradient) options+=" --colors --orientation --size --output --css" ;;
+        gradient) options+=" --colors --orientation --from-css --size --output --css" ;;
         sphere) options+=" --size --centre --rim --sphere --output --css" ;;
         icon) options+=" --output --depth --transparent --sizes --favicon-set --background --name --crop --force" ;;
     esac

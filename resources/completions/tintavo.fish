@@ -36,6 +36,7 @@ complete -c tintavo -n "__fish_seen_subcommand_from capture" -l clipboard -d 'Pu
 
 complete -c tintavo -n "__fish_seen_subcommand_from gradient" -l colors -x -d 'Two to four colours'
 complete -c tintavo -n "__fish_seen_subcommand_from gradient" -l orientation -x -a 'horizontal vertical diagonal-down diagonal-up'
+complete -c tintavo -n "__fish_seen_subcommand_from gradient" -l from-css -x -d 'A CSS gradient to render'
 complete -c tintavo -n "__fish_seen_subcommand_from gradient sphere" -l size -x -d 'Surface WxH'
 complete -c tintavo -n "__fish_seen_subcommand_from gradient sphere" -l css -d 'Print as CSS'
 complete -c tintavo -n "__fish_seen_subcommand_from sphere" -l centre -l center -x -d 'Centre colour'

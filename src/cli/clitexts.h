@@ -44,6 +44,12 @@ inline const CaptionRow kSizeOverBudget { "SizeOverBudget",
     "valor incorrecto para %1: «%2»: una imagen ocupa como máximo %3 MiB (4 bytes por píxel)" };
 inline const CaptionRow kColourNeeded { "ColourNeeded", "a colour VALUE is needed",
     "une couleur VALEUR est nécessaire", "falta un color VALOR" };
+inline const CaptionRow kFromCssAlone { "FromCssAlone",
+    "--from-css takes neither --colors nor --orientation",
+    "--from-css ne prend ni --colors ni --orientation",
+    "--from-css no lleva ni --colors ni --orientation" };
+inline const CaptionRow kPngOrWebp { "PngOrWebp", "--from-css writes .png or .webp files",
+    "--from-css écrit des fichiers .png ou .webp", "--from-css escribe archivos .png o .webp" };
 inline const CaptionRow kDiagonalTwo { "DiagonalTwo",
     "--colors: a diagonal gradient takes two colours",
     "--colors : un dégradé diagonal prend deux couleurs",

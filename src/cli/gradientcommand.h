@@ -1,9 +1,12 @@
 #pragma once
 
 #include "cli/commandline.h"
+#include "gradient/gradientmodel.h"
 #include "gradient/lineargradient.h"
 
 #include <QString>
+
+#include <optional>
 
 class QImage;
 
@@ -17,6 +20,8 @@ struct Request
     int segments = 1;
     lineargradient::Orientation orientation = lineargradient::Orientation::Horizontal;
     cli::DrawingOutput target;
+    // --from-css: the gradient read, rendered instead of the window's drawing.
+    std::optional<gradientmodel::Gradient> gradient = {};
     QStringList notes = {}; // said on standard error before the work
 };
 

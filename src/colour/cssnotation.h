@@ -90,4 +90,13 @@ struct NamedColour
 // The 148 CSS colour names, in alphabetical order.
 std::span<const NamedColour> namedColours();
 
+// A colour with the alpha the text gave (1 when none), for what keeps one, as gradient stops
+// do. `transparent` reads as black with alpha 0, as CSS defines it.
+struct Translucent
+{
+    int32_t bgr = 0;
+    double alpha = 1;
+};
+std::optional<Translucent> parseTranslucent(const QString &text);
+
 } // namespace cssnotation

@@ -140,14 +140,23 @@ std::optional<int32_t> hexValue(std::string_view digits)
     return value;
 }
 
-// #rgb, #rgba, #rrggbb, #rrggbbaa (alpha ignored): the digits after '#', RGB order.
-std::optional<int32_t> readHtmlHex(std::string_view digits, bool *alpha = nullptr)
+// Whether a text gave an alpha, and which (0 to 1).
+struct Alpha
 {
-    if (alpha)
-        *alpha = digits.size() == 4 || digits.size() == 8;
+    bool seen = false;
+    double value = 1;
+};
+
+// #rgb, #rgba, #rrggbb, #rrggbbaa: the digits after '#', RGB order.
+std::optional<int32_t> readHtmlHex(std::string_view digits, Alpha *alpha = nullptr)
+{
     if (std::any_of(digits.begin(), digits.end(), [](char c) { return hexDigit(c) < 0; }))
         return std::nullopt;
     const auto at = [&](std::size_t i) { return hexDigit(digits[i]); };
+    if (alpha && (digits.size() == 4 || digits.size() == 8)) {
+        alpha->seen = true;
+        alpha->value = digits.size() == 4 ? at(3) * 17 / 255.0 : (at(6) * 16 + at(7)) / 255.0;
+    }
     switch (digits.size()) {
     case 3:
     case 4:
@@ -392,7 +401,7 @@ int32_t fromHwb(double h, double w, double b)
     return fromGamma(f(0), f(8), f(4));
 }
 
-std::optional<int32_t> readFunction(std::string_view name, std::string_view body, bool *alpha)
+std::optional<int32_t> readFunction(std::string_view name, std::string_view body, Alpha *alpha)
 {
     const bool rgb = name == "rgb" || name == "rgba";
     const bool hsl = name == "hsl" || name == "hsla";
@@ -406,9 +415,13 @@ std::optional<int32_t> readFunction(std::string_view name, std::string_view body
     const auto args = readArguments(body, cmyk || deviceCmyk ? 4 : 3);
     if (!args)
         return std::nullopt;
-    if (args->hasAlpha && !scalar(args->items[args->count - 1], 1))
-        return std::nullopt;
-    *alpha = args->hasAlpha;
+    if (args->hasAlpha) {
+        const auto value = scalar(args->items[args->count - 1], 1);
+        if (!value)
+            return std::nullopt;
+        alpha->seen = true;
+        alpha->value = clamp01(*value);
+    }
     const auto &c = args->items;
 
     if (rgb) {
@@ -490,13 +503,10 @@ std::optional<std::string> asciiLower(const QString &text)
 
 } // namespace
 
-std::optional<int32_t> parse(const QString &text) { return parse(text, nullptr); }
+namespace {
 
-std::optional<int32_t> parse(const QString &text, bool *hadAlpha)
+std::optional<int32_t> read(const QString &text, Alpha *alpha)
 {
-    bool alphaSeen = false;
-    bool *alpha = hadAlpha ? hadAlpha : &alphaSeen;
-    *alpha = false;
     if (text.size() > kMaxTextLength)
         return std::nullopt;
     const auto lowered = asciiLower(text);
@@ -537,6 +547,30 @@ std::optional<int32_t> parse(const QString &text, bool *hadAlpha)
         && std::any_of(s.begin(), s.end(), isLetter))
         return readHtmlHex(s);
     return readNamed(s);
+}
+
+} // namespace
+
+std::optional<int32_t> parse(const QString &text) { return parse(text, nullptr); }
+
+std::optional<int32_t> parse(const QString &text, bool *hadAlpha)
+{
+    Alpha alpha;
+    const auto colour = read(text, &alpha);
+    if (hadAlpha)
+        *hadAlpha = alpha.seen;
+    return colour;
+}
+
+std::optional<Translucent> parseTranslucent(const QString &text)
+{
+    if (text.trimmed().compare(QLatin1String("transparent"), Qt::CaseInsensitive) == 0)
+        return Translucent { 0, 0.0 };
+    Alpha alpha;
+    const auto colour = read(text, &alpha);
+    if (!colour)
+        return std::nullopt;
+    return Translucent { *colour, alpha.value };
 }
 
 std::span<const NamedColour> namedColours() { return kNamedColors; }

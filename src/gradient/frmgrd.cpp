@@ -6,6 +6,8 @@
 #include "base/twips.h"
 #include "controls/picturebox.h"
 #include "gradient/gradientsave.h"
+#include "gradient/gradientstudio.h"
+#include "gradient/gradientstudiotexts.h"
 #include "gradient/gradientsurface.h"
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
@@ -177,6 +179,46 @@ void FrmGRD::buildControls()
     connect(CmdSpheric, &QPushButton::clicked, this, &FrmGRD::CmdSpheric_Click);
     connect(CmdCss, &QToolButton::clicked, this, &FrmGRD::CmdCss_Click);
     connect(MnuCss, &QAction::triggered, this, &FrmGRD::CmdCss_Click);
+    buildStudio();
+}
+
+void FrmGRD::buildStudio()
+{
+    // Its button sits left of Copy CSS in the free strip under the swatches; the panel goes
+    // below the designed client area, which keeps its size and every control its place.
+    CmdMore = makeControl<QToolButton>(
+        Fra3, QStringLiteral("CmdMore"), 120, 1005, 1575, 225, QString());
+    CmdMore->setAutoRaise(true);
+    CmdMore->setCheckable(true);
+    CmdMore->setFont(CmdCss->font());
+    m_studio = new GradientStudio(m_state, this);
+    m_studio->hide();
+    setStudioOpen(false);
+    connect(CmdMore, &QToolButton::toggled, this, &FrmGRD::setStudioOpen);
+    connect(m_studio, &GradientStudio::copyRequested, this,
+        [](const QString &text) { ScreenServices::current().clipboard().setText(text); });
+}
+
+void FrmGRD::setStudioOpen(bool open)
+{
+    const Language language = m_state.language();
+    CmdMore->setText(captionOf(gradientstudiotexts::kTexts, open ? "less" : "more", language));
+    CmdMore->setToolTip(captionOf(gradientstudiotexts::kTexts, "moreTip", language));
+    if (open == m_studio->isVisibleTo(this))
+        return;
+    if (open && !m_studioSeeded) {
+        // The first time, the panel starts from the window's colours, left to right.
+        gradientmodel::Gradient g = m_studio->gradient();
+        g.stops.clear();
+        for (int i = 0; i <= m_k; ++i)
+            g.stops.append({ m_stops[i].color, 1, double(i) / m_k });
+        m_studio->setGradient(g);
+        m_studioSeeded = true;
+    }
+    m_keepDrawingAt = PicDeg->size();
+    m_studio->setVisible(open);
+    const int change = open ? GradientStudio::unfoldedHeight() : -GradientStudio::unfoldedHeight();
+    resize(width(), height() + change);
 }
 
 void FrmGRD::Form_Load()
@@ -286,16 +328,25 @@ void FrmGRD::resizeEvent(QResizeEvent *event)
 
 void FrmGRD::Form_Resize()
 {
+    const int studioHeight
+        = m_studio && m_studio->isVisibleTo(this) ? GradientStudio::unfoldedHeight() : 0;
+    if (m_studio)
+        m_studio->setGeometry(0, height() - studioHeight, width(), studioHeight);
     const int innerWidth = twips::toTwipsX(width());
-    const int innerHeight = twips::toTwipsY(height());
+    const int innerHeight = twips::toTwipsY(height() - studioHeight);
     PicDeg->setGeometry(twips::toPixelsX(60), twips::toPixelsY(LineTop_Y1),
         qMax(0, twips::toPixelsX(innerWidth - 8)),
         qMax(0, twips::toPixelsY(innerHeight - (LineTop_Y1 + 4))));
 
     // The window snaps back to its smallest outer size; the resize runs this layout again.
-    if (snapToMinimumOuterSize(kMinOuterWidth, kMinOuterHeight))
+    if (snapToMinimumOuterSize(kMinOuterWidth, kMinOuterHeight + twips::toTwipsY(studioHeight)))
         return;
 
+    // Folding the panel in or out leaves the drawing as it is.
+    const bool folding = PicDeg->size() == m_keepDrawingAt;
+    m_keepDrawingAt = QSize();
+    if (folding)
+        return;
     PicDeg->Cls();
     CmdEnreg->setEnabled(false);
 }

@@ -11,6 +11,7 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 class PictureBox;
+class GradientStudio;
 
 // The linear gradient window: two to four colour stops painted across a drawing surface in one
 // of four orientations, saved as a bitmap file.
@@ -81,6 +82,14 @@ private:
     void drawGradient(lineargradient::Orientation orientation);
     void remember(lineargradient::Orientation orientation);
     void focusSink();
+
+    // Beyond the designed controls: the fold-out panel below them and its button.
+    QToolButton *CmdMore = nullptr;
+    GradientStudio *m_studio = nullptr;
+    bool m_studioSeeded = false;
+    QSize m_keepDrawingAt; // the surface's size across a fold, which keeps the drawing
+    void buildStudio();
+    void setStudioOpen(bool open);
 
     lineargradient::Stops m_stops {};
     int m_k = 3;

@@ -2,6 +2,8 @@
 #include "controls/picturebox.h"
 #include "gradient/frmgrd.h"
 #include "gradient/frmspheric.h"
+#include "gradient/gradientcss.h"
+#include "gradient/gradientrender.h"
 #include "icon/faviconset.h"
 #include "icon/frmtoico.h"
 #include "icon/multiicon.h"
@@ -124,6 +126,18 @@ private slots:
         QTest::newRow("orientation") << QStringList { "gradient", "--colors", "red,blue",
             "--orientation", "up", "--size", "9x9", "-o", "g.bmp" }
                                      << "'up'";
+        QTest::newRow("unreadable css") << QStringList { "gradient", "--from-css",
+            "linear-gradient(red 3em, blue)", "--size", "9x9", "-o", "g.png" }
+                                        << "“3em”";
+        QTest::newRow("css to a bitmap") << QStringList { "gradient", "--from-css",
+            "conic-gradient(red, blue)", "--size", "9x9", "-o", "g.bmp" }
+                                         << ".webp";
+        QTest::newRow("css and colours") << QStringList { "gradient", "--from-css",
+            "conic-gradient(red, blue)", "--colors", "red,blue", "--size", "9x9", "-o", "g.png" }
+                                         << "--colors";
+        QTest::newRow("css past the widest export") << QStringList { "gradient", "--from-css",
+            "conic-gradient(red, blue)", "--size", "16385x1", "-o", "g.png" }
+                                                    << "--size";
         QTest::newRow("size") << QStringList { "sphere", "--size", "0x9", "--centre", "red",
             "--rim", "blue", "--sphere", "9x9", "-o", "s.bmp" }
                               << "--size";
@@ -371,6 +385,36 @@ private slots:
         const QByteArray expected = bytesOf(windowFile);
         QVERIFY(expected.size() > 54);
         QVERIFY(bytesOf(commandFile) == expected);
+    }
+
+    // --from-css writes the panel's export: the same pixels, by extension PNG or (lossless)
+    // WebP, with alpha where a stop has it.
+    void gradientFromCssIsThePanelsExport_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << "linear-gradient(in oklch 135deg, #202020, #e91e63 70%, #fff)"
+                             << "g.png";
+        QTest::newRow("webp with alpha")
+            << "repeating-conic-gradient(from 10deg at 30% 40%, #00f8, red 25%)"
+            << "g.webp";
+    }
+    void gradientFromCssIsThePanelsExport()
+    {
+        QFETCH(QString, css);
+        QFETCH(QString, name);
+        TestEnv env;
+        const QString file = env.path(name);
+        const Run r = tintavo({ QStringLiteral("gradient"), QStringLiteral("--from-css"), css,
+            QStringLiteral("--size"), QStringLiteral("300x170"), QStringLiteral("-o"), file });
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString());
+        const QImage expected
+            = gradientrender::render(std::get<gradientmodel::Gradient>(gradientcss::read(css)),
+                QSize(300, 170), gradientrender::Dither::Ordered);
+        const QImage written = QImage(file).convertToFormat(expected.format());
+        QCOMPARE(written.hasAlphaChannel(), expected.hasAlphaChannel());
+        QVERIFY(written == expected);
     }
 
     void sphereIsTheWindowsFile_data()

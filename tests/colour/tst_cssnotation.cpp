@@ -266,6 +266,31 @@ private slots:
         QCOMPARE(notationFromId(u"rgb-legacy"), std::optional<Notation>(Notation::RgbLegacy));
         QVERIFY(!notationFromId(u"OKLCH"));
     }
+
+    // What keeps an alpha (gradient stops) gets the one the text gave.
+    void translucentKeepsTheAlpha_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("bgr");
+        QTest::addColumn<double>("alpha");
+        QTest::newRow("#rrggbbaa") << "#ff000080" << 0x0000FF << 128 / 255.0;
+        QTest::newRow("#rgba") << "#00f8" << 0xFF0000 << 0x88 / 255.0;
+        QTest::newRow("slash percent") << "rgb(1 2 3 / 25%)" << 0x030201 << 0.25;
+        QTest::newRow("legacy comma") << "hsla(0, 100%, 50%, 0.3)" << 0x0000FF << 0.3;
+        QTest::newRow("above one") << "oklch(100% 0 0 / 1.5)" << 0xFFFFFF << 1.0;
+        QTest::newRow("none given") << "red" << 0x0000FF << 1.0;
+        QTest::newRow("transparent") << "Transparent" << 0x000000 << 0.0;
+    }
+    void translucentKeepsTheAlpha()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, bgr);
+        QFETCH(double, alpha);
+        const auto read = cssnotation::parseTranslucent(text);
+        QVERIFY(read);
+        QCOMPARE(read->bgr, bgr);
+        QCOMPARE(read->alpha, alpha);
+    }
 };
 
 QTEST_APPLESS_MAIN(TstCssNotation)
