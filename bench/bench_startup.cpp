@@ -1,10 +1,13 @@
-// Cold start of the real program to its launcher being on screen, and its memory once idle.
+// Cold start of the real program to its launcher being on screen, to the pipette of
+// `tintavo pick --copy`, the global pick key of a running program to its frozen overlay, and
+// the program's memory once idle.
 // Each repetition starts a fresh process with empty settings and waits for the X server to
 // report the first window mapped; run under an X server (make bench does).
 
 #include <benchmark/benchmark.h>
 
 #include <xcb/xcb.h>
+#include <xcb/xtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -140,6 +143,91 @@ void BM_ColdStartToEditorShown(benchmark::State &state)
     coldStartToWindow(state, "capture", "--edit");
 }
 BENCHMARK(BM_ColdStartToEditorShown)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The desktop's "Pick a colour" action to the frozen overlay on screen.
+void BM_ColdStartToPickOverlayShown(benchmark::State &state)
+{
+    coldStartToWindow(state, "pick", "--copy");
+}
+BENCHMARK(BM_ColdStartToPickOverlayShown)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+xcb_keycode_t keycodeOf(xcb_connection_t *c, xcb_keysym_t keysym)
+{
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    xcb_get_keyboard_mapping_reply_t *mapping = xcb_get_keyboard_mapping_reply(
+        c, xcb_get_keyboard_mapping(c, setup->min_keycode, uint8_t(count)), nullptr);
+    xcb_keycode_t found = 0;
+    if (mapping) {
+        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(mapping);
+        for (int i = 0; i < count * mapping->keysyms_per_keycode && !found; ++i) {
+            if (syms[i] == keysym)
+                found = xcb_keycode_t(setup->min_keycode + i / mapping->keysyms_per_keycode);
+        }
+        free(mapping);
+    }
+    return found;
+}
+
+// Presses the keys together, then lets them go, as a user does.
+void press(xcb_connection_t *c, std::initializer_list<xcb_keysym_t> keysyms)
+{
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    for (xcb_keysym_t k : keysyms)
+        xcb_test_fake_input(c, XCB_KEY_PRESS, keycodeOf(c, k), XCB_CURRENT_TIME, root, 0, 0, 0);
+    for (xcb_keysym_t k : keysyms)
+        xcb_test_fake_input(c, XCB_KEY_RELEASE, keycodeOf(c, k), XCB_CURRENT_TIME, root, 0, 0, 0);
+    xcb_flush(c);
+}
+
+// Super+Shift+C pressed anywhere while the program runs, to its frozen overlay on screen; Esc
+// ends each pick.
+void BM_PickKeyToOverlayShown(benchmark::State &state)
+{
+    X x;
+    if (xcb_connection_has_error(x.c)) {
+        state.SkipWithError("no X server");
+        return;
+    }
+    const std::string home = makeHome();
+    x.drain();
+    const pid_t pid = spawnProgram(home);
+    if (!x.waitForMap(10000)) {
+        stop(pid);
+        state.SkipWithError("no launcher showed");
+        return;
+    }
+    usleep(1000 * 1000);
+    constexpr xcb_keysym_t kSuper = 0xffeb, kShift = 0xffe1, kC = 'c', kEscape = 0xff1b;
+    for (auto _ : state) {
+        x.drain();
+        const auto t0 = std::chrono::steady_clock::now();
+        press(x.c, { kSuper, kShift, kC });
+        const bool shown = x.waitForMap(5000);
+        const auto t1 = std::chrono::steady_clock::now();
+        usleep(200 * 1000);
+        press(x.c, { kEscape });
+        usleep(300 * 1000);
+        if (!shown) {
+            state.SkipWithError("no overlay showed");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    stop(pid);
+    std::system(("rm -rf " + home).c_str());
+}
+BENCHMARK(BM_PickKeyToOverlayShown)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(10)

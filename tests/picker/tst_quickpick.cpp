@@ -178,7 +178,8 @@ private slots:
         QCOMPARE(program.process().state(), QProcess::Running);
         xinput::run(QStringLiteral("sh"),
             { QStringLiteral("-c"), QStringLiteral("echo taken | xclip -i -selection clipboard") });
-        QVERIFY(program.process().waitForFinished(10000));
+        QVERIFY(
+            waitUntil([&] { return program.process().state() == QProcess::NotRunning; }, 10000));
         QCOMPARE(program.process().exitCode(), 0);
         QCOMPARE(QString::fromUtf8(program.process().readAllStandardOutput()), expected + "\n");
     }
