@@ -1,6 +1,7 @@
 // The colour picker's hot paths on a real X screen (run under Xvfb): from the mouse release
 // to the eleven boxes filled and the clipboard set, and one magnifier refresh.
 
+#include "app/programtools.h"
 #include "controls/intervaltimer.h"
 #include "launcher/frmbase.h"
 #include "picker/frmcolorpicker.h"
@@ -32,7 +33,7 @@ struct PickerWorld
     PickerWorld()
     {
         state.loadStartupSettings();
-        launcher = new FrmBase(state);
+        launcher = new FrmBase(state, programTools());
         picker = static_cast<frmColorPicker *>(launcher->showTool(Tool::ColorPicker));
         for (int i = 0; i < 50; ++i)
             QCoreApplication::processEvents();

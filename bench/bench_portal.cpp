@@ -3,6 +3,7 @@
 // monitors, the pipette's press to its frozen overlay on the screen, the full capture's command
 // to its picture shown, and grim alone on the same desktop as the reference.
 
+#include "app/programtools.h"
 #include "capture/frmcapture.h"
 #include "launcher/frmbase.h"
 #include "picker/frmcolorpicker.h"
@@ -66,8 +67,8 @@ struct ToolWorld
     explicit ToolWorld(Tool which)
     {
         state.loadStartupSettings();
-        state.writeSetting(QStringLiteral("PressePapier"), QStringLiteral("Non"));
-        launcher = new FrmBase(state);
+        state.writeSetting(Setting::PressePapier, QStringLiteral("Non"));
+        launcher = new FrmBase(state, programTools());
         tool = launcher->showTool(which);
         runUntil([&] { return tool->windowHandle() && tool->windowHandle()->isExposed(); });
     }

@@ -8,6 +8,7 @@
 #include "capture/regionsession.h"
 #include "picker/frmcolorpicker.h"
 #include "picker/pickoverlay.h"
+#include "platform/globalshortcut.h"
 #include "platform/screenservices.h"
 #include "support/programrun.h"
 #include "support/scripteddialogs.h"
@@ -17,6 +18,9 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -69,6 +74,25 @@ QImage grim(const QStringList &args)
     QImage image(file);
     QFile::remove(file);
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The process whose window has the keyboard.
+qint64 focusedPid()
+{
+    std::function<qint64(const QJsonObject &)> find = [&](const QJsonObject &node) -> qint64 {
+        if (node.value(QStringLiteral("focused")).toBool())
+            return node.value(QStringLiteral("pid")).toInteger(-1);
+        for (const char *key : { "nodes", "floating_nodes" }) {
+            for (const QJsonValue &child : node.value(QLatin1String(key)).toArray()) {
+                if (const qint64 pid = find(child.toObject()); pid != -1)
+                    return pid;
+            }
+        }
+        return -1;
+    };
+    return find(QJsonDocument::fromJson(
+        run(QStringLiteral("swaymsg"), { QStringLiteral("-t"), QStringLiteral("get_tree") }))
+                    .object());
 }
 
 bool portalOnBus()
@@ -137,6 +161,49 @@ private slots:
         QTRY_VERIFY(picker.pickOverlays().isEmpty());
         QTRY_COMPARE(run(QStringLiteral("wl-paste"), { QStringLiteral("--no-newline") }),
             QByteArray("#3366CC"));
+    }
+
+    // The desktop action's command: Enter picks the middle of the primary output, which goes
+    // to the clipboard (served until taken) and to standard output.
+    void pickCommandCopies()
+    {
+        if (!portalOnBus())
+            QSKIP("no portal on this desktop");
+        run(QStringLiteral("wl-copy"), { QStringLiteral("--clear") });
+        // The window of the test before gone from the screen.
+        QTest::qWait(1000);
+        QTemporaryDir home;
+        QProcess pick;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        pick.setProcessEnvironment(env);
+        pick.start(
+            QStringLiteral(TINTAVO_BINARY), { QStringLiteral("pick"), QStringLiteral("--copy") });
+        // Its overlay up and focused, as sway's tree tells.
+        QVERIFY(QTest::qWaitFor([&] { return focusedPid() == pick.processId(); }, 20000));
+        run(QStringLiteral("wtype"),
+            { QStringLiteral("-s"), QStringLiteral("300"), QStringLiteral("-k"),
+                QStringLiteral("Return"), QStringLiteral("-s"), QStringLiteral("300") });
+        QVERIFY(QTest::qWaitFor([&] { return pick.canReadLine(); }, 10000));
+        // The pattern window fills the output: the middle is blue or orange.
+        const QByteArray printed = pick.readLine().trimmed();
+        QVERIFY2(printed == kBlue.name().toUpper().toLatin1()
+                || printed == kOrange.name().toUpper().toLatin1(),
+            printed.constData());
+        QCOMPARE(run(QStringLiteral("wl-paste"), { QStringLiteral("--no-newline") }), printed);
+        run(QStringLiteral("wl-copy"), { QStringLiteral("taken") });
+        QVERIFY(QTest::qWaitFor([&] { return pick.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(pick.exitCode(), 0);
+    }
+
+    // Sway's portal has no GlobalShortcuts: the key is said to be unavailable, so the picker's
+    // panel shows the command to bind by hand.
+    void globalKeyWithoutGlobalShortcutsIsUnavailable()
+    {
+        const auto shortcut = GlobalShortcut::forSession(QDBusConnection::sessionBus());
+        shortcut->bind(QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_C));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return shortcut->state() == GlobalShortcut::State::Unavailable; }, 10000));
     }
 
     void fullCaptureIsGrimsPicture()
