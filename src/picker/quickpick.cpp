@@ -2,6 +2,7 @@
 
 #include "base/colorconv.h"
 #include "colour/colourhistory.h"
+#include "colour/colournames.h"
 #include "picker/autocopy.h"
 #include "platform/clipboard.h"
 #include "platform/notification.h"
@@ -58,6 +59,8 @@ void QuickPick::pickedColour(int32_t colour)
     ColourHistory history(m_state);
     history.add(colour);
     emit copied(colour, text);
-    notification::show(text, captionOf(kCopied, m_language.value_or(m_state.language())),
-        swatch(colour), this, [this] { emit notified(); });
+    // The value as the title; what happened and the colour's name below it.
+    const QString body = captionOf(kCopied, m_language.value_or(m_state.language()))
+        + QStringLiteral(" · ") + colournames::shown(colournames::nameOf(colour));
+    notification::show(text, body, swatch(colour), this, [this] { emit notified(); });
 }

@@ -31,13 +31,15 @@ public:
     }
 
     QString summary;
+    QString body;
     QImage picture;
 
 public slots:
-    uint Notify(const QString &, uint, const QString &, const QString &title, const QString &,
+    uint Notify(const QString &, uint, const QString &, const QString &title, const QString &text,
         const QStringList &, const QVariantMap &hints, int)
     {
         summary = title;
+        body = text;
         const QDBusArgument data = hints.value(QStringLiteral("image-data")).value<QDBusArgument>();
         int w = 0, h = 0, stride = 0, bits = 0, channels = 0;
         bool alpha = false;
@@ -148,6 +150,8 @@ private slots:
         Program program(home.env.path(QString()));
         QProcessEnvironment environment = program.process().processEnvironment();
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address);
+        // The command speaks the locale's language, the running program the stored one.
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
         program.process().setProcessEnvironment(environment);
         QVERIFY(program.start(command));
         auto shown = [&] {
@@ -170,6 +174,7 @@ private slots:
             qPrintable(xinput::clipboard()));
         QVERIFY(waitUntil([&] { return desktop.summary == expected; }, 5000));
         QCOMPARE(desktop.picture.pixelColor(32, 32), kColour);
+        QCOMPARE(desktop.body, QStringLiteral("Copiée dans le presse-papiers · ≈ cerise"));
         QVERIFY(waitUntil([&] { return home.history().startsWith(kColour.name().toUpper()); }));
 
         if (command.isEmpty())
