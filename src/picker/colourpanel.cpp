@@ -21,6 +21,7 @@
 #include "platform/clipboard.h"
 #include "platform/screenservices.h"
 #include "ui/appstate.h"
+#include "ui/controls.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -55,16 +56,6 @@ void paintSwatch(QWidget *w, int32_t bgr)
     w->setStyleSheet(colour
             ? QStringLiteral("background: %1; border: 1px solid #808080;").arg(toQColor(bgr).name())
             : QStringLiteral("background: transparent; border: 1px dotted #c0c0c0;"));
-}
-
-QIcon swatchIcon(int32_t bgr)
-{
-    QPixmap pixmap(14, 14);
-    pixmap.fill(toQColor(bgr));
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pixmap);
 }
 
 // Marks a field whose text is no colour.
@@ -111,10 +102,7 @@ void ColourPanel::buildControls()
 {
     auto place = [this](QWidget *w, const char *name, int x, int y, int width, int height,
                      QWidget *parent = nullptr) {
-        w->setParent(parent ? parent : this);
-        w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(x, y, width, height);
-        return w;
+        placeIn(parent ? parent : this, w, name, x, y, width, height);
     };
 
     m_pasteLabel = new QLabel;

@@ -6,6 +6,7 @@
 #include "colour/colorvalue.h"
 #include "colour/colourblind.h"
 #include "colour/contrast.h"
+#include "ui/controls.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -16,16 +17,6 @@ using namespace colourpaneltexts;
 namespace {
 
 QString text(const char *key, Language language) { return captionOf(kTexts, key, language); }
-
-QIcon swatchIcon(int32_t bgr)
-{
-    QPixmap pixmap(14, 14);
-    pixmap.fill(toQColor(bgr));
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pixmap);
-}
 
 QString previewStyle(int32_t text, int32_t background)
 {
@@ -44,9 +35,7 @@ ContrastView::ContrastView(QWidget *parent)
 {
     setObjectName(QStringLiteral("ContrastView"));
     auto place = [this](QWidget *w, const char *name, int x, int y, int width, int height) {
-        w->setParent(this);
-        w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(x, y, width, height);
+        placeIn(this, w, name, x, y, width, height);
     };
     m_contrastLabel = new QLabel;
     place(m_contrastLabel, "LblContrast", 4, 4, 134, 18);

@@ -2,20 +2,13 @@
 
 #include "base/colorconv.h"
 #include "colour/colorvalue.h"
+#include "ui/controls.h"
 
 #include <QPainter>
 
 namespace {
 
-QIcon swatch(int32_t bgr)
-{
-    QPixmap pixmap(28, 18);
-    pixmap.fill(toQColor(bgr));
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    return QIcon(pixmap);
-}
+QIcon swatch(int32_t bgr) { return swatchIcon(bgr, QSize(28, 18)); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "picker/pickkey.h"
 #include "platform/globalshortcut.h"
 #include "ui/appstate.h"
+#include "ui/controls.h"
 
 #include <QKeySequenceEdit>
 #include <QLabel>
@@ -14,7 +15,7 @@ const CaptionRow kTexts[] = {
     { "label", "Pick from anywhere with:", "Pipette depuis partout avec :",
         "Pipeta desde cualquier lugar con:" },
     { "none", "None", "Aucun", "Ninguno" },
-    { "default", "Default", "Par défaut", "Predeterminado" },
+    { "default", "Default", "Par défaut", "Por defecto" },
     { "keysTip", "Click, then press the keys", "Cliquez, puis appuyez sur les touches",
         "Haga clic y pulse las teclas" },
     { "bound",
@@ -58,18 +59,16 @@ PickKeyView::PickKeyView(AppState &state, QWidget *parent)
     , m_state(state)
 {
     auto place = [this](QWidget *w, const char *name, int x, int y, int width, int height) {
-        w->setParent(this);
-        w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(x, y, width, height);
+        placeIn(this, w, name, x, y, width, height);
     };
     m_label = new QLabel;
     place(m_label, "LblPickKey", 4, 6, 284, 18);
     m_keys = new QKeySequenceEdit;
-    place(m_keys, "TxtPickKey", 4, 28, 132, 24);
+    place(m_keys, "TxtPickKey", 4, 28, 120, 24);
     m_none = new QPushButton;
-    place(m_none, "CmdPickKeyNone", 140, 28, 70, 24);
+    place(m_none, "CmdPickKeyNone", 128, 28, 68, 24);
     m_default = new QPushButton;
-    place(m_default, "CmdPickKeyDefault", 212, 28, 76, 24);
+    place(m_default, "CmdPickKeyDefault", 198, 28, 90, 24);
     m_status = new QLabel;
     place(m_status, "LblPickKeyState", 4, 58, 284, 96);
     m_status->setWordWrap(true);

@@ -2,7 +2,11 @@
 
 #include "platform/windowframe.h"
 
+#include "base/colorconv.h"
+
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
 void centreWindow(QWidget *window)
@@ -15,4 +19,22 @@ void centreWindow(QWidget *window)
     windowframe::moveTo(window,
         QPoint(avail.left() + (avail.width() - outer.width()) / 2,
             avail.top() + (avail.height() - outer.height()) / 3));
+}
+
+void placeIn(
+    QWidget *parent, QWidget *control, const char *name, int x, int y, int width, int height)
+{
+    control->setParent(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(x, y, width, height);
+}
+
+QIcon swatchIcon(int32_t bgr, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(toQColor(bgr));
+    QPainter p(&pixmap);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
 }
