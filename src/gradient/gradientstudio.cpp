@@ -163,7 +163,9 @@ void GradientStudio::buildControls()
     row({ { m_pasteLabel, 0 }, { m_paste, 1 } });
     m_pasteError = named(new QLabel, "LblPasteError");
     m_pasteError->setStyleSheet(QStringLiteral("color: #b00000;"));
-    m_pasteError->setFixedHeight(16);
+    // Room for two lines: the longest complaint, in French, with the text it is about.
+    m_pasteError->setWordWrap(true);
+    m_pasteError->setFixedHeight(2 * m_pasteError->fontMetrics().lineSpacing() + 2);
     row({ { m_pasteError, 1 } });
 
     m_exportLabel = named(new QLabel, "LblExport");

@@ -81,6 +81,13 @@ private slots:
         QCOMPARE(control<QLabel>(f.w, "LblStops")->text(), caption("stops"));
         QCOMPARE(control<QPushButton>(f.w, "CmdExport")->text(), caption("export"));
         QCOMPARE(control<QComboBox>(f.w, "CboMix")->itemText(4), caption("oklch-longer"));
+        // The longest complaint about pasted CSS shows whole.
+        QTest::keyClicks(control<QLineEdit>(f.w, "TxtPasteCss"),
+            QStringLiteral("repeating-linear-gradient(#ff0000 10em, #0000ff)"));
+        const auto *complaint = control<QLabel>(f.w, "LblPasteError");
+        QVERIFY(!complaint->text().isEmpty());
+        QVERIFY(complaint->minimumSizeHint().width() <= complaint->width());
+        QVERIFY(complaint->heightForWidth(complaint->width()) <= complaint->height());
         // Every row fits in the panel, and whichever item is chosen, its box shows it whole.
         QVERIFY(f.studio()->minimumSizeHint().height() <= GradientStudio::unfoldedHeight());
         QVERIFY(f.studio()->minimumSizeHint().width() <= f.studio()->width());
