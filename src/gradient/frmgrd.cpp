@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
 
 using lineargradient::Orientation;
@@ -219,6 +220,14 @@ void FrmGRD::setStudioOpen(bool open)
     m_studio->setVisible(open);
     const int change = open ? GradientStudio::unfoldedHeight() : -GradientStudio::unfoldedHeight();
     resize(width(), height() + change);
+    // Grown downwards, the panel may pass the bottom of the screen: the window moves up, no
+    // higher than the screen's top (a session that does not let windows move leaves it).
+    if (open && screen()) {
+        const QRect room = screen()->availableGeometry();
+        const int below = frameGeometry().bottom() - room.bottom();
+        if (below > 0)
+            move(x(), std::max(room.top(), y() - below));
+    }
 }
 
 void FrmGRD::Form_Load()

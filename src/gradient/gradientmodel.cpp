@@ -241,6 +241,16 @@ Geometry::Geometry(const Gradient &g, double width, double height)
     }
 }
 
+void Geometry::radialRow(double y, int width, float *out) const
+{
+    const double v = (y - m_cy) / m_ry;
+    const float vv = float(v * v), u0 = float((0.5 - m_cx) / m_rx), du = float(1 / m_rx);
+    for (int i = 0; i < width; ++i) {
+        const float u = u0 + du * float(i);
+        out[i] = std::sqrt(u * u + vv);
+    }
+}
+
 void Geometry::conicRow(double y, int width, float *out) const
 {
     // detail::fastAtan2 and detail::turns without branches, so that the loop is vectorised.

@@ -90,7 +90,8 @@ public:
         return std::sqrt(u * u + v * v);
     }
     double conicAt(double x, double y) const;
-    // conicAt(x + 0.5, y) for x = 0 .. width - 1, in single precision.
+    // radialAt and conicAt(x + 0.5, y) for x = 0 .. width - 1, in single precision.
+    void radialRow(double y, int width, float *out) const;
     void conicRow(double y, int width, float *out) const;
     // The length of the gradient line (radial: the ending shape's horizontal radius).
     double lineLength() const { return m_kind == Kind::Radial ? m_rx : m_length; }

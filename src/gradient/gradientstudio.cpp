@@ -35,7 +35,7 @@ using namespace gradientstudiotexts;
 
 namespace {
 
-constexpr int kHeight = 420;
+constexpr int kHeight = 448;
 constexpr int kPreviewHeight = 120;
 
 const char *const kShapes[] = { "linear", "circle", "ellipse", "conic" };
@@ -114,17 +114,20 @@ void GradientStudio::buildControls()
     row({ { m_positionLabel, 0 }, { m_position, 0 }, { m_colourLabel, 0 }, { m_colour, 1 },
         { m_choose, 0 }, { m_remove, 0 } });
 
+    // Drop-downs as wide as their longest item: each gets a row where it fits in every
+    // language.
+    auto dropDown = [&](const char *name, int items) {
+        auto *box = named(new QComboBox, name);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        for (int i = 0; i < items; ++i)
+            box->addItem(QString());
+        return box;
+    };
     m_shapeLabel = named(new QLabel, "LblShape");
-    m_shape = named(new QComboBox, "CboShape");
-    for (int i = 0; i < 4; ++i)
-        m_shape->addItem(QString());
-    m_repeating = named(new QCheckBox, "ChkRepeating");
+    m_shape = dropDown("CboShape", 4);
     m_sizeLabel = named(new QLabel, "LblSize");
-    m_size = named(new QComboBox, "CboSize");
-    for (int i = 0; i < 5; ++i)
-        m_size->addItem(QString());
-    row({ { m_shapeLabel, 0 }, { m_shape, 1 }, { m_repeating, 0 }, { m_sizeLabel, 0 },
-        { m_size, 1 } });
+    m_size = dropDown("CboSize", int(std::size(kSizes)));
+    row({ { m_shapeLabel, 0 }, { m_shape, 1 }, { m_sizeLabel, 0 }, { m_size, 1 } });
 
     m_angleLabel = named(new QLabel, "LblAngle");
     m_angle = named(spin(-360, 360, QStringLiteral("°")), "SpnAngle");
@@ -132,12 +135,14 @@ void GradientStudio::buildControls()
     m_centreLabel = named(new QLabel, "LblCentre");
     m_centreX = named(spin(-100, 200, QStringLiteral(" %")), "SpnCentreX");
     m_centreY = named(spin(-100, 200, QStringLiteral(" %")), "SpnCentreY");
-    m_mixLabel = named(new QLabel, "LblMix");
-    m_mix = named(new QComboBox, "CboMix");
-    for (int i = 0; i < 5; ++i)
-        m_mix->addItem(QString());
+    m_repeating = named(new QCheckBox, "ChkRepeating");
+    auto *gap = new QWidget;
     row({ { m_angleLabel, 0 }, { m_angle, 0 }, { m_centreLabel, 0 }, { m_centreX, 0 },
-        { m_centreY, 0 }, { m_mixLabel, 0 }, { m_mix, 1 } });
+        { m_centreY, 0 }, { gap, 1 }, { m_repeating, 0 } });
+
+    m_mixLabel = named(new QLabel, "LblMix");
+    m_mix = dropDown("CboMix", int(std::size(kMixes)));
+    row({ { m_mixLabel, 0 }, { m_mix, 0 }, { new QWidget, 1 } });
 
     m_preview = named(new QLabel, "PicPreview");
     m_preview->setFixedHeight(kPreviewHeight);
@@ -158,7 +163,9 @@ void GradientStudio::buildControls()
     row({ { m_pasteLabel, 0 }, { m_paste, 1 } });
     m_pasteError = named(new QLabel, "LblPasteError");
     m_pasteError->setStyleSheet(QStringLiteral("color: #b00000;"));
-    m_pasteError->setFixedHeight(16);
+    // Room for two lines: the longest complaint, in French, with the text it is about.
+    m_pasteError->setWordWrap(true);
+    m_pasteError->setFixedHeight(2 * m_pasteError->fontMetrics().lineSpacing() + 2);
     row({ { m_pasteError, 1 } });
 
     m_exportLabel = named(new QLabel, "LblExport");
@@ -170,9 +177,8 @@ void GradientStudio::buildControls()
     m_exportHeight->setValue(1080);
     m_export = named(new QPushButton, "CmdExport");
     auto *times = new QLabel(QStringLiteral("×"));
-    auto *gap = new QWidget;
     row({ { m_exportLabel, 0 }, { m_exportWidth, 0 }, { times, 0 }, { m_exportHeight, 0 },
-        { gap, 1 }, { m_export, 0 } });
+        { new QWidget, 1 }, { m_export, 0 } });
     rows->addStretch();
 
     connect(m_bar, &StopBar::stopsEdited, this, [this](const QList<Stop> &stops) {

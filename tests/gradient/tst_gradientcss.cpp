@@ -6,6 +6,7 @@ using namespace gradientmodel;
 using gradientcss::Problem;
 
 Q_DECLARE_METATYPE(gradientcss::Problem)
+Q_DECLARE_METATYPE(gradientmodel::Kind)
 
 // Reading CSS: what the writer writes reads back to the same gradient, and a broken text is
 // refused where it breaks.
@@ -53,6 +54,29 @@ private slots:
         const auto again = gradientcss::read(written);
         QVERIFY(std::holds_alternative<Gradient>(again));
         QCOMPARE(gradientcss::declarations(std::get<Gradient>(again)), written);
+    }
+
+    // A repeating gradient's period is written finely enough that a hundred repeats drift by
+    // less than a hundredth of one.
+    void repeatsKeepTheirPeriod_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("linear") << Kind::Linear;
+        QTest::newRow("radial") << Kind::Radial;
+        QTest::newRow("conic") << Kind::Conic;
+    }
+    void repeatsKeepTheirPeriod()
+    {
+        QFETCH(Kind, kind);
+        Gradient g;
+        g.kind = kind;
+        g.repeating = true;
+        const double period = 48 / 2121.32;
+        g.stops = { Stop { 0x403020, 1, 0 }, Stop { 0x80C0F0, 1, period / 2 },
+            Stop { 0x403020, 1, period } };
+        const auto read = gradientcss::read(gradientcss::declarations(g));
+        QVERIFY(std::holds_alternative<Gradient>(read));
+        QVERIFY(std::abs(std::get<Gradient>(read).stops.last().position / period - 1) < 1e-4);
     }
 
     void refusesBrokenTexts_data()

@@ -193,6 +193,50 @@ private slots:
         QVERIFY(left < kBox.width() * kBox.height() / 4);
     }
 
+    // Export sizes with narrow repeats, far corners and small radii: every pixel within a
+    // level of the colour the model gives for its centre.
+    void bigPicturesKeepTheirColours_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("linear, 6 px repeats")
+            << QStringLiteral("repeating-linear-gradient(80deg, #000, #fff 3px, #000 6px)")
+            << QSize(8192, 64);
+        QTest::newRow("radial, far from a small circle") << QStringLiteral(
+            "repeating-radial-gradient(circle 5px at 2% 3%, #f00, #00f 50%, #f00)")
+                                                         << QSize(8192, 4096);
+        QTest::newRow("conic, in oklch") << QStringLiteral(
+            "conic-gradient(in oklch from 10deg at 70% 20%, #e91e63, #2196f3, #e91e63)")
+                                         << QSize(8192, 4096);
+        QTest::newRow("linear, stops close together")
+            << QStringLiteral("linear-gradient(90deg, #000 49.99%, #fff 50.01%)") << QSize(8192, 8);
+    }
+    void bigPicturesKeepTheirColours()
+    {
+        QFETCH(QString, css);
+        QFETCH(QSize, size);
+        const Gradient g
+            = inFractions(std::get<Gradient>(gradientcss::read(css)), size.width(), size.height());
+        const QImage image = gradientrender::render(g, size, gradientrender::Dither::None);
+        const Geometry geometry(g, size.width(), size.height());
+        const Colours colours(g);
+        for (int y = 0; y < size.height(); y += 7) {
+            for (int x = y % 13; x < size.width(); x += 61) {
+                const Rgba c = colours.at(geometry.at(x + 0.5, y + 0.5));
+                const uchar *p = image.constScanLine(y) + 4 * x;
+                const int expected[] = { int(std::lround(c.r * 255)), int(std::lround(c.g * 255)),
+                    int(std::lround(c.b * 255)) };
+                for (int k = 0; k < 3; ++k)
+                    QVERIFY2(std::abs(p[k] - expected[k]) <= 1,
+                        qPrintable(QStringLiteral("%1,%2: %3 for %4")
+                                       .arg(x)
+                                       .arg(y)
+                                       .arg(p[k])
+                                       .arg(expected[k])));
+            }
+        }
+    }
+
     // A slow ramp, 16 levels over 4096 columns: the dithered columns' averages follow the
     // ideal ramp within half a level and change more often than the undithered columns do.
     void ditherHasNoBands()

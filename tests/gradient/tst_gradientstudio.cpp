@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 
 using namespace gradientmodel;
@@ -79,6 +81,27 @@ private slots:
         QCOMPARE(control<QLabel>(f.w, "LblStops")->text(), caption("stops"));
         QCOMPARE(control<QPushButton>(f.w, "CmdExport")->text(), caption("export"));
         QCOMPARE(control<QComboBox>(f.w, "CboMix")->itemText(4), caption("oklch-longer"));
+        // The longest complaint about pasted CSS shows whole.
+        QTest::keyClicks(control<QLineEdit>(f.w, "TxtPasteCss"),
+            QStringLiteral("repeating-linear-gradient(#ff0000 10em, #0000ff)"));
+        const auto *complaint = control<QLabel>(f.w, "LblPasteError");
+        QVERIFY(!complaint->text().isEmpty());
+        QVERIFY(complaint->minimumSizeHint().width() <= complaint->width());
+        QVERIFY(complaint->heightForWidth(complaint->width()) <= complaint->height());
+        // Every row fits in the panel, and whichever item is chosen, its box shows it whole.
+        QVERIFY(f.studio()->minimumSizeHint().height() <= GradientStudio::unfoldedHeight());
+        QVERIFY(f.studio()->minimumSizeHint().width() <= f.studio()->width());
+        for (QComboBox *box : f.studio()->findChildren<QComboBox *>()) {
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            const int room = box->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                     QStyle::SC_ComboBoxEditField, box)
+                                 .width();
+            for (int i = 0; i < box->count(); ++i)
+                QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(i)) <= room,
+                    qPrintable(box->itemText(i)));
+        }
 
         f.more()->click();
         QTRY_COMPARE(f.w->size(), folded);
