@@ -1,5 +1,7 @@
 #include "gradient/gradientmodel.h"
 
+#include "colour/colourspaces.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -8,40 +10,8 @@ namespace gradientmodel {
 
 namespace {
 
-double toLinear(double c)
-{
-    const double a = std::abs(c);
-    const double v = a <= 0.04045 ? a / 12.92 : std::pow((a + 0.055) / 1.055, 2.4);
-    return std::copysign(v, c);
-}
-
-double toGamma(double c)
-{
-    const double a = std::abs(c);
-    const double v = a <= 0.0031308 ? a * 12.92 : 1.055 * std::pow(a, 1 / 2.4) - 0.055;
-    return std::copysign(v, c);
-}
-
-// Björn Ottosson's matrices from linear sRGB to OKLab and back, as browsers use them.
-std::array<double, 3> oklabOf(double r, double g, double b)
-{
-    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
-    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
-    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
-    return { 0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
-        1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
-        0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s };
-}
-
-std::array<double, 3> linearOf(double L, double a, double b)
-{
-    const double l = std::pow(L + 0.3963377774 * a + 0.2158037573 * b, 3);
-    const double m = std::pow(L - 0.1055613458 * a - 0.0638541728 * b, 3);
-    const double s = std::pow(L - 0.0894841775 * a - 1.2914855480 * b, 3);
-    return { 4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
-        -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
-        -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s };
-}
+using colourspaces::toGamma;
+using colourspaces::toLinear;
 
 // Below this chroma an OKLCH hue carries no colour: it takes the other end's (CSS Color 4's
 // powerless hue, as browsers apply it between two stops).
@@ -64,7 +34,7 @@ Mix toSpace(const Rgba &c, Space space)
         const double r = toLinear(c.r), g = toLinear(c.g), b = toLinear(c.b);
         m = { r, g, b, c.a };
         if (space != Space::LinearSrgb) {
-            const auto lab = oklabOf(r, g, b);
+            const auto lab = colourspaces::oklabOfLinear({ r, g, b });
             m = { lab[0], lab[1], lab[2], c.a };
             if (space == Space::Oklch) {
                 const double chroma = std::hypot(lab[1], lab[2]);
@@ -100,7 +70,7 @@ Rgba fromSpace(const Mix &mix, Space space)
         m[1] = m[1] * std::cos(h);
     }
     if (space == Space::Oklab || space == Space::Oklch) {
-        const auto lin = linearOf(m[0], m[1], m[2]);
+        const auto lin = colourspaces::linearFromOklab(m[0], m[1], m[2]);
         r = lin[0];
         g = lin[1];
         b = lin[2];

@@ -327,11 +327,15 @@ void GradientStudio::colourEdited()
     const auto colour = cssnotation::parseTranslucent(m_colour->text());
     m_colour->setStyleSheet(
         colour ? QString() : QStringLiteral("QLineEdit { background: #ffd8d8; }"));
-    if (!colour)
-        return;
+    if (colour)
+        setCurrentColour(*colour);
+}
+
+void GradientStudio::setCurrentColour(const cssnotation::Translucent &colour)
+{
     Stop &s = m_gradient.stops[m_bar->current()];
-    s.bgr = colour->bgr;
-    s.alpha = colour->alpha;
+    s.bgr = colour.bgr;
+    s.alpha = colour.alpha;
     showGradient();
 }
 
@@ -350,12 +354,8 @@ void GradientStudio::chooseColour()
 void GradientStudio::pasteColour()
 {
     const auto colour = cssnotation::parseTranslucent(ScreenServices::current().clipboard().text());
-    if (!colour)
-        return;
-    Stop &s = m_gradient.stops[m_bar->current()];
-    s.bgr = colour->bgr;
-    s.alpha = colour->alpha;
-    showGradient();
+    if (colour)
+        setCurrentColour(*colour);
 }
 
 void GradientStudio::cssPasted()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/cssnotation.h"
 #include "gradient/gradientmodel.h"
 #include "text/language.h"
 
@@ -46,6 +47,8 @@ private:
     void showStop();
     void readShape();
     void colourEdited();
+    // The stop being edited takes this colour and its alpha.
+    void setCurrentColour(const cssnotation::Translucent &colour);
     void chooseColour();
     void pasteColour();
     void cssPasted();

@@ -1,6 +1,8 @@
 #include "gradient/gradientcss.h"
 #include "gradient/gradientrender.h"
 
+#include "support/chromium.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -9,8 +11,6 @@
 #include <QTest>
 
 #include <cmath>
-
-#include <unistd.h>
 
 using namespace gradientmodel;
 
@@ -82,21 +82,7 @@ QImage browserPage(const QString &chromium, QTemporaryDir &dir)
                    .toUtf8());
     page.close();
     const QSize window(600, kBox.height() * int(std::size(kCases)));
-    const QString shot = dir.filePath(QStringLiteral("shot.png"));
-    QStringList arguments { QStringLiteral("--headless"), QStringLiteral("--disable-gpu"),
-        QStringLiteral("--hide-scrollbars"), QStringLiteral("--force-device-scale-factor=1"),
-        QStringLiteral("--user-data-dir=") + dir.filePath(QStringLiteral("profile")),
-        QStringLiteral("--window-size=%1,%2").arg(window.width()).arg(window.height()),
-        QStringLiteral("--screenshot=") + shot, QStringLiteral("file://") + page.fileName() };
-    if (::geteuid() == 0)
-        arguments.prepend(QStringLiteral("--no-sandbox"));
-    QProcess browser;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir.path());
-    browser.setProcessEnvironment(env);
-    browser.start(chromium, arguments);
-    browser.waitForFinished(180000);
-    const QImage all = QImage(shot).convertToFormat(QImage::Format_RGB32);
+    const QImage all = chromiumScreenshot(chromium, page.fileName(), window, dir);
     return all.size() == window ? all : QImage();
 }
 

@@ -1,6 +1,8 @@
 #include "gradient/modspheric.h"
 #include "gradient/spherecss.h"
 
+#include "support/chromium.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -9,8 +11,6 @@
 #include <QTest>
 
 #include <cmath>
-
-#include <unistd.h>
 
 namespace {
 
@@ -37,21 +37,7 @@ QImage rendered(const QString &chromium, const QSize &box, const QString &backgr
     // A window smaller than the browser's least one would cut the page: the window is larger
     // and the box is cut out of it. Its own profile keeps the user's browser untouched.
     const QSize window = box.expandedTo(QSize(600, 600));
-    const QString shot = dir.filePath(QStringLiteral("shot.png"));
-    QStringList arguments { QStringLiteral("--headless"), QStringLiteral("--disable-gpu"),
-        QStringLiteral("--hide-scrollbars"), QStringLiteral("--force-device-scale-factor=1"),
-        QStringLiteral("--user-data-dir=") + dir.filePath(QStringLiteral("profile")),
-        QStringLiteral("--window-size=%1,%2").arg(window.width()).arg(window.height()),
-        QStringLiteral("--screenshot=") + shot, QStringLiteral("file://") + page.fileName() };
-    if (::geteuid() == 0)
-        arguments.prepend(QStringLiteral("--no-sandbox"));
-    QProcess browser;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir.path());
-    browser.setProcessEnvironment(env);
-    browser.start(chromium, arguments);
-    browser.waitForFinished(120000);
-    const QImage all = QImage(shot).convertToFormat(QImage::Format_RGB32);
+    const QImage all = chromiumScreenshot(chromium, page.fileName(), window, dir, 120000);
     // The green page right of and below the box shows where the box ends.
     if (all.size() != window || all.pixel(box.width(), 0) != qRgb(0, 255, 0)
         || all.pixel(0, box.height()) != qRgb(0, 255, 0))
