@@ -17,19 +17,6 @@ namespace {
 
 const QString kCommand = QStringLiteral("color");
 
-// The program's own notations, after the CSS ones.
-struct OwnFormat
-{
-    const char *id;
-    colorvalue::Box box;
-};
-constexpr OwnFormat kOwnFormats[] = {
-    { "vb", colorvalue::VisualBasic },
-    { "delphi", colorvalue::Delphi },
-    { "c", colorvalue::CLiteral },
-    { "decimal", colorvalue::LongData },
-};
-
 const CaptionRow kHelp { "Help",
     "Usage: tintavo color VALUE [--format F]... [--template T]... [--harmony NAME] [--tints N]\n"
     "                           [--shades N] [--tones N]\n"
@@ -117,7 +104,8 @@ QStringList formatIds()
     QStringList ids;
     for (const cssnotation::NotationInfo &info : cssnotation::notations())
         ids.append(QString::fromLatin1(info.id));
-    for (const OwnFormat &f : kOwnFormats)
+    // The program's own notations, after the CSS ones.
+    for (const colorvalue::OwnNotation &f : colorvalue::ownNotations())
         ids.append(QString::fromLatin1(f.id));
     return ids;
 }
@@ -128,7 +116,7 @@ QString formatted(int32_t colour, const QString &id)
         return colournames::shown(colournames::nameOf(colour));
     if (const auto notation = cssnotation::notationFromId(id))
         return cssnotation::format(colour, *notation);
-    for (const OwnFormat &f : kOwnFormats)
+    for (const colorvalue::OwnNotation &f : colorvalue::ownNotations())
         if (id == QLatin1String(f.id))
             return colorvalue::notations(colour)[f.box];
     return QString();

@@ -66,6 +66,17 @@ Hls ColorRGBToHLS(int32_t color)
 
 QString hexNotation(int32_t color) { return QString::number(uint32_t(color), 16).toUpper(); }
 
+std::span<const OwnNotation> ownNotations()
+{
+    static constexpr OwnNotation kOwn[] = {
+        { "vb", VisualBasic },
+        { "delphi", Delphi },
+        { "c", CLiteral },
+        { "decimal", LongData },
+    };
+    return kOwn;
+}
+
 QString htmlNotation(int32_t color)
 {
     int r, g, b;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 // The colour value (0x00BBGGRR, red in the low byte) and its text notations.
 namespace colorvalue {
@@ -51,6 +52,15 @@ constexpr int kBoxCount = 11;
 std::array<QString, kBoxCount> notations(int32_t color);
 
 QString htmlNotation(int32_t color);
+
+// The program's own notations among the boxes, by the ids the command line knows them by
+// ("vb", "delphi", "c", "decimal").
+struct OwnNotation
+{
+    const char *id;
+    Box box;
+};
+std::span<const OwnNotation> ownNotations();
 
 // The notation the automatic copy puts on the clipboard, by option index 0..4.
 enum class CopyFormat { Html, VisualBasic, Delphi, C, LongData };

@@ -1,5 +1,7 @@
 #include "colour/namedtemplates.h"
 
+#include "colour/colorvalue.h"
+#include "colour/cssnotation.h"
 #include "ui/appstate.h"
 
 #include <QJsonArray>
@@ -62,6 +64,18 @@ const NamedTemplate *find(const QList<NamedTemplate> &templates, const QString &
         if (t.name == name)
             return &t;
     return nullptr;
+}
+
+bool isBuiltInName(const QString &name)
+{
+    const QString id = name.trimmed();
+    if (id == QLatin1String("name") || cssnotation::notationFromId(id))
+        return true;
+    for (const colorvalue::OwnNotation &own : colorvalue::ownNotations()) {
+        if (id == QLatin1String(own.id))
+            return true;
+    }
+    return false;
 }
 
 QString idOf(const QString &name) { return kIdPrefix + name; }

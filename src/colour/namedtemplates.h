@@ -28,6 +28,10 @@ void write(AppState &state, const QList<NamedTemplate> &templates);
 // The template of that name, or nullptr.
 const NamedTemplate *find(const QList<NamedTemplate> &templates, const QString &name);
 
+// True for a name the command line's -f reads as a built-in format first ("hex", "vb",
+// "name"…), so that a format of one's own under it could not be reached there.
+bool isBuiltInName(const QString &name);
+
 // The id the notation combos and the automatic-copy setting give a named format, and back.
 QString idOf(const QString &name);
 QString nameFromId(const QString &id); // empty when the id names no template

@@ -171,6 +171,8 @@ void TemplateEditor::check()
         const QString name = t.name.trimmed();
         if (name.isEmpty())
             fault = text("noName", m_language);
+        else if (namedtemplates::isBuiltInName(name))
+            fault = text("builtIn", m_language).arg(name);
         else if (names.contains(name))
             fault = text("twice", m_language).arg(name);
         else if (const auto other = faultOf(t.text, m_language))

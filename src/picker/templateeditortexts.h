@@ -17,6 +17,8 @@ inline const CaptionRow kTexts[] = {
         "Cada formato necesita un nombre" },
     { "twice", "The name “%1” is used twice", "Le nom « %1 » sert deux fois",
         "El nombre «%1» se usa dos veces" },
+    { "builtIn", "“%1” is the name of a built-in format", "« %1 » est le nom d'un format intégré",
+        "«%1» es el nombre de un formato integrado" },
     { "inOther", "%1: %2", "%1 : %2", "%1: %2" },
     { "edit", "Formats of your own…", "Formats personnels…", "Formatos propios…" },
 };

@@ -42,29 +42,42 @@ private slots:
     void showsTheExampleOrWhereItIsWrong_data()
     {
         QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("name"); // empty: the one a new format gets
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("example");
         QTest::addColumn<QString>("error");
-        QTest::newRow("Kotlin") << 0 << "Color(0xFF%Rh%Gh%Bh)"
+        QTest::newRow("Kotlin") << 0 << ""
+                                << "Color(0xFF%Rh%Gh%Bh)"
                                 << "Color(0xFFE91E63)"
                                 << "";
-        QTest::newRow("wrong") << 0 << "Color(%q)"
+        QTest::newRow("wrong") << 0 << ""
+                               << "Color(%q)"
                                << ""
                                << "unknown placeholder %q at column 7";
-        QTest::newRow("wrong, fr") << 1 << "Color(%q)"
+        QTest::newRow("wrong, fr") << 1 << ""
+                                   << "Color(%q)"
                                    << ""
                                    << "code inconnu %q en colonne 7";
-        QTest::newRow("wrong, es") << 2 << "%{r"
+        QTest::newRow("wrong, es") << 2 << ""
+                                   << "%{r"
                                    << ""
                                    << "llave sin cerrar %{r en la columna 1";
+        // -f hex on the command line would give the built-in one.
+        QTest::newRow("built-in name") << 0 << "hex"
+                                       << "%HEX"
+                                       << "#E91E63"
+                                       << "“hex” is the name of a built-in format";
     }
     void showsTheExampleOrWhereItIsWrong()
     {
         QFETCH(int, language);
+        QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(QString, example);
         QFETCH(QString, error);
         TemplateEditor editor({}, 0x631EE9, Language(language), nullptr);
+        if (!name.isEmpty())
+            typeInto(editor.findChild<QLineEdit *>(QStringLiteral("TxtName")), name);
         typeInto(editor.findChild<QLineEdit *>(QStringLiteral("TxtTemplate")), text);
         QCOMPARE(editor.findChild<QLabel *>(QStringLiteral("LblExample"))->text(), example);
         QCOMPARE(editor.findChild<QLabel *>(QStringLiteral("LblError"))->text(), error);
